@@ -1,0 +1,40 @@
+#include "audio/audio.h"
+
+namespace slidestone {
+
+void PlayCursorSound(Audio& audio) { audio.PlayEffect("sound/Akouka02.wav", 8); }
+void PlayConfirmSound(Audio& audio) { audio.PlayEffect("sound/Akouka01.wav", 8); }
+
+const std::vector<std::string>& AllSoundFiles() {
+  static const std::vector<std::string> files = {
+      "sound/beep01.wav",   "sound/charjumpon.wav", "sound/push10.wav",  "sound/Akouka01.wav",
+      "sound/Akouka02.wav", "sound/Akouka03.wav",   "sound/teki01.wav",  "sound/teki02.wav",
+      "sound/migaku.wav",   "sound/char03.wav",     "sound/char04.wav",  "sound/Aitem.wav",
+      "sound/stone02.wav",  "sound/stone01.wav",    "sound/rakka.wav",   "sound/char00.wav",
+      "sound/charjump.wav", "sound/dokan.wav",      "sound/char01.wav",  "sound/puu46.wav",
+      "sound/end0.wav",     "sound/PSMAT005.mid",   "sound/PSMAT526.mid", "sound/PSMAT002.mid",
+      "sound/PSMAT525.mid", "sound/PSMAT051.mid",
+  };
+  return files;
+}
+
+void RecordingAudio::StartSound() {}
+
+void RecordingAudio::PlayEffect(const std::string& path, int channel) {
+  calls_.push_back("effect " + path + " " + std::to_string(channel));
+}
+
+void RecordingAudio::PlayMusic(const std::string& path, int repeats) {
+  calls_.push_back("music " + path + " " + std::to_string(repeats));
+}
+
+void RecordingAudio::StopMusic() { calls_.push_back("stopmusic"); }
+void RecordingAudio::CloseMusic() { calls_.push_back("closemusic"); }
+
+std::vector<std::string> RecordingAudio::TakeCalls() {
+  std::vector<std::string> out;
+  out.swap(calls_);
+  return out;
+}
+
+}  // namespace slidestone

@@ -1,0 +1,57 @@
+// The sound layer as the game sees it: nine effect channels for WAV files and one MIDI piece
+// at a time. Paths are relative to the data folder ("sound/push10.wav"); each backend resolves
+// them. The game never talks to a sound library directly.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace slidestone {
+
+constexpr int kEffectChannels = 9;
+
+class Audio {
+ public:
+  virtual ~Audio() = default;
+  // Opens the effect device. Called once at start-up.
+  virtual void StartSound() = 0;
+  // Plays a WAV once on a channel 0..8; a new effect on a channel cuts off the one before.
+  virtual void PlayEffect(const std::string& path, int channel) = 0;
+  // Replaces the current piece with this one, from its beginning. repeats: -1 endless, 0 once.
+  virtual void PlayMusic(const std::string& path, int repeats) = 0;
+  // Stops the current piece at once; harmless before any music.
+  virtual void StopMusic() = 0;
+  // Stops and closes the music side for good (shut-down); harmless before any music.
+  virtual void CloseMusic() = 0;
+};
+
+// The menu cursor and confirm sounds, both on channel 8.
+void PlayCursorSound(Audio& audio);
+void PlayConfirmSound(Audio& audio);
+
+// Every sound file the game plays, relative to the data folder. Start-up checks that each exists.
+const std::vector<std::string>& AllSoundFiles();
+
+// Keeps every call as one text line ("effect sound/char00.wav 8", "music sound/PSMAT526.mid -1",
+// "stopmusic", "closemusic") for scripts and tests; plays nothing. Used by --headless and --mute.
+class RecordingAudio : public Audio {
+ public:
+  void StartSound() override;
+  void PlayEffect(const std::string& path, int channel) override;
+  void PlayMusic(const std::string& path, int repeats) override;
+  void StopMusic() override;
+  void CloseMusic() override;
+
+  // The calls since the last TakeCalls, oldest first; clears them.
+  std::vector<std::string> TakeCalls();
+
+ private:
+  std::vector<std::string> calls_;
+};
+
+// The SDL_mixer backend (src/audio/sdl_audio.cpp). dataRoot is the folder holding sound/.
+// Falls back to silence (one line on stderr) when there is no device or no soundfont.
+std::unique_ptr<Audio> MakeSdlAudio(const std::string& dataRoot);
+
+}  // namespace slidestone

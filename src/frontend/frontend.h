@@ -1,0 +1,26 @@
+// Everything outside stage play: splash, title, menus, options, house shot, results, roll.
+#pragma once
+
+#include <cstdint>
+
+namespace slidestone {
+
+struct Game;
+class Surface;
+
+// One of the splash's 128 fade steps (0..127), drawn on Form4's canvas and presented.
+void LogoSplashStep(Game& g, int step);
+constexpr int kSplashSteps = 128;
+
+void TitleScreen(Game& g);
+void DrawMenuBackground(Game& g, Surface& surface, int s);
+void MainMenu(Game& g);
+void OptionsScreen(Game& g);
+void DrawHighScore(Game& g, int32_t value);
+void HouseSetupStep(Game& g);
+void HouseShotStep(Game& g);
+void ShowShotComment(Game& g);
+void ResultsScreen(Game& g);
+void ClosingRollStep(Game& g);
+
+}  // namespace slidestone

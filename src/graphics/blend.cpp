@@ -1,0 +1,43 @@
+#include "graphics/blend.h"
+
+#include <algorithm>
+
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+int GetPixels(const Surface& s, std::vector<uint32_t>& pixels) {
+  if (pixels.size() != s.Pixels().size()) return -1;
+  std::copy(s.Pixels().begin(), s.Pixels().end(), pixels.begin());
+  return 0;
+}
+
+int SetPixels(Surface& s, const std::vector<uint32_t>& pixels) {
+  if (pixels.size() != s.Pixels().size()) return -1;
+  std::copy(pixels.begin(), pixels.end(), s.Pixels().begin());
+  s.MarkDrawn({0, 0, s.Width(), s.Height()});
+  s.Present();
+  return 0;
+}
+
+void BlendCell(Game& g, int col, int row, int oc, int orow) {
+  StageWindow& f = g.Form1;
+  // Only ever 32 x 32: these live for the call, as the blend runs only when a tile changes.
+  static thread_local std::vector<uint32_t> overlay(32 * 32), base(32 * 32);
+  Copy(f.char6, 0, 0, 32, 32, f.char4, 32 * oc, 32 * orow);
+  GetPixels(f.char6, overlay);
+  Copy(f.char5, 0, 0, 32, 32, f.back, 32 * col, 32 * row);
+  GetPixels(f.char5, base);
+  for (size_t i = 0; i < base.size(); ++i) {
+    const uint32_t b = base[i], o = overlay[i];
+    const int r = std::min(255, RedOf(b) + RedOf(o));
+    const int gr = std::min(255, GreenOf(b) + GreenOf(o));
+    const int bl = std::min(255, BlueOf(b) + BlueOf(o));
+    base[i] = Rgb(r, gr, bl) | (b & 0xFF000000u);
+  }
+  SetPixels(f.char5, base);
+  Copy(f.gamebox2, 32 * col, 32 * row, 32, 32, f.char5, 0, 0);
+  Copy(f.Bback, 32 * col, 32 * row, 32, 32, f.char5, 0, 0);
+}
+
+}  // namespace slidestone

@@ -1,0 +1,168 @@
+#include "graphics/forms.h"
+
+#include <algorithm>
+
+namespace slidestone {
+
+namespace {
+
+void Window(Surface& s, int w, int h, int x, int y, bool visible) {
+  s.Resize(w, h);
+  s.MakeWindow(x, y, visible);
+}
+
+void DrawChild(Surface& out, const Surface& s, int ox, int oy) {
+  if (!s.visible) return;
+  const int x0 = std::max(0, ox + s.x), y0 = std::max(0, oy + s.y);
+  const int x1 = std::min(out.Width(), ox + s.x + s.Width());
+  const int y1 = std::min(out.Height(), oy + s.y + s.Height());
+  const auto& shown = s.Shown();
+  for (int yy = y0; yy < y1; ++yy) {
+    const Pixel* in = shown.data() + size_t(yy - oy - s.y) * s.Width() + (x0 - ox - s.x);
+    std::copy(in, in + (x1 - x0), out.Row(yy) + x0);
+  }
+}
+
+void DrawText(Surface& out, const Surface& box, const TextField& t, TextPainter* text) {
+  if (!box.visible || !text) return;
+  // The field is clipped to its box.
+  const int x0 = box.x + std::max(0, t.x), y0 = box.y + std::max(0, t.y);
+  const int w = std::min(t.w, box.Width() - std::max(0, t.x));
+  const int h = std::min(t.h, box.Height() - std::max(0, t.y));
+  if (w <= 0 || h <= 0) return;
+  text->Paint(out, x0, y0, w, h, t.text);
+}
+
+}  // namespace
+
+void CreateForms(Forms& f) {
+  StageWindow& s = f.Form1;
+  Window(s.gamebox1, kScreenW, kScreenH, 0, 0, true);
+  Window(s.gamebox2, 608, 352, 16, 112, true);
+  Window(s.gamebox3, 72, 24, 0, 0, false);
+  s.back.Resize(608, 352);
+  s.Bback.Resize(608, 352);
+  s.char5.Resize(32, 32);
+  s.char6.Resize(32, 32);
+
+  MenuWindow& m = f.Form2;
+  Window(m.startbox1, kScreenW, kScreenH, 0, 0, true);
+  Window(m.startbox2, 550, 220, 45, 10, true);
+  m.back.Resize(kScreenW, kScreenH);
+
+  HouseWindow& h = f.Form3;
+  Window(h.clearbox1, kScreenW, kScreenH, 0, 0, true);
+  Window(h.messagebox, 320, 32, 160, 160, true);
+  Window(h.messagebox1, 320, 32, 0, 64, true);
+  Window(h.messagebox2, 320, 32, 0, 0, true);
+  h.back.Resize(kScreenW, kScreenH);
+  h.Text1 = {"", 0, 0, 320, 32};
+  h.Text2 = {"", 0, 0, 480, 32};
+  h.namebox = {"", 0, 0, 192, 32};
+
+  SplashWindow& p = f.Form4;
+  Window(p.Picture2, kScreenW, kScreenH, 0, 0, true);
+}
+
+void ShowForm(Forms& f, Form& form) {
+  form.shown = true;
+  form.z = ++f.topZ;
+  TouchScreen();
+}
+
+void ShowFormMaximised(Forms& f, Form& form, int menuX, int menuY) {
+  ShowForm(f, form);
+  if (&form == &f.Form1) LayoutStageWindow(f.Form1, kScreenW, kScreenH, menuX, menuY);
+  if (&form == &f.Form2) LayoutMenuWindow(f.Form2, kScreenW, kScreenH);
+  if (&form == &f.Form3) LayoutHouseWindow(f.Form3, kScreenW, kScreenH);
+}
+
+void HideForm(Form& form) {
+  form.shown = false;
+  TouchScreen();
+}
+
+void LayoutStageWindow(StageWindow& w, int clientW, int clientH, int menuX, int menuY) {
+  MoveSurface(w.gamebox1, 0, 0, clientW, clientH);
+  MoveSurface(w.gamebox2, 16, 112, 608, 352);
+  MoveSurface(w.gamebox3, menuX, menuY, 72, 24);
+}
+
+void LayoutMenuWindow(MenuWindow& w, int clientW, int clientH) {
+  MoveSurface(w.startbox1, 0, 0, clientW, clientH);
+  MoveSurface(w.startbox2, 45, 10, 550, 220);
+}
+
+void LayoutHouseWindow(HouseWindow& w, int clientW, int clientH) {
+  MoveSurface(w.clearbox1, 0, 0, clientW, clientH);
+  MoveSurface(w.messagebox, 160, 160, 320, 32);
+  w.Text1.x = w.Text1.y = 0;
+  w.Text1.w = 320, w.Text1.h = 32;
+  w.Text2.x = w.Text2.y = 0;
+  w.Text2.w = 480, w.Text2.h = 32;
+  w.namebox.x = w.namebox.y = 0;
+  w.namebox.w = 192, w.namebox.h = 32;
+}
+
+void ShowSurface(Surface& s) {
+  if (!s.visible) TouchScreen();
+  s.visible = true;
+}
+
+void HideSurface(Surface& s) {
+  if (s.visible) TouchScreen();
+  s.visible = false;
+}
+
+void MoveSurface(Surface& s, int x, int y) {
+  if (s.x != x || s.y != y) TouchScreen();
+  s.x = x;
+  s.y = y;
+}
+
+void MoveSurface(Surface& s, int x, int y, int w, int h) {
+  MoveSurface(s, x, y);
+  if (s.Width() != w || s.Height() != h) {
+    // A resized box keeps what it held where the old and new sizes overlap.
+    Surface old = s;
+    s.Resize(w, h);
+    Copy(s, 0, 0, std::min(w, old.Width()), std::min(h, old.Height()), old, 0, 0);
+    s.Present();
+  }
+}
+
+void SetText(TextField& t, const std::string& text) {
+  if (t.text != text) TouchScreen();
+  t.text = text;
+}
+
+void ComposeScreen(const Forms& f, Surface& out, TextPainter* text) {
+  out.Resize(kScreenW, kScreenH);
+  const Form* top = nullptr;
+  for (const Form* form : {static_cast<const Form*>(&f.Form1), static_cast<const Form*>(&f.Form2),
+                           static_cast<const Form*>(&f.Form3), static_cast<const Form*>(&f.Form4)}) {
+    if (form->shown && (!top || form->z > top->z)) top = form;
+  }
+  if (top == &f.Form1) {
+    const StageWindow& s = f.Form1;
+    DrawChild(out, s.gamebox1, 0, 0);
+    DrawChild(out, s.gamebox2, 0, 0);
+    if (s.gamebox2.visible) DrawChild(out, s.gamebox3, s.gamebox2.x, s.gamebox2.y);
+  } else if (top == &f.Form2) {
+    DrawChild(out, f.Form2.startbox1, 0, 0);
+    DrawChild(out, f.Form2.startbox2, 0, 0);
+  } else if (top == &f.Form3) {
+    const HouseWindow& h = f.Form3;
+    DrawChild(out, h.clearbox1, 0, 0);
+    DrawChild(out, h.messagebox, 0, 0);
+    DrawChild(out, h.messagebox1, 0, 0);
+    DrawChild(out, h.messagebox2, 0, 0);
+    DrawText(out, h.messagebox, h.Text1, text);
+    DrawText(out, h.messagebox1, h.namebox, text);
+    DrawText(out, h.messagebox2, h.Text2, text);
+  } else if (top == &f.Form4) {
+    DrawChild(out, f.Form4.Picture2, 0, 0);
+  }
+}
+
+}  // namespace slidestone

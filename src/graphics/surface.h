@@ -1,0 +1,98 @@
+// Surfaces and the four drawing operations every picture of the game is built from.
+//
+// A surface is a 32-bit XRGB image in plain memory (0x00RRGGBB). Sheets hold fixed pictures,
+// work surfaces are scratch images, and window surfaces are what the player sees: they keep an
+// image that steps draw into and a shown copy that only Present() updates, so no half-drawn frame
+// is ever on screen.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace slidestone {
+
+using Pixel = uint32_t;  // 0x00RRGGBB
+
+constexpr Pixel Rgb(int r, int g, int b) {
+  return (Pixel(r & 255) << 16) | (Pixel(g & 255) << 8) | Pixel(b & 255);
+}
+constexpr int RedOf(Pixel p) { return (p >> 16) & 255; }
+constexpr int GreenOf(Pixel p) { return (p >> 8) & 255; }
+constexpr int BlueOf(Pixel p) { return p & 255; }
+
+struct Rect {
+  int x = 0, y = 0, w = 0, h = 0;
+  bool Empty() const { return w <= 0 || h <= 0; }
+};
+
+class Surface {
+ public:
+  Surface() = default;
+  Surface(int w, int h) { Resize(w, h); }
+  void Resize(int w, int h);
+
+  int Width() const { return w_; }
+  int Height() const { return h_; }
+  // Outside the image reads black and writes go nowhere.
+  Pixel At(int x, int y) const {
+    return (x < 0 || y < 0 || x >= w_ || y >= h_) ? 0 : px_[size_t(y) * w_ + x];
+  }
+  Pixel* Row(int y) { return px_.data() + size_t(y) * w_; }
+  const Pixel* Row(int y) const { return px_.data() + size_t(y) * w_; }
+  std::vector<Pixel>& Pixels() { return px_; }
+  const std::vector<Pixel>& Pixels() const { return px_; }
+  void Fill(Pixel p);
+
+  // Window surfaces: the picture on screen, updated only by Present().
+  bool IsWindow() const { return window_; }
+  void MakeWindow(int x, int y, bool visible);
+  const std::vector<Pixel>& Shown() const { return shown_; }
+  // Copies what was drawn since the last present into the shown picture. Costs nothing when
+  // nothing was drawn.
+  void Present();
+  void MarkDrawn(const Rect& r);
+
+  // Position inside the parent surface, and visibility (window surfaces only).
+  int x = 0, y = 0;
+  bool visible = true;
+
+ private:
+  int w_ = 0, h_ = 0;
+  std::vector<Pixel> px_;
+  bool window_ = false;
+  std::vector<Pixel> shown_;
+  Rect dirty_;  // drawn since the last present, in this surface's coordinates
+};
+
+// Bumped whenever something on screen may have changed (a present that copied pixels, a surface
+// shown, hidden or moved, a form shown, a text changed). The window uploads a frame only then.
+uint64_t ScreenVersion();
+void TouchScreen();
+
+// --- The four drawing operations. All clip at the destination; source pixels outside the
+// source read as black. -----------------------------------------------------------------------
+
+// Opaque copy of a w x h rectangle.
+void Copy(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy);
+// dst = dst AND src (the mask half of a masked pair).
+void AndCopy(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy);
+// dst = dst XOR src (the sprite half of a masked pair).
+void XorCopy(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy);
+// Mask (mx, my) with AND, then sprite (sx, sy) with XOR, both from the same sheet.
+void MaskedPair(Surface& dst, int dx, int dy, int w, int h, const Surface& sheet, int mx, int my,
+                int sx, int sy);
+// Copies every source pixel that is not exactly black; stretches (nearest neighbour) when the
+// two rectangles differ in size.
+void KeyedCopy(Surface& dst, int dx, int dy, int dw, int dh, const Surface& src, int sx, int sy,
+               int sw, int sh);
+inline void KeyedCopy(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx,
+                      int sy) {
+  KeyedCopy(dst, dx, dy, w, h, src, sx, sy, w, h);
+}
+// Constant-alpha blend of the source over the destination:
+// channel = src * alpha / 255 + dst * (255 - alpha) / 255, stretched like KeyedCopy.
+void Shade(Surface& dst, int dx, int dy, int dw, int dh, const Surface& src, int sx, int sy,
+           int sw, int sh, int alpha);
+
+}  // namespace slidestone

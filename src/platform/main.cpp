@@ -1,0 +1,190 @@
+// Slidestone: the entry sequence. Reads the command line, finds the data, opens the window and
+// the sound (or neither, headless), and runs the game: splash, start-up, the game-state loop and
+// shut-down, interactively or from a script.
+#include <SDL.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "audio/audio.h"
+#include "graphics/sheets.h"
+#include "platform/sdl_image_io.h"
+#include "platform/sdl_text.h"
+#include "platform/sdl_window.h"
+#include "platform/settings_file.h"
+#include "shell/app.h"
+#include "shell/script.h"
+#include "shell/variables.h"
+#include "stagedata/data_reader.h"
+#include "stagedata/game.h"
+
+using namespace slidestone;
+
+namespace {
+
+const char kUsage[] =
+    "usage: slidestone [--data DIR] [--stage-dir DIR] [--settings FILE] [--fullscreen] [--scale N]\n"
+    "                  [--mute] [--no-splash] [--record FILE] [--script FILE] [--headless]\n"
+    "                  [--list-vars] [--help]\n"
+    "\n"
+    "  --data DIR       folder holding stage/, sound/ and pictures/ (default: beside the program)\n"
+    "  --stage-dir DIR  use this folder instead of stage/\n"
+    "  --settings FILE  keep the high score in FILE instead of ~/.config/VbApp/settings.ini\n"
+    "  --fullscreen     start full screen (F11 or Alt+Enter toggles)\n"
+    "  --scale N        window size: 640x480 times N (default: the largest that fits)\n"
+    "  --mute           play no sound\n"
+    "  --no-splash      skip the logo splash\n"
+    "  --record FILE    write this session's input as a script\n"
+    "  --script FILE    play a script instead of reading the keyboard\n"
+    "  --headless       no window and no sound device (with --script)\n"
+    "  --list-vars      print every variable name scripts can read or set\n";
+
+struct Options {
+  std::string data, stageDir, settings, record, script;
+  bool fullscreen = false, mute = false, splash = true, headless = false, listVars = false;
+  int scale = 0;
+};
+
+[[noreturn]] void Usage(const std::string& problem) {
+  std::fprintf(stderr, "slidestone: %s\n%s", problem.c_str(), kUsage);
+  std::exit(2);
+}
+
+Options ParseOptions(int argc, char** argv) {
+  Options o;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    auto value = [&]() -> std::string {
+      if (i + 1 >= argc) Usage(a + " needs a value");
+      return argv[++i];
+    };
+    if (a == "--help" || a == "-h") {
+      std::fputs(kUsage, stdout);
+      std::exit(0);
+    } else if (a == "--data") {
+      o.data = value();
+    } else if (a == "--stage-dir") {
+      o.stageDir = value();
+    } else if (a == "--settings") {
+      o.settings = value();
+    } else if (a == "--record") {
+      o.record = value();
+    } else if (a == "--script") {
+      o.script = value();
+    } else if (a == "--scale") {
+      const std::string v = value();
+      o.scale = std::atoi(v.c_str());
+      if (o.scale < 1 || o.scale > 16) Usage("--scale needs a whole number from 1 to 16");
+    } else if (a == "--fullscreen") {
+      o.fullscreen = true;
+    } else if (a == "--mute") {
+      o.mute = true;
+    } else if (a == "--no-splash") {
+      o.splash = false;
+    } else if (a == "--headless") {
+      o.headless = true;
+    } else if (a == "--list-vars") {
+      o.listVars = true;
+    } else {
+      Usage("unknown option " + a);
+    }
+  }
+  if (o.headless && o.script.empty()) Usage("--headless needs --script");
+  return o;
+}
+
+std::string ProgramFolder() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string(".") : exe.parent_path().string();
+}
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "slidestone: %s\n", message.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Options opt = ParseOptions(argc, argv);
+  if (opt.listVars) {
+    for (const std::string& name : ListVariables()) std::printf("%s\n", name.c_str());
+    return 0;
+  }
+
+  const std::string data = opt.data.empty() ? ProgramFolder() : opt.data;
+  for (const std::string& file : AllSoundFiles()) {
+    if (!std::filesystem::exists(data + "/" + file)) return Fail(data + "/" + file + ": sound file missing");
+  }
+
+  auto game = std::make_unique<Game>();
+  Game& g = *game;
+  g.stageDir = opt.stageDir.empty() ? data + "/stage" : opt.stageDir;
+
+  CreateForms(g.forms);
+  SdlImageIO images;
+  std::string error;
+  if (!LoadSheets(g.forms, data + "/pictures", images, error)) return Fail(error);
+
+  IniSettings settings(opt.settings);
+  g.settings = &settings;
+
+  RecordingAudio recording;
+  std::unique_ptr<Audio> device;
+  if (opt.headless || opt.mute) {
+    g.audio = &recording;
+  } else {
+    device = MakeSdlAudio(data);
+    g.audio = device.get();
+  }
+
+  SdlTextPainter text(data + "/fonts/DejaVuSans-Bold.ttf");
+
+  std::unique_ptr<SdlWindow> window;
+  if (!opt.headless) {
+    window = std::make_unique<SdlWindow>();
+    if (!window->Open(opt.scale, opt.fullscreen)) return 1;
+  }
+
+  App app(g, opt.splash);
+  std::FILE* recordFile = nullptr;
+  std::unique_ptr<ScriptRecorder> recorder;
+  if (!opt.record.empty()) {
+    recordFile = std::fopen(opt.record.c_str(), "w");
+    if (!recordFile) return Fail("cannot write " + opt.record);
+    std::fprintf(recordFile, "# recorded by slidestone%s\n", opt.splash ? " # with-splash" : "");
+    recorder = std::make_unique<ScriptRecorder>(recordFile);
+    app.input().recorder = recorder.get();
+  }
+
+  int code = 0;
+  try {
+    if (!opt.script.empty()) {
+      if (window) app.afterPass = [&] { window->AfterReplayPass(app, g, &text); };
+      ScriptHost host{app, g, &recording, nullptr, stdout};
+      host.shot = [&](const std::string& path, std::string& why) {
+        Surface frame(kScreenW, kScreenH);
+        ComposeScreen(g.forms, frame, &text);
+        return images.Save(frame, path, why);
+      };
+      code = RunScript(opt.script, host);
+    } else {
+      window->Run(app, g, &text);
+    }
+  } catch (const DataError& e) {
+    if (recordFile) std::fclose(recordFile);
+    return Fail(e.what());
+  }
+  if (recorder) {
+    recorder->Finish(g.Now);
+    std::fclose(recordFile);
+  }
+  window.reset();
+  device.reset();
+  return code;
+}

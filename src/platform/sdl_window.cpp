@@ -1,0 +1,219 @@
+#include "platform/sdl_window.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <ctime>
+
+#include "graphics/forms.h"
+#include "shell/app.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int kStickThreshold = 16000;
+constexpr uint64_t kFrameMs = 16;  // show at most about once per display refresh
+
+uint64_t RealMs() {
+  timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return uint64_t(ts.tv_sec) * 1000 + uint64_t(ts.tv_nsec) / 1000000;
+}
+
+void SleepUntilMs(uint64_t ms) {
+  timespec ts;
+  ts.tv_sec = time_t(ms / 1000);
+  ts.tv_nsec = long((ms % 1000) * 1000000);
+  while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
+  }
+}
+
+// SDL key to the game's virtual-key code; -1 for keys the game has no code for.
+int VirtualKey(SDL_Keycode k) {
+  if (k >= SDLK_a && k <= SDLK_z) return 'A' + int(k - SDLK_a);
+  if (k >= SDLK_0 && k <= SDLK_9) return '0' + int(k - SDLK_0);
+  if (k >= SDLK_F1 && k <= SDLK_F12) return 112 + int(k - SDLK_F1);
+  switch (k) {
+    case SDLK_RETURN: case SDLK_KP_ENTER: return kKeyEnter;
+    case SDLK_ESCAPE: return kKeyEscape;
+    case SDLK_SPACE: return kKeySpace;
+    case SDLK_LEFT: return kKeyLeft;
+    case SDLK_UP: return kKeyUp;
+    case SDLK_RIGHT: return kKeyRight;
+    case SDLK_DOWN: return kKeyDown;
+    case SDLK_BACKSPACE: return 8;
+    case SDLK_TAB: return 9;
+    case SDLK_LSHIFT: case SDLK_RSHIFT: return 16;
+    case SDLK_LCTRL: case SDLK_RCTRL: return 17;
+    case SDLK_LALT: case SDLK_RALT: return 18;
+    default: return -1;
+  }
+}
+
+int PadButtonKey(uint8_t button) {
+  switch (button) {
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return kKeyLeft;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return kKeyRight;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP: return kKeyUp;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return kKeyDown;
+    case SDL_CONTROLLER_BUTTON_A: return kKeySpace;
+    case SDL_CONTROLLER_BUTTON_B: return kKeyZ;
+    case SDL_CONTROLLER_BUTTON_START: return kKeyEnter;
+    case SDL_CONTROLLER_BUTTON_BACK: return kKeyEscape;
+    default: return -1;
+  }
+}
+
+}  // namespace
+
+SdlWindow::~SdlWindow() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+}
+
+bool SdlWindow::Open(int scale, bool fullscreen) {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    std::fprintf(stderr, "slidestone: cannot open a window: %s\n", SDL_GetError());
+    return false;
+  }
+  SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+  if (scale < 1) {
+    // The largest whole factor that fits the desktop comfortably.
+    SDL_DisplayMode mode;
+    scale = 1;
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+      while (kScreenW * (scale + 1) <= mode.w * 9 / 10 && kScreenH * (scale + 1) <= mode.h * 9 / 10) ++scale;
+    }
+  }
+  Uint32 flags = SDL_WINDOW_RESIZABLE | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  window_ = SDL_CreateWindow("Slidestone", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             kScreenW * scale, kScreenH * scale, flags);
+  if (!window_) {
+    std::fprintf(stderr, "slidestone: cannot open a window: %s\n", SDL_GetError());
+    return false;
+  }
+  SDL_SetWindowMinimumSize(window_, kScreenW, kScreenH);
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  if (!renderer_) {
+    std::fprintf(stderr, "slidestone: cannot draw in the window: %s\n", SDL_GetError());
+    return false;
+  }
+  SDL_RenderSetLogicalSize(renderer_, kScreenW, kScreenH);
+  SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                               kScreenW, kScreenH);
+  return texture_ != nullptr;
+}
+
+void SdlWindow::ToggleFullscreen() {
+  const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  shownVersion_ = 0;  // repaint at the new size
+}
+
+void SdlWindow::PumpEvents(App& app, bool keys) {
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+    switch (e.type) {
+      case SDL_QUIT:
+        // Closing the window ends the game as Escape does.
+        app.input().Push({true, kKeyEscape});
+        break;
+      case SDL_KEYDOWN:
+      case SDL_KEYUP: {
+        const SDL_Keycode k = e.key.keysym.sym;
+        const bool down = e.type == SDL_KEYDOWN;
+        if (k == SDLK_F11 || (k == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT))) {
+          if (down && !e.key.repeat) ToggleFullscreen();
+          break;
+        }
+        const int code = VirtualKey(k);
+        // Auto-repeat arrives as further key-downs, which the game relies on.
+        if (keys && code >= 0) app.input().Push({down, code});
+        break;
+      }
+      case SDL_CONTROLLERDEVICEADDED:
+        SDL_GameControllerOpen(e.cdevice.which);
+        break;
+      case SDL_CONTROLLERBUTTONDOWN:
+      case SDL_CONTROLLERBUTTONUP: {
+        const int code = PadButtonKey(e.cbutton.button);
+        if (keys && code >= 0) app.input().Push({e.type == SDL_CONTROLLERBUTTONDOWN, code});
+        break;
+      }
+      case SDL_CONTROLLERAXISMOTION: {
+        const int v = e.caxis.value;
+        const int dir = v < -kStickThreshold ? -1 : v > kStickThreshold ? 1 : 0;
+        int* axis = e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX ? &axisX_
+                  : e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY ? &axisY_ : nullptr;
+        if (!axis || *axis == dir || !keys) {
+          if (axis && !keys) *axis = dir;
+          break;
+        }
+        const bool horizontal = axis == &axisX_;
+        const int neg = horizontal ? kKeyLeft : kKeyUp, pos = horizontal ? kKeyRight : kKeyDown;
+        if (*axis != 0) app.input().Push({false, *axis < 0 ? neg : pos});
+        if (dir != 0) app.input().Push({true, dir < 0 ? neg : pos});
+        *axis = dir;
+        break;
+      }
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          shownVersion_ = 0;
+        }
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void SdlWindow::Show(Game& g, TextPainter* text) {
+  const uint64_t now = RealMs();
+  if (shownVersion_ == ScreenVersion() || now < lastShowMs_ + kFrameMs) return;
+  static Surface frame(kScreenW, kScreenH);
+  ComposeScreen(g.forms, frame, text);
+  SDL_UpdateTexture(texture_, nullptr, frame.Pixels().data(), kScreenW * 4);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_RenderPresent(renderer_);
+  shownVersion_ = ScreenVersion();
+  lastShowMs_ = now;
+}
+
+void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
+  uint64_t start = RealMs() - uint64_t(g.Now);
+  while (!app.Ended()) {
+    PumpEvents(app, true);
+    // One pass per elapsed virtual millisecond. After a stall (a suspended machine, a debugger)
+    // the clock jumps ahead instead of replaying the lost time at full speed.
+    uint64_t real = RealMs() - start;
+    if (real > uint64_t(g.Now) + 250) {
+      start += real - uint64_t(g.Now) - 1;
+      real = uint64_t(g.Now) + 1;
+    }
+    while (uint64_t(g.Now) < real && !app.Ended()) app.Pass();
+    if (app.Ended()) break;
+    Show(g, text);
+    SleepUntilMs(start + uint64_t(g.Now) + 1);
+  }
+}
+
+void SdlWindow::AfterReplayPass(App& app, Game& g, TextPainter* text) {
+  if (!replayStarted_) {
+    replayStarted_ = true;
+    replayStartMs_ = RealMs() - uint64_t(g.Now);
+  }
+  PumpEvents(app, false);
+  Show(g, text);
+  const uint64_t due = replayStartMs_ + uint64_t(g.Now);
+  if (RealMs() < due) SleepUntilMs(due);
+}
+
+}  // namespace slidestone

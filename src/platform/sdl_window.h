@@ -1,0 +1,49 @@
+// The game's one desktop window: shows the composed 640x480 frame scaled by a whole factor and
+// letterboxed, turns keyboard and gamepad events into the game's key events, and paces the
+// virtual clock against the real one.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+typedef struct _SDL_GameController SDL_GameController;
+
+namespace slidestone {
+
+struct Game;
+class App;
+class TextPainter;
+
+class SdlWindow {
+ public:
+  SdlWindow() = default;
+  ~SdlWindow();
+  // Opens the window; false (with a message on stderr) when there is no display.
+  bool Open(int scale, bool fullscreen);
+
+  // Interactive play: runs the app in step with the real clock until the program ends.
+  void Run(App& app, Game& g, TextPainter* text);
+  // For replays in a window: pumps window events (only closing it counts), shows the frame if
+  // it changed and waits until real time has caught up with the virtual clock.
+  void AfterReplayPass(App& app, Game& g, TextPainter* text);
+
+ private:
+  // Moves pending window events into the app's input; false when the window was closed.
+  void PumpEvents(App& app, bool keys);
+  void Show(Game& g, TextPainter* text);
+  void ToggleFullscreen();
+
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  uint64_t shownVersion_ = 0;
+  uint64_t lastShowMs_ = 0;
+  uint64_t replayStartMs_ = 0;
+  bool replayStarted_ = false;
+  int axisX_ = 0, axisY_ = 0;  // left stick as arrows: -1, 0, +1
+};
+
+}  // namespace slidestone

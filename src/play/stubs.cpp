@@ -1,0 +1,15 @@
+// Placeholders until the play steps land; each is replaced by its own file.
+#include "play/play.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+void UpdatePlayer(Game&) {}
+void UpdatePlayerAction(Game&) {}
+void UpdateToolMenu(Game&) {}
+void UpdateStone(Game&) {}
+void UpdateEnemies(Game&) {}
+bool IsHitByEnemy(Game&, bool) { return false; }
+bool IsHitByBall(Game&, bool) { return false; }
+
+}  // namespace slidestone

@@ -1,0 +1,42 @@
+#include "shell/app.h"
+
+#include "frontend/frontend.h"
+#include "shell/startup.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+bool App::Pass() {
+  if (phase_ == Phase::Ended) return false;
+  if (phase_ == Phase::Splash) {
+    // The splash runs before the loop and takes no input: a key pressed now is not recorded.
+    if (g_.Now % kSplashStepMs == 0 && g_.Now / kSplashStepMs < kSplashSteps) {
+      LogoSplashStep(g_, int(g_.Now / kSplashStepMs));
+    }
+    input_.Discard();
+    if (g_.Now + 1 >= int64_t(kSplashSteps) * kSplashStepMs) phase_ = Phase::StartUp;
+    ++g_.Now;
+    if (afterPass) afterPass();
+    return true;
+  }
+  if (phase_ == Phase::StartUp) {
+    StartUp(g_);
+    g_.GameState = kStateTitle;
+    phase_ = Phase::Loop;
+  }
+  if (!GameLoopPass(g_, input_)) {
+    Quit();
+    return false;
+  }
+  ++g_.Now;
+  if (afterPass) afterPass();
+  return true;
+}
+
+void App::Quit() {
+  if (phase_ == Phase::Ended) return;
+  ShutDown(g_);
+  phase_ = Phase::Ended;
+}
+
+}  // namespace slidestone

@@ -1,0 +1,54 @@
+#include "shell/game_loop.h"
+
+#include "frontend/frontend.h"
+#include "play/play.h"
+#include "presentation/presentation.h"
+#include "shell/input.h"
+#include "stagedata/game.h"
+#include "stagedata/stage_loader.h"
+
+namespace slidestone {
+
+const StateHandlers& DefaultStateHandlers() {
+  static const StateHandlers handlers = {
+      TitleScreen,     // 0 Title
+      MainMenu,        // 1 Menu
+      LoadStage,       // 2 LoadStage
+      StageStep,       // 3 Play
+      OptionsScreen,   // 4 Options
+      nullptr,         // 5 has no handler
+      HouseSetupStep,  // 6 HouseSetup
+      HouseShotStep,   // 7 HouseShot
+      ResultsScreen,   // 8 Results
+      ClosingRollStep  // 9 ClosingRoll
+  };
+  return handlers;
+}
+
+bool GameLoopPass(Game& g, Input& input, const StateHandlers& handlers) {
+  if (g.KeyState[kKeyEscape] != 0 || g.QuitRequested != 0) return false;
+  const int32_t state = g.GameState;
+  if (state >= 0 && state < int32_t(handlers.size()) && handlers[state]) handlers[state](g);
+  input.Deliver(g);
+  return true;
+}
+
+void StageStep(Game& g) {
+  if (g.Paused != 0) {
+    PauseStep(g);
+    return;
+  }
+  if (g.StagePhaseFlag == kTrue) {
+    StageFlowStep(g);
+    return;
+  }
+  UpdatePlayer(g);
+  UpdateStone(g);
+  UpdateEnemies(g);
+  StageTimerStep(g);
+  TilePass(g);
+  HudEffectsStep(g);
+  RenderPlayField(g);
+}
+
+}  // namespace slidestone

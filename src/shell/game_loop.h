@@ -1,0 +1,26 @@
+// The game-state loop: one pass calls the handler of the current GameState, then delivers the
+// pending key events. Screens change only by assigning GameState.
+#pragma once
+
+#include <array>
+
+namespace slidestone {
+
+struct Game;
+class Input;
+
+using StepHandler = void (*)(Game&);
+
+// Handlers of game states 0..9; state 5 has none.
+using StateHandlers = std::array<StepHandler, 10>;
+const StateHandlers& DefaultStateHandlers();
+
+// One pass. Returns false, without calling any handler, when Escape is held or QuitRequested
+// is set: the loop is over.
+bool GameLoopPass(Game& g, Input& input, const StateHandlers& handlers = DefaultStateHandlers());
+
+// The handler of state 3: the pause step, or the stage flow while StagePhaseFlag is set, or
+// the seven play steps in order.
+void StageStep(Game& g);
+
+}  // namespace slidestone

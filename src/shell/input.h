@@ -1,0 +1,41 @@
+// Key events on their way from the platform (or a script) to KeyState. Events wait in a queue
+// and are delivered only inside a pass of the game loop, so every step of a pass sees the same
+// key states. A recorder may listen to what is delivered, stamped with the virtual time.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace slidestone {
+
+struct Game;
+
+struct KeyEvent {
+  bool down = false;
+  int code = 0;  // virtual-key code
+};
+
+class KeyRecorder {
+ public:
+  virtual ~KeyRecorder() = default;
+  virtual void Delivered(int64_t now, const KeyEvent& e) = 0;
+};
+
+class Input {
+ public:
+  // Queues an event for the next delivery; drops it when the queue is full.
+  void Push(const KeyEvent& e);
+  // Applies every queued event to KeyState, in order: key-down -1, key-up 0, codes 0..256 only.
+  void Deliver(Game& g);
+  // Drops every queued event (the splash takes no input).
+  void Discard() { head_ = size_ = 0; }
+  size_t Pending() const { return size_; }
+  KeyRecorder* recorder = nullptr;
+
+ private:
+  std::array<KeyEvent, 512> queue_{};
+  size_t head_ = 0, size_ = 0;
+};
+
+}  // namespace slidestone

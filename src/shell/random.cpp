@@ -1,0 +1,27 @@
+#include "shell/random.h"
+
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+uint64_t SplitMix(uint64_t& state) {
+  uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+}  // namespace
+
+void Randomize(Game& g) {
+  uint64_t mix = uint64_t(g.Now) * 0xD1B54A32D192ED03ull;
+  g.RandomState = SplitMix(mix) ^ (g.RandomState * 0x2545F4914F6CDD1Dull + 1);
+}
+
+double Rnd(Game& g) { return double(SplitMix(g.RandomState) >> 11) * (1.0 / 9007199254740992.0); }
+
+int32_t RandomBelow(Game& g, int32_t count) { return int32_t(Rnd(g) * count); }
+
+}  // namespace slidestone

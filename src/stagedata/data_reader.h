@@ -1,0 +1,49 @@
+// Reader of the game's text data files (stage table, messages, maps, enemy maps).
+//
+// A file is a sequence of fields separated by commas or line ends; spaces around a field are
+// ignored and blank lines are skipped. A number is a decimal 32-bit integer with an optional
+// sign. A text is bare (up to the next comma or line end) or in double quotes, which keep commas.
+// Fields are read strictly in order; anything after the last one needed is ignored.
+//
+// Every fault (missing file, a non-number where a number is due, a number out of range, an
+// unterminated quote, too few fields) throws DataError with one line naming the file, the line,
+// the field, what was expected and what was found.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace slidestone {
+
+class DataError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class FieldReader {
+ public:
+  // Reads the whole file; throws DataError when it cannot be opened.
+  explicit FieldReader(const std::string& path);
+
+  // `what` names the field for the error message ("time of stage record 3").
+  int32_t ReadInt(const std::string& what);
+  std::string ReadText(const std::string& what);
+
+ private:
+  struct Field {
+    std::string text;
+    bool quoted = false;
+    int line = 0;
+  };
+  Field Next(const std::string& what);
+  [[noreturn]] void Fail(int line, const std::string& what, const std::string& found) const;
+
+  std::string path_;
+  std::string data_;
+  size_t pos_ = 0;
+  int line_ = 1;
+  int fieldNumber_ = 0;
+};
+
+}  // namespace slidestone

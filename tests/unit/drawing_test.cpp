@@ -1,0 +1,146 @@
+// The four drawing operations and cell blending, on small hand-made surfaces.
+#include <gtest/gtest.h>
+
+#include "graphics/blend.h"
+#include "graphics/surface.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+namespace {
+
+constexpr Pixel kWhite = Rgb(255, 255, 255);
+
+TEST(Drawing, ShadeDarkensByTheAlphaOverBlack) {
+  for (auto [alpha, expect] : {std::pair{120, 135}, std::pair{150, 105}, std::pair{0, 255}, std::pair{255, 0}}) {
+    Surface dst(4, 4), black(1, 1);
+    dst.Fill(kWhite);
+    Shade(dst, 0, 0, 4, 4, black, 0, 0, 1, 1, alpha);
+    EXPECT_EQ(dst.At(3, 3), Rgb(expect, expect, expect)) << "alpha " << alpha;
+  }
+}
+
+TEST(Drawing, ShadeStretchesANarrowStripOverTheWholeArea) {
+  Surface field(608, 352), strip(630, 352);
+  field.Fill(Rgb(200, 100, 50));
+  // Only x 608..629 of the strip source is black; the rest is bright and must not be used.
+  strip.Fill(kWhite);
+  for (int y = 0; y < 352; ++y)
+    for (int x = 608; x < 630; ++x) strip.Row(y)[x] = 0;
+  Shade(field, 0, 0, 608, 352, strip, 608, 0, 8, 352, 120);
+  const Pixel expect = Rgb((200 * 135 + 127) / 255, (100 * 135 + 127) / 255, (50 * 135 + 127) / 255);
+  for (int x : {0, 300, 607})
+    for (int y : {0, 175, 351}) EXPECT_EQ(field.At(x, y), expect) << x << "," << y;
+}
+
+TEST(Drawing, MaskedPairShowsTheSpriteOverTheBackgroundOnlyWhereTheMaskIsBlack) {
+  // Sheet: sprite cell at x 0 (a red dot at (1,1) on exact black), mask at x 4.
+  Surface sheet(8, 4), dst(4, 4);
+  sheet.Fill(0);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 4; x < 8; ++x) sheet.Row(y)[x] = kWhite;
+  sheet.Row(1)[1] = Rgb(255, 0, 0);
+  sheet.Row(1)[5] = 0;
+  dst.Fill(Rgb(10, 20, 30));
+  MaskedPair(dst, 0, 0, 4, 4, sheet, 4, 0, 0, 0);
+  EXPECT_EQ(dst.At(1, 1), Rgb(255, 0, 0));
+  EXPECT_EQ(dst.At(0, 0), Rgb(10, 20, 30));
+  EXPECT_EQ(dst.At(3, 3), Rgb(10, 20, 30));
+}
+
+TEST(Drawing, SpriteNotOnExactBlackDisturbsTheBackgroundUnderAWhiteMask) {
+  Surface sheet(2, 1), dst(1, 1);
+  sheet.Row(0)[0] = Rgb(1, 0, 0);  // "almost black" sprite pixel
+  sheet.Row(0)[1] = kWhite;        // mask says: not drawn
+  dst.Fill(Rgb(10, 10, 10));
+  MaskedPair(dst, 0, 0, 1, 1, sheet, 1, 0, 0, 0);
+  EXPECT_EQ(dst.At(0, 0), Rgb(11, 10, 10));  // XOR shows through: why sprites need exact black
+}
+
+TEST(Drawing, KeyedCopySkipsExactBlackAndStretches) {
+  Surface src(2, 2), dst(4, 4);
+  src.Row(0)[0] = Rgb(9, 9, 9);
+  src.Row(1)[1] = Rgb(1, 0, 0);
+  dst.Fill(Rgb(50, 60, 70));
+  KeyedCopy(dst, 0, 0, 4, 4, src, 0, 0, 2, 2);
+  EXPECT_EQ(dst.At(0, 0), Rgb(9, 9, 9));
+  EXPECT_EQ(dst.At(1, 1), Rgb(9, 9, 9));
+  EXPECT_EQ(dst.At(2, 0), Rgb(50, 60, 70));  // black key left out
+  EXPECT_EQ(dst.At(3, 3), Rgb(1, 0, 0));     // near-black is not the key
+}
+
+TEST(Drawing, CopiesClipAtTheDestinationAndReadBlackOutsideTheSource) {
+  Surface src(4, 4), dst(4, 4);
+  src.Fill(Rgb(1, 2, 3));
+  dst.Fill(kWhite);
+  Copy(dst, -2, -2, 4, 4, src, 0, 0);  // only the bottom-right 2x2 of the source lands
+  EXPECT_EQ(dst.At(0, 0), Rgb(1, 2, 3));
+  EXPECT_EQ(dst.At(2, 2), kWhite);
+  Copy(dst, 0, 0, 4, 4, src, 2, 2);  // source runs off its right and bottom edges
+  EXPECT_EQ(dst.At(1, 1), Rgb(1, 2, 3));
+  EXPECT_EQ(dst.At(3, 3), 0u);
+  EXPECT_EQ(dst.At(2, 0), 0u);
+}
+
+TEST(Drawing, PresentShowsOnlyWhatWasDrawnSinceTheLastPresent) {
+  Surface w(8, 8);
+  w.MakeWindow(0, 0, true);
+  Surface red(8, 8);
+  red.Fill(Rgb(255, 0, 0));
+  Copy(w, 0, 0, 2, 2, red, 0, 0);
+  EXPECT_EQ(w.Shown()[0], 0u);
+  const uint64_t before = ScreenVersion();
+  w.Present();
+  EXPECT_EQ(w.Shown()[0], Rgb(255, 0, 0));
+  EXPECT_NE(ScreenVersion(), before);
+  const uint64_t after = ScreenVersion();
+  w.Present();  // nothing drawn since: nothing to do
+  EXPECT_EQ(ScreenVersion(), after);
+}
+
+class BlendCellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CreateForms(g.forms);
+    g.Form1.char4.Resize(224, 64);
+    g.Form1.back.Fill(Rgb(200, 100, 50));
+  }
+  void Overlay(int oc, int orow, Pixel p) {
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x) g.Form1.char4.Row(32 * orow + y)[32 * oc + x] = p;
+  }
+  Game g;
+};
+
+TEST_F(BlendCellTest, AddsTheOverlayWithSaturationToFieldAndCleanBuffer) {
+  Overlay(2, 1, Rgb(100, 100, 100));
+  g.Form1.gamebox2.Fill(Rgb(1, 1, 1));  // a tile drawn before: the blend ignores it
+  BlendCell(g, 3, 4, 2, 1);
+  EXPECT_EQ(g.Form1.gamebox2.At(96, 128), Rgb(255, 200, 150));
+  EXPECT_EQ(g.Form1.Bback.At(127, 159), Rgb(255, 200, 150));
+  EXPECT_EQ(g.Form1.Bback.At(95, 128), 0u);  // neighbours untouched
+}
+
+TEST_F(BlendCellTest, BlackOverlayShowsTheBareBackdropAndWhiteGivesWhite) {
+  Overlay(0, 0, 0);
+  Overlay(1, 0, kWhite);
+  BlendCell(g, 0, 0, 0, 0);
+  EXPECT_EQ(g.Form1.gamebox2.At(5, 5), Rgb(200, 100, 50));
+  BlendCell(g, 0, 0, 1, 0);
+  EXPECT_EQ(g.Form1.gamebox2.At(5, 5), kWhite);
+  BlendCell(g, 0, 0, 0, 0);  // a new overlay replaces the old one
+  EXPECT_EQ(g.Form1.Bback.At(5, 5), Rgb(200, 100, 50));
+}
+
+TEST(Grid, ReadsOutsideAreEmptyAndWritesThereAreDropped) {
+  Game g;
+  g.Map(19, 12) = 7;
+  EXPECT_EQ(g.Map(19, 12), 7);
+  g.Map(20, 0) = 5;
+  g.Map(-1, 3) = 5;
+  EXPECT_EQ(g.Map(20, 0), 0);
+  EXPECT_EQ(g.Map(-1, 3), 0);
+  EXPECT_EQ(g.Map.AtPixel(-4, 0), g.Map(0, 0));  // -4 div 32 is 0
+}
+
+}  // namespace
+}  // namespace slidestone

@@ -1,4 +1,5 @@
-// Placeholders until the play steps land; each is replaced by its own file.
+// Placeholders until the player, its actions and the tool menu land; each is replaced by its
+// own file.
 #include "play/play.h"
 #include "stagedata/game.h"
 
@@ -7,8 +8,6 @@ namespace slidestone {
 void UpdatePlayer(Game&) {}
 void UpdatePlayerAction(Game&) {}
 void UpdateToolMenu(Game&) {}
-void UpdateStone(Game&) {}
-void UpdateEnemies(Game&) {}
 bool IsHitByEnemy(Game&, bool) { return false; }
 bool IsHitByBall(Game&, bool) { return false; }
 

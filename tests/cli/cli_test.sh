@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Command-line behaviour of the game binary: the script runner's verdicts and exit codes,
+# --list-vars, --record replaying exactly, and clear failures for missing data.
+#   cli_test.sh BINARY DATA_DIR
+set -u
+bin=$1
+data=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+run() { "$bin" --headless --no-splash --data "$data" --settings "$work/settings.ini" "$@"; }
+
+# An idle game state keeps the screens out of the way of these checks.
+cat > "$work/basics.script" <<'S'
+set GameState 5
+wait 10
+set Lives 7
+print Lives Now
+until Now >= 50 within 100
+expect Now == 50 and Lives == 7
+set Map[3,4] 11
+set Enemies[2].state -1
+expect Map[3,4] == 11 and AiMap[3,4] == 0 and Enemies[2].state == -1
+tap SPACE
+expect KeyState[32] == -1
+wait 1
+expect KeyState[32] == 0
+press LEFT
+wait 1
+expect KeyState[37] == -1
+sounds
+quit
+wait 5
+set Lives 99
+S
+out=$(run --script "$work/basics.script" 2>&1); code=$?
+[ $code -eq 0 ] || fail "basics exit $code: $out"
+grep -qx 't=10 Lives=7 Now=10' <<<"$out" || fail "print line missing: $out"
+
+printf 'set GameState 5\nwait 3\nexpect Now == 4\n' > "$work/expect.script"
+out=$(run --script "$work/expect.script" 2>&1); code=$?
+[ $code -eq 1 ] || fail "failing expect exited $code"
+grep -q '^script:3: expect failed at t=3: Now=3 (wanted == 4)' <<<"$out" || fail "expect message: $out"
+
+printf 'set GameState 5\nuntil Lives == 9 within 20\n' > "$work/until.script"
+out=$(run --script "$work/until.script" 2>&1); code=$?
+[ $code -eq 1 ] || fail "failing until exited $code"
+grep -q '^script:2: until: not within 20 ms: Lives=' <<<"$out" || fail "until message: $out"
+
+for bad in 'bogus 1' 'set NoSuchName 1' 'wait x' 'press NOKEY' 'expect Lives ~ 3'; do
+  printf 'set GameState 5\n%s\n' "$bad" > "$work/bad.script"
+  out=$(run --script "$work/bad.script" 2>&1); code=$?
+  [ $code -eq 1 ] && grep -q '^script:2: ' <<<"$out" || fail "bad line '$bad' gave $code: $out"
+done
+
+printf 'set GameState 5\nset Now 10\nshot %s/shot.png\n' "$work" > "$work/shot.script"
+run --script "$work/shot.script" >/dev/null 2>&1 || fail "shot script failed"
+[ -s "$work/shot.png" ] || fail "shot wrote no picture"
+
+# Escape ends the game: the rest of the script does not run, and the exit code is 0.
+printf 'set GameState 5\npress ESCAPE\nwait 5\nexpect Now == 999999\n' > "$work/esc.script"
+run --script "$work/esc.script" >/dev/null 2>&1 || fail "Escape did not end the script with 0"
+
+vars=$("$bin" --list-vars)
+for name in GameState QuitRequested Difficulty TimeLimitOn StartStage HighScore Stage Lives \
+    TotalScore StageScore BackdropIndex Paused StagePhaseFlag StageTime ToolPoints StageEndReason \
+    SceneDirty PlayerX PlayerY PlayerPrevX PlayerPrevY PlayerFrame PlayerPose IdleCount \
+    ActionCount PlayerInAction InPipe PipeWarpPending Jumping DropThrough PlacingSpring PlayerHit \
+    PipeDir StoneX StoneY StonePrevX StonePrevY StoneDir StoneSpeed StonePeriod StoneSpin \
+    StoneSpinX SpeedDecayCount SpringRise StoneLaunched SpringShown SpringX SpringY SpringStep \
+    MenuOpen MenuX MenuY ToolAnim EnemyCount ItemCount SpeedTileCount EnemyAnim BallActive \
+    SpeedFlash PointsFlash TileCycle SparkleOn FlowLatch ContinueCursor SparkleTicks \
+    'Map[0..19,0..12]' 'AiMap[0..19,0..12]' 'KeyState[0..256]' 'ToolEnabled[0..4]' \
+    'StageItems[0..22,0..4]' 'Enemies[0..10].throwTimer' 'Items[0..10].kind' \
+    'SpeedTiles[0..30].broken' 'Sparkles[0..10].frame' 'StageTable[0..22].parScore'; do
+  grep -qxF -- "$name" <<<"$vars" || fail "--list-vars lacks $name"
+done
+
+# A recorded session replays exactly: same events at the same virtual times.
+cat > "$work/session.script" <<'S'
+set GameState 5
+wait 7
+press RIGHT
+wait 30
+release RIGHT
+tap SPACE
+wait 2
+press 65
+press 66
+wait 4
+S
+run --record "$work/recorded.script" --script "$work/session.script" >/dev/null 2>&1 || fail "recording failed"
+grep -q '^press RIGHT' "$work/recorded.script" || fail "recording lacks the key: $(cat "$work/recorded.script")"
+{ echo 'set GameState 5'; grep -v '^#' "$work/recorded.script"; echo 'print Now KeyState[39] KeyState[32] KeyState[65] KeyState[66]'; } > "$work/replay.script"
+{ cat "$work/session.script"; echo 'print Now KeyState[39] KeyState[32] KeyState[65] KeyState[66]'; } > "$work/original.script"
+a=$(run --script "$work/original.script" 2>&1)
+b=$(run --record "$work/again.script" --script "$work/replay.script" 2>&1)
+[ "$a" = "$b" ] || fail "replay differs: '$a' vs '$b'"
+diff <(grep -v '^#' "$work/recorded.script") <(grep -v '^#' "$work/again.script") >/dev/null \
+  || fail "recording of the replay differs from the original recording"
+
+# Missing data is found before anything starts, with the file named.
+mkdir -p "$work/nodata"
+out=$("$bin" --headless --no-splash --data "$work/nodata" --script "$work/esc.script" 2>&1); code=$?
+[ $code -eq 1 ] && grep -q 'nodata/sound/.*missing' <<<"$out" || fail "missing sounds: $code $out"
+cp -r "$data/sound" "$work/nodata/"
+out=$("$bin" --headless --no-splash --data "$work/nodata" --script "$work/esc.script" 2>&1); code=$?
+[ $code -eq 1 ] && grep -q 'nodata/pictures/char1.png: cannot load' <<<"$out" || fail "missing pictures: $code $out"
+
+"$bin" --help | grep -q -- '--list-vars' || fail "--help"
+"$bin" --bogus >/dev/null 2>&1; [ $? -eq 2 ] || fail "unknown option should exit 2"
+
+if [ $failures -ne 0 ]; then echo "$failures failure(s)"; exit 1; fi
+echo "all command-line checks passed"

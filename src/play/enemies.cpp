@@ -1,0 +1,127 @@
+// The enemies, every 100 ms: walkers pace the floors and turn at walls and at the field's edges,
+// watchers and throwers turn to face the player, throwers wind up and throw the one ball, and
+// knocked-out enemies stay dazed for ten steps before they are gone.
+#include "play/play.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+namespace {
+
+constexpr int64_t kEnemyInterval = 100;
+constexpr int kEnemyMaxX = kFieldW - 32;  // 576
+constexpr int kBallMaxX = kFieldW - 16;   // 592: the ball is 16 pixels wide
+constexpr int32_t kSpeedTile = 11;
+
+enum EnemyState : int32_t {
+  kWalkerLeft = -1,
+  kWatcher = 0,
+  kWalkerRight = 1,
+  kGone = 2,
+  kThrower = 6,
+};
+
+bool SolidAt(const Game& g, int px, int py) { return Solid(g.Map.AtPixel(px, py)); }
+
+bool KnockedOut(int32_t state) { return state == 3 || state == 4 || state == 5 || state == 7; }
+
+void StepWalker(Game& g, EnemyRecord& e, int32_t& vy) {
+  e.frame = g.EnemyAnim / 2;
+  if (SolidAt(g, e.x + 4, e.y + 32) || SolidAt(g, e.x + 27, e.y + 32)) {
+    if (e.fast == 0) {
+      e.x += e.state * 2;
+    } else {
+      e.frame = 7;
+      e.x += e.state * 8;
+    }
+    vy = 30;
+    // Turning goes back to where the walker was last drawn.
+    if ((SolidAt(g, e.x, e.y) || e.x <= 0) && e.state == kWalkerLeft) {
+      e.state = kWalkerRight;
+      e.x = e.prevX;
+      e.fast = kFalse;
+    }
+    if ((SolidAt(g, e.x + 32, e.y) || e.x >= kEnemyMaxX) && e.state == kWalkerRight) {
+      e.state = kWalkerLeft;
+      e.x = e.prevX;
+      e.fast = kFalse;
+    }
+  }
+
+  // An odd x passes a column one pixel late, so one past the column counts as well.
+  const int32_t inColumn = e.x % 32;
+  if ((inColumn == 0 || inColumn == 1) && g.Map.AtPixel(e.x + 16, e.y + 32) == kSpeedTile)
+    e.fast = kTrue;
+
+  int ny = e.y + vy / 10;
+  if (!SolidAt(g, e.x + 4, ny + 31) && !SolidAt(g, e.x + 27, ny + 31) && !SolidAt(g, e.x + 4, ny) &&
+      !SolidAt(g, e.x + 27, ny)) {
+    vy += 10;
+    e.fast = kFalse;
+  } else if (SolidAt(g, e.x, ny + 31) || SolidAt(g, e.x + 31, ny + 31)) {
+    ny = e.y;
+    vy /= 2;
+  }
+  e.y = ny;
+}
+
+void StepThrower(Game& g, EnemyRecord& e) {
+  e.windup += 1;
+  if (e.windup == 20) {
+    e.throwTimer = 1;
+    e.throwFrame = 5;
+  }
+  if (e.throwTimer <= 0) return;
+  e.throwTimer += 1;
+  e.throwFrame = e.throwTimer % 3 + 5;
+  if (e.throwTimer > 10) {
+    g.BallActive = kTrue;
+    if (e.facing == 1) {
+      g.BallVx = 5;
+      g.BallX = e.x + 24;
+    } else {
+      g.BallVx = -5;
+      g.BallX = e.x - 8;
+    }
+    g.BallY = e.y + 12;
+    e.throwTimer = 0;
+    e.windup = 0;
+    e.throwFrame = 0;
+  }
+}
+
+}  // namespace
+
+void UpdateEnemies(Game& g) {
+  if (!StepDue(g, g.enemyClock, kEnemyInterval)) return;
+  g.EnemyAnim = (g.EnemyAnim + 1) % 10;
+
+  for (int i = 0; i < g.EnemyCount; ++i) {
+    EnemyRecord& e = g.Enemies[i];
+    if (e.state == kWalkerRight || e.state == kWalkerLeft) StepWalker(g, e, g.enemyVy[i]);
+    // A thrower keeps the facing its throw began with until the ball is out.
+    if (e.state == kWatcher || (e.state == kThrower && e.throwTimer == 0))
+      e.facing = e.x > g.PlayerX ? 0 : 1;
+    // While a ball flies every thrower's count stands still.
+    if (e.state == kThrower && g.BallActive == 0) StepThrower(g, e);
+    if (KnockedOut(e.state)) {
+      e.frame += 1;
+      if (e.frame == 10) e.state = kGone;
+    }
+    if (e.y >= kFieldH) {
+      e.x = 0;
+      e.y = 0;
+      e.state = kGone;
+    }
+  }
+
+  if (g.BallActive != 0) {
+    g.BallX += g.BallVx;
+    if (g.BallX < 0 || g.BallX > kBallMaxX) {
+      g.BallActive = kFalse;
+      g.BallX = 0;
+    }
+  }
+  g.SceneDirty = kTrue;
+}
+
+}  // namespace slidestone

@@ -1,0 +1,124 @@
+// The spring launch: the spring lifts the stone 5 pixels per 80-ms tick for four ticks, hands it
+// to the flight and retracts for five more ticks; the flight moves it every 70 ms on an arc
+// until it lands on something solid. In the air only bricks stop it.
+#include "audio/audio.h"
+#include "play/stone.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+namespace {
+
+constexpr int kStoneMaxX = kFieldW - 32;
+constexpr int32_t kBrick = 1;
+constexpr int kCeilingY = -24;
+
+bool SolidAt(const Game& g, int px, int py) { return Solid(g.Map.AtPixel(px, py)); }
+bool BrickAt(const Game& g, int px, int py) { return g.Map.AtPixel(px, py) == kBrick; }
+
+void RemoveSpring(Game& g) {
+  g.AiMap(g.SpringX / 32, g.SpringY / 32) = 0;
+  g.SpringShown = kFalse;
+  g.SpringTicks = 0;
+}
+
+void SpringTick(Game& g) {
+  if (g.SpringStep == 1) {
+    g.StoneY -= 5;
+    // A brick right above: the stone goes straight up and no further sideways.
+    if (g.Map.AtPixel(g.StoneX + 15, g.StoneY + 14) == kBrick) {
+      g.launchBlocked = kTrue;
+      g.StoneX = g.StonePrevX;
+    }
+  }
+  g.SpringRise += g.SpringStep;
+  g.SpringTicks += 1;
+  if (g.SpringTicks == 4) {
+    g.stoneFlying = kTrue;
+    g.stoneVy = g.StoneSpeed * 2 + 7;
+    g.SpringStep = -1;
+  }
+  if (g.SpringTicks == 9) {
+    // A blocked launch slides on from here, even in mid-air.
+    if (g.launchBlocked != 0) g.StoneLaunched = kFalse;
+    g.springActive = kFalse;
+    g.SpringRise = 0;
+    g.SpringStep = 1;
+    RemoveSpring(g);
+  }
+}
+
+// A wall met in flight turns the stone back; the first one also kills its rise.
+void BumpWall(Game& g) {
+  g.StoneX = g.StonePrevX;
+  g.StoneDir = -g.StoneDir;
+  if (g.stoneBumped == 0) {
+    g.stoneVy = 0;
+    g.stoneBumped = kTrue;
+  }
+}
+
+void FlightTick(Game& g) {
+  if (g.launchBlocked == 0) g.StoneX += g.StoneDir * 5;
+  g.StoneY -= g.stoneVy;
+
+  const int x = g.StoneX;
+  if (g.stoneVy < 0 && (SolidAt(g, x + 4, g.StoneY + 32) || SolidAt(g, x + 27, g.StoneY + 32)) &&
+      !SolidAt(g, x, g.StoneY + 20) && !SolidAt(g, x + 31, g.StoneY + 20)) {
+    g.stoneFlying = kFalse;
+    if (g.launchBlocked == 0) {
+      g.StoneLaunched = kFalse;
+      g.springActive = kFalse;
+      g.SpringStep = 1;
+      g.SpringRise = 0;
+      RemoveSpring(g);
+      g.audio->PlayEffect("sound/stone01.wav", 7);
+    }
+    g.StoneY = g.StoneY / 32 * 32;
+  }
+
+  if (g.StoneY < kCeilingY) {
+    g.StoneY = kCeilingY;
+    g.stoneVy = 0;
+  }
+
+  if ((BrickAt(g, x + 4, g.StoneY + 8) || BrickAt(g, x + 27, g.StoneY + 8)) && g.stoneVy > 0) {
+    g.StoneY = g.StonePrevY;
+    g.stoneVy = 0;
+  }
+
+  if (g.launchBlocked == 0) {
+    if (((BrickAt(g, g.StoneX + 31, g.StoneY + 8) || BrickAt(g, g.StoneX + 31, g.StoneY + 27)) &&
+         g.StoneDir == 1) ||
+        g.StoneX > kStoneMaxX)
+      BumpWall(g);
+    if (((BrickAt(g, g.StoneX, g.StoneY + 8) || BrickAt(g, g.StoneX, g.StoneY + 27)) &&
+         g.StoneDir == -1) ||
+        g.StoneX < 0)
+      BumpWall(g);
+  }
+
+  // Falling settles at 11 and 12 pixels per tick in turn.
+  g.stoneVy -= 1;
+  if (g.stoneVy < -12) g.stoneVy = -11;
+}
+
+}  // namespace
+
+void StoneLaunchStep(Game& g) {
+  if (g.springActive != 0 && StepDue(g, g.springClock, 80)) SpringTick(g);
+
+  if (g.stoneFlying != 0) {
+    if (StepDue(g, g.stoneClock, g.StonePeriod)) AdvanceStoneSpin(g);
+    if (StepDue(g, g.flightClock, 70)) FlightTick(g);
+  }
+
+  g.SceneDirty = kTrue;
+  if (g.StoneY >= kFieldH) {
+    if (g.PlayerHit == 0)
+      g.StagePhaseFlag = kTrue;
+    else
+      g.StoneY = kFieldH;
+  }
+}
+
+}  // namespace slidestone

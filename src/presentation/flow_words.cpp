@@ -1,0 +1,91 @@
+// The words of the stage-flow sequence, one tick at a time over the clean field: the end words
+// of a stage (WordCounter 0 to 99) and the START banner (100 or 101 to 199).
+#include "audio/audio.h"
+#include "presentation/presentation.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int kLostTryQuietTicks = 40;  // after a lost try only the clean field, 41 ticks
+constexpr int kBannerY = (kFieldH - 50) / 2;
+
+void WordOnField(Game& g, int x, int y, int sy) {
+  KeyedCopy(g.Form1.gamebox2, x, y, 256, 64, g.Form1.time, 0, sy);
+}
+
+// The word falls from the top edge to the middle in 30 ticks and stays.
+void FallingWord(Game& g, int sy) {
+  const int y = g.WordCounter <= 30 ? 5 * g.WordCounter : 150;
+  WordOnField(g, 176, y, sy);
+}
+
+void EndWords(Game& g) {
+  switch (g.StageEndReason) {
+    case 0:
+      if (g.WordCounter >= kLostTryQuietTicks) g.WordCounter = 99;
+      break;
+    case 1: DrawTimeUpWords(g); break;
+    case 2: DrawStoneStopWords(g); break;
+    case 3: DrawClearWords(g); break;
+    default: break;
+  }
+}
+
+// Blurred, the banner slides in from the left 14 pixels a tick, stands sharp in the middle,
+// then slides out to the right, shrunk to 200 x 50.
+void StartBanner(Game& g) {
+  const int r = g.WordCounter % 100;
+  if (r == 30 || r == 73) g.audio->PlayEffect("sound/migaku.wav", 8);
+  int p = r - 30;
+  int sy = 640;  // blurred
+  if (p > 13 && p < 43) {
+    p = 13;
+    sy = 576;  // sharp
+  } else if (p >= 43) {
+    p -= 30;
+  }
+  KeyedCopy(g.Form1.gamebox2, 14 * p, kBannerY, 200, 50, g.Form1.time, 0, sy, 256, 64);
+}
+
+}  // namespace
+
+void FlowWordsStep(Game& g) {
+  Copy(g.Form1.gamebox2, 0, 0, kFieldW, kFieldH, g.Form1.Bback, 0, 0);
+  if (g.WordCounter < 100)
+    EndWords(g);
+  else
+    StartBanner(g);
+  g.WordCounter += 1;
+  if (g.WordCounter == 100) {
+    g.WordCounter = 101;
+    g.WordsRunning = kFalse;  // the curtain takes over
+  }
+  if (g.WordCounter == 200) {
+    Copy(g.Form1.gamebox2, 0, 0, kFieldW, kFieldH, g.Form1.Bback, 0, 0);
+    g.WordCounter = 0;
+    g.WordsRunning = kFalse;
+    g.StagePhaseFlag = kFalse;  // play resumes in the next pass
+    g.FlowStep = -76;
+  }
+}
+
+void DrawTimeUpWords(Game& g) { FallingWord(g, 384); }
+
+void DrawStoneStopWords(Game& g) { FallingWord(g, 704); }
+
+// The player cheers where it stood: columns 0, 1, 2, 3 of row 8 in a 16-tick rhythm.
+void DrawClearWords(Game& g) {
+  const int m = g.WordCounter % 16;
+  const int b = (m + 1) / 2;
+  int c = 0;
+  if (b == 4) c = 1;
+  if (b == 5 || b == 6) c = 2;
+  if (b == 7) c = 3;
+  MaskedPair(g.Form1.gamebox2, g.PlayerX, g.PlayerY, 32, 32, g.Form1.mainchar, 128 + 32 * c, 256,
+             32 * c, 256);
+  WordOnField(g, 176, 144, g.WordCounter <= 70 ? 448 : 512);
+}
+
+}  // namespace slidestone

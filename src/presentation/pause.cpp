@@ -1,0 +1,16 @@
+// While paused only this step runs: Enter resumes. The press is consumed so it cannot pause
+// again in the tile pass of the next pass.
+#include "audio/audio.h"
+#include "presentation/presentation.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+void PauseStep(Game& g) {
+  if (g.KeyState[kKeyEnter] == 0) return;
+  g.audio->PlayEffect("sound/Akouka01.wav", 3);
+  g.KeyState[kKeyEnter] = 0;
+  g.Paused = kFalse;
+}
+
+}  // namespace slidestone

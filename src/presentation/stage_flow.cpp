@@ -1,0 +1,103 @@
+// Between moments of play the stage screen runs this sequence instead of the play steps: the end
+// words, a dark curtain closing over the field from both edges, the decision of what comes next,
+// the curtain opening from the middle over the new field, the stage music and the START banner.
+//
+// FlowStep counts the curtain: -76 to -2 it closes one 4-pixel strip per side per tick, -1
+// decides, 0 to 76 it opens, and at 76 the banner takes over.
+#include "audio/audio.h"
+#include "presentation/presentation.h"
+#include "presentation/stage_flow.h"
+#include "stagedata/game.h"
+#include "stagedata/stage_loader.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int kFlowInterval = 10;
+constexpr int kCurtainAlpha = 120;
+constexpr int kFirstHouseShotStage = 7;
+
+// Darkens a full-height strip of the field with the black edge of the backdrop sheet.
+void ShadeStrip(Game& g, int x, int w) {
+  Shade(g.Form1.gamebox2, x, 0, w, kFieldH, g.Form1.stageback[g.BackdropIndex], 608, 0, w,
+        kFieldH, kCurtainAlpha);
+}
+
+void UncoverStrip(Game& g, int x) {
+  Copy(g.Form1.gamebox2, x, 0, 4, kFieldH, g.Form1.Bback, x, 0);
+}
+
+// Step -1. With tries left the latch opens and closes at once and the next state is chosen;
+// with none left only the middle is darkened and step 0 shows the prompt.
+void Decide(Game& g) {
+  if (g.FlowLatch == kTrue) {
+    ShadeStrip(g, 300, 8);
+    if (g.Lives != 0) g.FlowLatch = kFalse;
+  }
+  if (g.FlowLatch == kFalse) {
+    g.FlowLatch = kTrue;
+    g.audio->StopMusic();
+    if (g.StageEndReason == 3) {
+      // The stone has already moved Stage on to the next one.
+      g.ShotFrame = 0;
+      g.GameState = g.Stage < kFirstHouseShotStage ? kStateLoadStage : kStateHouseSetup;
+    }
+  }
+}
+
+// Step 0. Also runs after every stage load (the reason is 0 again then), which loads the same
+// stage once more with the same result.
+void Reopen(Game& g) {
+  if (g.Lives == 0) {
+    ShadeStrip(g, 300, 8);
+    g.Lives = 0;
+    g.ContinuePromptOn = kTrue;
+    // No tries left: the lives icons go.
+    Copy(g.Form1.gamebox1, 0, 0, 128, 48, g.Form1.char1, 0, 0);
+    g.Form1.gamebox1.Present();
+  } else if (g.StageEndReason != 3) {
+    g.TotalScore -= g.StageScore;  // the points of the lost try are taken back
+    LoadStage(g);
+    g.BackdropIndex = 1;
+  }
+}
+
+void CurtainStep(Game& g) {
+  const int32_t s = g.FlowStep;
+  if (s == -76) Copy(g.Form1.gamebox2, 0, 0, kScreenW, kScreenH, g.Form1.Bback, 0, 0);
+  if (s >= -76 && s <= -2) {
+    ShadeStrip(g, 4 * (s + 76), 4);
+    ShadeStrip(g, 604 - 4 * (s + 76), 4);
+  }
+  if (s >= 0 && s <= 76) {
+    UncoverStrip(g, 300 + 4 * s);
+    UncoverStrip(g, 304 - 4 * s);
+  }
+  if (s == -76 && g.StageEndReason != 3) g.Lives -= 1;  // every ending but the goal costs a try
+  if (s == -1) Decide(g);
+  if (s == 0) Reopen(g);
+  if (s == 76) {
+    g.audio->PlayMusic("sound/PSMAT526.mid", -1);
+    g.WordsRunning = kTrue;
+  }
+  if (!(g.FlowLatch == kFalse && s == -1)) g.FlowStep += 1;
+}
+
+}  // namespace
+
+void StageFlowStep(Game& g) {
+  if (g.ContinuePromptOn != 0) {
+    ContinuePromptStep(g);
+    return;
+  }
+  if (!StepDue(g, g.flowClock, kFlowInterval)) return;
+  if (g.WordsRunning != 0) {
+    FlowWordsStep(g);
+  } else {
+    CurtainStep(g);
+  }
+  g.Form1.gamebox2.Present();
+}
+
+}  // namespace slidestone

@@ -1,0 +1,12 @@
+// Pieces of the stage-flow sequence that live in their own files.
+#pragma once
+
+namespace slidestone {
+
+struct Game;
+
+// The continue prompt after the last try: Down and Up choose, Space confirms. Runs in every
+// pass while it is shown.
+void ContinuePromptStep(Game& g);
+
+}  // namespace slidestone

@@ -1,0 +1,59 @@
+// The continue prompt over the dark field after the last try: YES plays the same stage again
+// with three tries and both scores at 0, NO ends the game at the title.
+#include "audio/audio.h"
+#include "presentation/presentation.h"
+#include "presentation/stage_flow.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+void DrawWord(Game& g, int x, int y, int w, int sx, int sy) {
+  KeyedCopy(g.Form1.gamebox2, x, y, w, 64, g.Form1.time, sx, sy);
+}
+
+// Each word is drawn over itself in the other tint; both tints have the same shape.
+void DrawPrompt(Game& g) {
+  DrawWord(g, 176, 64, 256, 0, 192);  // continue?
+  const bool yes = g.ContinueCursor == 0;
+  DrawWord(g, 240, 128, 128, yes ? 0 : 128, 256);
+  DrawWord(g, 240, 192, 128, yes ? 128 : 0, 320);
+  g.Form1.gamebox2.Present();
+}
+
+}  // namespace
+
+void ContinuePromptStep(Game& g) {
+  if (g.KeyState[kKeyDown] != 0) {
+    g.KeyState[kKeyDown] = 0;
+    PlayCursorSound(*g.audio);
+    g.ContinueCursor = (g.ContinueCursor + 1) % 2;
+  }
+  if (g.KeyState[kKeyUp] != 0) {
+    g.KeyState[kKeyUp] = 0;
+    if (g.ContinueCursor > 0) {
+      g.ContinueCursor -= 1;  // back to YES without a sound
+    } else {
+      PlayCursorSound(*g.audio);
+      g.ContinueCursor = 1;
+    }
+  }
+  DrawPrompt(g);
+  if (g.KeyState[kKeySpace] != 0) {
+    g.KeyState[kKeySpace] = 0;
+    PlayConfirmSound(*g.audio);
+    if (g.ContinueCursor == 0) {
+      g.Lives = 3;
+      g.StageScore = 0;
+      g.TotalScore = 0;
+      g.ContinuePromptOn = kFalse;
+      g.GameState = kStateLoadStage;  // the same stage; the curtain opens on from step 1
+    } else {
+      ShowForm(g.forms, g.Form2);
+      g.GameState = kStateTitle;  // game over; the high score is left alone
+    }
+  }
+}
+
+}  // namespace slidestone

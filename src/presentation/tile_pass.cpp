@@ -1,0 +1,127 @@
+// The tile pass: every 40 ms a scan of the map for the cells that change over time (the pipe
+// exit, the glinting speed tiles, the hammer and broom work), the sparkles, the goal flags and
+// the regrowing speed tiles. In every pass of play, due or not, it also starts the stage's
+// closing sequence, pauses on Enter and lets Z give up the try.
+#include "audio/audio.h"
+#include "graphics/blend.h"
+#include "presentation/presentation.h"
+#include "presentation/tile_pass.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int kTileInterval = 40;
+constexpr int kTileCycleLength = 70;  // 2.8 s between glints
+constexpr int32_t kRegrowPasses = 1000;  // 40 s before a broken speed tile comes back
+
+// The figure found the bottom of its entry pipe: the first pipe top in reading order is the
+// exit, and the entry cell (marked 50 for the trip) becomes a pipe again.
+void PipeExit(Game& g, int col, int row) {
+  if (g.InPipe == 0 || g.PipeWarpPending == 0) return;
+  g.Map(g.PlayerCol, g.PlayerFootRow) = 5;
+  g.PlayerCol = col;
+  g.PlayerFootRow = row;
+  g.PlayerX = 32 * col;
+  g.PlayerY = 32 * row;
+  g.PipeWarpPending = kFalse;
+}
+
+// Speed tiles catch the light once per cycle: overlays 1 to 5, then back to the plain 0.
+void Glint(Game& g, int col, int row) {
+  if (g.TileCycle > 0 && g.TileCycle < 7) {
+    const int overlay = g.TileCycle == 6 ? 0 : g.TileCycle;
+    BlendCell(g, col, row, overlay, 0);
+  }
+}
+
+void ScanMap(Game& g) {
+  for (int row = 0; row <= 10; ++row) {
+    for (int col = 0; col <= 18; ++col) {
+      switch (g.Map(col, row)) {
+        case 5: PipeExit(g, col, row); break;
+        case 11: Glint(g, col, row); break;
+        case 12:
+        case 13:
+        case 6:
+        case 7: ToolWorkStep(g, col, row); break;
+        default: break;
+      }
+    }
+  }
+}
+
+void WaveGoalFlags(Game& g) {
+  for (int i = 0; i < g.ItemCount && i < kMaxItems; ++i)
+    if (g.Items[i].kind == 20) g.Items[i].frame = (g.TileCycle / 2) % 4;
+}
+
+bool BoxOverCell(int x, int y, int col, int row) {
+  return x + 31 >= 32 * col && x <= 32 * col + 31 && y + 31 >= 32 * row && y <= 32 * row + 31;
+}
+
+// A broken tile comes back as a spent one once its time is up and neither the player nor the
+// stone is on its cell; until then the count waits at its top.
+void Regrow(Game& g) {
+  for (int i = 0; i < g.SpeedTileCount && i < kMaxSpeedTiles; ++i) {
+    SpeedTileRecord& t = g.SpeedTiles[i];
+    if (t.broken != 0) t.regrow += 1;
+    if (t.regrow >= kRegrowPasses && !BoxOverCell(g.PlayerX, g.PlayerY, t.col, t.row) &&
+        !BoxOverCell(g.StoneX, g.StoneY, t.col, t.row)) {
+      t.regrow = 0;
+      t.broken = kFalse;
+      BlendCell(g, t.col, t.row, 6, 0);
+      g.Map(t.col, t.row) = 10;
+    }
+    if (t.regrow > kRegrowPasses) t.regrow = kRegrowPasses;
+  }
+}
+
+// Some step of this pass ended the stage: the words and the curtain take over from the next
+// pass, to the clear music or the end sound.
+void StartStageEnd(Game& g) {
+  g.FlowStep = -76;
+  g.WordsRunning = kTrue;
+  g.WordCounter = 0;
+  g.audio->StopMusic();
+  if (g.StageEndReason == 3)
+    g.audio->PlayMusic("sound/PSMAT002.mid", -1);
+  else
+    g.audio->PlayEffect("sound/end0.wav", 8);
+}
+
+// The press is consumed here so the pause step does not take it as the resume.
+void StartPause(Game& g) {
+  g.audio->PlayEffect("sound/Akouka01.wav", 3);
+  g.KeyState[kKeyEnter] = 0;
+  Copy(g.Form1.gamebox2, 0, 0, kFieldW, kFieldH, g.Form1.back, 0, 0);
+  g.SceneDirty = kFalse;
+  g.Paused = kTrue;
+}
+
+// Z is left held on purpose: the knock-out under way already keeps a second give-up out.
+void GiveUp(Game& g) {
+  g.InPipe = kFalse;
+  g.Jumping = kFalse;
+  g.PlayerHit = kTrue;
+  g.PlayerInAction = kTrue;
+  g.ActionCount = 0;
+}
+
+}  // namespace
+
+void TilePass(Game& g) {
+  if (StepDue(g, g.tileClock, kTileInterval)) {
+    g.TileCycle = (g.TileCycle + 1) % kTileCycleLength;
+    ScanMap(g);
+    if (g.SparkleOn != 0) SparkleStep(g);
+    WaveGoalFlags(g);
+    Regrow(g);
+  }
+  if (g.StagePhaseFlag != 0) StartStageEnd(g);
+  if (g.KeyState[kKeyEnter] != 0) StartPause(g);
+  if (g.KeyState[kKeyZ] != 0 && g.PlayerHit == 0) GiveUp(g);
+}
+
+}  // namespace slidestone

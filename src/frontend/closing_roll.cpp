@@ -1,0 +1,74 @@
+// The closing roll: over the results, then over black, four pairs of lines slide in from the
+// sides, each a role and a name from the message table. At its end a better final score
+// becomes the high score and is saved, and the game returns to the title. It cannot be skipped.
+#include <string>
+
+#include "audio/audio.h"
+#include "frontend/frontend.h"
+#include "frontend/words.h"
+#include "shell/settings.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int32_t kBlackTick = 399;
+constexpr int32_t kFirstPair = 400;
+constexpr int32_t kLastPairTick = 1189;
+constexpr int32_t kFourthPair = 1000;
+constexpr int32_t kEndTick = 1390;
+constexpr int kFirstName = 50;
+constexpr int kFirstRole = 54;
+
+void SlideLines(Game& g) {
+  HouseWindow& w = g.Form3;
+  const int32_t i = g.RollTick % 200;
+  const int32_t k = (g.RollTick - kFirstPair) / 200;
+  if (g.RollTick >= kFirstPair) {
+    if (i <= 71) {
+      ShowSurface(w.messagebox2);
+      SetText(w.Text2, g.Messages[kFirstRole + k]);
+      // The last pair's role line comes to rest in the middle of the screen.
+      if (g.RollTick >= kFourthPair) {
+        MoveSurface(w.messagebox2, 624 - 6 * i, 208, 480, 32);
+      } else {
+        MoveSurface(w.messagebox2, 640 - 8 * i, 64, 480, 32);
+      }
+    } else if (i <= 143) {
+      ShowSurface(w.messagebox1);
+      SetText(w.namebox, g.Messages[kFirstName + k]);
+      MoveSurface(w.messagebox1, 8 * i - 768, 384, 192, 32);
+    }
+    if (i == 0) {  // a new pair clears the last one away
+      HideSurface(w.messagebox1);
+      HideSurface(w.messagebox2);
+    }
+  } else if (g.RollTick == kBlackTick) {
+    PaintHouseScreenBlack(g);
+  }
+  if (g.RollTick >= kFirstPair && (i == 0 || i == 72)) g.audio->PlayEffect("sound/migaku.wav", 8);
+}
+
+void EndRoll(Game& g) {
+  // Only a strictly better score is kept, and it is saved at once.
+  if (g.HighScore < g.TotalScore) {
+    g.HighScore = g.TotalScore;
+    if (g.settings) g.settings->Write("VbApp", "score", "high", std::to_string(g.HighScore));
+  }
+  g.GameState = kStateTitle;
+  ShowForm(g.forms, g.Form2);
+  TitleScreen(g);
+}
+
+}  // namespace
+
+void ClosingRollStep(Game& g) {
+  if (!StepDue(g, g.rollClock, 20)) return;
+  if (g.RollTick <= kLastPairTick) SlideLines(g);
+  ++g.RollTick;
+  if (g.RollTick > kEndTick) EndRoll(g);
+  g.Form3.clearbox1.Present();
+}
+
+}  // namespace slidestone

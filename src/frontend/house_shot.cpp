@@ -1,0 +1,88 @@
+// The house shot: the stone climbs the sheet while the cross lines scroll down past it and the
+// house comes down from the top; the stone drifts toward its side, settles on its end point,
+// the scene slows, a comment on the shot appears, and Space or the last frame ends it.
+#include <algorithm>
+
+#include "audio/audio.h"
+#include "frontend/frontend.h"
+#include "shell/random.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int kCommentFrame = 290;
+constexpr int kLastFrame = 350;
+constexpr int kSettleFrame = 276;  // the view has caught up: the stone stands on its end point
+constexpr int kLastStage = 18;
+
+// The grey cross line of the sheet, 512 x 4, across the lanes.
+void DrawLine(Game& g, int y) { Copy(g.Form3.clearbox1, 64, y, 512, 4, g.Form3.clear1, 0, 480); }
+
+void ShotTick(Game& g) {
+  HouseWindow& w = g.Form3;
+  const int32_t f = g.ShotFrame;
+  if (f < kSettleFrame) g.ShotSpin = ((f + 1) % 160) / 20;
+  Copy(w.clearbox1, 64, 0, 512, 480, w.back, 64, 0);
+
+  if (f > 100) {
+    int h = 2 * (f - 100), y0 = 0;
+    if (f >= 228) {
+      h = 256;
+      y0 = std::min(2 * (f - 228), 96);
+    }
+    KeyedCopy(w.clearbox1, 192, y0, 256, h, w.clear2, 0, 256 - h);
+    if (f > 164) DrawLine(g, y0 + h - 130);  // across the house centre
+  }
+  if (f < 50) DrawLine(g, 280 + 4 * f);
+  if (f > 90) {
+    if (f >= kSettleFrame) {
+      g.ShotStoneX = g.ShotTargetX;
+      DrawLine(g, 372);
+    } else {
+      DrawLine(g, 2 * (f - 90));
+    }
+  }
+  MaskedPair(w.clearbox1, g.ShotStoneX, g.ShotStoneY, 32, 32, w.clear2, 32 * g.ShotSpin, 288,
+             32 * g.ShotSpin, 256);
+
+  if (g.DriftPeriod > 0 && f % g.DriftPeriod == 0 && f > g.DriftStart) {
+    g.ShotStoneX += g.ShotTargetX >= 304 ? 1 : -1;
+  }
+  g.ShotStoneY = std::max(g.ShotStoneY - 2, g.ShotTargetY);
+  w.clearbox1.Present();
+
+  if (f % 2 == 0 && f >= 200 && g.ShotInterval < 100) ++g.ShotInterval;
+  ++g.ShotFrame;
+  if (g.ShotFrame == kCommentFrame) ShowShotComment(g);
+
+  // Space is only looked at, not consumed: held on, the next stage sees it too.
+  if (g.KeyState[kKeySpace] != 0 || g.ShotFrame >= kLastFrame) {
+    g.audio->StopMusic();
+    if (g.Stage >= kLastStage) {
+      g.GameState = kStateResults;
+    } else {
+      HideSurface(w.messagebox);
+      ShowForm(g.forms, g.Form1);
+      g.GameState = kStateLoadStage;
+    }
+  }
+}
+
+}  // namespace
+
+void HouseShotStep(Game& g) {
+  if (StepDue(g, g.shotClock, g.ShotInterval)) ShotTick(g);
+}
+
+void ShowShotComment(Game& g) {
+  const int32_t d = g.ShotDistance;
+  const int band = d == 0 ? 0 : d <= 50 ? 10 : d <= 100 ? 20 : d <= 150 ? 30 : 40;
+  Randomize(g);
+  const int k = RandomBelow(g, 9);
+  ShowSurface(g.Form3.messagebox);
+  SetText(g.Form3.Text1, g.Messages[band + k]);
+}
+
+}  // namespace slidestone

@@ -1,0 +1,129 @@
+// The main menu: GAME START, OPTION, GAME END over the creeping stone pattern, with a small
+// scene in the logo box: the player walks along the logo's bottom edge, an enemy comes the
+// other way, and the player halts, then turns and runs back.
+#include "audio/audio.h"
+#include "frontend/frontend.h"
+#include "frontend/words.h"
+#include "shell/random.h"
+#include "stagedata/game.h"
+#include "stagedata/stage_loader.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int kFigureY = 188;     // the figures stand on the logo's bottom edge (220 - 32)
+constexpr int kSceneRight = 518;  // a figure is drawn only while its x is 1 .. 518
+
+bool OnLogo(int32_t x) { return x >= 1 && x <= kSceneRight; }
+
+void LogoSceneStep(Game& g) {
+  MenuWindow& w = g.Form2;
+  const Surface& player = g.Form1.mainchar;
+  const Surface& enemies = g.Form1.char3;
+
+  if (g.TitleAnimTick == 50 && g.EnemyX == 0) {
+    g.WalkerX = 1;
+    g.WalkerFrame = 0;
+    g.WalkerStep = 2;
+  }
+  if (g.TitleAnimTick % 50 == 0 && g.EnemyX == 0) {
+    Randomize(g);
+    if (RandomBelow(g, 2) == 0) {
+      g.EnemyX = kSceneRight;
+      g.EnemyFrame = 0;
+    }
+  }
+  Copy(w.startbox2, 0, 0, 550, 220, w.title, 0, 0);
+
+  if (OnLogo(g.WalkerX)) {
+    const int row = g.WalkerStep == 2 ? 0 : 32;
+    MaskedPair(w.startbox2, g.WalkerX, kFigureY, 32, 32, player, 128 + 32 * g.WalkerFrame, row,
+               32 * g.WalkerFrame, row);
+    const int32_t gap = g.EnemyX - g.WalkerX;  // negative once the enemy is past the figure
+    const bool enemyClose = gap <= 100 && g.EnemyX != 0;
+    if (enemyClose && g.WalkerStep == 2) {
+      g.WalkerStep = 0;
+      g.WalkerFrame = 0;
+    } else if (enemyClose && g.WalkerStep == 0) {
+      if (g.WalkerFrame == 3) {
+        g.WalkerStep = -5;
+      } else {
+        // The halt pose replaces the walking frame just drawn.
+        Copy(w.startbox2, g.WalkerX, kFigureY, 32, 32, w.title, g.WalkerX, kFigureY);
+        MaskedPair(w.startbox2, g.WalkerX, kFigureY, 32, 32, player, 224, 96, 96, 96);
+      }
+    } else {
+      g.WalkerX += g.WalkerStep;
+    }
+    g.WalkerFrame = (g.WalkerFrame + 1) % 4;
+  }
+
+  if (OnLogo(g.EnemyX)) {
+    MaskedPair(w.startbox2, g.EnemyX, kFigureY, 32, 32, enemies, 32 * g.EnemyFrame, 288,
+               32 * g.EnemyFrame, 256);
+    g.EnemyFrame = (g.EnemyFrame + 1) % 5;
+  }
+  g.EnemyX = g.EnemyX <= 3 ? 0 : g.EnemyX - 3;
+  g.TitleAnimTick = (g.TitleAnimTick + 1) % 500;
+}
+
+}  // namespace
+
+void MainMenu(Game& g) {
+  MenuWindow& w = g.Form2;
+  if (StepDue(g, g.menuClock, 100)) {
+    g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
+    DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
+    DrawMenuBackground(g, w.back, g.BackgroundScroll);
+    LogoSceneStep(g);
+    w.startbox2.Present();
+  }
+
+  // Arrows are read before Space, so a Space pressed with an arrow acts on the moved cursor.
+  if (g.KeyState[kKeyDown] != 0) {
+    g.KeyState[kKeyDown] = 0;
+    g.CursorRow = (g.CursorRow + 1) % 3;
+    PlayCursorSound(*g.audio);
+  }
+  if (g.KeyState[kKeyUp] != 0) {
+    g.KeyState[kKeyUp] = 0;
+    g.CursorRow = g.CursorRow == 0 ? 2 : g.CursorRow - 1;
+    PlayCursorSound(*g.audio);
+  }
+  if (g.KeyState[kKeySpace] != 0) {
+    g.KeyState[kKeySpace] = 0;
+    switch (g.CursorRow) {
+      case 0:  // GAME START
+        PlayConfirmSound(*g.audio);
+        g.audio->StopMusic();
+        ShowFormMaximised(g.forms, g.Form1, g.MenuX, g.MenuY);
+        NewGame(g);
+        break;
+      case 1:  // OPTION: the options use the whole window
+        PlayConfirmSound(*g.audio);
+        g.GameState = kStateOptions;
+        g.CursorRow = 0;
+        HideSurface(w.startbox2);
+        break;
+      case 2:  // GAME END
+        PlayConfirmSound(*g.audio);
+        g.audio->StopMusic();
+        g.QuitRequested = kTrue;
+        break;
+      default:
+        break;
+    }
+  }
+
+  if (g.GameState == kStateMenu) {
+    Copy(w.startbox1, 200, 250, 256, 192, w.back, 200, 250);
+    for (int i = 0; i < 3; ++i) {
+      KeyedCopy(w.startbox1, 200, 250 + 64 * i, 256, kWordH, w.messagebox,
+                i == g.CursorRow ? kBrightX : 0, RowY(kRowGameStart + i));
+    }
+  }
+  w.startbox1.Present();
+}
+
+}  // namespace slidestone

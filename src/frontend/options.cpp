@@ -1,0 +1,118 @@
+// The options screen: GAME LV, TIME LIMIT and STAGESERECT under the high score, and EXIT back
+// to the menu. The choices live in memory only; the next run starts from the defaults again.
+#include "audio/audio.h"
+#include "frontend/frontend.h"
+#include "frontend/words.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+enum OptionRow { kRowLevel = 0, kRowTime = 1, kRowStage = 2, kRowExit = 3 };
+constexpr int kLastStage = 17;
+
+void PlayOptionSound(Game& g) { g.audio->PlayEffect("sound/Akouka03.wav", 8); }
+
+int NextStage(int32_t s) { return s + 1 > kLastStage ? 0 : s + 1; }
+
+// The rows under the high score, bright where the cursor is. Nothing is erased first: a word
+// changed between background ticks is drawn over the old one until the next tick repaints.
+void DrawOptionRows(Game& g) {
+  Surface& out = g.Form2.startbox1;
+  const Surface& words = g.Form2.messagebox;
+  auto half = [&](int row) { return g.CursorRow == row ? kBrightX : 0; };
+
+  KeyedCopy(out, 30, 160, 256, kWordH, words, half(kRowLevel), RowY(kRowGameLv));
+  KeyedCopy(out, 320, 160, 128, kWordH, words, 128 * g.Difficulty,
+            RowY(g.CursorRow == kRowLevel ? kRowLevelsBright : kRowLevelsDim));
+
+  KeyedCopy(out, 30, 240, 256, kWordH, words, half(kRowTime), RowY(kRowTimeLimit));
+  const int onOff = (g.TimeLimitOn == kTrue ? 0 : 128) + half(kRowTime);
+  KeyedCopy(out, 320, 240, 128, kWordH, words, onOff, RowY(kRowOnOff));
+
+  KeyedCopy(out, 30, 320, 256, kWordH, words, half(kRowStage), RowY(kRowStageSelect));
+  const int digitRow = RowY(g.CursorRow == kRowStage ? kRowDigitsBright : kRowDigitsDim);
+  const int shown = g.StartStage + 1;
+  if (shown / 10 != 0) KeyedCopy(out, 384, 320, 32, kWordH, words, 32 * (shown / 10), digitRow);
+  KeyedCopy(out, 416, 320, 32, kWordH, words, 32 * (shown % 10), digitRow);
+
+  KeyedCopy(out, 30, 400, 128, kWordH, words, 384,
+            RowY(g.CursorRow == kRowExit ? kRowLevelsBright : kRowLevelsDim));
+}
+
+}  // namespace
+
+void DrawHighScore(Game& g, int32_t value) {
+  Surface& out = g.Form2.startbox1;
+  KeyedCopy(out, 30, 80, 256, kWordH, g.Form2.messagebox, 0, RowY(kRowHighScore));
+  DrawSixDigits(out, g.Form2.messagebox, value, 300, 80);
+}
+
+void OptionsScreen(Game& g) {
+  MenuWindow& w = g.Form2;
+  if (StepDue(g, g.optionsClock, 100)) {
+    g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
+    DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
+    DrawMenuBackground(g, w.back, g.BackgroundScroll);
+    Copy(w.startbox1, 0, 0, kScreenW, kScreenH, w.back, 0, 0);
+    KeyedCopy(w.startbox1, 30, 0, 256, kWordH, w.messagebox, kBrightX, RowY(kRowOption));
+    DrawHighScore(g, g.HighScore);
+  }
+
+  if (g.KeyState[kKeyDown] != 0) {
+    g.KeyState[kKeyDown] = 0;
+    g.CursorRow = (g.CursorRow + 1) % 4;
+    PlayCursorSound(*g.audio);
+  }
+  if (g.KeyState[kKeyUp] != 0) {
+    g.KeyState[kKeyUp] = 0;
+    g.CursorRow = g.CursorRow == 0 ? 3 : g.CursorRow - 1;
+    PlayCursorSound(*g.audio);
+  }
+  // Left and Right belong to STAGESERECT alone; elsewhere they stay set, so an arrow still held
+  // when the cursor reaches that row acts there.
+  if (g.KeyState[kKeyLeft] != 0 && g.CursorRow == kRowStage) {
+    g.KeyState[kKeyLeft] = 0;
+    g.StartStage = g.StartStage - 1 < 0 ? kLastStage : g.StartStage - 1;
+    PlayOptionSound(g);
+  }
+  if (g.KeyState[kKeyRight] != 0 && g.CursorRow == kRowStage) {
+    g.KeyState[kKeyRight] = 0;
+    g.StartStage = NextStage(g.StartStage);
+    PlayOptionSound(g);
+  }
+  if (g.KeyState[kKeySpace] != 0) {
+    g.KeyState[kKeySpace] = 0;
+    switch (g.CursorRow) {
+      case kRowLevel:
+        g.Difficulty = (g.Difficulty + 1) % 3;
+        PlayOptionSound(g);
+        break;
+      case kRowTime:
+        g.TimeLimitOn = g.TimeLimitOn == kFalse ? kTrue : kFalse;
+        PlayOptionSound(g);
+        break;
+      case kRowStage:
+        g.StartStage = NextStage(g.StartStage);
+        PlayOptionSound(g);
+        break;
+      case kRowExit:
+        PlayConfirmSound(*g.audio);
+        g.GameState = kStateMenu;
+        g.CursorRow = 0;
+        ShowSurface(w.startbox2);
+        g.TitleAnimTick = 0;
+        g.WalkerX = 0;
+        g.EnemyX = 0;
+        break;
+      default:
+        break;
+    }
+  }
+
+  DrawOptionRows(g);
+  w.startbox1.Present();
+}
+
+}  // namespace slidestone

@@ -53,7 +53,7 @@ Buffer MenuOpen() {
 Buffer Confirm() {
   Buffer b;
   AddBell(b, 0.0, NoteHz(84), 0.10, 0.5);
-  AddBell(b, 0.07, NoteHz(91), 0.16, 0.6);
+  AddBell(b, 0.07, NoteHz(91), 0.1, 0.6);
   AddTone(b, {.duration = 0.05, .wave = Wave::Triangle, .freq = NoteHz(72), .gain = 0.3,
               .env = Hit(0.06)});
   AddTone(b, {.start = 0.07, .duration = 0.12, .wave = Wave::Triangle, .freq = NoteHz(79),
@@ -153,6 +153,7 @@ Buffer Sweep() {
                .cutoffEnd = 1800, .resonance = 0.9, .gain = 0.8, .seed = 12,
                .env = Held(0.05, 0.8, 0.06)});
   Filter(b, Pass::High, 500);
+  Filter(b, Pass::Low, 9000);
   return b;
 }
 

@@ -1,0 +1,123 @@
+// The `time` sheet: the head-up display's digits and labels and the big words of the stage
+// flow (continue?, YES, NO, TIME UP, STAGE CLEAR, START, StoneStop), all on pure black.
+#include <string>
+#include <vector>
+
+#include "palette.h"
+#include "sheets.h"
+#include "text.h"
+
+namespace art {
+
+namespace {
+
+using namespace pal;
+
+const WordStyle kGreenWord{Rgb{186, 255, 150}, Rgb{40, 190, 72}, Rgb{230, 255, 220}, Rgb{8, 44, 18}, 2, {}, 0};
+const WordStyle kWhiteDigit{Rgb{255, 255, 255}, Rgb{178, 194, 226}, Rgb{0, 0, 0}, Rgb{24, 26, 52}, 2, {}, 0};
+const WordStyle kRedLabel{Rgb{255, 150, 130}, Rgb{222, 40, 52}, Rgb{0, 0, 0}, Rgb{54, 8, 18}, 2, {}, 0};
+
+// A word image made into a sprite cell and its mask (black where the word is drawn).
+void WordSprite(Image& sheet, const Image& word, int x, int y, int w, int h, int mx, int my) {
+  Image cell(w, h);
+  PlaceWord(cell, word, 0, 0, w, h, Align::Centre, 0);
+  sheet.BlitAll(cell, x, y);
+  for (int j = 0; j < h; ++j)
+    for (int i = 0; i < w; ++i) sheet.Set(mx + i, my + j, cell.Get(i, j).IsBlack() ? kWhite : kBlack);
+}
+
+// A digit at the one size at which all ten digits fit w x h.
+Image Digit(int d, int w, int h, const WordStyle& s) {
+  static const std::vector<std::string> kDigits{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+  return StyleWord(SizedInk(fonts::kSpartanBlack, std::to_string(d), FitSize(fonts::kSpartanBlack, kDigits, w, h)), s);
+}
+
+// Two stacked squares, the colon between minutes and seconds.
+void Colon(Image& sheet, int x) {
+  Canvas cv(32, 32);
+  for (int dot = 0; dot < 2; ++dot)
+    for (int j = 0; j < 4; ++j)
+      for (int i = 0; i < 4; ++i) cv.Plot(14 + i, 9 + 11 * dot + j, j == 0 ? Rgb{200, 255, 170} : Rgb{60, 210, 80});
+  cv.Outline(Rgb{8, 44, 18});
+  sheet.BlitAll(cv.Sprite(), x, 0);
+}
+
+WordStyle BigStyle(Rgb top, Rgb bottom, Rgb outline, Rgb depth) {
+  WordStyle s;
+  s.top = top, s.bottom = bottom, s.shine = Mix(top, kWhite, 0.6f), s.outline = outline;
+  s.outlineW = 3, s.depthColour = depth, s.depth = 4;
+  return s;
+}
+
+void BigWord(Image& sheet, const std::string& text, int x, int y, int w, const WordStyle& s, float slant = 0,
+             int smear = 0, const char* font = fonts::kSpartanBlack) {
+  const int pad = 2 * (s.outlineW + 1) + s.depth;
+  Ink ink = FitInk(font, text, w - pad - 8 - smear - static_cast<int>(slant * 44), 64 - pad - 6);
+  if (slant != 0) ink = Slant(ink, slant);
+  if (smear > 0) ink = Smear(ink, smear);
+  PlaceWord(sheet, StyleWord(ink, s), x, y, w, 64, Align::Centre, 0);
+}
+
+}  // namespace
+
+Image MakeTimeSheet() {
+  Image sheet(320, 896);
+  // Row 0: the clock's background (black, colons at x 32 and x 128), the minus sign and its mask.
+  Colon(sheet, 32);
+  Colon(sheet, 128);
+  {
+    Canvas cv(32, 32);
+    for (int j = 0; j < 5; ++j)
+      for (int i = 0; i < 16; ++i) cv.Plot(8 + i, 14 + j, j == 0 ? Rgb{200, 255, 170} : Rgb{60, 210, 80});
+    cv.Outline(Rgb{8, 44, 18});
+    PutSprite(sheet, cv, 256, 0, 288, 0);
+  }
+  // Large digits, green (y 32) and white (y 64).
+  for (int d = 0; d < 10; ++d) {
+    PlaceWord(sheet, Digit(d, 24, 25, kGreenWord), 32 * d, 32, 32, 32, Align::Centre, 0);
+    PlaceWord(sheet, Digit(d, 24, 25, kWhiteDigit), 32 * d, 64, 32, 32, Align::Centre, 0);
+  }
+  // Labels.
+  auto label = [&](const std::string& t, int x, const WordStyle& s) {
+    PlaceWord(sheet, StyleWord(FitInk(fonts::kSpartanBlack, t, 58, 17), s), x, 96, 64, 32, Align::Centre, 0);
+  };
+  label("TOTAL", 0, kRedLabel);
+  label("STAGE", 64, kRedLabel);
+  label("SPEED", 128, kGreenWord);
+  // Small digits with masks, the slash and the red zero.
+  for (int d = 0; d < 10; ++d) WordSprite(sheet, Digit(d, 11, 20, kGreenWord), 16 * d, 128, 16, 32, 16 * d, 160);
+  {
+    Canvas cv(16, 48);
+    for (int t = 0; t < 34; ++t)
+      for (int k = 0; k < 3; ++k) cv.Plot(11 - t * 7 / 34 + k - 1, 7 + t, k == 0 ? Rgb{200, 255, 170} : Rgb{60, 210, 80});
+    cv.Outline(Rgb{8, 44, 18});
+    PutSprite(sheet, cv, 160, 128, 176, 128);
+  }
+  WordSprite(sheet, Digit(0, 11, 20, kRedLabel), 192, 128, 16, 32, 192, 160);
+
+  // The stage-flow words, 256 x 64 (YES and NO 128 x 64).
+  const WordStyle ice = BigStyle(Rgb{255, 255, 255}, Rgb{120, 206, 255}, Rgb{14, 24, 64}, Rgb{30, 70, 150});
+  const WordStyle bright = BigStyle(Rgb{255, 250, 170}, Rgb{255, 190, 30}, Rgb{50, 26, 6}, Rgb{150, 80, 10});
+  const WordStyle dim = BigStyle(Rgb{150, 150, 110}, Rgb{104, 104, 70}, Rgb{26, 26, 16}, Rgb{60, 60, 40});
+  const WordStyle red = BigStyle(Rgb{255, 200, 150}, Rgb{240, 60, 40}, Rgb{56, 8, 10}, Rgb{130, 20, 30});
+  const WordStyle gold = BigStyle(Rgb{255, 255, 200}, Rgb{250, 170, 20}, Rgb{60, 24, 0}, Rgb{170, 60, 20});
+  const WordStyle start = BigStyle(Rgb{230, 255, 255}, Rgb{60, 200, 255}, Rgb{10, 20, 60}, Rgb{24, 60, 150});
+  BigWord(sheet, "continue?", 0, 192, 256, ice);
+  BigWord(sheet, "YES", 0, 256, 128, bright);
+  BigWord(sheet, "YES", 128, 256, 128, dim);
+  BigWord(sheet, "NO", 0, 320, 128, bright);
+  BigWord(sheet, "NO", 128, 320, 128, dim);
+  BigWord(sheet, "TIME UP", 0, 384, 256, red);
+  BigWord(sheet, "STAGE CLEAR", 0, 448, 256, gold);
+  BigWord(sheet, "STAGE CLEAR", 0, 512, 256, gold, 0.3f);
+  BigWord(sheet, "START", 0, 576, 256, start);
+  WordStyle blur = start;
+  blur.top = Mix(start.top, start.bottom, 0.3f), blur.depth = 0;
+  BigWord(sheet, "START", 0, 640, 256, blur, 0.18f, 26);
+  BigWord(sheet, "StoneStop", 0, 704, 256, BigStyle(Rgb{240, 240, 255}, Rgb{150, 130, 240}, Rgb{24, 14, 60}, Rgb{70, 40, 140}));
+  BigWord(sheet, "StoneStop", 0, 768, 256, BigStyle(Rgb{230, 232, 240}, Rgb{132, 134, 150}, Rgb{20, 20, 34}, Rgb{70, 72, 90}));
+  BigWord(sheet, "StoneStop", 0, 832, 256, red);
+  return sheet;
+}
+
+}  // namespace art

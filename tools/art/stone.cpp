@@ -1,0 +1,126 @@
+// The granite stone: seen from the side as it slides (8 frames, the red handle turning once round),
+// seen from above for the house scene, and large for the desktop icon.
+#include <cmath>
+
+#include "palette.h"
+#include "sheets.h"
+
+namespace art {
+
+namespace {
+
+using namespace pal;
+
+constexpr float kPi = 3.14159265f;
+const Tone kGraniteTone{kGraniteLight, kGranite, kGraniteDark, Rgb{220, 222, 232}};
+const Tone kHandle = MakeTone(kRed);
+
+// Fixed speckles on the stone's side, as (angle around the stone, height) pairs.
+struct Speck {
+  float phi, y;
+  bool light;
+};
+std::vector<Speck> Specks() {
+  std::vector<Speck> v;
+  Rng rng(7);
+  for (int i = 0; i < 26; ++i) v.push_back({rng.Unit() * 2 * kPi, 20.f + rng.Unit() * 10.f, rng.Int(0, 2) == 0});
+  return v;
+}
+
+}  // namespace
+
+Figure SideStone(int frame) {
+  const float th = frame * kPi / 4;
+  Figure f;
+  const float hx = std::cos(th), hz = std::sin(th);  // handle direction: x across, z toward the viewer
+  auto handleBar = [&]() {
+    const V2 end{16 + 8.5f * hx, 12.2f + 1.6f * hz};
+    f.Limb({16, 12.2f}, end, 1.7f, kHandle);
+    f.Ellipse(end, 1.9f, 2.1f, kHandle);
+  };
+  if (hz < -0.01f) handleBar();  // the bar behind the post
+  f.Ellipse({16, 24.6f}, 13.2f, 7.2f, kGraniteTone);
+  f.Ellipse({16, 24.6f}, 12.6f, 1.0f, FlatTone(Rgb{96, 98, 114})).NoOutline();  // striking band
+  f.Ellipse({16, 19.2f}, 9.5f, 2.3f, MakeTone(Rgb{168, 170, 184})).NoOutline();  // polished top
+  // Speckles turn with the stone.
+  for (const Speck& s : Specks()) {
+    const float a = s.phi + th;
+    const float depth = std::cos(a);
+    if (depth < 0.2f) continue;
+    const float x = 16 + 11.5f * std::sin(a);
+    if (std::fabs(s.y - 24.6f) < 1.2f) continue;
+    f.Dot({x, s.y}, s.light ? Rgb{206, 208, 220} : Rgb{70, 72, 88});
+  }
+  f.Limb({16, 17.8f}, {16, 12.2f}, 1.9f, kHandle);  // the post
+  if (hz >= -0.01f) handleBar();
+  return f;
+}
+
+Figure TopStone(int frame) {
+  const float th = frame * kPi / 4 - kPi / 2;
+  Figure f;
+  f.Circle({16, 16}, 13.4f, kGraniteTone);
+  f.Ellipse({16, 16}, 9.2f, 9.2f, FlatTone(Rgb{96, 98, 114})).NoOutline();
+  f.Circle({16, 16}, 8.4f, MakeTone(Rgb{164, 166, 180})).NoOutline();
+  Rng rng(11);
+  for (int i = 0; i < 30; ++i) {
+    const float r = 9.5f + rng.Unit() * 3.2f, a = rng.Unit() * 2 * kPi + frame * kPi / 4;
+    f.Dot({16 + r * std::cos(a), 16 + r * std::sin(a)}, rng.Int(0, 2) ? Rgb{84, 86, 102} : Rgb{210, 212, 224});
+  }
+  const V2 end{16 + 9.f * std::cos(th), 16 + 9.f * std::sin(th)};
+  f.Limb({16, 16}, end, 2.1f, kHandle);
+  f.Circle(end, 2.4f, kHandle);
+  f.Circle({16, 16}, 3.0f, kHandle).Gloss();
+  return f;
+}
+
+void DrawStoneRows(Image& char3) {
+  for (int i = 0; i < 8; ++i) {
+    Canvas cv(32, 32);
+    cv.Draw(SideStone(i));
+    PutSprite(char3, cv, 32 * i, 0, 32 * i, 32);
+  }
+}
+
+Image MakeIcon() {
+  // Drawn four times larger than shown, with a thick outline, then averaged down.
+  constexpr int kSuper = 4, kSize = 128;
+  Canvas big(kSize * kSuper, kSize * kSuper);
+  Xform xf;
+  xf.pivot = {16, 16};
+  xf.sx = xf.sy = 14.5f;
+  xf.offset = {kSize * kSuper / 2.f - 16, kSize * kSuper / 2.f - 16 - 29};
+  big.Draw(SideStone(1), xf);
+  const int W = big.W();
+  std::vector<uint8_t> ring(static_cast<size_t>(W) * W, 0);
+  constexpr int kThick = 10;
+  for (int y = 0; y < W; ++y)
+    for (int x = 0; x < W; ++x) {
+      if (big.Covered(x, y)) continue;
+      for (int dy = -kThick; dy <= kThick && !ring[y * W + x]; dy += 2)
+        for (int dx = -kThick; dx <= kThick; dx += 2)
+          if (dx * dx + dy * dy <= kThick * kThick && big.Covered(x + dx, y + dy)) {
+            ring[y * W + x] = 1;
+            break;
+          }
+    }
+  Image out(kSize, kSize);
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x) {
+      float r = 0, g = 0, b = 0, a = 0;
+      for (int j = 0; j < kSuper; ++j)
+        for (int i = 0; i < kSuper; ++i) {
+          const int sx = x * kSuper + i, sy = y * kSuper + j;
+          Rgb c;
+          if (big.Covered(sx, sy)) c = big.Colours().Get(sx, sy);
+          else if (ring[sy * W + sx]) c = kOutline;
+          else continue;
+          r += c.r, g += c.g, b += c.b, a += 1;
+        }
+      if (a > 0) out.Set(x, y, Rgb{uint8_t(r / a), uint8_t(g / a), uint8_t(b / a)});
+      out.SetAlpha(x, y, static_cast<uint8_t>(255 * a / (kSuper * kSuper)));
+    }
+  return out;
+}
+
+}  // namespace art

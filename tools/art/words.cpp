@@ -1,0 +1,100 @@
+// Form2's word sheet `messagebox`: the menu and option words, dim olive on the left half (not
+// selected) and bright yellow on the right half (selected), rows 64 pixels high, on pure black.
+// Both tints of a word share one shape, so one can be drawn over the other.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "sheets.h"
+#include "text.h"
+
+namespace art {
+
+namespace {
+
+const char* const kFont = fonts::kSpartanBlack;
+
+WordStyle Tint(bool bright) {
+  WordStyle s;
+  if (bright) {
+    s.top = Rgb{255, 252, 190}, s.bottom = Rgb{255, 194, 28}, s.shine = Rgb{255, 255, 240};
+    s.outline = Rgb{58, 30, 4}, s.depthColour = Rgb{176, 92, 12};
+  } else {
+    s.top = Rgb{178, 172, 100}, s.bottom = Rgb{118, 114, 58}, s.shine = Rgb{0, 0, 0};
+    s.outline = Rgb{30, 28, 12}, s.depthColour = Rgb{74, 70, 34};
+  }
+  s.outlineW = 2, s.depth = 3;
+  return s;
+}
+
+constexpr int kPad = 2 * 3 + 3;  // outline on both sides plus the extrusion
+
+// The word at the common size, squeezed across if it would not fit maxW.
+Ink WordInk(const std::string& text, int pt, int maxW) {
+  Ink ink = SizedInk(kFont, text, pt);
+  if (ink.w > maxW) ink = Stretch(ink, maxW, ink.h);
+  return ink;
+}
+
+void Put(Image& sheet, const Ink& ink, bool bright, int x, int y, int w, Align al, int margin = 6) {
+  PlaceWord(sheet, StyleWord(ink, Tint(bright)), x, y, w, 64, al, margin);
+}
+
+// A word in both tints: dim at x, bright at x + 256.
+void Both(Image& sheet, const std::string& text, int pt, int row) {
+  const Ink ink = WordInk(text, pt, 256 - 12 - kPad);
+  Put(sheet, ink, false, 0, 64 * row, 256, Align::Left);
+  Put(sheet, ink, true, 256, 64 * row, 256, Align::Left);
+}
+
+}  // namespace
+
+Image MakeMessagebox() {
+  Image sheet(512, 768);
+  const int pt = FitSize(kFont, {"GAME START", "GAME END", "TIME LIMIT", "OPTION", "GAME LV"}, 256 - 12 - kPad, 36);
+  Both(sheet, "GAME START", pt, 0);
+  Both(sheet, "OPTION", pt, 1);
+  Both(sheet, "GAME END", pt, 2);
+  Both(sheet, "GAME LV", pt, 3);
+  Both(sheet, "TIME LIMIT", pt, 7);
+  Both(sheet, "STAGESERECT", pt, 8);
+
+  // Rows 4-6: 128-pixel cells.
+  // One size for all; NORMAL, the longest, is narrowed to fit its cell.
+  const int small = std::min(pt, FitSize(kFont, {"EASY", "HARD", "EXIT", "OFF"}, 128 - 10 - kPad, 36));
+  const char* level[4] = {"EASY", "NORMAL", "HARD", "EXIT"};
+  for (int i = 0; i < 4; ++i) {
+    const Ink ink = WordInk(level[i], small, 128 - 8 - kPad);
+    Put(sheet, ink, false, 128 * i, 256, 128, Align::Left, 5);
+    Put(sheet, ink, true, 128 * i, 320, 128, Align::Left, 5);
+  }
+  const char* onOff[2] = {"ON", "OFF"};
+  for (int i = 0; i < 2; ++i) {
+    const Ink ink = SizedInk(kFont, onOff[i], small);
+    Put(sheet, ink, false, 128 * i, 384, 128, Align::Left, 5);
+    Put(sheet, ink, true, 256 + 128 * i, 384, 128, Align::Left, 5);
+  }
+
+  // Row 9: HIGH SCORE, with SCORE alone inside x 110-259 (the results screen copies just that),
+  // and NEW on the right.
+  {
+    const Ink high = WordInk("HIGH", pt, 100 - kPad);
+    const Ink score = WordInk("SCORE", pt, 144 - kPad);
+    Put(sheet, high, false, 0, 576, 106, Align::Right, 4);
+    Put(sheet, score, false, 110, 576, 146, Align::Left, 2);
+    Put(sheet, WordInk("NEW", pt, 200), true, 266, 576, 246, Align::Left, 0);
+  }
+
+  // Rows 10 and 11: digits, bright then dim, 32 x 64 each.
+  std::vector<std::string> digits;
+  for (int d = 0; d < 10; ++d) digits.push_back(std::to_string(d));
+  const int dpt = FitSize(kFont, digits, 32 - kPad - 1, 40);
+  for (int d = 0; d < 10; ++d) {
+    const Ink ink = SizedInk(kFont, digits[d], dpt);
+    Put(sheet, ink, true, 32 * d, 640, 32, Align::Centre);
+    Put(sheet, ink, false, 32 * d, 704, 32, Align::Centre);
+  }
+  return sheet;
+}
+
+}  // namespace art

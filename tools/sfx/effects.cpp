@@ -160,10 +160,10 @@ Buffer Sweep() {
 // The hammer cracks a tile: a sharp snap and a splinter of ice.
 Buffer Crack() {
   Buffer b;
-  AddNoise(b, {.duration = 0.015, .pass = Pass::High, .cutoff = 1500, .gain = 1.0, .seed = 13,
+  AddNoise(b, {.duration = 0.015, .pass = Pass::High, .cutoff = 1500, .gain = 0.6, .seed = 13,
                .env = Hit(0.015, 0.005)});
-  AddNoise(b, {.start = 0.012, .duration = 0.08, .pass = Pass::Band, .cutoff = 2600,
-               .resonance = 2.5, .gain = 0.7, .seed = 14, .env = Hit(0.08)});
+  AddNoise(b, {.start = 0.012, .duration = 0.1, .pass = Pass::Band, .cutoff = 2600,
+               .resonance = 2.5, .gain = 1.2, .seed = 14, .env = Hit(0.1)});
   AddTone(b, {.duration = 0.05, .wave = Wave::Sine, .freq = 300, .freqEnd = 120, .gain = 0.5,
               .env = Hit(0.05)});
   AddBell(b, 0.01, 2350, 0.04, 0.2);

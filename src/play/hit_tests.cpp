@@ -1,0 +1,30 @@
+// Whether an enemy or the thrown ball touches the player. A figure already knocked out is never
+// hit again, so the first hit of a step is the only one.
+#include "play/play.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+bool IsHitByEnemy(Game& g, bool menuVariant) {
+  if (g.PlayerHit != kFalse) return false;
+  const int px = g.PlayerX, py = g.PlayerY;
+  for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) {
+    const EnemyRecord& e = g.Enemies[i];
+    // Walkers (1, -1) and watchers (0) always count; a thrower (6) only outside the menu
+    // branch's own test. Knocked-out and gone enemies never do.
+    const bool active = e.state == 1 || e.state == -1 || e.state == 0 ||
+                        (!menuVariant && e.state == 6);
+    if (!active) continue;
+    if (e.x >= px - 16 && e.x <= px + 16 && e.y >= py - 16 && e.y <= py + 16) return true;
+  }
+  return false;
+}
+
+bool IsHitByBall(Game& g, bool toolMenuVariant) {
+  if (g.BallActive == kFalse || g.PlayerHit != kFalse) return false;
+  const int px = g.PlayerX, py = g.PlayerY, bx = g.BallX, by = g.BallY;
+  if (toolMenuVariant) return px < bx && bx < px + 16 && py - 4 < by && by < py + 20;
+  return px - 4 < bx && bx < px + 20 && py < by && by < py + 24;
+}
+
+}  // namespace slidestone

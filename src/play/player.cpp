@@ -1,0 +1,36 @@
+// The player step, first of the play steps: the tool menu while it is open, otherwise the
+// action under way (jump, drop, pipe, spring, knock-out), otherwise walking every 50 ms.
+#include "play/play.h"
+#include "play/player_steps.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+// While the menu is open the figure stands still; only the menu and the hit tests run, on every
+// pass. A hit here does not close the menu: the knock-out waits until it is closed.
+void MenuBranch(Game& g) {
+  if (g.ToolAnim == 0) UpdateToolMenu(g);
+  if (IsHitByEnemy(g, /*menuVariant=*/true)) {
+    g.ActionCount = 0;
+    g.PlayerHit = kTrue;
+    g.PlayerInAction = kTrue;
+    g.SceneDirty = kTrue;
+  }
+  if (IsHitByBall(g)) StruckByBall(g);
+}
+
+}  // namespace
+
+void UpdatePlayer(Game& g) {
+  if (g.MenuOpen != kFalse) {
+    MenuBranch(g);
+  } else if (g.PlayerInAction != kFalse) {
+    UpdatePlayerAction(g);
+  } else if (StepDue(g, g.walkClock, 50)) {
+    PlayerWalkStep(g);
+  }
+}
+
+}  // namespace slidestone

@@ -1,0 +1,30 @@
+// Pieces the player step, the action step and the tool menu share: the cell probes in the
+// figure's own pixel notation and the effects of being struck.
+#pragma once
+
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+// The map cell holding play-field pixel (px, py) is solid (anything but 0).
+inline bool SolidAt(const Game& g, int px, int py) { return Solid(g.Map.AtPixel(px, py)); }
+inline bool FreeAt(const Game& g, int px, int py) { return !SolidAt(g, px, py); }
+
+inline bool Held(const Game& g, int key) { return g.KeyState[key] != kFalse; }
+// A press that starts one action only: the next action needs a new key-down event.
+inline void Consume(Game& g, int key) { g.KeyState[key] = kFalse; }
+
+// The walk step, every 50 ms (player_walk.cpp).
+void PlayerWalkStep(Game& g);
+
+// A thrown ball found the player: the knock-out starts and the ball is gone.
+inline void StruckByBall(Game& g) {
+  g.PlayerHit = kTrue;
+  g.PlayerInAction = kTrue;
+  g.ActionCount = 0;
+  g.SceneDirty = kTrue;
+  g.BallActive = kFalse;
+  g.BallX = 0;
+}
+
+}  // namespace slidestone

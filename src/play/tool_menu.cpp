@@ -1,0 +1,153 @@
+// The tool menu, on every pass while it is open: the cursor, closing it, choosing the hammer,
+// the broom or the spring, drawing the box, and the hit tests. The hammer and the broom only mark
+// the tile; the tile pass plays their work and closes the menu. The spring is set down by the
+// action step.
+#include "audio/audio.h"
+#include "play/play.h"
+#include "play/player_steps.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int kHammer = 0, kBroom = 1, kSpring = 2;
+constexpr int kSlotsOnMenu = 3;
+
+void CloseMenu(Game& g) {
+  g.MenuOpen = kFalse;
+  HideSurface(g.Form1.gamebox3);
+}
+
+// Steps the cursor over the slots the stage does not offer. The menu opens only on stages that
+// offer one of the three tools, so the search always ends; the bound keeps it so regardless.
+void MoveCursor(Game& g, int delta) {
+  for (int tries = 0; tries < kSlotsOnMenu; ++tries) {
+    g.MenuCursor = (g.MenuCursor + delta + kSlotsOnMenu) % kSlotsOnMenu;
+    if (g.StageItems[g.Stage][g.MenuCursor] != 0) break;
+  }
+  g.audio->PlayEffect("sound/charjumpon.wav", 2);
+}
+
+int32_t& TileUnderFigure(Game& g) { return g.Map(g.PlayerCol, g.PlayerFootRow); }
+bool SpringInOwnCell(const Game& g) { return g.AiMap(g.PlayerCol, g.PlayerFootRow - 1) == 30; }
+
+// A speed tile, spent or not, is broken. Anywhere else the hammer closes the menu.
+void UseHammer(Game& g) {
+  int32_t& tile = TileUnderFigure(g);
+  if ((tile != 11 && tile != 10) || SpringInOwnCell(g)) {
+    CloseMenu(g);
+    return;
+  }
+  tile = 12;
+  g.ToolPoints -= 1;
+  g.ToolAnim = 1;
+  g.PlayerFrame = 3;
+  g.PlayerPose = g.PlayerPose == 1 ? 6 : 5;
+  g.ToolAnimCount = 0;
+  for (int i = 0; i < g.SpeedTileCount && i < kMaxSpeedTiles; ++i) {
+    SpeedTileRecord& t = g.SpeedTiles[i];
+    if (t.col == g.PlayerCol && t.row == g.PlayerFootRow) t.broken = kTrue;
+  }
+  HideSurface(g.Form1.gamebox3);  // still open until the tile pass finishes the work
+}
+
+// An arrow is swept to point the other way, a spent speed tile is restored. Anywhere else
+// nothing happens and the menu stays open.
+void UseBroom(Game& g) {
+  int32_t& tile = TileUnderFigure(g);
+  if ((tile != 3 && tile != 4 && tile != 10) || SpringInOwnCell(g)) return;
+  tile = tile == 3 ? 6 : tile == 4 ? 7 : 13;
+  g.ToolPoints -= 1;
+  g.ToolAnim = 1;
+  g.PlayerFrame = 0;
+  g.PlayerPose = 4;
+  g.ToolAnimCount = 0;
+  HideSurface(g.Form1.gamebox3);
+}
+
+// The spring goes into the figure's own cell, which must be empty in both grids, never onto a
+// pipe top or a speed tile, and not while the stone is being thrown. Only one spring stands on
+// the field: choosing a new one takes the old one away.
+void UseSpring(Game& g) {
+  const int c = (g.PlayerX + 16) / 32, r = g.PlayerY / 32;
+  const int32_t under = TileUnderFigure(g);
+  if (g.AiMap(c, r) != 0 || g.Map(c, r) != 0 || under == 5 || under == 11 ||
+      g.StoneLaunched != kFalse) {
+    return;
+  }
+  // Only a spring's own mark is cleared, so a stage that never had a spring keeps whatever
+  // stands in the corner cell the spring position starts at.
+  int32_t& old = g.AiMap(g.SpringX / 32, g.SpringY / 32);
+  if (old == 30) old = 0;
+  g.SpringShown = kFalse;
+  g.SpringTicks = 0;
+  g.PlayerFrame = 0;
+  g.PlayerPose = 7;
+  g.SpringX = c * 32;
+  g.SpringY = g.PlayerY;
+  g.SceneDirty = kTrue;
+  g.PlacingSpring = kTrue;
+  g.PlayerInAction = kTrue;
+  g.ActionCount = 1;
+  g.ToolPoints -= 1;
+  CloseMenu(g);
+}
+
+void ChooseTool(Game& g) {
+  if (!Held(g, kKeySpace)) return;
+  if (g.ToolPoints <= 0) {
+    // Space stays held, so the beep sounds again on every pass until it is let go.
+    g.audio->PlayEffect("sound/beep01.wav", 1);
+    return;
+  }
+  Consume(g, kKeySpace);
+  const int slot = g.MenuCursor;
+  if (slot < 0 || slot >= kToolSlots || g.ToolEnabled[slot] == kFalse) return;
+  if (slot == kHammer) UseHammer(g);
+  if (slot == kBroom) UseBroom(g);
+  if (slot == kSpring) UseSpring(g);
+}
+
+// The three icons, as the stage loader composed them on the screen surface, with the cursor
+// frame over the chosen one.
+void DrawMenuBox(Game& g) {
+  StageWindow& f = g.Form1;
+  Copy(f.gamebox3, 0, 0, 96, 24, f.gamebox1, 336, 116);
+  const int x = g.MenuCursor * 24;
+  AndCopy(f.gamebox3, x, 0, 24, 24, f.commandboxx, 120, 0);
+  XorCopy(f.gamebox3, x, 0, 24, 24, f.commandboxx, 96, 0);
+  f.gamebox3.Present();
+}
+
+}  // namespace
+
+void UpdateToolMenu(Game& g) {
+  if (Held(g, kKeyRight)) {
+    MoveCursor(g, +1);
+    Consume(g, kKeyRight);
+  }
+  if (Held(g, kKeyLeft)) {
+    MoveCursor(g, -1);
+    Consume(g, kKeyLeft);
+  }
+  if (Held(g, kKeyUp) || Held(g, kKeyDown)) {
+    CloseMenu(g);
+    Consume(g, kKeyUp);
+    Consume(g, kKeyDown);
+  }
+  ChooseTool(g);
+  DrawMenuBox(g);
+  if (IsHitByEnemy(g)) {
+    g.ActionCount = 0;
+    g.PlayerHit = kTrue;
+    g.PlayerInAction = kTrue;
+    CloseMenu(g);
+  }
+  if (IsHitByBall(g, /*toolMenuVariant=*/true)) {
+    StruckByBall(g);
+    CloseMenu(g);
+  }
+}
+
+}  // namespace slidestone

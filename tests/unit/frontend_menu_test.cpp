@@ -1,0 +1,422 @@
+// The screens before the play: splash, title, main menu with its logo scene, options.
+//
+// The sheets here are made up so that every pixel says where it came from: a word-sheet pixel
+// names its 32 x 64 cell, a pattern pixel its place in the pattern, a sprite pixel its frame.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "audio/audio.h"
+#include "frontend/frontend.h"
+#include "shell/settings.h"
+#include "shell/startup.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+namespace {
+
+constexpr Pixel kWordTag = 1u << 22;
+constexpr Pixel kPatternTag = 1u << 23;
+constexpr Pixel kHaltPose = Rgb(9, 9, 9);
+
+// A word-sheet pixel: the column (x / 32) and row (y / 64) of its cell.
+Pixel WordPixel(int x, int y) { return kWordTag | Pixel(x / 32) << 8 | Pixel(y / 64); }
+struct Cell {
+  int col = -1, row = -1;
+  bool operator==(const Cell&) const = default;
+};
+// The word-sheet cell drawn at (x, y), or (-1, -1) when no word pixel is there.
+Cell WordAt(const Surface& s, int x, int y) {
+  const Pixel p = s.At(x, y);
+  if ((p & 0xC00000u) != kWordTag) return {};
+  return {int((p >> 8) & 255), int(p & 255)};
+}
+// The word cell a word of the sheet starts with: x in pixels, row of the sheet.
+Cell Word(int x, int row) { return {x / 32, row}; }
+
+struct MenuTest : ::testing::Test {
+  std::unique_ptr<Game> gp = std::make_unique<Game>();
+  Game& g = *gp;
+  RecordingAudio audio;
+  MemorySettings settings;
+
+  void SetUp() override {
+    CreateForms(g.forms);
+    g.audio = &audio;
+    g.settings = &settings;
+    MenuWindow& m = g.Form2;
+    m.messagebox.Resize(512, 768);
+    for (int y = 0; y < 768; ++y)
+      for (int x = 0; x < 512; ++x) m.messagebox.Row(y)[x] = WordPixel(x, y);
+    m.startback.Resize(352, 288);
+    for (int y = 0; y < 288; ++y)
+      for (int x = 0; x < 352; ++x) m.startback.Row(y)[x] = kPatternTag | Pixel(x) << 9 | Pixel(y);
+    m.title.Resize(550, 220);
+    m.title.Fill(Rgb(200, 220, 255));
+    // Walking frames: sprite colour by frame and row, solid black masks.
+    Surface& mc = g.Form1.mainchar;
+    mc.Resize(256, 288);
+    for (int y = 0; y < 288; ++y)
+      for (int x = 0; x < 256; ++x) mc.Row(y)[x] = x < 128 ? Rgb(100 + x / 32, 100 + y / 32, 1) : 0;
+    for (int y = 96; y < 128; ++y)
+      for (int x = 96; x < 128; ++x) mc.Row(y)[x] = kHaltPose;
+    Surface& c3 = g.Form1.char3;
+    c3.Resize(256, 576);
+    for (int y = 256; y < 288; ++y)
+      for (int x = 0; x < 256; ++x) c3.Row(y)[x] = Rgb(50 + x / 32, 50, 50);
+  }
+
+  std::vector<std::string> Calls() { return audio.TakeCalls(); }
+  void Key(int code) { g.KeyState[code] = kTrue; }
+  // One menu tick: the step timer is due.
+  void MenuTick() {
+    g.Now += 101;
+    MainMenu(g);
+  }
+};
+
+const std::string kCursor = "effect sound/Akouka02.wav 8";
+const std::string kConfirm = "effect sound/Akouka01.wav 8";
+const std::string kOption = "effect sound/Akouka03.wav 8";
+
+// --- splash -----------------------------------------------------------------------------------
+
+TEST_F(MenuTest, SplashFadesTheLogosInThenBothOut) {
+  g.Form4.Picture1.Resize(300, 157);
+  g.Form4.Picture1.Fill(Rgb(255, 255, 255));
+  g.Form4.Picture3.Resize(400, 200);
+  g.Form4.Picture3.Fill(Rgb(255, 255, 255));
+  // Opacity of the first logo (seen at (160, 10)) and the second (at (110, 300)) per step.
+  const struct {
+    int step, first, second;
+  } steps[] = {{0, 0, 0},      {1, 4, 0},      {63, 252, 0},   {64, 255, 0},  {65, 255, 8},
+               {95, 255, 248}, {96, 255, 255}, {97, 247, 247}, {127, 7, 7}};
+  for (const auto& s : steps) {
+    LogoSplashStep(g, s.step);
+    const Surface& canvas = g.Form4.Picture2;
+    EXPECT_EQ(RedOf(canvas.At(160, 10)), s.first) << "step " << s.step;
+    EXPECT_EQ(RedOf(canvas.At(110, 300)), s.second) << "step " << s.step;
+    EXPECT_EQ(canvas.At(20, 20), 0u) << "outside the logos stays black, step " << s.step;
+    EXPECT_EQ(canvas.Shown(), canvas.Pixels()) << "each step is presented, step " << s.step;
+  }
+  EXPECT_TRUE(g.Form4.shown);
+}
+
+// --- title and background ---------------------------------------------------------------------
+
+TEST_F(MenuTest, MenuBackgroundContinuesThePatternAcrossTheMiddleWithoutASeam) {
+  // A pattern that repeats every 32 pixels both ways, as the real one does.
+  Surface& sb = g.Form2.startback;
+  for (int y = 0; y < 288; ++y)
+    for (int x = 0; x < 352; ++x) sb.Row(y)[x] = kPatternTag | Pixel(x % 32) << 9 | Pixel(y % 32);
+  for (int s : {0, 1, 17, 31}) {
+    Surface& out = g.Form2.back;
+    DrawMenuBackground(g, out, s);
+    int wrong = 0;
+    for (int y = 0; y < 480; ++y)
+      for (int x = 0; x < 640; ++x)
+        wrong += out.At(x, y) != (kPatternTag | Pixel((x + s) % 32) << 9 | Pixel((y + s) % 32));
+    EXPECT_EQ(wrong, 0) << "scroll " << s;
+  }
+}
+
+TEST_F(MenuTest, TitlePreparesTheMenuWithDimWordsAndStartsTheMusic) {
+  g.CursorRow = 2, g.BackgroundScroll = 9, g.TitleAnimTick = 77, g.WalkerX = 40, g.EnemyX = 90;
+  TitleScreen(g);
+  EXPECT_EQ(g.GameState, kStateMenu);
+  EXPECT_EQ(g.CursorRow, 0);
+  EXPECT_EQ(g.BackgroundScroll, 0);
+  EXPECT_EQ(g.TitleAnimTick, 0);
+  EXPECT_EQ(g.WalkerX, 0);
+  EXPECT_EQ(g.EnemyX, 0);
+  EXPECT_EQ(Calls(), std::vector<std::string>{"music sound/PSMAT005.mid -1"});
+  const Surface& box = g.Form2.startbox1;
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(WordAt(box, 201, 251 + 64 * i), Word(0, i)) << i;
+  EXPECT_EQ(box.Shown(), box.Pixels());
+  EXPECT_EQ(g.Form2.startbox2.Shown(), g.Form2.startbox2.Pixels()) << "a clean logo, no figure";
+  EXPECT_EQ(g.Form2.startbox2.At(300, 200), Rgb(200, 220, 255));
+}
+
+// --- main menu --------------------------------------------------------------------------------
+
+TEST_F(MenuTest, ArrowsMoveTheCursorRoundWithASoundAndTheWordUnderItIsBright) {
+  TitleScreen(g);
+  Calls();
+  const struct {
+    int key, row;
+  } moves[] = {{kKeyUp, 2}, {kKeyDown, 0}, {kKeyDown, 1}, {kKeyDown, 2}, {kKeyDown, 0}, {kKeyUp, 2},
+               {kKeyUp, 1}};
+  for (const auto& m : moves) {
+    Key(m.key);
+    MainMenu(g);
+    EXPECT_EQ(g.CursorRow, m.row);
+    EXPECT_EQ(g.KeyState[m.key], 0) << "the press is used up";
+    EXPECT_EQ(Calls(), std::vector<std::string>{kCursor});
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(WordAt(g.Form2.startbox1, 201, 251 + 64 * i), Word(i == m.row ? 256 : 0, i));
+    }
+  }
+}
+
+TEST_F(MenuTest, OptionHidesTheLogoBoxAndExitBringsItBackWithTheSceneReset) {
+  TitleScreen(g);
+  g.CursorRow = 1;
+  Key(kKeySpace);
+  MainMenu(g);
+  EXPECT_EQ(g.GameState, kStateOptions);
+  EXPECT_EQ(g.CursorRow, 0) << "the options open on GAME LV";
+  EXPECT_FALSE(g.Form2.startbox2.visible);
+  EXPECT_EQ(Calls(), (std::vector<std::string>{"music sound/PSMAT005.mid -1", kConfirm}));
+
+  g.TitleAnimTick = 120, g.WalkerX = 60, g.EnemyX = 300;
+  Key(kKeyUp);
+  OptionsScreen(g);
+  EXPECT_EQ(g.CursorRow, 3) << "Up on GAME LV goes to EXIT";
+  Key(kKeySpace);
+  OptionsScreen(g);
+  EXPECT_EQ(g.GameState, kStateMenu);
+  EXPECT_EQ(g.CursorRow, 0);
+  EXPECT_TRUE(g.Form2.startbox2.visible);
+  EXPECT_EQ(g.TitleAnimTick, 0);
+  EXPECT_EQ(g.WalkerX, 0);
+  EXPECT_EQ(g.EnemyX, 0);
+  EXPECT_EQ(Calls(), (std::vector<std::string>{kCursor, kConfirm})) << "no music restart";
+}
+
+TEST_F(MenuTest, GameEndStopsTheMusicAndAsksToQuit) {
+  TitleScreen(g);
+  Calls();
+  Key(kKeyUp);
+  Key(kKeySpace);  // pressed together: acts on the moved cursor
+  MainMenu(g);
+  EXPECT_EQ(g.QuitRequested, kTrue);
+  EXPECT_EQ(Calls(), (std::vector<std::string>{kCursor, kConfirm, "stopmusic"}));
+}
+
+TEST_F(MenuTest, BackgroundAndSceneAdvanceOnlyOnTicks) {
+  TitleScreen(g);
+  g.menuClock = 0;
+  g.Now = 100;
+  MainMenu(g);
+  EXPECT_EQ(g.BackgroundScroll, 0) << "not more than 100 ms yet";
+  g.Now = 101;
+  MainMenu(g);
+  EXPECT_EQ(g.BackgroundScroll, 1);
+  EXPECT_EQ(g.TitleAnimTick, 1);
+  const Pixel p = g.Form2.startbox1.At(10, 10);
+  EXPECT_EQ(p, kPatternTag | Pixel(11) << 9 | Pixel(11)) << "the pattern crept by one pixel";
+  g.Now = 201;
+  MainMenu(g);
+  EXPECT_EQ(g.BackgroundScroll, 1);
+  g.Now = 202;
+  MainMenu(g);
+  EXPECT_EQ(g.BackgroundScroll, 2);
+  g.BackgroundScroll = 31;
+  MenuTick();
+  EXPECT_EQ(g.BackgroundScroll, 0);
+}
+
+TEST_F(MenuTest, WalkerSetsOffAtTickFiftyAndWalksTwoPixelsATick) {
+  TitleScreen(g);
+  g.TitleAnimTick = 50;
+  MenuTick();
+  EXPECT_EQ(g.WalkerStep, 2);
+  EXPECT_EQ(g.WalkerX, 3);
+  // Drawn at its old place before moving: frame 0 of the walking-right row.
+  const Pixel p = g.Form2.startbox2.At(1 + 5, 188 + 5);
+  EXPECT_EQ(p, Rgb(100, 100, 1));
+  g.EnemyX = 0;
+  MenuTick();
+  EXPECT_EQ(g.WalkerX, 5);
+  EXPECT_EQ(g.WalkerFrame, 2);
+}
+
+TEST_F(MenuTest, WalkerHaltsNearTheEnemyThenRunsBack) {
+  TitleScreen(g);
+  g.TitleAnimTick = 7, g.WalkerX = 300, g.WalkerStep = 2, g.WalkerFrame = 1, g.EnemyX = 400;
+  struct After {
+    int x, step, frame, enemyX;
+    bool haltPose;
+  };
+  const After ticks[] = {
+      {300, 0, 1, 397, false},  // stops: the gap is 100
+      {300, 0, 2, 394, true},
+      {300, 0, 3, 391, true},
+      {300, -5, 0, 388, false},  // turns to flee, not moving yet
+      {295, -5, 1, 385, false},
+      {290, -5, 2, 382, false},
+  };
+  for (size_t t = 0; t < std::size(ticks); ++t) {
+    MenuTick();
+    EXPECT_EQ(g.WalkerX, ticks[t].x) << "tick " << t;
+    EXPECT_EQ(g.WalkerStep, ticks[t].step) << "tick " << t;
+    EXPECT_EQ(g.WalkerFrame, ticks[t].frame) << "tick " << t;
+    EXPECT_EQ(g.EnemyX, ticks[t].enemyX) << "tick " << t;
+    EXPECT_EQ(g.Form2.startbox2.At(300 + 10, 188 + 10) == kHaltPose, ticks[t].haltPose) << "tick " << t;
+  }
+  // Running back, facing left: row 1 of the sheet.
+  EXPECT_EQ(g.Form2.startbox2.At(295 + 3, 188 + 3), Rgb(100 + 1, 101, 1));
+}
+
+TEST_F(MenuTest, AnEnemyAlreadyPastTheFigureStopsItAndLeavesAtTheLeftEdge) {
+  TitleScreen(g);
+  g.TitleAnimTick = 7, g.WalkerX = 300, g.WalkerStep = 2, g.EnemyX = 200;
+  MenuTick();
+  EXPECT_EQ(g.WalkerStep, 0);
+  g.EnemyX = 4;
+  MenuTick();
+  EXPECT_EQ(g.EnemyX, 1);
+  MenuTick();
+  EXPECT_EQ(g.EnemyX, 0) << "at 3 or less it leaves";
+}
+
+TEST_F(MenuTest, AnEnemyEntersAboutEveryOtherChance) {
+  TitleScreen(g);
+  int entered = 0;
+  for (int chance = 0; chance < 200; ++chance) {
+    g.TitleAnimTick = 100, g.EnemyX = 0, g.WalkerX = 0;
+    MenuTick();
+    if (g.EnemyX != 0) {
+      EXPECT_EQ(g.EnemyX, 515) << "enters at 518 and moves 3 at once";
+      ++entered;
+    }
+  }
+  EXPECT_GT(entered, 60);
+  EXPECT_LT(entered, 140);
+}
+
+// --- options ----------------------------------------------------------------------------------
+
+struct OptionsTest : MenuTest {
+  void SetUp() override {
+    MenuTest::SetUp();
+    TitleScreen(g);
+    g.GameState = kStateOptions;
+    Calls();
+  }
+  void Press(int code) {
+    Key(code);
+    OptionsScreen(g);
+  }
+};
+
+TEST_F(OptionsTest, SpaceCyclesTheDifficultyAndTogglesTheTimeLimit) {
+  for (int expected : {2, 0, 1, 2}) {
+    Press(kKeySpace);
+    EXPECT_EQ(g.Difficulty, expected);
+    EXPECT_EQ(Calls(), std::vector<std::string>{kOption});
+  }
+  Press(kKeyDown);
+  for (Flag expected : {kFalse, kTrue, kFalse}) {
+    Press(kKeySpace);
+    EXPECT_EQ(g.TimeLimitOn, expected);
+  }
+}
+
+TEST_F(OptionsTest, StageSelectWrapsBothWays) {
+  g.CursorRow = 2;
+  Press(kKeyLeft);
+  EXPECT_EQ(g.StartStage, 17) << "Left on 1 gives 18";
+  EXPECT_EQ(Calls(), std::vector<std::string>{kOption});
+  Press(kKeyRight);
+  EXPECT_EQ(g.StartStage, 0) << "Right on 18 gives 1";
+  for (int i = 1; i <= 17; ++i) Press(kKeySpace);
+  EXPECT_EQ(g.StartStage, 17);
+  Press(kKeySpace);
+  EXPECT_EQ(g.StartStage, 0) << "Space on 18 gives 1";
+  Press(kKeyRight);
+  Press(kKeyRight);
+  Press(kKeyLeft);
+  EXPECT_EQ(g.StartStage, 1);
+}
+
+TEST_F(OptionsTest, LeftAndRightWaitForTheStageRow) {
+  Key(kKeyLeft);
+  OptionsScreen(g);
+  EXPECT_EQ(g.KeyState[kKeyLeft], kTrue) << "not used on GAME LV";
+  EXPECT_EQ(g.StartStage, 0);
+  Press(kKeyDown);
+  EXPECT_EQ(g.StartStage, 0);
+  Press(kKeyDown);  // reaches STAGESERECT with Left still set
+  EXPECT_EQ(g.StartStage, 17);
+  EXPECT_EQ(g.KeyState[kKeyLeft], 0);
+  EXPECT_EQ(Calls(), (std::vector<std::string>{kCursor, kCursor, kOption}));
+}
+
+TEST_F(OptionsTest, RowsShowTheValuesWithTheCursorRowBright) {
+  struct Case {
+    int row, difficulty, stage;
+    Flag timeLimit;
+    Cell level, onOff, tens, units, exit;
+  };
+  const Cell none{};
+  const Case cases[] = {
+      // GAME LV under the cursor: its value bright (row 5), the others dim.
+      {0, 2, 8, kTrue, Word(256, 5), Word(0, 6), none, Word(288, 11), Word(384, 4)},
+      {1, 0, 9, kFalse, Word(0, 4), Word(384, 6), Word(32, 11), Word(0, 11), Word(384, 4)},
+      {1, 1, 9, 5, Word(128, 4), Word(384, 6), Word(32, 11), Word(0, 11), Word(384, 4)},
+      {2, 1, 17, kTrue, Word(128, 4), Word(0, 6), Word(32, 10), Word(256, 10), Word(384, 4)},
+      {3, 1, 0, kTrue, Word(128, 4), Word(0, 6), none, Word(32, 11), Word(384, 5)},
+  };
+  for (const Case& c : cases) {
+    // A fresh background each time: the rows are drawn over whatever was there.
+    g.optionsClock = g.Now;
+    g.Now += 101;
+    g.CursorRow = c.row, g.Difficulty = c.difficulty, g.StartStage = c.stage;
+    g.TimeLimitOn = c.timeLimit;
+    OptionsScreen(g);
+    const Surface& s = g.Form2.startbox1;
+    EXPECT_EQ(WordAt(s, 321, 161), c.level) << "row " << c.row;
+    EXPECT_EQ(WordAt(s, 321, 241), c.onOff) << "row " << c.row;
+    EXPECT_EQ(WordAt(s, 385, 321), c.tens) << "row " << c.row;
+    EXPECT_EQ(WordAt(s, 417, 321), c.units) << "row " << c.row;
+    EXPECT_EQ(WordAt(s, 31, 401), c.exit) << "row " << c.row;
+    EXPECT_EQ(WordAt(s, 31, 161), Word(c.row == 0 ? 256 : 0, 3));
+    EXPECT_EQ(WordAt(s, 31, 321), Word(c.row == 2 ? 256 : 0, 8));
+    EXPECT_EQ(WordAt(s, 31, 1), Word(256, 1)) << "OPTION always bright";
+    EXPECT_EQ(s.Shown(), s.Pixels());
+  }
+}
+
+TEST_F(OptionsTest, HighScoreShowsAtMostSixDigitsRightAligned) {
+  const struct {
+    int32_t value;
+    std::vector<int> digits;  // places n = 0..5, -1 where nothing is drawn
+  } cases[] = {
+      {0, {-1, -1, -1, -1, -1, 0}},
+      {907, {-1, -1, -1, 9, 0, 7}},
+      {123456, {1, 2, 3, 4, 5, 6}},
+      {1234567, {2, 3, 4, 5, 6, 7}},
+  };
+  for (const auto& c : cases) {
+    g.HighScore = c.value;
+    g.optionsClock = g.Now;
+    g.Now += 101;
+    OptionsScreen(g);
+    const Surface& s = g.Form2.startbox1;
+    EXPECT_EQ(WordAt(s, 31, 81), Word(0, 9)) << "HIGH SCORE";
+    for (int n = 0; n < 6; ++n) {
+      const Cell want = c.digits[n] < 0 ? Cell{} : Word(32 * c.digits[n], 10);
+      EXPECT_EQ(WordAt(s, 300 + 32 * n + 1, 81), want) << c.value << " place " << n;
+    }
+  }
+}
+
+// --- start-up ---------------------------------------------------------------------------------
+
+TEST_F(MenuTest, StartUpSetsTheOptionDefaultsAndReadsTheHighScore) {
+  g.Difficulty = 2, g.TimeLimitOn = kFalse, g.StartStage = 9, g.QuitRequested = kTrue;
+  settings.Write("VbApp", "score", "high", "8120");
+  StartUp(g);
+  EXPECT_EQ(g.Difficulty, 1);
+  EXPECT_EQ(g.TimeLimitOn, kTrue);
+  EXPECT_EQ(g.StartStage, 0);
+  EXPECT_EQ(g.QuitRequested, kFalse);
+  EXPECT_EQ(g.HighScore, 8120);
+  EXPECT_TRUE(g.Form2.shown);
+}
+
+}  // namespace
+}  // namespace slidestone

@@ -1,0 +1,175 @@
+// The high-score store: an INI file per application, saved atomically, read with care.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "audio/audio.h"
+#include "platform/settings_file.h"
+#include "shell/startup.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() /
+           ("slidestone-settings-" + std::to_string(::getpid()) + "-" + info->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string File(const std::string& name = "settings.ini") const { return (dir_ / name).string(); }
+  static void Put(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+  static std::string Get(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  // What start-up makes of the file as the high score.
+  int32_t HighScoreAtStartUp(const std::string& path) {
+    IniSettings store(path);
+    RecordingAudio audio;
+    auto g = std::make_unique<Game>();
+    CreateForms(g->forms);
+    g->settings = &store;
+    g->audio = &audio;
+    g->HighScore = 777;
+    StartUp(*g);
+    return g->HighScore;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(SettingsFile, MissingFileOrKeyReadsNothingAndStartsAtZero) {
+  IniSettings store(File());
+  EXPECT_EQ(store.Read("VbApp", "score", "high"), std::nullopt);
+  EXPECT_EQ(HighScoreAtStartUp(File()), 0);
+  EXPECT_FALSE(fs::exists(File())) << "reading must not create the file";
+
+  Put(File(), "[score]\nlow=5\n[other]\nhigh=9\n");
+  EXPECT_EQ(store.Read("VbApp", "score", "high"), std::nullopt);
+  EXPECT_EQ(HighScoreAtStartUp(File()), 0);
+}
+
+TEST_F(SettingsFile, BadStoredValuesReadAsZeroAndLeaveTheFileAlone) {
+  const struct {
+    const char* text;
+    int32_t expected;
+  } cases[] = {
+      {"1234", 1234},        {" 42 ", 42},          {"-17", -17},
+      {"abc", 0},            {"12abc", 0},          {"", 0},
+      {"2147483647", 2147483647}, {"2147483648", 0}, {"99999999999999999999", 0},
+      {"-2147483648", -2147483647 - 1}, {"1.5", 0},
+  };
+  for (const auto& c : cases) {
+    const std::string text = std::string("; kept as it is\n[score]\nhigh=") + c.text + "\r\n";
+    Put(File(), text);
+    EXPECT_EQ(HighScoreAtStartUp(File()), c.expected) << "stored '" << c.text << "'";
+    EXPECT_EQ(Get(File()), text) << "start-up must not rewrite the file";
+  }
+}
+
+TEST_F(SettingsFile, SaveReplacesTheValueAndKeepsEverythingElse) {
+  Put(File(), "; my notes\n[window]\nscale=2\n\n[score]\nhigh=abc\nname=ice\n");
+  IniSettings store(File());
+  ASSERT_TRUE(store.Write("VbApp", "score", "high", "5000"));
+  EXPECT_EQ(Get(File()), "; my notes\n[window]\nscale=2\n\n[score]\nhigh=5000\nname=ice\n");
+  EXPECT_EQ(store.Read("VbApp", "score", "high"), "5000");
+  EXPECT_EQ(store.Read("VbApp", "window", "scale"), "2");
+  EXPECT_FALSE(fs::exists(File() + ".tmp")) << "no temporary file is left behind";
+}
+
+TEST_F(SettingsFile, SaveAddsTheSectionOrKeyWhenMissing) {
+  IniSettings store(File("deeper/dir/settings.ini"));
+  ASSERT_TRUE(store.Write("VbApp", "score", "high", "12"));
+  EXPECT_EQ(Get(File("deeper/dir/settings.ini")), "[score]\nhigh=12\n");
+
+  Put(File(), "[score]\nname=ice\n\n[window]\nscale=2\n");
+  IniSettings other(File());
+  ASSERT_TRUE(other.Write("VbApp", "score", "high", "7"));
+  EXPECT_EQ(Get(File()), "[score]\nname=ice\nhigh=7\n\n[window]\nscale=2\n");
+}
+
+TEST_F(SettingsFile, DefaultPathFollowsXdgConfigHomeThenHome) {
+  const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+  const char* oldHome = std::getenv("HOME");
+  const std::string keepXdg = oldXdg ? oldXdg : "", keepHome = oldHome ? oldHome : "";
+
+  ::setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
+  IniSettings store;
+  EXPECT_EQ(store.PathFor("VbApp"), (dir_ / "VbApp/settings.ini").string());
+  ASSERT_TRUE(store.Write("VbApp", "score", "high", "3"));
+  EXPECT_EQ(Get((dir_ / "VbApp/settings.ini").string()), "[score]\nhigh=3\n");
+
+  ::unsetenv("XDG_CONFIG_HOME");
+  ::setenv("HOME", "/home/skater", 1);
+  EXPECT_EQ(store.PathFor("VbApp"), "/home/skater/.config/VbApp/settings.ini");
+  EXPECT_EQ(IniSettings("/tmp/x.ini").PathFor("VbApp"), "/tmp/x.ini");
+
+  if (oldXdg) ::setenv("XDG_CONFIG_HOME", keepXdg.c_str(), 1); else ::unsetenv("XDG_CONFIG_HOME");
+  if (oldHome) ::setenv("HOME", keepHome.c_str(), 1); else ::unsetenv("HOME");
+}
+
+TEST_F(SettingsFile, AnUnwritablePlaceIsReportedOnceAndPlayGoesOn) {
+  Put(File("plain"), "a file, not a folder");
+  IniSettings store(File("plain") + "/settings.ini");
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(store.Write("VbApp", "score", "high", "10"));
+  EXPECT_FALSE(store.Write("VbApp", "score", "high", "20"));
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("cannot save settings"), std::string::npos) << err;
+  EXPECT_EQ(err.find("cannot save settings"), err.rfind("cannot save settings")) << err;
+  EXPECT_EQ(store.Read("VbApp", "score", "high"), std::nullopt);
+}
+
+TEST_F(SettingsFile, ASaveKilledHalfwayLeavesTheOldValue) {
+  // What a kill between writing the temporary file and renaming it leaves behind.
+  Put(File(), "[score]\nhigh=4000\n");
+  Put(File() + ".tmp", "[score]\nhi");
+  IniSettings store(File());
+  EXPECT_EQ(store.Read("VbApp", "score", "high"), "4000");
+  EXPECT_EQ(HighScoreAtStartUp(File()), 4000);
+  // The next save goes through all the same.
+  ASSERT_TRUE(store.Write("VbApp", "score", "high", "4100"));
+  EXPECT_EQ(Get(File()), "[score]\nhigh=4100\n");
+  EXPECT_FALSE(fs::exists(File() + ".tmp"));
+}
+
+TEST_F(SettingsFile, KillingASaverAtRandomMomentsNeverTearsTheFile) {
+  Put(File(), "[score]\nhigh=1\n");
+  for (int round = 0; round < 12; ++round) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      IniSettings store(File());
+      for (int n = 0;; ++n) store.Write("VbApp", "score", "high", n % 2 ? "1" : "22222222");
+    }
+    ::usleep(2000 + 1500 * round);
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const std::string text = Get(File());
+    EXPECT_TRUE(text == "[score]\nhigh=1\n" || text == "[score]\nhigh=22222222\n")
+        << "round " << round << ": '" << text << "'";
+  }
+}
+
+}  // namespace
+}  // namespace slidestone

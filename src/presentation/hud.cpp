@@ -1,0 +1,71 @@
+// The head-up display counters: both scores and the tool points left, and the digit helpers the
+// stage screen shares. The zooms are in hud_effects.cpp.
+#include "presentation/hud.h"
+
+#include <algorithm>
+
+#include "presentation/hud_layout.h"
+#include "presentation/presentation.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+// Right-aligned in six 16-pixel cells from x 544; leading zeros stay blank and only the lowest
+// six digits fit.
+void DrawScore(Game& g, int32_t value, int y) {
+  int32_t v = std::max(value, 0);
+  for (int n = 5; n >= 0; --n) {
+    DrawSmallDigit(g, kScoreX + 16 * n, y, v % 10);
+    v /= 10;
+    if (v == 0) break;
+  }
+}
+
+}  // namespace
+
+int32_t ShownToolPoints(int32_t points) { return std::clamp(points, 0, 99); }
+
+void DrawSmallDigit(Game& g, int x, int y, int32_t digit) {
+  const int d = std::clamp(digit, 0, 9);
+  MaskedPair(g.Form1.gamebox1, x, y, 16, 32, g.Form1.time, 16 * d, kSmallMaskY, 16 * d,
+             kSmallDigitY);
+}
+
+void CopyLargeDigit(Game& g, int x, int y, int32_t digit) {
+  const int d = std::clamp(digit, 0, 9);
+  Copy(g.Form1.gamebox1, x, y, 32, 32, g.Form1.time, 32 * d, kLargeDigitY);
+}
+
+void DrawScores(Game& g) {
+  StageWindow& f = g.Form1;
+  Copy(f.gamebox1, kScoreX, 0, 96, 64, f.char1, kScoreX - 320, 0);
+  DrawScore(g, g.StageScore, 32);
+  DrawScore(g, g.TotalScore, 0);
+  f.gamebox1.Present();
+}
+
+void DrawToolPoints(Game& g) {
+  StageWindow& f = g.Form1;
+  const int32_t v = ShownToolPoints(g.ToolPoints);
+  // The whole area the zoom may have covered, back to the panel.
+  Copy(f.gamebox1, 336, 48, 64, 64, f.char1, 16, 48);
+  Copy(f.gamebox1, kScratchX, kScratchY, 32, 32, f.time, 0, 0);
+  MaskedPair(f.gamebox1, 384, 64, 16, 48, f.time, 176, 128, 160, 128);
+  if (v >= 10) {
+    DrawSmallDigit(g, kScratchX, kScratchY, v / 10);
+    DrawSmallDigit(g, kScratchX + 16, kScratchY, v % 10);
+  } else if (v >= 1) {
+    DrawSmallDigit(g, kScratchX + 16, kScratchY, v);
+  } else {
+    MaskedPair(f.gamebox1, kScratchX + 16, kScratchY, 16, 32, f.time, 192, kSmallMaskY, 192,
+               kSmallDigitY);
+  }
+  // While the number swells, its resting place stays empty.
+  if (g.PointsFlash == 0) {
+    KeyedCopy(f.gamebox1, kPointsX, kPointsY, 32, 32, f.gamebox1, kScratchX, kScratchY);
+  }
+}
+
+}  // namespace slidestone

@@ -1,0 +1,18 @@
+// Pieces of the head-up display shared by the stage loader and the display steps.
+#pragma once
+
+#include <cstdint>
+
+namespace slidestone {
+
+struct Game;
+
+// The number shown for the tool points: the small font has single digits only, so 99 is the
+// most two cells can say.
+int32_t ShownToolPoints(int32_t points);
+// One small green digit of the time sheet (16 x 32) as a masked pair at (x, y) of gamebox1.
+void DrawSmallDigit(Game& g, int x, int y, int32_t digit);
+// Copies the large green digit (32 x 32) of the time sheet to (x, y) of gamebox1.
+void CopyLargeDigit(Game& g, int x, int y, int32_t digit);
+
+}  // namespace slidestone

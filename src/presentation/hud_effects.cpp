@@ -1,0 +1,58 @@
+// The two zooms of the head-up display. Whoever changes the tool points or the stone's speed
+// starts one (flag set, step 0); each due step draws the number a little larger around its
+// place, from 36 x 36 up to 64 x 64, and the last step puts it back at its normal size.
+#include <algorithm>
+
+#include "presentation/hud.h"
+#include "presentation/hud_layout.h"
+#include "presentation/presentation.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int64_t kHudStepMs = 30;
+constexpr int32_t kZoomSteps = 8;
+
+// Grows by two pixels on every side per step: 2 at step 0, 16 at step 7.
+int ZoomMargin(int32_t step) { return 2 * step + 2; }
+
+void PointsZoomStep(Game& g) {
+  StageWindow& f = g.Form1;
+  const int c = ZoomMargin(g.PointsFlashStep);
+  KeyedCopy(f.gamebox1, kPointsX - c, kPointsY - c, 32 + 2 * c, 32 + 2 * c, f.gamebox1, kScratchX,
+            kScratchY, 32, 32);
+  g.PointsFlashStep += 1;
+  if (g.PointsFlashStep >= kZoomSteps) {
+    g.PointsFlash = kFalse;
+    DrawToolPoints(g);
+  }
+}
+
+void SpeedZoomStep(Game& g) {
+  StageWindow& f = g.Form1;
+  const int c = ZoomMargin(g.SpeedFlashStep);
+  const int d = std::clamp(g.StoneSpeed, 0, 9);
+  Copy(f.gamebox1, kSpeedX, kSpeedY, 32, 32, f.time, 0, 0);
+  KeyedCopy(f.gamebox1, kSpeedX - c, kSpeedY - c, 32 + 2 * c, 32 + 2 * c, f.time, 32 * d,
+            kLargeDigitY, 32, 32);
+  g.SpeedFlashStep += 1;
+  if (g.SpeedFlashStep >= kZoomSteps) {
+    g.SpeedFlash = kFalse;
+    // The last frame reached over the end of the label, so both come back.
+    Copy(f.gamebox1, 208, 48, 64, 64, f.char1, 208, 48);
+    KeyedCopy(f.gamebox1, 160, 64, 64, 32, f.time, 128, kLabelY);
+    CopyLargeDigit(g, kSpeedX, kSpeedY, g.StoneSpeed);
+  }
+}
+
+}  // namespace
+
+void HudEffectsStep(Game& g) {
+  if (!StepDue(g, g.hudClock, kHudStepMs)) return;
+  if (g.PointsFlash != 0) PointsZoomStep(g);
+  if (g.SpeedFlash != 0) SpeedZoomStep(g);
+}
+
+}  // namespace slidestone

@@ -1,0 +1,27 @@
+// Places on the stage screen (gamebox1) and cells of the time sheet that the head-up display
+// uses in more than one file.
+#pragma once
+
+namespace slidestone {
+
+// Scores after TOTAL (y 0) and STAGE (y 32), six small cells from here.
+constexpr int kScoreX = 544;
+// A cell of gamebox1 hidden behind the play field where the tool-points number is composed, so
+// a zoom only has to stretch one finished picture.
+constexpr int kScratchX = 300;
+constexpr int kScratchY = 300;
+// The tool-points number at its normal size.
+constexpr int kPointsX = 352;
+constexpr int kPointsY = 64;
+// The speed digit after the label SPEED at (160, 64).
+constexpr int kSpeedX = 224;
+constexpr int kSpeedY = 64;
+
+// Time sheet: large green digits in a row at y 32, small green digits at y 128 with their masks
+// 32 lower, the labels in a row at y 96.
+constexpr int kLargeDigitY = 32;
+constexpr int kSmallDigitY = 128;
+constexpr int kSmallMaskY = 160;
+constexpr int kLabelY = 96;
+
+}  // namespace slidestone

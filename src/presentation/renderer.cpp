@@ -1,0 +1,131 @@
+// The play-field renderer: when a step has changed something, rebuilds gamebox2 from the clean
+// field in Bback and draws every moving thing over it, back to front; presents every pass.
+#include "presentation/presentation.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int32_t kSparkleShownTicks = 29;
+constexpr int32_t kHiddenSparkle = 10;
+
+void DrawItems(Game& g) {
+  StageWindow& f = g.Form1;
+  for (int i = 0; i < g.ItemCount && i < kMaxItems; ++i) {
+    const ItemRecord& it = g.Items[i];
+    const int f32 = 32 * it.frame;
+    if (it.kind == 21) {  // bucket, never animated: the mask cell at x 128 matches the one at 96
+      MaskedPair(f.gamebox2, it.x, it.y, 32, 32, f.char3, 128 + f32, 160, f32, 160);
+    } else if (it.kind == 20) {  // goal flag
+      MaskedPair(f.gamebox2, it.x, it.y, 32, 32, f.char3, 128 + f32, 128, f32, 128);
+    }
+  }
+}
+
+void DrawSparkles(Game& g) {
+  if (g.SparkleOn == 0 || g.SparkleTicks >= kSparkleShownTicks) return;
+  StageWindow& f = g.Form1;
+  for (const SparkleEntry& s : g.Sparkles) {
+    if (s.frame == kHiddenSparkle) continue;
+    MaskedPair(f.gamebox2, s.x, s.y, 8, 8, f.char4, 192 + 8 * s.frame, 40, 192 + 8 * s.frame, 32);
+  }
+}
+
+// Column of a toppling figure: 1 for the first three steps, then one more every two steps.
+int ToppleColumn(int32_t frame) { return frame < 3 ? 1 : 1 + (frame - 2) / 2; }
+
+void DrawEnemy(Game& g, EnemyRecord& e) {
+  StageWindow& f = g.Form1;
+  Surface& dst = f.gamebox2;
+  const Surface& sheet = f.char3;
+  const int fac = 64 * e.facing;
+  const int fr = 32 * e.frame;
+  const bool active = e.state < 2 || e.state == 6;
+  if (active) {
+    e.prevX = e.x;
+    e.prevY = e.y;
+    switch (e.state) {
+      case 0:  // watcher
+        MaskedPair(dst, e.x, e.y, 32, 32, sheet, 0, 352 + fac, 0, 320 + fac);
+        break;
+      case 1:  // walker, walking right
+        MaskedPair(dst, e.x, e.y, 32, 32, sheet, fr, 224, fr, 192);
+        break;
+      case -1:  // walker, walking left
+        MaskedPair(dst, e.x, e.y, 32, 32, sheet, fr, 288, fr, 256);
+        break;
+      case 6: {  // thrower
+        const int tf = 32 * e.throwFrame;
+        MaskedPair(dst, e.x, e.y, 32, 32, sheet, tf, 480 + fac, tf, 448 + fac);
+        break;
+      }
+      default:
+        break;
+    }
+    return;
+  }
+  // Knocked out: invisible for the first enemy step after the hit.
+  if (e.frame == 0) return;
+  const int col = 32 * ToppleColumn(e.frame);
+  switch (e.state) {
+    case 3:
+      MaskedPair(dst, e.x, e.y, 32, 32, sheet, 160, 224, 160, 192);
+      break;
+    case 4:
+      MaskedPair(dst, e.x, e.y, 32, 32, sheet, 160, 288, 160, 256);
+      break;
+    case 5:
+      MaskedPair(dst, e.x, e.y, 32, 32, sheet, col, 352 + fac, col, 320 + fac);
+      break;
+    case 7:
+      MaskedPair(dst, e.x, e.y, 32, 32, sheet, col, 480 + fac, col, 448 + fac);
+      break;
+    default:  // 2: gone
+      break;
+  }
+}
+
+void Repaint(Game& g) {
+  StageWindow& f = g.Form1;
+  Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, f.Bback, 0, 0);
+  // What is drawn now is where the player and stone steps may step back to.
+  g.StonePrevX = g.StoneX;
+  g.PlayerPrevX = g.PlayerX;
+  g.PlayerPrevY = g.PlayerY;
+  g.StonePrevY = g.StoneY;
+
+  DrawItems(g);
+  DrawSparkles(g);
+  for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) DrawEnemy(g, g.Enemies[i]);
+  if (g.BallActive != 0) {
+    MaskedPair(f.gamebox2, g.BallX, g.BallY, 16, 16, f.char3, 192, 176, 192, 160);
+  }
+  if (g.SpringShown != 0) {
+    MaskedPair(f.gamebox2, g.SpringX, g.SpringY + 12, 32, 32, f.jumpd, 160 + 32 * g.SpringRise, 0,
+               32 * g.SpringRise, 0);
+  }
+  MaskedPair(f.gamebox2, g.PlayerX, g.PlayerY, 32, 32, f.mainchar, 128 + 32 * g.PlayerFrame,
+             32 * g.PlayerPose, 32 * g.PlayerFrame, 32 * g.PlayerPose);
+  MaskedPair(f.gamebox2, g.StoneX, g.StoneY, 32, 32, f.char3, g.StoneSpinX, 32, g.StoneSpinX, 0);
+  // The pipe in front of the figure: it sinks into the entry and rises out of the exit.
+  if (g.InPipe != 0) {
+    const int px = 32 * g.PlayerCol, py = 32 * g.PlayerFootRow;
+    Copy(f.gamebox2, px, py, 32, 32, f.Bback, px, py);
+  }
+  // UP or DOWN rises from the middle of the stone while the speed digit zooms.
+  if (g.SpeedFlash != 0) {
+    KeyedCopy(f.gamebox2, g.StoneX, g.StoneY + 16 - 2 * g.SpeedFlashStep, 32, 12, f.char3, 224,
+              64 + 12 * g.SpeedChange);
+  }
+  g.SceneDirty = kFalse;
+}
+
+}  // namespace
+
+void RenderPlayField(Game& g) {
+  if (g.SceneDirty == kTrue) Repaint(g);
+  g.Form1.gamebox2.Present();
+}
+
+}  // namespace slidestone

@@ -1,0 +1,61 @@
+// The stage clock: every 100 ms it shows the time left as m:ss:t, counts it down by a tenth
+// while the time limit is on, and calls time up once it has run out.
+#include <algorithm>
+
+#include "presentation/hud.h"
+#include "presentation/hud_layout.h"
+#include "presentation/presentation.h"
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int64_t kTimerStepMs = 100;
+constexpr int kClockX = 128;
+constexpr int kClockY = 16;
+// The clock has one minutes cell: anything from ten minutes up shows as the most it can say.
+constexpr int32_t kMostShown = 9 * 600 + 59 * 10 + 9;
+
+}  // namespace
+
+void StageTimerStep(Game& g) {
+  if (!StepDue(g, g.stageTimerClock, kTimerStepMs)) return;
+  StageWindow& f = g.Form1;
+
+  // The strip's own colons land at x 160 and 256.
+  Copy(f.gamebox1, kClockX, kClockY, 192, 32, f.time, 0, 0);
+
+  // A time below zero is about to end the stage; it reads as nothing left.
+  int32_t t = std::clamp(g.StageTime, 0, kMostShown);
+  const int32_t minutes = t / 600;
+  t -= 600 * minutes;
+  const int32_t tensOfSeconds = t / 100;
+  t -= 100 * tensOfSeconds;
+  const int32_t seconds = t / 10;
+  t -= 10 * seconds;
+  const int32_t tenths = t;
+
+  const int cellX[4] = {kClockX, kClockX + 64, kClockX + 96, kClockX + 160};
+  const int32_t digit[4] = {minutes, tensOfSeconds, seconds, tenths};
+  for (int i = 0; i < 4; ++i) {
+    if (g.TimeLimitOn != 0) {
+      CopyLargeDigit(g, cellX[i], kClockY, digit[i]);
+    } else {
+      Copy(f.gamebox1, cellX[i], kClockY, 32, 32, f.time, 256, 0);  // minus sign
+    }
+  }
+
+  if (g.TimeLimitOn != 0 && g.StageTime >= 0) g.StageTime -= 1;
+  if (g.StageTime < 0) {
+    // During a knock-out the fall ends the stage instead; the clock just holds at zero.
+    if (g.PlayerHit == 0) {
+      g.StageEndReason = 1;
+      g.StagePhaseFlag = kTrue;
+    }
+    g.StageTime = 0;
+  }
+  f.gamebox1.Present();
+}
+
+}  // namespace slidestone

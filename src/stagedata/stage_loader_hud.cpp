@@ -1,0 +1,78 @@
+// The stage loader's drawing of the head-up display frame on gamebox1: the parts that stay put
+// during a stage (lives, stage number, labels, tool icons, the starting tool points).
+
+#include "presentation/hud.h"
+#include "presentation/hud_layout.h"
+#include "stagedata/game.h"
+#include "stagedata/stage_loader_steps.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int kToolCount = 3;  // hammer, broom, spring
+constexpr int kGreyAlpha = 150;
+
+}  // namespace
+
+void DrawBackdropPanel(Game& g) {
+  StageWindow& f = g.Form1;
+  for (int y : {0, 240})
+    for (int x : {0, 320}) Copy(f.gamebox1, x, y, 320, 240, f.char1, 0, 0);
+}
+
+void DrawLives(Game& g) {
+  StageWindow& f = g.Form1;
+  Copy(f.gamebox1, 16, 16, 96, 32, f.char1, 16, 16);
+  // One resting stone per try left.
+  for (int i = 0; i < g.Lives; ++i) {
+    MaskedPair(f.gamebox1, 16 + 32 * i, 16, 32, 32, f.char3, 0, 32, 0, 0);
+  }
+}
+
+void DrawStageNumber(Game& g) {
+  StageWindow& f = g.Form1;
+  Copy(f.gamebox1, 64, 64, 64, 32, f.time, 0, 0);
+  KeyedCopy(f.gamebox1, 0, 64, 64, 32, f.time, 64, kLabelY);
+  const int32_t number = g.Stage + 1;
+  CopyLargeDigit(g, 64, 64, number / 10 % 10);
+  CopyLargeDigit(g, 96, 64, number % 10);
+}
+
+void DrawScoreLabels(Game& g) {
+  StageWindow& f = g.Form1;
+  KeyedCopy(f.gamebox1, 480, 0, 64, 32, f.time, 0, kLabelY);   // TOTAL
+  KeyedCopy(f.gamebox1, 480, 32, 64, 32, f.time, 64, kLabelY);  // STAGE
+}
+
+void DrawSpeedLabel(Game& g) {
+  StageWindow& f = g.Form1;
+  KeyedCopy(f.gamebox1, 160, 64, 64, 32, f.time, 128, kLabelY);
+  CopyLargeDigit(g, kSpeedX, kSpeedY, g.StoneSpeed);
+}
+
+void DrawToolIcons(Game& g) {
+  StageWindow& f = g.Form1;
+  Copy(f.gamebox1, 336, 16, 96, 32, f.commandbox, 0, 0);
+  Copy(f.gamebox1, 336, 116, 72, 24, f.commandboxx, 0, 0);
+  // Tools the stage does not offer are greyed out in both rows of icons.
+  for (int j = 0; j < kToolCount; ++j) {
+    g.ToolEnabled[j] = g.StageItems[g.Stage][j] == 1 ? kTrue : kFalse;
+    if (g.ToolEnabled[j] != 0) continue;
+    Shade(f.gamebox1, 336 + 32 * j, 16, 32, 32, f.time, 0, 0, 32, 32, kGreyAlpha);
+    Shade(f.gamebox1, 336 + 24 * j, 116, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
+  }
+}
+
+void DrawStartingToolPoints(Game& g) {
+  // After the slash: what the stage started with, the same way the count is written.
+  const int32_t v = ShownToolPoints(g.ToolPoints);
+  if (v >= 10) {
+    DrawSmallDigit(g, 400, 80, v / 10);
+    DrawSmallDigit(g, 416, 80, v % 10);
+  } else {
+    DrawSmallDigit(g, 416, 80, v);
+  }
+}
+
+}  // namespace slidestone

@@ -1,0 +1,160 @@
+// Reading a stage's two files: the map (what every cell is made of, drawn onto the field) and
+// the enemy map (goal cells, buckets and the three kinds of enemies). Each holds 12 rows of 19
+// codes; row 11 is the unseen ground under the field.
+//
+// The tables have room for 11 items, 11 enemies and 31 speed tiles. A file with more leaves the
+// extra cells empty and says so once on stderr, so a stage under design still loads.
+#include <cstdio>
+#include <string>
+
+#include "graphics/blend.h"
+#include "stagedata/data_reader.h"
+#include "stagedata/game.h"
+#include "stagedata/stage_loader_steps.h"
+
+namespace slidestone {
+
+namespace {
+
+constexpr int kFileRows = 12;
+constexpr int kFileCols = 19;
+
+std::string StageFile(const Game& g, const char* prefix) {
+  return g.stageDir + "/" + prefix + std::to_string(g.Stage + 1) + ".dat";
+}
+
+std::string CellName(int col, int row) {
+  return "code of column " + std::to_string(col) + ", row " + std::to_string(row);
+}
+
+void WarnExtraCells(const std::string& path, const std::string& what) {
+  std::fprintf(stderr, "slidestone: warning: %s: more than %s; the extra cells are left empty\n",
+               path.c_str(), what.c_str());
+}
+
+// Brick walls and metal blocks wear snow where nothing lies on them.
+bool SnowOnTop(const Game& g, int col, int row) { return row > 0 && g.Map(col, row - 1) == 0; }
+
+// Draws one map code at its cell, on the visible field and on the clean field.
+void DrawTile(Game& g, int col, int row, int32_t code) {
+  StageWindow& f = g.Form1;
+  const int x = 32 * col, y = 32 * row;
+  auto keyed = [&](int sx, int sy) {
+    KeyedCopy(f.gamebox2, x, y, 32, 32, f.char3, sx, sy);
+    KeyedCopy(f.Bback, x, y, 32, 32, f.char3, sx, sy);
+  };
+  auto copy = [&](int sx, int sy) {
+    Copy(f.gamebox2, x, y, 32, 32, f.char3, sx, sy);
+    Copy(f.Bback, x, y, 32, 32, f.char3, sx, sy);
+  };
+  switch (code) {
+    case 1: keyed(0, SnowOnTop(g, col, row) ? 96 : 64); break;   // brick wall
+    case 2: keyed(32, SnowOnTop(g, col, row) ? 96 : 64); break;  // metal block
+    case 3: copy(128, 64); break;  // arrow to the right
+    case 4: copy(160, 64); break;  // arrow to the left
+    case 5: copy(192, 64); break;  // pipe
+    case 8: copy(64, 64); break;   // SPEED UP sign
+    case 9: copy(96, 64); break;   // SPEED DOWN sign
+    case 10:
+    case 11: BlendCell(g, col, row, 6, 0); break;  // ice: the backdrop shows through
+    default: break;  // empty, or a state only play writes
+  }
+}
+
+// Items and enemies start where their cell is; the sprite drawn is their first frame.
+void AddItem(Game& g, int col, int row, int32_t kind) {
+  ItemRecord& it = g.Items[g.ItemCount++];
+  it.x = 32 * col;
+  it.y = 32 * row;
+  it.kind = kind;
+  it.frame = 0;
+  StageWindow& f = g.Form1;
+  if (kind == 20) {
+    MaskedPair(f.gamebox2, it.x, it.y, 32, 32, f.char3, 128, 128, 0, 128);
+  } else {
+    MaskedPair(f.gamebox2, it.x, it.y, 32, 32, f.char3, 96, 160, 0, 160);
+  }
+}
+
+void AddEnemy(Game& g, int col, int row, int32_t code) {
+  EnemyRecord& e = g.Enemies[g.EnemyCount++];
+  e = EnemyRecord{};  // nothing carried over from an earlier stage's enemy
+  e.x = e.prevX = 32 * col;
+  e.y = e.prevY = 32 * row;
+  StageWindow& f = g.Form1;
+  switch (code) {
+    case 40:  // watcher
+      e.state = 0;
+      MaskedPair(f.gamebox2, e.x, e.y, 32, 32, f.char3, 0, 352, 0, 320);
+      break;
+    case 41:  // walker, setting off to the left
+      e.state = -1;
+      MaskedPair(f.gamebox2, e.x, e.y, 32, 32, f.char3, 0, 288, 0, 256);
+      break;
+    default:  // 42: thrower
+      e.state = 6;
+      MaskedPair(f.gamebox2, e.x, e.y, 32, 32, f.char3, 0, 480, 0, 448);
+      break;
+  }
+}
+
+}  // namespace
+
+void ReadMapFile(Game& g) {
+  const std::string path = StageFile(g, "map");
+  FieldReader r(path);
+  bool tooMany = false;
+  for (int row = 0; row < kFileRows; ++row) {
+    for (int col = 0; col < kFileCols; ++col) {
+      int32_t code = r.ReadInt(CellName(col, row));
+      if (code == 10 || code == 11) {
+        if (g.SpeedTileCount < kMaxSpeedTiles) {
+          g.SpeedTiles[g.SpeedTileCount++] = {col, row, 0, kFalse};
+        } else {
+          tooMany = true;
+          code = 0;
+        }
+      }
+      g.Map(col, row) = code;
+      DrawTile(g, col, row, code);
+    }
+  }
+  if (tooMany) WarnExtraCells(path, std::to_string(kMaxSpeedTiles) + " speed tiles");
+}
+
+void ReadEnemyMapFile(Game& g) {
+  const std::string path = StageFile(g, "Aimap");
+  FieldReader r(path);
+  bool tooManyItems = false, tooManyEnemies = false;
+  for (int row = 0; row < kFileRows; ++row) {
+    for (int col = 0; col < kFileCols; ++col) {
+      int32_t code = r.ReadInt(CellName(col, row));
+      if (code == 20 || code == 21) {
+        if (g.ItemCount < kMaxItems) {
+          AddItem(g, col, row, code);
+        } else {
+          tooManyItems = true;
+          code = 0;
+        }
+      } else if (code >= 40 && code <= 42) {
+        // Enemies live in their records from now on; their cell is left empty.
+        if (g.EnemyCount < kMaxEnemies) {
+          AddEnemy(g, col, row, code);
+        } else {
+          tooManyEnemies = true;
+        }
+        code = 0;
+      }
+      g.AiMap(col, row) = code;
+    }
+  }
+  if (tooManyItems || tooManyEnemies) {
+    std::string what;
+    if (tooManyItems) what = std::to_string(kMaxItems) + " goal and bucket cells";
+    if (tooManyItems && tooManyEnemies) what += " and ";
+    if (tooManyEnemies) what += std::to_string(kMaxEnemies) + " enemies";
+    WarnExtraCells(path, what);
+  }
+}
+
+}  // namespace slidestone

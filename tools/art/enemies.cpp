@@ -181,6 +181,7 @@ void DrawEnemyRows(Image& sheet) {
   // Facing 0 looks left (rows 10, 14), facing 1 looks right (rows 12, 16).
   for (int fac = 0; fac < 2; ++fac) {
     const bool left = fac == 0;
+    for (int t = 5; t < 8; ++t) Pair(sheet, Canvas(32, 32), t, 10 + 2 * fac);  // unused: white masks
     for (int t = 0; t < 5; ++t) {
       Pair(sheet, SnowmanCell(watcher, t, left), t, 10 + 2 * fac);
       Pair(sheet, SnowmanCell(thrower, t, left), t, 14 + 2 * fac);

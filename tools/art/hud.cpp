@@ -74,18 +74,20 @@ Image MakeTimeSheet() {
   }
   // Large digits, green (y 32) and white (y 64).
   for (int d = 0; d < 10; ++d) {
-    PlaceWord(sheet, Digit(d, 24, 25, kGreenWord), 32 * d, 32, 32, 32, Align::Centre, 0);
-    PlaceWord(sheet, Digit(d, 24, 25, kWhiteDigit), 32 * d, 64, 32, 32, Align::Centre, 0);
+    PlaceWord(sheet, Digit(d, 24, 24, kGreenWord), 32 * d, 32, 32, 32, Align::Centre, 0);
+    PlaceWord(sheet, Digit(d, 24, 24, kWhiteDigit), 32 * d, 64, 32, 32, Align::Centre, 0);
   }
   // Labels.
   auto label = [&](const std::string& t, int x, const WordStyle& s) {
-    PlaceWord(sheet, StyleWord(FitInk(fonts::kSpartanBlack, t, 58, 17), s), x, 96, 64, 32, Align::Centre, 0);
+    PlaceWord(sheet, StyleWord(FitInk(fonts::kSpartanBlack, t, 56, 17), s), x, 96, 64, 32, Align::Centre, 0);
   };
   label("TOTAL", 0, kRedLabel);
   label("STAGE", 64, kRedLabel);
   label("SPEED", 128, kGreenWord);
   // Small digits with masks, the slash and the red zero.
-  for (int d = 0; d < 10; ++d) WordSprite(sheet, Digit(d, 11, 20, kGreenWord), 16 * d, 128, 16, 32, 16 * d, 160);
+  WordStyle smallGreen = kGreenWord, smallRed = kRedLabel;
+  smallGreen.outlineW = smallRed.outlineW = 1;
+  for (int d = 0; d < 10; ++d) WordSprite(sheet, Digit(d, 11, 20, smallGreen), 16 * d, 128, 16, 32, 16 * d, 160);
   {
     Canvas cv(16, 48);
     for (int t = 0; t < 34; ++t)
@@ -93,7 +95,7 @@ Image MakeTimeSheet() {
     cv.Outline(Rgb{8, 44, 18});
     PutSprite(sheet, cv, 160, 128, 176, 128);
   }
-  WordSprite(sheet, Digit(0, 11, 20, kRedLabel), 192, 128, 16, 32, 192, 160);
+  WordSprite(sheet, Digit(0, 11, 20, smallRed), 192, 128, 16, 32, 192, 160);
 
   // The stage-flow words, 256 x 64 (YES and NO 128 x 64).
   const WordStyle ice = BigStyle(Rgb{255, 255, 255}, Rgb{120, 206, 255}, Rgb{14, 24, 64}, Rgb{30, 70, 150});

@@ -385,7 +385,8 @@ Image MakeMainchar() {
     l.bob = 1, l.leftHand = {5.5f, 15}, l.rightHand = {26.5f, 15};
     put(FrontCell(l), 8, 3);
   }
-  // Row 9 stays empty.
+  // Row 9 stays empty: nothing drawn, so its masks are all white.
+  for (int f = 0; f < 4; ++f) put(Canvas(32, 32), 9, f);
   return sheet;
 }
 

@@ -40,7 +40,9 @@ void DrawItemRows(Image& char3);     // rows 4-5
 void DrawEnemyRows(Image& char3);    // rows 6-17
 
 // Figures reused across sheets.
-Figure SideStone(int frame);         // the granite stone from the side, handle turned by frame 0-7
+// The granite stone from the side, handle turned by frame 0-7; speck > 0 draws its speckles as
+// small discs of that radius (for large pictures) instead of single pixels.
+Figure SideStone(int frame, float speck = 0);
 Figure TopStone(int frame);          // the stone seen from above (house scene)
 void DrawPlayerFront(Canvas& cv, int mood, const Xform& xf);  // for title and logos
 void DrawPenguin(Canvas& cv, int frame, bool alarmed, bool fast, const Xform& xf);

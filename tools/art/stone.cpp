@@ -1,5 +1,6 @@
 // The granite stone: seen from the side as it slides (8 frames, the red handle turning once round),
 // seen from above for the house scene, and large for the desktop icon.
+#include <algorithm>
 #include <cmath>
 
 #include "palette.h"
@@ -29,29 +30,33 @@ std::vector<Speck> Specks() {
 
 }  // namespace
 
-Figure SideStone(int frame) {
+Figure SideStone(int frame, float speck) {
   const float th = frame * kPi / 4;
   Figure f;
   const float hx = std::cos(th), hz = std::sin(th);  // handle direction: x across, z toward the viewer
   auto handleBar = [&]() {
-    const V2 end{16 + 8.5f * hx, 12.2f + 1.6f * hz};
-    f.Limb({16, 12.2f}, end, 1.7f, kHandle);
+    const V2 end{16 + 8.5f * hx, 13.6f + 1.6f * hz};
+    f.Limb({16, 13.6f}, end, 1.8f, kHandle);
     f.Ellipse(end, 1.9f, 2.1f, kHandle);
   };
   if (hz < -0.01f) handleBar();  // the bar behind the post
-  f.Ellipse({16, 24.6f}, 13.2f, 7.2f, kGraniteTone);
-  f.Ellipse({16, 24.6f}, 12.6f, 1.0f, FlatTone(Rgb{96, 98, 114})).NoOutline();  // striking band
-  f.Ellipse({16, 19.2f}, 9.5f, 2.3f, MakeTone(Rgb{168, 170, 184})).NoOutline();  // polished top
+  f.Ellipse({16, 24.2f}, 13.4f, 7.6f, kGraniteTone);
+  f.Ellipse({16, 24.6f}, 12.8f, 1.0f, FlatTone(Rgb{96, 98, 114})).NoOutline();  // striking band
+  f.Ellipse({16, 18.9f}, 9.8f, 2.4f, MakeTone(Rgb{168, 170, 184})).NoOutline();  // polished top
   // Speckles turn with the stone.
   for (const Speck& s : Specks()) {
     const float a = s.phi + th;
     const float depth = std::cos(a);
     if (depth < 0.2f) continue;
-    const float x = 16 + 11.5f * std::sin(a);
+    const float dy = (s.y - 24.2f) / 7.6f;
+    const float half = 13.4f * std::sqrt(std::max(0.f, 1 - dy * dy)) - 2.f;  // stay inside the body
+    const float x = 16 + half * std::sin(a);
     if (std::fabs(s.y - 24.6f) < 1.2f) continue;
-    f.Dot({x, s.y}, s.light ? Rgb{206, 208, 220} : Rgb{70, 72, 88});
+    const Rgb c = s.light ? Rgb{206, 208, 220} : Rgb{70, 72, 88};
+    if (speck > 0) f.Ellipse({x, s.y}, speck * (0.4f + 0.6f * depth), speck, FlatTone(c)).NoOutline();
+    else f.Dot({x, s.y}, c);
   }
-  f.Limb({16, 17.8f}, {16, 12.2f}, 1.9f, kHandle);  // the post
+  f.Limb({16, 18.2f}, {16, 13.6f}, 2.0f, kHandle);  // the post
   if (hz >= -0.01f) handleBar();
   return f;
 }
@@ -90,7 +95,7 @@ Image MakeIcon() {
   xf.pivot = {16, 16};
   xf.sx = xf.sy = 14.5f;
   xf.offset = {kSize * kSuper / 2.f - 16, kSize * kSuper / 2.f - 16 - 29};
-  big.Draw(SideStone(1), xf);
+  big.Draw(SideStone(1, 0.45f), xf);
   const int W = big.W();
   std::vector<uint8_t> ring(static_cast<size_t>(W) * W, 0);
   constexpr int kThick = 10;

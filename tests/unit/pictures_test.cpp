@@ -1,0 +1,242 @@
+// The generated pictures: sizes the game relies on, pure-black backgrounds under words and
+// sprites (keyed copies and XOR drawing need them), and sprite/mask pairs that agree pixel for
+// pixel (mask black exactly where the sprite is drawn).
+#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Px {
+  int r, g, b;
+  bool Black() const { return r == 0 && g == 0 && b == 0; }
+  bool White() const { return r == 255 && g == 255 && b == 255; }
+};
+
+class Picture {
+ public:
+  explicit Picture(const std::string& name) {
+    const std::string path = std::string(SLIDESTONE_DATA_DIR) + "/pictures/" + name + ".png";
+    SDL_Surface* raw = IMG_Load(path.c_str());
+    if (!raw) return;
+    surf_.reset(SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGBA32, 0));
+    SDL_FreeSurface(raw);
+  }
+  bool Loaded() const { return surf_ != nullptr; }
+  int W() const { return surf_->w; }
+  int H() const { return surf_->h; }
+  Px At(int x, int y) const {
+    const auto* p = static_cast<const uint8_t*>(surf_->pixels) + y * surf_->pitch + x * 4;
+    return {p[0], p[1], p[2]};
+  }
+
+ private:
+  std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> surf_{nullptr, &SDL_FreeSurface};
+};
+
+const Picture& Get(const std::string& name) {
+  static std::map<std::string, std::unique_ptr<Picture>> cache;
+  auto& p = cache[name];
+  if (!p) p = std::make_unique<Picture>(name);
+  return *p;
+}
+
+struct Rect {
+  const char* sheet;
+  int x, y, w, h;
+};
+
+TEST(Pictures, EverySheetHasTheSizeTheGameExpects) {
+  const struct {
+    const char* name;
+    int w, h;
+  } sizes[] = {
+      {"char1", 320, 240},     {"char3", 256, 576},      {"char4", 224, 64},       {"mainchar", 256, 320},
+      {"jumpd", 320, 32},      {"commandbox", 192, 32},  {"commandboxx", 144, 24}, {"time", 320, 896},
+      {"stageback0", 630, 352}, {"stageback1", 630, 352}, {"title", 550, 220},      {"messagebox", 512, 768},
+      {"startback", 352, 288}, {"clear1", 640, 512},     {"clear2", 256, 320},     {"logo1", 300, 157},
+      {"logo2", 400, 200},     {"icon", 128, 128},
+  };
+  for (const auto& s : sizes) {
+    const Picture& p = Get(s.name);
+    ASSERT_TRUE(p.Loaded()) << s.name << ": " << IMG_GetError();
+    EXPECT_EQ(p.W(), s.w) << s.name;
+    EXPECT_EQ(p.H(), s.h) << s.name;
+  }
+  EXPECT_TRUE(Get("contact").Loaded());
+}
+
+// A run of masked cells: `count` sprites from (sx, sy) with masks at (mx, my), stepping by step.
+struct MaskedRun {
+  const char* sheet;
+  int sx, sy, mx, my, w, h, count, stepX, stepY;
+  bool drawn;  // every cell of the run holds a picture
+};
+
+TEST(Pictures, MasksAreBlackExactlyWhereTheirSpritesAreDrawn) {
+  std::vector<MaskedRun> runs = {
+      {"char3", 0, 0, 0, 32, 32, 32, 8, 32, 0, true},          // stone
+      {"char3", 0, 128, 128, 128, 32, 32, 4, 32, 0, true},     // goal flag
+      {"char3", 0, 160, 96, 160, 32, 32, 3, 32, 0, true},      // bucket
+      {"char3", 192, 160, 192, 176, 16, 16, 1, 0, 0, true},    // snowball
+      {"char3", 0, 192, 0, 224, 32, 32, 8, 32, 0, true},       // penguin walking right
+      {"char3", 0, 256, 0, 288, 32, 32, 8, 32, 0, true},       // penguin walking left
+      {"char3", 0, 320, 0, 352, 32, 32, 5, 32, 0, true},       // watcher facing left
+      {"char3", 0, 384, 0, 416, 32, 32, 5, 32, 0, true},       // watcher facing right
+      {"char3", 160, 320, 160, 352, 32, 32, 3, 32, 0, false},  // (unused watcher cells)
+      {"char3", 160, 384, 160, 416, 32, 32, 3, 32, 0, false},
+      {"char3", 0, 448, 0, 480, 32, 32, 8, 32, 0, true},       // thrower facing left
+      {"char3", 0, 512, 0, 544, 32, 32, 8, 32, 0, true},       // thrower facing right
+      {"char4", 192, 32, 192, 40, 8, 8, 4, 8, 0, true},        // sparkles
+      {"jumpd", 0, 0, 160, 0, 32, 32, 5, 32, 0, true},         // spring
+      {"commandbox", 128, 0, 160, 0, 32, 32, 1, 0, 0, true},   // selection frame
+      {"commandboxx", 96, 0, 120, 0, 24, 24, 1, 0, 0, true},
+      {"time", 256, 0, 288, 0, 32, 32, 1, 0, 0, true},         // minus
+      {"time", 0, 128, 0, 160, 16, 32, 10, 16, 0, true},       // small digits
+      {"time", 160, 128, 176, 128, 16, 48, 1, 0, 0, true},     // slash
+      {"time", 192, 128, 192, 160, 16, 32, 1, 0, 0, true},     // red zero
+      {"clear2", 0, 256, 0, 288, 32, 32, 8, 32, 0, true},      // stone from above
+      {"mainchar", 0, 288, 128, 288, 32, 32, 4, 32, 0, false}, // the empty pose row
+  };
+  for (int pose = 0; pose < 9; ++pose) runs.push_back({"mainchar", 0, 32 * pose, 128, 32 * pose, 32, 32, 4, 32, 0, true});
+
+  for (const MaskedRun& r : runs) {
+    const Picture& p = Get(r.sheet);
+    ASSERT_TRUE(p.Loaded()) << r.sheet;
+    for (int n = 0; n < r.count; ++n) {
+      const int sx = r.sx + n * r.stepX, sy = r.sy + n * r.stepY, mx = r.mx + n * r.stepX, my = r.my + n * r.stepY;
+      int drawn = 0, faults = 0;
+      for (int y = 0; y < r.h; ++y)
+        for (int x = 0; x < r.w; ++x) {
+          const Px s = p.At(sx + x, sy + y), m = p.At(mx + x, my + y);
+          const bool ok = (m.Black() && !s.Black()) || (m.White() && s.Black());
+          if (!ok && faults++ == 0)
+            ADD_FAILURE() << r.sheet << " sprite (" << sx << "," << sy << ") pixel (" << x << "," << y << "): sprite "
+                          << s.r << "," << s.g << "," << s.b << " mask " << m.r << "," << m.g << "," << m.b;
+          drawn += m.Black();
+        }
+      if (r.drawn) EXPECT_GE(drawn, std::max(3, r.w * r.h / 40)) << r.sheet << " sprite (" << sx << "," << sy << ") is empty";
+      else EXPECT_EQ(drawn, 0) << r.sheet << " cell (" << sx << "," << sy << ") should stay empty";
+    }
+  }
+}
+
+// Every word cell keeps a pure black border (the word never touches or spills over its cell),
+// and black places the game copies as black stay black throughout.
+TEST(Pictures, WordsSitOnPureBlackAndBlackAreasStayBlack) {
+  std::vector<Rect> bordered = {{"char3", 224, 64, 32, 12}, {"char3", 224, 76, 32, 12}};
+  for (int x : {0, 64, 128}) bordered.push_back({"time", x, 96, 64, 32});
+  for (int d = 0; d < 10; ++d) {
+    bordered.push_back({"time", 32 * d, 32, 32, 32});
+    bordered.push_back({"time", 32 * d, 64, 32, 32});
+    bordered.push_back({"messagebox", 32 * d, 640, 32, 64});
+    bordered.push_back({"messagebox", 32 * d, 704, 32, 64});
+  }
+  for (int y = 192; y < 896; y += 64) {
+    if (y == 256 || y == 320) {
+      bordered.push_back({"time", 0, y, 128, 64});
+      bordered.push_back({"time", 128, y, 128, 64});
+    } else {
+      bordered.push_back({"time", 0, y, 256, 64});
+    }
+  }
+  for (int row : {0, 1, 2, 3, 7, 8, 9})
+    for (int half = 0; half < 2; ++half) bordered.push_back({"messagebox", 256 * half, 64 * row, 256, 64});
+  for (int row : {4, 5, 6})
+    for (int c = 0; c < 4; ++c) bordered.push_back({"messagebox", 128 * c, 64 * row, 128, 64});
+
+  for (const Rect& r : bordered) {
+    const Picture& p = Get(r.sheet);
+    ASSERT_TRUE(p.Loaded()) << r.sheet;
+    int ink = 0;
+    bool clean = true;
+    for (int y = 0; y < r.h; ++y)
+      for (int x = 0; x < r.w; ++x) {
+        const bool edge = x == 0 || y == 0 || x == r.w - 1 || y == r.h - 1;
+        const bool black = p.At(r.x + x, r.y + y).Black();
+        if (edge && !black) clean = false;
+        ink += !black;
+      }
+    EXPECT_TRUE(clean) << r.sheet << " word cell (" << r.x << "," << r.y << ") touches its border";
+    EXPECT_GT(ink, 30) << r.sheet << " word cell (" << r.x << "," << r.y << ") is empty";
+  }
+
+  const Rect black[] = {
+      {"stageback0", 608, 0, 22, 352}, {"stageback1", 608, 0, 22, 352}, {"clear1", 0, 0, 128, 480},
+      {"time", 0, 0, 32, 32},          {"time", 64, 0, 64, 32},          {"time", 160, 0, 96, 32},
+      {"time", 256, 192, 64, 704},     {"messagebox", 320, 640, 192, 128}, {"char3", 224, 88, 32, 8},
+      {"clear2", 0, 0, 20, 20},        {"clear2", 236, 236, 20, 20},
+  };
+  for (const Rect& r : black) {
+    const Picture& p = Get(r.sheet);
+    int lit = 0;
+    for (int y = 0; y < r.h; ++y)
+      for (int x = 0; x < r.w; ++x) lit += !p.At(r.x + x, r.y + y).Black();
+    EXPECT_EQ(lit, 0) << r.sheet << " (" << r.x << "," << r.y << "," << r.w << "x" << r.h << ") must be pure black";
+  }
+}
+
+// Both tints of a word have one shape: the continue prompt draws one over the other without
+// clearing, and the menus swap them in place.
+TEST(Pictures, DimAndBrightWordsShareOneShape) {
+  struct Twin {
+    const char* sheet;
+    int ax, ay, bx, by, w, h;
+  };
+  std::vector<Twin> twins = {{"time", 0, 256, 128, 256, 128, 64}, {"time", 0, 320, 128, 320, 128, 64},
+                             {"messagebox", 0, 256, 0, 320, 512, 64}, {"messagebox", 0, 384, 256, 384, 256, 64},
+                             {"messagebox", 0, 640, 0, 704, 320, 64}};
+  for (int row : {0, 1, 2, 3, 7, 8}) twins.push_back({"messagebox", 0, 64 * row, 256, 64 * row, 256, 64});
+  for (const Twin& t : twins) {
+    const Picture& p = Get(t.sheet);
+    int diff = 0;
+    for (int y = 0; y < t.h; ++y)
+      for (int x = 0; x < t.w; ++x) diff += p.At(t.ax + x, t.ay + y).Black() != p.At(t.bx + x, t.by + y).Black();
+    EXPECT_EQ(diff, 0) << t.sheet << " (" << t.ax << "," << t.ay << ") and (" << t.bx << "," << t.by << ")";
+  }
+}
+
+// The results screen copies just SCORE, x 110-259, out of HIGH SCORE: the piece must hold the
+// whole word and nothing of HIGH or NEW.
+TEST(Pictures, ScoreCanBeCutOutOfHighScore) {
+  const Picture& p = Get("messagebox");
+  auto column = [&](int x) {
+    int ink = 0;
+    for (int y = 576; y < 640; ++y) ink += !p.At(x, y).Black();
+    return ink;
+  };
+  for (int x : {108, 109, 110, 259, 260}) EXPECT_EQ(column(x), 0) << "column " << x;
+  int high = 0, score = 0;
+  for (int x = 0; x < 108; ++x) high += column(x);
+  for (int x = 111; x < 259; ++x) score += column(x);
+  EXPECT_GT(high, 200);
+  EXPECT_GT(score, 300);
+}
+
+// The tile overlays are added onto the backdrop: the active tile's six looks are grey levels, and
+// the ice block of a spent tile is visibly blue.
+TEST(Pictures, SpeedTileOverlaysAreGreyAndTheIceBlockIsBlue) {
+  const Picture& p = Get("char4");
+  for (int k = 0; k < 6; ++k)
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x) {
+        const Px c = p.At(32 * k + x, y);
+        ASSERT_TRUE(c.r == c.g && c.g == c.b) << "overlay " << k << " (" << x << "," << y << ")";
+      }
+  long red = 0, blue = 0, glint = 0;
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      red += p.At(192 + x, y).r, blue += p.At(192 + x, y).b;
+      for (int k = 1; k < 6; ++k) glint += p.At(32 * k + x, y).r - p.At(x, y).r;
+    }
+  EXPECT_GT(blue, red * 2);
+  EXPECT_GT(glint, 0) << "the glint frames must add light to the resting look";
+}
+
+}  // namespace

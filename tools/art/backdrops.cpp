@@ -139,31 +139,32 @@ Image MakeChar1() {
           const float a = ink.At(x, y);
           if (a <= 0.05f) continue;
           const int px = ((ox + rep * 160 + x) % W + W) % W, py = ((oy + y) % H + H) % H;
-          img.Set(px, py, Mix(img.Get(px, py), Rgb{64, 100, 196}, a * 0.55f));
+          img.Set(px, py, Mix(img.Get(px, py), Rgb{56, 90, 184}, a * 0.45f));
         }
   }
   return img;
 }
 
 Image MakeStartback() {
-  // One 32 x 32 tile, repeated: a green felt with a small curling stone and two pebbles.
+  // One 32 x 32 tile, repeated: green felt with a small curling stone seen from above.
   Image tile(32, 32);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
-      Rgb c{40, 112, 62};
-      if (((x + y) / 4) % 2 == 0) c = Rgb{44, 120, 66};  // soft diagonal weave
+      Rgb c{34, 100, 56};
+      if (((x + y) / 4) % 2 == 0) c = Rgb{37, 106, 59};  // soft diagonal weave
       tile.Set(x, y, c);
+    }
+  // The stone's shadow, then the stone.
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      const float dx = x + 0.5f - 17.5f, dy = y + 0.5f - 17.5f;
+      if (dx * dx + dy * dy < 7.6f * 7.6f) tile.Set(x, y, Mix(tile.Get(x, y), Rgb{10, 40, 24}, 0.5f));
     }
   Canvas stone(32, 32);
   Xform xf;
-  xf.pivot = {16, 16}, xf.sx = xf.sy = 0.42f, xf.offset = {-7, -7};
-  stone.Draw(TopStone(1), xf, Rgb{18, 48, 30});
+  xf.pivot = {16, 16}, xf.sx = xf.sy = 0.55f;
+  stone.Draw(TopStone(1), xf, Rgb{14, 40, 26});
   tile.Blit(stone.Sprite(), 0, 0, 32, 32, 0, 0, true);
-  for (auto [px, py] : {std::pair{23, 22}, std::pair{27, 26}, std::pair{21, 27}}) {
-    tile.Set(px, py, Rgb{150, 170, 160});
-    tile.Set(px + 1, py, Rgb{110, 128, 120});
-    tile.Set(px, py + 1, Rgb{26, 80, 44});
-  }
   Image img(352, 288);
   for (int y = 0; y < 288; ++y)
     for (int x = 0; x < 352; ++x) img.Set(x, y, tile.Get(x % 32, y % 32));

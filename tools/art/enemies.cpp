@@ -18,8 +18,8 @@ using namespace pal;
 const Rgb kCoal{38, 36, 50};
 
 void Exclaim(Figure& f, V2 at) {
-  f.Limb({at.x, at.y}, {at.x, at.y + 3.5f}, 1.2f, MakeTone(kYellow));
-  f.Circle({at.x, at.y + 6.2f}, 1.1f, MakeTone(kYellow));
+  f.Limb({at.x, at.y}, {at.x, at.y + 3.2f}, 1.0f, MakeTone(kYellow), 0.8f);
+  f.Circle({at.x, at.y + 6.6f}, 0.9f, MakeTone(kYellow));
 }
 
 // The penguin, facing right. Alarmed: flippers up, eyes wide, beak open, an exclamation mark.
@@ -32,7 +32,7 @@ Figure Penguin(int frame, bool alarmed, bool fast) {
   const float lift0 = alarmed ? 0 : std::max(0.f, step) * 1.6f, lift1 = alarmed ? 0 : std::max(0.f, -step) * 1.6f;
   f.Ellipse({12.5f, 30.6f - lift0}, 3.f, 1.6f, beak);
   if (alarmed && !fast) {
-    f.Ellipse({9.5f, 13}, 2.2f, 5.f, body, 35);  // far flipper up
+    f.Ellipse({9.5f, 13 + frame * 0.5f}, 2.2f, 5.f, body, 35.f - frame * 8);  // far flipper up
   }
   f.Ellipse({15.5f, 20.5f}, 8.f, 9.8f, body);
   f.Ellipse({18, 22.5f}, 5.f, 7.2f, belly).NoOutline();
@@ -53,9 +53,8 @@ Figure Penguin(int frame, bool alarmed, bool fast) {
   }
   // Near flipper.
   if (fast) f.Ellipse({10, 20}, 2.2f, 5.5f, body, 60);
-  else if (alarmed) f.Ellipse({13, 11.5f}, 2.2f, 5.5f, body, -25);
+  else if (alarmed) f.Ellipse({13, 11.5f + frame * 0.5f}, 2.2f, 5.5f, body, -25.f + frame * 10);
   else f.Ellipse({12, 21 + step * 0.5f}, 2.4f, 5.5f, body, 12 + step * 8);
-  if (alarmed) Exclaim(f, {26.5f, 0.5f});
   return f;
 }
 
@@ -143,8 +142,15 @@ Canvas PenguinCell(int frame, bool alarmed, bool fast, bool left) {
   xf.flip = left;
   const float step = std::sin(frame * 2 * 3.14159f / 5);
   xf.pivot = {16, 31};
-  xf.angle = (fast ? 16.f : alarmed ? -6.f : step * 6.f) * (left ? -1 : 1);
+  xf.angle = (fast ? 16.f : alarmed ? -6.f + frame * 4 : step * 6.f) * (left ? -1 : 1);
   Canvas cv = FitCell(Penguin(frame, alarmed, fast), xf);
+  if (alarmed) {  // the exclamation mark stays upright whatever the body does
+    Figure mark;
+    Exclaim(mark, {29.f, 1.5f});
+    Xform up;
+    up.flip = left;
+    cv.Draw(mark, up);
+  }
   if (fast) {  // speed streaks behind the running penguin
     for (int k = 0; k < 3; ++k) {
       const int y = 14 + 6 * k, len = 4 - (k == 1 ? 0 : 1);

@@ -44,8 +44,11 @@ Canvas Bucket(int frame) {
   Figure f;
   const Tone pail = MakeTone(Rgb{64, 150, 230});
   // Handle behind the snow heap.
-  std::vector<V2> handle = Arc({16, 14}, 10.5f, 9.f, 200, 340, 10);
-  for (size_t i = 0; i + 1 < handle.size(); ++i) f.Limb(handle[i], handle[i + 1], 0.8f, MakeTone(kGold));
+  // The wire handle: a thin band between two arcs, drawn as one shape so it has one outline.
+  std::vector<V2> handle = Arc({16, 15}, 10.8f, 10.f, 195, 345, 16);
+  const std::vector<V2> inner = Arc({16, 15}, 9.3f, 8.5f, 345, 195, 16);
+  handle.insert(handle.end(), inner.begin(), inner.end());
+  f.Poly(handle, MakeTone(kGold));
   f.Ellipse({16, 15.5f}, 8.f, 4.5f, MakeTone(kSnow)).Gloss();
   f.Poly({{6, 16}, {26, 16}, {23.5f, 31}, {8.5f, 31}}, pail);
   f.Box(8, 21, 24, 23.5f, MakeTone(kYellow)).NoOutline();  // a painted band

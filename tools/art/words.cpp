@@ -76,12 +76,12 @@ Image MakeMessagebox() {
   }
 
   // Row 9: HIGH SCORE, with SCORE alone inside x 110-259 (the results screen copies just that),
-  // and NEW on the right.
+  // and NEW on the right. All bright: they are headings, never unselected choices.
   {
     const Ink high = WordInk("HIGH", pt, 100 - kPad);
     const Ink score = WordInk("SCORE", pt, 144 - kPad);
-    Put(sheet, high, false, 0, 576, 106, Align::Right, 4);
-    Put(sheet, score, false, 110, 576, 146, Align::Left, 2);
+    Put(sheet, high, true, 0, 576, 106, Align::Right, 4);
+    Put(sheet, score, true, 110, 576, 146, Align::Left, 2);
     Put(sheet, WordInk("NEW", pt, 200), true, 266, 576, 246, Align::Left, 0);
   }
 

@@ -53,9 +53,10 @@ void Reopen(Game& g) {
     ShadeStrip(g, 300, 8);
     g.Lives = 0;
     g.ContinuePromptOn = kTrue;
-    // No tries left: the lives icons go.
+    // No tries left: the lives icons go, and the prompt shows over the dark field.
     Copy(g.Form1.gamebox1, 0, 0, 128, 48, g.Form1.char1, 0, 0);
     g.Form1.gamebox1.Present();
+    DrawContinuePrompt(g);
   } else if (g.StageEndReason != 3) {
     g.TotalScore -= g.StageScore;  // the points of the lost try are taken back
     LoadStage(g);

@@ -13,8 +13,10 @@ void DrawWord(Game& g, int x, int y, int w, int sx, int sy) {
   KeyedCopy(g.Form1.gamebox2, x, y, w, 64, g.Form1.time, sx, sy);
 }
 
+}  // namespace
+
 // Each word is drawn over itself in the other tint; both tints have the same shape.
-void DrawPrompt(Game& g) {
+void DrawContinuePrompt(Game& g) {
   DrawWord(g, 176, 64, 256, 0, 192);  // continue?
   const bool yes = g.ContinueCursor == 0;
   DrawWord(g, 240, 128, 128, yes ? 0 : 128, 256);
@@ -22,13 +24,16 @@ void DrawPrompt(Game& g) {
   g.Form1.gamebox2.Present();
 }
 
-}  // namespace
-
+// Nothing else draws on the field while the prompt is up, so the words are drawn when it
+// opens and again only when a key changes the choice: redrawing the same picture on every pass
+// of the loop would cost a good part of a core and show nothing new.
 void ContinuePromptStep(Game& g) {
+  bool moved = false;
   if (g.KeyState[kKeyDown] != 0) {
     g.KeyState[kKeyDown] = 0;
     PlayCursorSound(*g.audio);
     g.ContinueCursor = (g.ContinueCursor + 1) % 2;
+    moved = true;
   }
   if (g.KeyState[kKeyUp] != 0) {
     g.KeyState[kKeyUp] = 0;
@@ -38,8 +43,9 @@ void ContinuePromptStep(Game& g) {
       PlayCursorSound(*g.audio);
       g.ContinueCursor = 1;
     }
+    moved = true;
   }
-  DrawPrompt(g);
+  if (moved) DrawContinuePrompt(g);
   if (g.KeyState[kKeySpace] != 0) {
     g.KeyState[kKeySpace] = 0;
     PlayConfirmSound(*g.audio);

@@ -171,6 +171,19 @@ TEST(StageFlow, AGoalLeadsToTheNextStageOrFirstToTheHouseShot) {
   }
 }
 
+// Every lit pixel of a 128 x 64 word of the time sheet shows on the field at (dx, dy).
+bool WordShows(const Game& g, int sx, int sy, int dx, int dy) {
+  int lit = 0, shown = 0;
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 128; ++x) {
+      const Pixel p = g.Form1.time.At(sx + x, sy + y);
+      if (p == 0) continue;
+      ++lit;
+      shown += g.Form1.gamebox2.At(dx + x, dy + y) == p;
+    }
+  return lit > 0 && shown == lit;
+}
+
 TEST(StageFlow, TheLastTryLostOpensThePromptWithYesLit) {
   FlowField f;
   Game& g = f.g;
@@ -198,20 +211,14 @@ TEST(StageFlow, TheLastTryLostOpensThePromptWithYesLit) {
   // Step 0 uncovers the middle before darkening it again: the field stays evenly dark.
   EXPECT_EQ(ColumnsMatching(g.Form1.gamebox2, Darkened(g, 1), 0, kFieldW, 20), kFieldW);
 
-  // The prompt draws in the very next pass, without waiting for the flow's timer.
+  // The prompt shows at once, YES lit; Down lights NO.
+  EXPECT_TRUE(WordShows(g, 0, 256, 240, 128)) << "YES bright";
+  EXPECT_TRUE(WordShows(g, 128, 320, 240, 192)) << "NO dim";
+  EXPECT_EQ(g.Form1.gamebox2.Shown(), g.Form1.gamebox2.Pixels());
+  g.KeyState[kKeyDown] = kTrue;
   StageFlowStep(g);
-  const Surface& field = g.Form1.gamebox2;
-  const Surface& words = g.Form1.time;
-  int yes = 0, noDim = 0, lit = 0, dim = 0;
-  for (int y = 0; y < 64; ++y)
-    for (int x = 0; x < 128; ++x) {
-      if (words.At(x, 256 + y) != 0) ++lit, yes += field.At(240 + x, 128 + y) == words.At(x, 256 + y);
-      if (words.At(128 + x, 320 + y) != 0)
-        ++dim, noDim += field.At(240 + x, 192 + y) == words.At(128 + x, 320 + y);
-    }
-  EXPECT_GT(lit, 0);
-  EXPECT_EQ(yes, lit) << "YES bright";
-  EXPECT_EQ(noDim, dim) << "NO dim";
+  EXPECT_TRUE(WordShows(g, 128, 256, 240, 128)) << "YES dim";
+  EXPECT_TRUE(WordShows(g, 0, 320, 240, 192)) << "NO bright";
   EXPECT_EQ(g.Form1.gamebox2.Shown(), g.Form1.gamebox2.Pixels());
 }
 

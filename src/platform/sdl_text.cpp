@@ -8,53 +8,110 @@
 
 namespace slidestone {
 
-SdlTextPainter::SdlTextPainter(const std::string& fontPath, int pointSize) {
-  if (TTF_WasInit() == 0 && TTF_Init() != 0) {
-    std::fprintf(stderr, "slidestone: no text rendering: %s\n", TTF_GetError());
-    return;
-  }
-  font_ = TTF_OpenFont(fontPath.c_str(), pointSize);
-  if (!font_) std::fprintf(stderr, "slidestone: cannot open font %s: %s\n", fontPath.c_str(), TTF_GetError());
-}
+namespace {
 
-SdlTextPainter::~SdlTextPainter() {
-  if (font_) TTF_CloseFont(font_);
-}
+constexpr int kPadding = 8;  // space before the first letter and after the last
+constexpr SDL_Color kLetters{242, 248, 255, 255};
+constexpr SDL_Color kShadow{6, 14, 40, 255};
 
-void SdlTextPainter::Paint(Surface& dst, int x, int y, int w, int h, const std::string& text) {
-  // The strip: deep blue with a lighter rim at the top, like the edge of an ice sheet.
+int Mix(int a, int b, int alpha) { return (a * alpha + b * (255 - alpha)) / 255; }
+
+// The strip: dark ice deepening downward, a frosty rim on top and a dark edge below.
+void PaintStrip(Surface& dst, int x, int y, int w, int h) {
+  const int x0 = std::max(0, x), x1 = std::min(dst.Width(), x + w);
   for (int j = 0; j < h; ++j) {
     const int yy = y + j;
     if (yy < 0 || yy >= dst.Height()) continue;
-    const Pixel c = j == 0 ? Rgb(120, 170, 220) : j == h - 1 ? Rgb(8, 16, 40) : Rgb(18, 36, 78);
-    for (int i = std::max(0, x); i < std::min(dst.Width(), x + w); ++i) dst.Row(yy)[i] = c;
+    Pixel c;
+    if (j == 0) {
+      c = Rgb(168, 214, 246);
+    } else if (j == 1) {
+      c = Rgb(70, 120, 184);
+    } else if (j == h - 1) {
+      c = Rgb(4, 10, 28);
+    } else {
+      const int t = h > 3 ? 255 * (j - 2) / (h - 3) : 0;  // 0 at the top, 255 at the bottom
+      c = Rgb(Mix(12, 34, t), Mix(26, 64, t), Mix(62, 124, t));
+    }
+    for (int i = x0; i < x1; ++i) dst.Row(yy)[i] = c;
   }
-  if (!font_ || text.empty()) return;
-  SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font_, text.c_str(), SDL_Color{240, 246, 255, 255});
-  if (!glyphs) return;
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_FreeSurface(glyphs);
-  if (!argb) return;
-  const int ox = x + 8, oy = y + (h - argb->h) / 2;
+}
+
+// Blends rendered letters (ARGB with coverage in alpha) onto dst at (ox, oy), clipped to the
+// field rectangle.
+void BlendGlyphs(Surface& dst, SDL_Surface* argb, int ox, int oy, int x, int y, int w, int h) {
+  const int cx0 = std::max(0, x), cx1 = std::min(dst.Width(), x + w);
+  const int cy0 = std::max(0, y), cy1 = std::min(dst.Height(), y + h);
   SDL_LockSurface(argb);
   for (int j = 0; j < argb->h; ++j) {
     const int yy = oy + j;
-    if (yy < std::max(0, y) || yy >= std::min(dst.Height(), y + h)) continue;
-    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + size_t(j) * argb->pitch);
+    if (yy < cy0 || yy >= cy1) continue;
+    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
+                                                        size_t(j) * argb->pitch);
     for (int i = 0; i < argb->w; ++i) {
       const int xx = ox + i;
-      if (xx < std::max(0, x) || xx >= std::min(dst.Width(), x + w)) continue;
+      if (xx < cx0 || xx >= cx1) continue;
       const uint32_t p = row[i];
       const int a = int(p >> 24);
       if (a == 0) continue;
       const Pixel d = dst.Row(yy)[xx];
-      auto mix = [a](int s, int b) { return (s * a + b * (255 - a)) / 255; };
-      dst.Row(yy)[xx] = Rgb(mix(int((p >> 16) & 255), RedOf(d)), mix(int((p >> 8) & 255), GreenOf(d)),
-                            mix(int(p & 255), BlueOf(d)));
+      dst.Row(yy)[xx] = Rgb(Mix(int((p >> 16) & 255), RedOf(d), a), Mix(int((p >> 8) & 255), GreenOf(d), a),
+                            Mix(int(p & 255), BlueOf(d), a));
     }
   }
   SDL_UnlockSurface(argb);
-  SDL_FreeSurface(argb);
+}
+
+SDL_Surface* Render(TTF_Font* font, const std::string& text, SDL_Color colour) {
+  SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font, text.c_str(), colour);
+  if (!glyphs) return nullptr;
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_FreeSurface(glyphs);
+  return argb;
+}
+
+}  // namespace
+
+SdlTextPainter::SdlTextPainter(const std::string& fontPath, int pointSize, int minPointSize) {
+  if (TTF_WasInit() == 0 && TTF_Init() != 0) {
+    std::fprintf(stderr, "slidestone: no text rendering: %s\n", TTF_GetError());
+    return;
+  }
+  for (int size = pointSize; size >= minPointSize; size -= 1) {
+    TTF_Font* font = TTF_OpenFont(fontPath.c_str(), size);
+    if (!font) {
+      std::fprintf(stderr, "slidestone: cannot open font %s: %s\n", fontPath.c_str(), TTF_GetError());
+      return;
+    }
+    fonts_.push_back(font);
+  }
+}
+
+SdlTextPainter::~SdlTextPainter() {
+  for (TTF_Font* font : fonts_) TTF_CloseFont(font);
+}
+
+void SdlTextPainter::Paint(Surface& dst, int x, int y, int w, int h, const std::string& text) {
+  PaintStrip(dst, x, y, w, h);
+  if (fonts_.empty() || text.empty()) return;
+  // The largest size that fits the field; the smallest one when none does (then it is cut).
+  TTF_Font* font = fonts_.back();
+  for (TTF_Font* f : fonts_) {
+    int tw = 0, th = 0;
+    if (TTF_SizeUTF8(f, text.c_str(), &tw, &th) == 0 && tw <= w - 2 * kPadding) {
+      font = f;
+      break;
+    }
+  }
+  SDL_Surface* shadow = Render(font, text, kShadow);
+  SDL_Surface* letters = Render(font, text, kLetters);
+  if (shadow && letters) {
+    const int ox = x + kPadding, oy = y + (h - letters->h) / 2;
+    BlendGlyphs(dst, shadow, ox + 1, oy + 2, x, y, w, h);
+    BlendGlyphs(dst, letters, ox, oy, x, y, w, h);
+  }
+  if (shadow) SDL_FreeSurface(shadow);
+  if (letters) SDL_FreeSurface(letters);
 }
 
 }  // namespace slidestone

@@ -1,7 +1,9 @@
-// Text fields drawn with a TrueType font (SDL_ttf): light letters on a dark ice-blue strip.
+// Text fields drawn with a TrueType font (SDL_ttf): frosty white letters with a deep-blue shadow
+// on a strip of dark ice with a bright rim, the look of the sheet of ice at night.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "graphics/forms.h"
 
@@ -12,12 +14,13 @@ namespace slidestone {
 class SdlTextPainter : public TextPainter {
  public:
   // fontPath: a .ttf file; without a usable font the strips are drawn without letters.
-  explicit SdlTextPainter(const std::string& fontPath, int pointSize = 18);
+  // A text too long for its field is set in a smaller size, down to minPointSize.
+  explicit SdlTextPainter(const std::string& fontPath, int pointSize = 18, int minPointSize = 11);
   ~SdlTextPainter() override;
   void Paint(Surface& dst, int x, int y, int w, int h, const std::string& text) override;
 
  private:
-  TTF_Font* font_ = nullptr;
+  std::vector<TTF_Font*> fonts_;  // largest first
 };
 
 }  // namespace slidestone

@@ -162,9 +162,12 @@ Image MakeStartback() {
     }
   Canvas stone(32, 32);
   Xform xf;
-  xf.pivot = {16, 16}, xf.sx = xf.sy = 0.55f;
+  xf.pivot = {16, 16}, xf.sx = xf.sy = 0.5f;
   stone.Draw(TopStone(1), xf, Rgb{14, 40, 26});
-  tile.Blit(stone.Sprite(), 0, 0, 32, 32, 0, 0, true);
+  // Sunk halfway into the green, so the words on top stay easy to read.
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x)
+      if (stone.Covered(x, y)) tile.Set(x, y, Mix(stone.Colours().Get(x, y), Rgb{30, 92, 52}, 0.45f));
   Image img(352, 288);
   for (int y = 0; y < 288; ++y)
     for (int x = 0; x < 352; ++x) img.Set(x, y, tile.Get(x % 32, y % 32));

@@ -14,21 +14,28 @@ namespace {
 using namespace pal;
 
 // The spring standing on the floor, its top plate at `top` (the sprite is drawn 12 pixels low,
-// so its rows 20-31 lie over the floor tile and stay empty).
-Figure Spring(float top) {
-  Figure f;
-  const float base = 16.5f;
-  const float coilTop = top + 3, span = base - coilTop;
-  const Tone coil = MakeTone(kYellow);
-  const int turns = 4;
-  for (int i = 0; i < turns; ++i) {
-    const float y0 = base - span * i / turns, y1 = base - span * (i + 0.5f) / turns, y2 = base - span * (i + 1) / turns;
-    f.Limb({9, y0}, {23, y1}, 0.9f, coil);
-    f.Limb({23, y1}, {9, y2}, 0.9f, MakeTone(kGold));
+// so its rows 20-31 lie over the floor tile and stay empty). The coil is drawn as turns of wire,
+// one bright and one shaded row each, so it reads as a coil at every extension.
+Canvas Spring(int top) {
+  Canvas cv(32, 32);
+  const int base = 16;
+  for (int y = top + 3; y < base; ++y) {
+    const int phase = (base - 1 - y) % 3;  // front wire, back wire, gap
+    if (phase == 2) continue;
+    for (int x = 9; x <= 22; ++x) {
+      if (phase == 1 && (x == 9 || x == 22)) continue;
+      Rgb c = phase == 0 ? kYellow : Scale(kGold, 0.8f);
+      if (phase == 0 && x < 13) c = Mix(kYellow, kWhite, 0.5f);
+      if (phase == 0 && x > 19) c = kGold;
+      cv.Plot(x, y, c);
+    }
   }
-  f.Box(5, base, 27, 20, MakeTone(kSteel));
-  f.Box(4, top, 28, top + 3, MakeTone(kRed));
-  return f;
+  cv.Outline();
+  Figure plates;
+  plates.Box(5, base, 27, 20, MakeTone(kSteel));
+  plates.Box(4, static_cast<float>(top), 28, top + 3.f, MakeTone(kRed));
+  cv.Draw(plates);
+  return cv;
 }
 
 Figure Hammer() {
@@ -108,12 +115,8 @@ void SelectionFrame(Image& sheet, int cell) {
 
 Image MakeJumpd() {
   Image sheet(320, 32);
-  const float tops[5] = {11, 8.5f, 6, 3.5f, 1};
-  for (int k = 0; k < 5; ++k) {
-    Canvas cv(32, 32);
-    cv.Draw(Spring(tops[k]));
-    PutSprite(sheet, cv, 32 * k, 0, 160 + 32 * k, 0);
-  }
+  const int tops[5] = {11, 8, 6, 3, 1};
+  for (int k = 0; k < 5; ++k) PutSprite(sheet, Spring(tops[k]), 32 * k, 0, 160 + 32 * k, 0);
   return sheet;
 }
 

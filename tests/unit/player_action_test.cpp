@@ -273,7 +273,12 @@ TEST(KnockOut, FliesUp78ThenFallsThroughEverythingWithoutTheFallingSound) {
 
 TEST(KnockOut, AHitCancelsTheActionUnderWay) {
   enum Action { kJump, kPipe, kSpring };
-  for (Action a : {kJump, kPipe, kSpring}) {
+  struct Case {
+    Action a;
+    bool byBall;
+  };
+  for (auto [a, byBall] : {Case{kJump, false}, Case{kPipe, false}, Case{kSpring, false},
+                           Case{kJump, true}, Case{kPipe, true}, Case{kSpring, true}}) {
     PlayerField f;
     f.Floor(7);
     f.g.Map(2, 7) = 5;
@@ -287,18 +292,26 @@ TEST(KnockOut, AHitCancelsTheActionUnderWay) {
     }
     if (a == kSpring) StartPlacingSpring(f);
     for (int i = 0; i < 5; ++i) f.ActionStep();
-    f.g.Enemies[0].state = 1;
-    f.g.Enemies[0].x = f.g.PlayerX;
-    f.g.Enemies[0].y = f.g.PlayerY;
-    f.g.EnemyCount = 1;
-    f.ActionStep();  // the action moves once more, then the enemy test strikes
-    EXPECT_EQ(f.g.PlayerHit, kTrue) << a;
-    EXPECT_EQ(f.g.ActionCount, 0) << a;
-    EXPECT_EQ(f.g.Jumping | f.g.InPipe | f.g.PlacingSpring, kFalse) << a;
+    if (byBall) {
+      // The ball's hit leaves the action's flag to the next step to clear.
+      f.g.BallActive = kTrue;
+      f.g.BallX = f.g.PlayerX + 4;
+      f.g.BallY = f.g.PlayerY + 12;
+    } else {
+      f.g.Enemies[0].state = 1;
+      f.g.Enemies[0].x = f.g.PlayerX;
+      f.g.Enemies[0].y = f.g.PlayerY;
+      f.g.EnemyCount = 1;
+    }
+    f.ActionStep();  // the action moves once more, then the hit test strikes
+    EXPECT_EQ(f.g.PlayerHit, kTrue) << a << byBall;
+    EXPECT_EQ(f.g.ActionCount, 0) << a << byBall;
+    if (!byBall) EXPECT_EQ(f.g.Jumping | f.g.InPipe | f.g.PlacingSpring, kFalse) << a;
     f.g.EnemyCount = 0;
     const int yAtHit = f.g.PlayerY;
     f.ActionStep();
-    EXPECT_EQ(f.g.PlayerY, yAtHit - 12) << a << ": the knock-out flight, nothing else";
+    EXPECT_EQ(f.g.Jumping | f.g.InPipe | f.g.PlacingSpring, kFalse) << a << byBall;
+    EXPECT_EQ(f.g.PlayerY, yAtHit - 12) << a << byBall << ": the knock-out flight, nothing else";
     if (a == kPipe) EXPECT_EQ(f.g.Map(2, 7), 50) << "the entry stays marked";
     if (a == kSpring) {
       for (int i = 0; i < 30; ++i) f.ActionStep();

@@ -289,8 +289,9 @@ TEST(Walk, ABucketIsPickedUpUnderTheCentreColumnOnGround) {
     if (c.floor) f.Floor(3);
     f.g.AiMap(2, 2) = 21;
     f.g.Items[0] = {64, 64, 21, 0};
-    f.g.Items[1] = {64, 64, 20, 0};  // beyond the count: ignored
-    f.g.ItemCount = 1;
+    f.g.Items[1] = {64, 160, 21, 0};  // another bucket lower down the same column
+    f.g.Items[2] = {64, 64, 20, 0};   // beyond the count: ignored
+    f.g.ItemCount = 2;
     f.PlacePlayer(c.x, 64);
     f.WalkStep();
     const Sounds sounds = f.Sounds();
@@ -307,7 +308,8 @@ TEST(Walk, ABucketIsPickedUpUnderTheCentreColumnOnGround) {
       EXPECT_EQ(f.g.ToolPoints, 5) << c.name;
       EXPECT_EQ(f.g.PointsFlash, kFalse) << c.name;
     }
-    EXPECT_EQ(f.g.Items[1].kind, 20) << c.name;
+    EXPECT_EQ(f.g.Items[1].kind, 21) << c.name;
+    EXPECT_EQ(f.g.Items[2].kind, 20) << c.name;
   }
 }
 

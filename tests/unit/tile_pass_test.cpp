@@ -269,18 +269,30 @@ TEST(TilePass, BroomWorkSweepsWithItsSoundAndEndsInTheNewTile) {
     }
     EXPECT_EQ(frames, (std::vector<int32_t>{1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2}));
     // The stages of the tile.
-    if (c.mark == 13) EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 8, 7, 5, 1));
-    if (c.mark == 6) EXPECT_TRUE(CellIsCopyOf(g.Form1.Bback, 8, 7, g.Form1.char3, 128, 96));
-    if (c.mark == 7) EXPECT_TRUE(CellIsCopyOf(g.Form1.Bback, 8, 7, g.Form1.char3, 224, 96));
+    if (c.mark == 13) {
+      EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 8, 7, 5, 1));
+    }
+    if (c.mark == 6) {
+      EXPECT_TRUE(CellIsCopyOf(g.Form1.Bback, 8, 7, g.Form1.char3, 128, 96));
+    }
+    if (c.mark == 7) {
+      EXPECT_TRUE(CellIsCopyOf(g.Form1.Bback, 8, 7, g.Form1.char3, 224, 96));
+    }
     t.RunDuePasses(1);
     EXPECT_EQ(g.Map(8, 7), c.result);
     EXPECT_EQ(g.PlayerPose, 0);
     EXPECT_EQ(g.PlayerFrame, 0);
     EXPECT_EQ(g.MenuOpen, kFalse);
     EXPECT_EQ(g.TotalScore, 10);
-    if (c.result == 11) EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 8, 7, 0, 0));
-    if (c.result == 4) EXPECT_TRUE(CellIsCopyOf(g.Form1.gamebox2, 8, 7, g.Form1.char3, 160, 64));
-    if (c.result == 3) EXPECT_TRUE(CellIsCopyOf(g.Form1.gamebox2, 8, 7, g.Form1.char3, 128, 64));
+    if (c.result == 11) {
+      EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 8, 7, 0, 0));
+    }
+    if (c.result == 4) {
+      EXPECT_TRUE(CellIsCopyOf(g.Form1.gamebox2, 8, 7, g.Form1.char3, 160, 64));
+    }
+    if (c.result == 3) {
+      EXPECT_TRUE(CellIsCopyOf(g.Form1.gamebox2, 8, 7, g.Form1.char3, 128, 64));
+    }
     std::vector<int64_t> sweeps;
     for (int k = 0; k <= 60; k += 12) sweeps.push_back(start + k * kDue);
     EXPECT_EQ(t.TimesOf("effect sound/migaku.wav 5"), sweeps) << "mark " << c.mark;

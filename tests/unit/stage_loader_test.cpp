@@ -1,0 +1,494 @@
+// Starting a game and loading a stage: the stage table and messages, the map and enemy-map
+// files, the tiles drawn with their snow caps, the records made from the enemy map, the
+// difficulty reductions, the greyed tools, the per-stage start values, the table limits and the
+// messages of broken files. The fixture folder is described in its README.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "audio/audio.h"
+#include "presentation/presentation.h"
+#include "stage_test_sheets.h"
+#include "stagedata/data_reader.h"
+#include "stagedata/game.h"
+#include "stagedata/stage_loader.h"
+
+namespace slidestone {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::SameRect;
+
+const std::string kFixture = SLIDESTONE_SOURCE_DIR "/tests/fixtures/stage_screen";
+
+class StageLoaderTest : public ::testing::Test {
+ protected:
+  testing::StageScreen screen;
+  Game& g = screen.g;
+  RecordingAudio audio;
+
+  void SetUp() override {
+    g.audio = &audio;
+    g.stageDir = kFixture;
+  }
+
+  // A new game at stage index `stage`, as GAME START would do it.
+  void StartAt(int stage) {
+    g.StartStage = stage;
+    NewGame(g);
+  }
+};
+
+TEST_F(StageLoaderTest, NewGameReadsTheTableAndMessagesAndOpensTheFirstStage) {
+  g.TotalScore = 999;
+  g.StageScore = 55;
+  g.Lives = 0;
+  g.BackdropIndex = 0;
+  g.Paused = kTrue;
+  g.StagePhaseFlag = kFalse;
+  g.FlowStep = 40;
+  g.WordCounter = 3;
+  g.WordsRunning = kTrue;
+  g.ContinuePromptOn = kTrue;
+  g.Difficulty = 0;
+  StartAt(0);
+
+  EXPECT_EQ(g.GameState, kStatePlay);
+  EXPECT_EQ(g.Stage, 0);
+  EXPECT_EQ(g.Lives, 3);
+  EXPECT_EQ(g.TotalScore, 0);
+  EXPECT_EQ(g.StageScore, 0);
+  EXPECT_EQ(g.BackdropIndex, 1);
+  EXPECT_EQ(g.Paused, kFalse);
+  EXPECT_EQ(g.StagePhaseFlag, kTrue);
+  EXPECT_EQ(g.FlowStep, 0);
+  EXPECT_EQ(g.WordCounter, 100);
+  EXPECT_EQ(g.WordsRunning, kFalse);
+  EXPECT_EQ(g.ContinuePromptOn, kFalse);
+  EXPECT_EQ(g.Difficulty, 0) << "the options stay as chosen";
+
+  const StageRecord& r0 = g.StageTable[0];
+  EXPECT_EQ(r0.playerX, 64);
+  EXPECT_EQ(r0.stoneX, 128);
+  EXPECT_EQ(r0.time, 754);
+  EXPECT_EQ(r0.toolPoints, 5);
+  EXPECT_EQ(r0.parScore, 500);
+  // Record 1 is written one number per line: it reads the same as a comma-separated one.
+  const StageRecord& r1 = g.StageTable[1];
+  EXPECT_EQ(r1.playerX, 96);
+  EXPECT_EQ(r1.time, 900);
+  EXPECT_EQ(r1.toolPoints, 12);
+  EXPECT_EQ(r1.parScore, 400);
+  EXPECT_EQ(g.StageItems[1][0], 1);
+  EXPECT_EQ(g.StageItems[1][1], 0);
+  EXPECT_EQ(g.StageItems[6][0], 1);
+  EXPECT_EQ(g.StageItems[6][2], 0);
+  EXPECT_EQ(g.StageTable[17].toolPoints, 20);
+  EXPECT_EQ(g.StageTable[20].parScore, 300);
+  EXPECT_EQ(g.StageTable[21].time, 0) << "records past the file stay empty";
+
+  EXPECT_EQ(g.Messages[0], "message 0");
+  EXPECT_EQ(g.Messages[10], "Close, but not quite");
+  EXPECT_EQ(g.Messages[11], "  quoted with spaces kept  ");
+  EXPECT_EQ(g.Messages[12], "message 12") << "a quoted comma must not shift later messages";
+  EXPECT_EQ(g.Messages[60], "the last one");
+
+  // EASY: the stage's own time and points.
+  EXPECT_EQ(g.ToolPoints, 5);
+  EXPECT_EQ(g.PlayerX, 64);
+  EXPECT_EQ(g.StoneX, 128);
+}
+
+TEST_F(StageLoaderTest, EachStageReadsTheFilesNumberedOneHigher) {
+  StartAt(0);
+  EXPECT_EQ(g.Map(0, 0), 1);        // map1's wall in row 0
+  EXPECT_EQ(g.AiMap(1, 9), 20);     // Aimap1's goal
+  g.Stage = 17;
+  LoadStage(g);
+  EXPECT_EQ(g.Map(3, 5), 2);        // map18's marker
+  EXPECT_EQ(g.Map(4, 5), 9);
+  EXPECT_EQ(g.Map(0, 0), 0);
+  EXPECT_EQ(g.AiMap(17, 9), 20);    // Aimap18's goal
+  EXPECT_EQ(g.AiMap(1, 9), 0);
+  EXPECT_EQ(g.ItemCount, 1);
+  EXPECT_EQ(g.EnemyCount, 1);
+  EXPECT_EQ(g.ToolPoints, 20 - 3);  // NORMAL
+}
+
+TEST_F(StageLoaderTest, WallsAndBlocksWearSnowOnlyUnderAnEmptyCell) {
+  StartAt(0);
+  const Surface& field = g.Form1.Bback;
+  const Surface& tiles = g.Form1.char3;
+  struct Case {
+    int col, row, sx, sy;
+    const char* what;
+  } cases[] = {
+      {0, 0, 0, 64, "wall in row 0"},
+      {2, 0, 32, 64, "block in row 0"},
+      {0, 1, 0, 64, "wall under a wall"},
+      {4, 1, 0, 96, "wall under an empty cell"},
+      {6, 1, 32, 96, "block under an empty cell"},
+      {4, 2, 0, 64, "wall under a wall"},
+      {6, 2, 32, 64, "block under a block"},
+      {8, 4, 0, 64, "wall under an arrow"},
+      {10, 4, 32, 64, "block under a pipe"},
+      {5, 10, 0, 96, "floor under the open field"},
+      {8, 3, 128, 64, "right arrow"},
+      {9, 3, 160, 64, "left arrow"},
+      {10, 3, 192, 64, "pipe"},
+      {11, 3, 64, 64, "SPEED UP"},
+      {12, 3, 96, 64, "SPEED DOWN"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_TRUE(SameRect(field, 32 * c.col, 32 * c.row, 32, 32, tiles, c.sx, c.sy)) << c.what;
+  }
+  // Codes without a picture leave the backdrop, and are stored all the same.
+  const Surface& backdrop = g.Form1.stageback[1];
+  for (int col : {15, 16}) {
+    EXPECT_TRUE(SameRect(field, 32 * col, 96, 32, 32, backdrop, 32 * col, 96)) << col;
+  }
+  EXPECT_EQ(g.Map(15, 3), 6);
+  EXPECT_EQ(g.Map(16, 3), 77);
+  // The bare backdrop stays in back for restoring cells.
+  EXPECT_TRUE(SameRect(g.Form1.back, 0, 0, kFieldW, kFieldH, backdrop, 0, 0));
+}
+
+TEST_F(StageLoaderTest, SpeedTilesAreBlendedOntoTheBackdropAndRecorded) {
+  StartAt(0);
+  ASSERT_EQ(g.SpeedTileCount, 2);
+  EXPECT_EQ(g.SpeedTiles[0].col, 13);
+  EXPECT_EQ(g.SpeedTiles[0].row, 3);
+  EXPECT_EQ(g.SpeedTiles[1].col, 14);
+  EXPECT_EQ(g.SpeedTiles[1].broken, kFalse);
+  EXPECT_EQ(g.Map(13, 3), 10);
+  EXPECT_EQ(g.Map(14, 3), 11);
+  // Ice over the backdrop: each channel the sum of the two, at most 255.
+  const Pixel under = g.Form1.stageback[1].At(14 * 32 + 5, 3 * 32 + 7);
+  const Pixel ice = g.Form1.char4.At(6 * 32 + 5, 7);
+  const Pixel want = Rgb(std::min(255, RedOf(under) + RedOf(ice)),
+                         std::min(255, GreenOf(under) + GreenOf(ice)),
+                         std::min(255, BlueOf(under) + BlueOf(ice)));
+  EXPECT_EQ(g.Form1.Bback.At(14 * 32 + 5, 3 * 32 + 7), want);
+}
+
+TEST_F(StageLoaderTest, TheEnemyMapMakesItemsAndEnemiesAndKeepsOnlyObjectCodes) {
+  // A record left from an earlier stage must not leak into a new enemy.
+  g.Enemies[1].fast = kTrue;
+  g.Enemies[1].windup = 7;
+  StartAt(0);
+
+  ASSERT_EQ(g.ItemCount, 3);
+  EXPECT_EQ(g.Items[0].x, 32);
+  EXPECT_EQ(g.Items[0].y, 288);
+  EXPECT_EQ(g.Items[0].kind, 20);
+  EXPECT_EQ(g.Items[1].kind, 20);
+  EXPECT_EQ(g.Items[2].kind, 21);
+  EXPECT_EQ(g.Items[2].x, 160);
+  EXPECT_EQ(g.Items[2].frame, 0);
+
+  ASSERT_EQ(g.EnemyCount, 3);
+  const int32_t states[] = {0, -1, 6};
+  const int cols[] = {7, 9, 11};
+  for (int i = 0; i < 3; ++i) {
+    const EnemyRecord& e = g.Enemies[i];
+    EXPECT_EQ(e.state, states[i]) << i;
+    EXPECT_EQ(e.x, 32 * cols[i]) << i;
+    EXPECT_EQ(e.prevX, e.x) << i;
+    EXPECT_EQ(e.y, 288) << i;
+    EXPECT_EQ(e.prevY, 288) << i;
+    EXPECT_EQ(e.frame, 0) << i;
+    EXPECT_EQ(e.fast, kFalse) << i;
+    EXPECT_EQ(e.windup, 0) << i;
+    EXPECT_EQ(g.AiMap(cols[i], 9), 0) << "enemy cells are left empty";
+  }
+  EXPECT_EQ(g.AiMap(1, 9), 20);
+  EXPECT_EQ(g.AiMap(5, 9), 21);
+  EXPECT_EQ(g.AiMap(13, 9), 30);
+  EXPECT_EQ(g.AiMap(15, 9), 99);
+  // Figures go on the field only: the clean field under them stays bare.
+  for (int col : {1, 5, 7, 9, 11}) {
+    EXPECT_TRUE(SameRect(g.Form1.Bback, 32 * col, 288, 32, 32, g.Form1.stageback[1], 32 * col, 288))
+        << col;
+  }
+}
+
+TEST_F(StageLoaderTest, DifficultyTakesTimeAndToolPointsButNeverPointsBelowZero) {
+  struct Case {
+    int32_t difficulty, time, points;
+  } cases[] = {{0, 300, 5}, {1, 100, 2}, {2, -100, 0}};
+  for (const Case& c : cases) {
+    g.Difficulty = c.difficulty;
+    g.stageTimerClock = g.Now;  // the loader's own clock step is not due: the raw value stays
+    StartAt(6);
+    EXPECT_EQ(g.StageTime, c.time) << c.difficulty;
+    EXPECT_EQ(g.ToolPoints, c.points) << c.difficulty;
+    EXPECT_EQ(g.StageTable[6].time, 300) << "the table keeps the stage's own values";
+  }
+  // HARD on a 300 stage: the first due clock step calls time up and shows no time left.
+  g.StagePhaseFlag = kFalse;
+  g.Now += 101;
+  StageTimerStep(g);
+  EXPECT_EQ(g.StageEndReason, 1);
+  EXPECT_EQ(g.StagePhaseFlag, kTrue);
+  EXPECT_EQ(g.StageTime, 0);
+}
+
+TEST_F(StageLoaderTest, ToolsNotOfferedAreGreyedInBothIconRows) {
+  StartAt(6);  // only the hammer
+  EXPECT_EQ(g.ToolEnabled[0], kTrue);
+  EXPECT_EQ(g.ToolEnabled[1], kFalse);
+  EXPECT_EQ(g.ToolEnabled[2], kFalse);
+  const Surface& screen1 = g.Form1.gamebox1;
+  auto grey = [](Pixel p) {
+    auto d = [](int c) { return (c * 105 + 127) / 255; };
+    return Rgb(d(RedOf(p)), d(GreenOf(p)), d(BlueOf(p)));
+  };
+  for (int j = 0; j < 3; ++j) {
+    const Pixel big = g.Form1.commandbox.At(32 * j + 10, 12);
+    const Pixel small = g.Form1.commandboxx.At(24 * j + 10, 12);
+    const bool offered = j == 0;
+    EXPECT_EQ(screen1.At(336 + 32 * j + 10, 16 + 12), offered ? big : grey(big)) << j;
+    EXPECT_EQ(screen1.At(336 + 24 * j + 10, 116 + 12), offered ? small : grey(small)) << j;
+  }
+}
+
+TEST_F(StageLoaderTest, TotalScoreIsResetWheneverStageIndexSixLoads) {
+  StartAt(0);
+  g.TotalScore = 4321;
+  LoadStage(g);
+  EXPECT_EQ(g.TotalScore, 4321);
+  g.Stage = 6;
+  LoadStage(g);
+  EXPECT_EQ(g.TotalScore, 0);
+  g.TotalScore = 800;  // a replay of the same stage resets it again
+  g.StageScore = 200;
+  LoadStage(g);
+  EXPECT_EQ(g.TotalScore, 0);
+  EXPECT_EQ(g.StageScore, 0);
+}
+
+TEST_F(StageLoaderTest, EveryPerStageValueStartsAfresh) {
+  StartAt(0);
+  // Leftovers of a stage that ended in the middle of everything.
+  g.SceneDirty = g.PlayerInAction = g.InPipe = g.PipeWarpPending = g.Jumping = g.DropThrough =
+      g.PlacingSpring = g.PlayerHit = g.StoneLaunched = g.SpringShown = g.SparkleOn =
+          g.MenuOpen = g.PointsFlash = g.SpeedFlash = g.BallActive = kTrue;
+  g.FlowLatch = kFalse;
+  g.PlayerX = g.PlayerY = g.PlayerPrevX = g.PlayerPrevY = 7;
+  g.StoneX = g.StoneY = g.StonePrevX = g.StonePrevY = 9;
+  g.PlayerFrame = g.PlayerPose = g.IdleCount = g.ActionCount = 3;
+  g.PipeDir = -1;
+  g.StoneDir = -1;
+  g.StoneSpeed = 5;
+  g.StonePeriod = 20;
+  g.SpringStep = -1;
+  g.StoneSpin = g.StoneSpinX = g.SpeedDecayCount = g.SpringRise = 4;
+  g.StoneFlightSign = 1;
+  g.TileCycle = 12;
+  g.MenuX = g.MenuY = g.ToolAnim = 5;
+  g.SpringX = g.SpringY = 64;
+  g.StageEndReason = 3;
+  g.ContinueCursor = 1;
+  g.EnemyAnim = 6;
+  ShowSurface(g.Form1.gamebox3);
+  g.GameState = kStateLoadStage;
+  LoadStage(g);
+
+  EXPECT_EQ(g.GameState, kStatePlay);
+  EXPECT_EQ(g.FlowLatch, kTrue);
+  for (Flag f : {g.SceneDirty, g.PlayerInAction, g.InPipe, g.PipeWarpPending, g.Jumping,
+                 g.DropThrough, g.PlacingSpring, g.PlayerHit, g.StoneLaunched, g.SpringShown,
+                 g.SparkleOn, g.MenuOpen, g.PointsFlash, g.SpeedFlash, g.BallActive}) {
+    EXPECT_EQ(f, kFalse);
+  }
+  EXPECT_EQ(g.PlayerX, 64);
+  EXPECT_EQ(g.PlayerPrevX, 64);
+  EXPECT_EQ(g.PlayerY, 288);
+  EXPECT_EQ(g.PlayerPrevY, 288);
+  EXPECT_EQ(g.StoneX, 128);
+  EXPECT_EQ(g.StonePrevX, 128);
+  EXPECT_EQ(g.StoneY, 288);
+  EXPECT_EQ(g.StonePrevY, 288);
+  for (int32_t v : {g.PlayerFrame, g.PlayerPose, g.IdleCount, g.ActionCount, g.StoneSpin,
+                    g.StoneSpinX, g.SpeedDecayCount, g.SpringRise, g.TileCycle, g.MenuX, g.MenuY,
+                    g.ToolAnim, g.SpringX, g.SpringY, g.StageEndReason, g.ContinueCursor,
+                    g.EnemyAnim}) {
+    EXPECT_EQ(v, 0);
+  }
+  EXPECT_EQ(g.PipeDir, 1);
+  EXPECT_EQ(g.StoneDir, 1);
+  EXPECT_EQ(g.StoneSpeed, 3);
+  EXPECT_EQ(g.StonePeriod, 100);
+  EXPECT_EQ(g.SpringStep, 1);
+  EXPECT_EQ(g.StoneFlightSign, -1);
+  EXPECT_FALSE(g.Form1.gamebox3.visible);
+  // The tool menu box holds its picture for when the menu opens.
+  EXPECT_TRUE(SameRect(g.Form1.gamebox3, 0, 0, 72, 24, g.Form1.commandbox, 0, 0));
+  // A zoom cut short by the previous stage's end must not hide this stage's tool points:
+  // record 0 starts with 5 (NORMAL: 2), one small digit at x 368.
+  EXPECT_TRUE(SameRect(g.Form1.gamebox1, 368, 64, 16, 32, g.Form1.time, 32, 128));
+}
+
+TEST_F(StageLoaderTest, TheFieldWaitsDimmedAndTheBackdropStaysBright) {
+  StartAt(0);
+  const Pixel bright = g.Form1.Bback.At(300, 200);
+  auto dim = [](int c) { return (c * 135 + 127) / 255; };
+  EXPECT_EQ(g.Form1.gamebox2.At(300, 200),
+            Rgb(dim(RedOf(bright)), dim(GreenOf(bright)), dim(BlueOf(bright))));
+}
+
+// --- stage folders written by the test: limits and broken files ---------------------------
+
+class StageFolder {
+ public:
+  explicit StageFolder(const std::string& name)
+      : dir_(fs::temp_directory_path() / ("slidestone_" + name + "_" + std::to_string(::getpid()))) {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    for (const char* f : {"xydata.dat", "messagedata.dat", "map1.dat", "Aimap1.dat"}) {
+      fs::copy_file(fs::path(kFixture) / f, dir_ / f);
+    }
+  }
+  ~StageFolder() { fs::remove_all(dir_); }
+  std::string Path() const { return dir_.string(); }
+  void Write(const std::string& file, const std::string& text) {
+    std::ofstream(dir_ / file, std::ios::trunc) << text;
+  }
+  void Remove(const std::string& file) { fs::remove(dir_ / file); }
+
+ private:
+  fs::path dir_;
+};
+
+// 12 rows of 19 codes; cell(col, row) gives each code.
+template <typename F>
+std::string Grid(F cell) {
+  std::ostringstream out;
+  for (int r = 0; r < 12; ++r) {
+    for (int c = 0; c < 19; ++c) out << (c ? "," : "") << cell(c, r);
+    out << "\n";
+  }
+  return out.str();
+}
+
+TEST_F(StageLoaderTest, ExtraItemsEnemiesAndSpeedTilesAreLeftOutWithOneWarningPerFile) {
+  StageFolder dir("limits");
+  // 38 speed tiles in rows 4 and 5; 12 goal and bucket cells in row 8; 12 enemies in row 9.
+  dir.Write("map1.dat", Grid([](int, int r) { return r == 4 || r == 5 ? 11 : r >= 10 ? 1 : 0; }));
+  dir.Write("Aimap1.dat", Grid([](int c, int r) {
+              if (r == 8 && c < 12) return c % 2 ? 21 : 20;
+              if (r == 9 && c < 12) return 40 + c % 3;
+              return 0;
+            }));
+  g.stageDir = dir.Path();
+  ::testing::internal::CaptureStderr();
+  StartAt(0);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+
+  EXPECT_EQ(g.SpeedTileCount, 31);
+  EXPECT_EQ(g.SpeedTiles[30].col, 11);
+  EXPECT_EQ(g.SpeedTiles[30].row, 5);
+  EXPECT_EQ(g.Map(11, 5), 11);
+  EXPECT_EQ(g.Map(12, 5), 0) << "a speed tile without a record is left empty";
+  EXPECT_EQ(g.ItemCount, 11);
+  EXPECT_EQ(g.AiMap(10, 8), 20);
+  EXPECT_EQ(g.AiMap(11, 8), 0);
+  EXPECT_EQ(g.EnemyCount, 11);
+  EXPECT_EQ(g.Enemies[10].x, 320);
+  EXPECT_EQ(g.AiMap(11, 9), 0);
+
+  int lines = 0;
+  for (char ch : err) lines += ch == '\n';
+  EXPECT_EQ(lines, 2) << err;
+  EXPECT_NE(err.find("map1.dat: more than 31 speed tiles"), std::string::npos) << err;
+  EXPECT_NE(err.find("Aimap1.dat: more than 11 goal and bucket cells and 11 enemies"),
+            std::string::npos)
+      << err;
+}
+
+// What a broken stage folder says: the file, the line, the field, what was wrong.
+TEST_F(StageLoaderTest, BrokenFilesEndWithAMessageNamingTheFileLineAndField) {
+  struct Case {
+    const char* what;
+    const char* file;      // the file to change
+    std::string text;      // its new text; empty removes it
+    int startStage;
+    const char* expected;  // part of the message
+  } cases[] = {
+      {"missing map", "map1.dat", "", 0, "map1.dat: cannot open the file"},
+      {"missing enemy map", "Aimap1.dat", "", 0, "Aimap1.dat: cannot open the file"},
+      {"stage with no files", "map1.dat", "", 1, "map2.dat: cannot open the file"},
+      {"letter in a map", "map1.dat", Grid([](int c, int r) { return c == 4 && r == 2 ? "x" : "0"; }),
+       0, "map1.dat:3: field 43: expected a number (code of column 4, row 2), found 'x'"},
+      {"short map", "map1.dat", "1,1,1\n", 0,
+       "field 4: expected a number (code of column 3, row 0), found the end of the file"},
+      {"short enemy map", "Aimap1.dat", Grid([](int, int r) { return r < 11 ? "0" : ""; }), 0,
+       "expected a number (code of column 0, row 11)"},
+      {"missing stage table", "xydata.dat", "", 0, "xydata.dat: cannot open the file"},
+      {"short stage table", "xydata.dat", "1,2,3,4,5,6,1,0,0,0,100\n1,2\n", 0,
+       "field 14: expected a number (stone x of stage record 1), found the end of the file"},
+      {"quote left open", "messagedata.dat", "one\n\"two, three\n", 0,
+       "messagedata.dat:2: field 2: expected a text (message 1), found a quote that is never closed"},
+      {"too few messages", "messagedata.dat", "only\n", 0,
+       "expected a text (message 1), found the end of the file"},
+  };
+  for (const Case& c : cases) {
+    StageFolder dir("broken");
+    if (c.text.empty()) {
+      dir.Remove(c.file);
+    } else {
+      dir.Write(c.file, c.text);
+    }
+    g.stageDir = dir.Path();
+    g.StartStage = c.startStage;
+    try {
+      NewGame(g);
+      ADD_FAILURE() << c.what << ": loaded without complaint";
+    } catch (const DataError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.expected), std::string::npos)
+          << c.what << ": " << e.what();
+    }
+  }
+}
+
+TEST_F(StageLoaderTest, AStageOutsideTheTableIsAnErrorNotAReadPastItsEnd) {
+  StartAt(0);
+  for (int32_t stage : {-1, 23, 100000}) {
+    g.Stage = stage;
+    EXPECT_THROW(LoadStage(g), DataError) << stage;
+  }
+}
+
+// The stage set the game ships with: every stage loads and can be started and won in principle.
+TEST_F(StageLoaderTest, TheShippedStagesAllLoadWithAGoalAToolAndFirmGround) {
+  g.stageDir = SLIDESTONE_SOURCE_DIR "/data/stage";
+  StartAt(0);
+  for (int stage = 0; stage < 18; ++stage) {
+    SCOPED_TRACE("stage index " + std::to_string(stage));
+    g.Stage = stage;
+    ::testing::internal::CaptureStderr();
+    LoadStage(g);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    const StageRecord& r = g.StageTable[stage];
+    int goals = 0;
+    for (int i = 0; i < g.ItemCount; ++i) goals += g.Items[i].kind == 20;
+    EXPECT_GE(goals, 1);
+    EXPECT_TRUE(g.StageItems[stage][0] == 1 || g.StageItems[stage][1] == 1 ||
+                g.StageItems[stage][2] == 1);
+    EXPECT_GT(r.time - 400, 0) << "HARD must leave some time";
+    EXPECT_LT(r.time, 6000);
+    EXPECT_TRUE(Solid(g.Map.AtPixel(r.playerX, r.playerY + 32))) << "player starts in the air";
+    EXPECT_TRUE(Solid(g.Map.AtPixel(r.stoneX, r.stoneY + 32))) << "stone starts in the air";
+    EXPECT_EQ(g.Map.AtPixel(r.stoneX, r.stoneY), 0);
+    EXPECT_EQ(g.Map.AtPixel(r.playerX, r.playerY), 0);
+  }
+  for (int n = 50; n < 58; ++n) EXPECT_FALSE(g.Messages[n].empty()) << n;
+}
+
+}  // namespace
+}  // namespace slidestone

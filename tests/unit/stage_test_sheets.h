@@ -1,0 +1,95 @@
+// Sheets for the stage-screen tests whose every pixel says where it came from: pixel (x, y) of
+// a sheet is Rgb(x & 255, y & 255, 1 + x / 256 + 4 * (y / 256) + 16 * tag), never black, so a
+// drawn rectangle can be traced back to its exact source corner. The mask cells the game uses
+// are pure black (a masked pair then shows its sprite exactly) and so are the black sources of
+// the head-up display (clock strip) and the shading strip of the backdrop.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "graphics/forms.h"
+#include "graphics/surface.h"
+#include "stagedata/game.h"
+
+namespace slidestone::testing {
+
+inline Pixel Traced(int x, int y, int tag) {
+  return Rgb(x & 255, y & 255, 1 + x / 256 + 4 * (y / 256) + 16 * tag);
+}
+
+inline void PaintTraced(Surface& s, int tag) {
+  for (int y = 0; y < s.Height(); ++y)
+    for (int x = 0; x < s.Width(); ++x) s.Row(y)[x] = Traced(x, y, tag);
+}
+
+inline void Blacken(Surface& s, int x, int y, int w, int h) {
+  for (int j = y; j < y + h; ++j)
+    for (int i = x; i < x + w; ++i) s.Row(j)[i] = 0;
+}
+
+// Every sheet of the stage window traced, with its masks and black sources blackened.
+inline void PaintStageSheets(StageWindow& f) {
+  f.char1.Resize(320, 240);
+  f.char3.Resize(256, 576);
+  f.char4.Resize(224, 64);
+  f.mainchar.Resize(256, 288);
+  f.jumpd.Resize(320, 32);
+  f.commandbox.Resize(192, 32);
+  f.commandboxx.Resize(144, 24);
+  f.time.Resize(320, 896);
+  for (Surface& s : f.stageback) s.Resize(630, 352);
+  PaintTraced(f.char1, 1);
+  PaintTraced(f.char3, 2);
+  PaintTraced(f.char4, 3);
+  PaintTraced(f.mainchar, 4);
+  PaintTraced(f.jumpd, 5);
+  PaintTraced(f.commandbox, 6);
+  PaintTraced(f.commandboxx, 7);
+  PaintTraced(f.time, 8);
+  PaintTraced(f.stageback[0], 9);
+  PaintTraced(f.stageback[1], 10);
+  // char3 masks: stone row, flags (+128), buckets (+96) and the ball, the enemies' mask rows.
+  Blacken(f.char3, 0, 32, 256, 32);
+  Blacken(f.char3, 128, 128, 128, 32);
+  Blacken(f.char3, 96, 160, 96, 32);
+  Blacken(f.char3, 192, 176, 16, 16);
+  for (int row : {7, 9, 11, 13, 15, 17}) Blacken(f.char3, 0, 32 * row, 256, 32);
+  Blacken(f.char4, 192, 40, 32, 8);               // sparkle masks
+  Blacken(f.mainchar, 128, 0, 128, f.mainchar.Height());
+  Blacken(f.jumpd, 160, 0, 160, 32);
+  Blacken(f.time, 0, 0, 256, 32);                 // the clock strip, also the black source
+  Blacken(f.time, 0, 160, 176, 32);               // small digit masks
+  Blacken(f.time, 176, 128, 16, 48);              // slash mask
+  Blacken(f.time, 192, 160, 16, 32);              // red zero mask
+  for (Surface& s : f.stageback) Blacken(s, 608, 0, s.Width() - 608, s.Height());
+}
+
+// True when the w x h rectangle of dst at (dx, dy) holds exactly src's rectangle at (sx, sy).
+inline ::testing::AssertionResult SameRect(const Surface& dst, int dx, int dy, int w, int h,
+                                           const Surface& src, int sx, int sy) {
+  for (int j = 0; j < h; ++j)
+    for (int i = 0; i < w; ++i) {
+      const Pixel got = dst.At(dx + i, dy + j), want = src.At(sx + i, sy + j);
+      if (got != want) {
+        return ::testing::AssertionFailure()
+               << "at (" << dx + i << ", " << dy + j << ") found " << std::hex << got
+               << " where source (" << std::dec << sx + i << ", " << sy + j << ") has "
+               << std::hex << want;
+      }
+    }
+  return ::testing::AssertionSuccess();
+}
+
+// A game with forms, traced sheets and a recording sound layer; the clock well past zero.
+struct StageScreen {
+  Game g;
+  explicit StageScreen() {
+    CreateForms(g.forms);
+    PaintStageSheets(g.Form1);
+    g.Now = 100000;
+  }
+};
+
+}  // namespace slidestone::testing

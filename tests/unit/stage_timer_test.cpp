@@ -109,7 +109,9 @@ TEST_F(StageTimerTest, TimesTheClockCannotShow) {
     g.StageEndReason = 0;
     g.StageTime = -100;
     DueStep();
-    if (limit) EXPECT_TRUE(Reads(0, 0, 0, 0));
+    if (limit) {
+      EXPECT_TRUE(Reads(0, 0, 0, 0));
+    }
     EXPECT_EQ(g.StageEndReason, 1);
     EXPECT_EQ(g.StagePhaseFlag, kTrue);
     EXPECT_EQ(g.StageTime, 0);

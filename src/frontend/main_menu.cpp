@@ -72,7 +72,8 @@ void LogoSceneStep(Game& g) {
 
 void MainMenu(Game& g) {
   MenuWindow& w = g.Form2;
-  if (StepDue(g, g.menuClock, 100)) {
+  const bool tick = StepDue(g, g.menuClock, 100);
+  if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
     DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
     DrawMenuBackground(g, w.back, g.BackgroundScroll);
@@ -116,7 +117,7 @@ void MainMenu(Game& g) {
     }
   }
 
-  if (g.GameState == kStateMenu) {
+  if (g.GameState == kStateMenu && FrontWordsStale(g, tick, g.CursorRow)) {
     Copy(w.startbox1, 200, 250, 256, 192, w.back, 200, 250);
     for (int i = 0; i < 3; ++i) {
       KeyedCopy(w.startbox1, 200, 250 + 64 * i, 256, kWordH, w.messagebox,

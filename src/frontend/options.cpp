@@ -51,7 +51,8 @@ void DrawHighScore(Game& g, int32_t value) {
 
 void OptionsScreen(Game& g) {
   MenuWindow& w = g.Form2;
-  if (StepDue(g, g.optionsClock, 100)) {
+  const bool tick = StepDue(g, g.optionsClock, 100);
+  if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
     DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
     DrawMenuBackground(g, w.back, g.BackgroundScroll);
@@ -111,7 +112,11 @@ void OptionsScreen(Game& g) {
     }
   }
 
-  DrawOptionRows(g);
+  // Options and menu keys differ (bit 40), so coming back from one to the other redraws.
+  const int64_t key = (int64_t(1) << 40) | (int64_t(g.CursorRow) << 32) |
+                      (int64_t(g.Difficulty & 0xFF) << 24) | (int64_t(g.TimeLimitOn & 1) << 16) |
+                      int64_t(g.StartStage & 0xFFFF);
+  if (FrontWordsStale(g, tick, key)) DrawOptionRows(g);
   w.startbox1.Present();
 }
 

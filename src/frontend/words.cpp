@@ -15,6 +15,14 @@ void DrawSixDigits(Surface& dst, const Surface& words, int32_t value, int x0, in
   }
 }
 
+bool FrontWordsStale(Game& g, bool tick, int64_t key) {
+  const bool entered = g.frontLastPass != g.Now - 1;
+  const bool stale = tick || entered || key != g.frontWordsKey;
+  g.frontLastPass = g.Now;
+  g.frontWordsKey = key;
+  return stale;
+}
+
 void PaintHouseScreenBlack(Game& g) {
   for (int j = 0; j <= 5; ++j) Copy(g.Form3.clearbox1, 128 * j, 0, 128, 480, g.Form3.clear1, 0, 0);
 }

@@ -33,6 +33,11 @@ constexpr int RowY(int row) { return row * kWordH; }
 // six places, working on a copy so the caller's number is untouched. 0 draws a single 0.
 void DrawSixDigits(Surface& dst, const Surface& words, int32_t value, int x0, int y);
 
+// The menu and options screens draw the same words pass after pass; this says whether anything
+// they show (summed up in key) has changed since they last drew, or a background tick has just
+// wiped them, or the screen has just been entered. The picture is the same either way.
+bool FrontWordsStale(Game& g, bool tick, int64_t key);
+
 // Fills Form3's whole screen with the black columns of the sheet picture.
 void PaintHouseScreenBlack(Game& g);
 

@@ -137,7 +137,7 @@ void SetText(TextField& t, const std::string& text) {
 }
 
 void ComposeScreen(const Forms& f, Surface& out, TextPainter* text) {
-  out.Resize(kScreenW, kScreenH);
+  if (out.Width() != kScreenW || out.Height() != kScreenH) out.Resize(kScreenW, kScreenH);
   const Form* top = nullptr;
   for (const Form* form : {static_cast<const Form*>(&f.Form1), static_cast<const Form*>(&f.Form2),
                            static_cast<const Form*>(&f.Form3), static_cast<const Form*>(&f.Form4)}) {
@@ -162,6 +162,8 @@ void ComposeScreen(const Forms& f, Surface& out, TextPainter* text) {
     DrawText(out, h.messagebox2, h.Text2, text);
   } else if (top == &f.Form4) {
     DrawChild(out, f.Form4.Picture2, 0, 0);
+  } else {
+    out.Fill(0);
   }
 }
 

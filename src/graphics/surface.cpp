@@ -106,6 +106,17 @@ void Surface::Present() {
 }
 
 void Copy(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy) {
+  int ox, oy;
+  int cx = dx, cy = dy, cw = w, ch = h;
+  if (ClipDest(dst, cx, cy, cw, ch, ox, oy) && sx + ox >= 0 && sy + oy >= 0 &&
+      sx + ox + cw <= src.Width() && sy + oy + ch <= src.Height() && &src != &dst) {
+    // The common case, a rectangle wholly inside both surfaces: row by row.
+    for (int j = 0; j < ch; ++j) {
+      std::memcpy(dst.Row(cy + j) + cx, src.Row(sy + oy + j) + sx + ox, size_t(cw) * sizeof(Pixel));
+    }
+    dst.MarkDrawn({cx, cy, cw, ch});
+    return;
+  }
   Blit(dst, dx, dy, w, h, src, sx, sy, [](Pixel, Pixel s) { return s; });
 }
 
@@ -125,6 +136,10 @@ void MaskedPair(Surface& dst, int dx, int dy, int w, int h, const Surface& sheet
 
 void KeyedCopy(Surface& dst, int dx, int dy, int dw, int dh, const Surface& src, int sx, int sy,
                int sw, int sh) {
+  if (dw == sw && dh == sh) {
+    Blit(dst, dx, dy, dw, dh, src, sx, sy, [](Pixel d, Pixel s) { return (s & 0xFFFFFFu) == 0 ? d : s; });
+    return;
+  }
   StretchBlit(dst, dx, dy, dw, dh, src, sx, sy, sw, sh,
               [](Pixel d, Pixel s) { return (s & 0xFFFFFFu) == 0 ? d : s; });
 }

@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 #include "graphics/forms.h"
@@ -16,9 +18,9 @@ namespace {
 constexpr int kStickThreshold = 16000;
 constexpr uint64_t kFrameMs = 16;  // show at most about once per display refresh
 // The loop wakes every few milliseconds and runs one pass for each millisecond that has passed.
-// Waking every single millisecond costs a few per cent of a core on its own; a 4 ms slice keeps
-// an idle game near zero while input and sound stay well inside a display frame.
-constexpr uint64_t kSliceMs = 4;
+// Waking every single millisecond costs a few per cent of a core on its own; an 8 ms slice keeps
+// an idle game near zero while input and sound stay inside half a display frame.
+constexpr uint64_t kSliceMs = 8;
 
 uint64_t RealMs() {
   timespec ts;
@@ -73,8 +75,7 @@ int PadButtonKey(uint8_t button) {
 }  // namespace
 
 SdlWindow::~SdlWindow() {
-  if (texture_) SDL_DestroyTexture(texture_);
-  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (frameSurface_) SDL_FreeSurface(frameSurface_);
   if (window_) SDL_DestroyWindow(window_);
 }
 
@@ -84,6 +85,9 @@ bool SdlWindow::Open(int scale, bool fullscreen) {
     return false;
   }
   SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+  // Draw through the system's own window framebuffer, not a GL texture: on a desktop without a
+  // GPU (or under Xvfb) the GL path costs several per cent of a core for every frame.
+  SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
   if (scale < 1) {
     // The largest whole factor that fits the desktop comfortably.
     SDL_DisplayMode mode;
@@ -100,24 +104,26 @@ bool SdlWindow::Open(int scale, bool fullscreen) {
     return false;
   }
   SDL_SetWindowMinimumSize(window_, kScreenW, kScreenH);
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-  if (!renderer_) {
+  // The composed frame, wrapped as an SDL surface so SDL can scale it onto the window's own
+  // surface. That path (shared memory on X11) costs far less than a GL renderer for a picture
+  // that changes ten times a second.
+  frame_.Resize(kScreenW, kScreenH);
+  uploaded_.Resize(kScreenW, kScreenH);
+  frameSurface_ = SDL_CreateRGBSurfaceWithFormatFrom(frame_.Pixels().data(), kScreenW, kScreenH, 32,
+                                                     kScreenW * 4, SDL_PIXELFORMAT_RGB888);
+  if (!frameSurface_ || !SDL_GetWindowSurface(window_)) {
     std::fprintf(stderr, "slidestone: cannot draw in the window: %s\n", SDL_GetError());
     return false;
   }
-  SDL_RenderSetLogicalSize(renderer_, kScreenW, kScreenH);
-  SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                               kScreenW, kScreenH);
-  return texture_ != nullptr;
+  SDL_SetSurfaceBlendMode(frameSurface_, SDL_BLENDMODE_NONE);
+  return true;
 }
 
 void SdlWindow::ToggleFullscreen() {
   const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
   SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
   shownVersion_ = 0;  // repaint at the new size
+  lastTarget_ = nullptr;
 }
 
 void SdlWindow::PumpEvents(App& app, bool keys) {
@@ -169,6 +175,7 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
       case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
           shownVersion_ = 0;
+          lastTarget_ = nullptr;
         }
         break;
       default:
@@ -180,15 +187,57 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
 void SdlWindow::Show(Game& g, TextPainter* text) {
   const uint64_t now = RealMs();
   if (shownVersion_ == ScreenVersion() || now < lastShowMs_ + kFrameMs) return;
-  static Surface frame(kScreenW, kScreenH);
-  ComposeScreen(g.forms, frame, text);
-  SDL_UpdateTexture(texture_, nullptr, frame.Pixels().data(), kScreenW * 4);
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-  SDL_RenderPresent(renderer_);
   shownVersion_ = ScreenVersion();
   lastShowMs_ = now;
+  SDL_Surface* target = SDL_GetWindowSurface(window_);
+  if (!target) return;
+  ComposeScreen(g.forms, frame_, text);
+  const bool resized = target != lastTarget_ || target->w != lastW_ || target->h != lastH_;
+
+  // Only the part of the picture that differs from what the window shows is sent: a field
+  // repainted with nothing moved costs a comparison, not an upload.
+  SDL_Rect changed{0, 0, kScreenW, kScreenH};
+  if (!resized) {
+    int top = kScreenH, bottom = -1, left = kScreenW, right = -1;
+    for (int y = 0; y < kScreenH; ++y) {
+      const Pixel* a = frame_.Row(y);
+      const Pixel* b = uploaded_.Row(y);
+      if (std::memcmp(a, b, kScreenW * sizeof(Pixel)) == 0) continue;
+      top = std::min(top, y);
+      bottom = y;
+      int l = 0, r = kScreenW - 1;
+      while (a[l] == b[l]) ++l;
+      while (a[r] == b[r]) --r;
+      left = std::min(left, l);
+      right = std::max(right, r);
+    }
+    if (bottom < 0) return;
+    changed = {left, top, right - left + 1, bottom - top + 1};
+  }
+  for (int y = changed.y; y < changed.y + changed.h; ++y) {
+    std::memcpy(uploaded_.Row(y) + changed.x, frame_.Row(y) + changed.x, size_t(changed.w) * sizeof(Pixel));
+  }
+
+  // The largest whole scale that fits, centred, with black bars around it.
+  const int scale = std::max(1, std::min(target->w / kScreenW, target->h / kScreenH));
+  const int ox = (target->w - kScreenW * scale) / 2, oy = (target->h - kScreenH * scale) / 2;
+  SDL_Rect dst{ox + changed.x * scale, oy + changed.y * scale, changed.w * scale, changed.h * scale};
+  if (resized) {
+    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    lastTarget_ = target;
+    lastW_ = target->w;
+    lastH_ = target->h;
+  }
+  if (scale == 1) {
+    SDL_BlitSurface(frameSurface_, &changed, target, &dst);
+  } else {
+    SDL_BlitScaled(frameSurface_, &changed, target, &dst);
+  }
+  if (resized) {
+    SDL_UpdateWindowSurface(window_);
+  } else {
+    SDL_UpdateWindowSurfaceRects(window_, &dst, 1);
+  }
 }
 
 void SdlWindow::Run(App& app, Game& g, TextPainter* text) {

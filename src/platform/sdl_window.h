@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "graphics/surface.h"
+
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
+struct SDL_Surface;
 typedef struct _SDL_GameController SDL_GameController;
 
 namespace slidestone {
@@ -37,8 +38,11 @@ class SdlWindow {
   void ToggleFullscreen();
 
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
+  Surface frame_;                        // the composed 640x480 picture
+  Surface uploaded_;                     // what the window shows now
+  SDL_Surface* frameSurface_ = nullptr;  // the same pixels as an SDL surface
+  SDL_Surface* lastTarget_ = nullptr;    // the window surface last drawn on, and its size
+  int lastW_ = 0, lastH_ = 0;
   uint64_t shownVersion_ = 0;
   uint64_t lastShowMs_ = 0;
   uint64_t replayStartMs_ = 0;

@@ -222,6 +222,9 @@ struct Game {
   int32_t stoneVy = 0;
   Flag springActive = 0, stoneFlying = 0, launchBlocked = 0, stoneBumped = 0;
   std::array<int32_t, kMaxEnemies> enemyVy{};
+  // What the menu and options screens last drew their words for, and the pass they last ran
+  // in: their words are redrawn only when something they show has changed.
+  int64_t frontWordsKey = -1, frontLastPass = -2;
 };
 
 // A step paced by its own timer is due when the clock is strictly more than its interval past

@@ -306,13 +306,17 @@ TEST(KnockOut, AHitCancelsTheActionUnderWay) {
     f.ActionStep();  // the action moves once more, then the hit test strikes
     EXPECT_EQ(f.g.PlayerHit, kTrue) << a << byBall;
     EXPECT_EQ(f.g.ActionCount, 0) << a << byBall;
-    if (!byBall) EXPECT_EQ(f.g.Jumping | f.g.InPipe | f.g.PlacingSpring, kFalse) << a;
+    if (!byBall) {
+      EXPECT_EQ(f.g.Jumping | f.g.InPipe | f.g.PlacingSpring, kFalse) << a;
+    }
     f.g.EnemyCount = 0;
     const int yAtHit = f.g.PlayerY;
     f.ActionStep();
     EXPECT_EQ(f.g.Jumping | f.g.InPipe | f.g.PlacingSpring, kFalse) << a << byBall;
     EXPECT_EQ(f.g.PlayerY, yAtHit - 12) << a << byBall << ": the knock-out flight, nothing else";
-    if (a == kPipe) EXPECT_EQ(f.g.Map(2, 7), 50) << "the entry stays marked";
+    if (a == kPipe) {
+      EXPECT_EQ(f.g.Map(2, 7), 50) << "the entry stays marked";
+    }
     if (a == kSpring) {
       for (int i = 0; i < 30; ++i) f.ActionStep();
       EXPECT_EQ(f.g.AiMap(2, 2), 0) << "the spring is never set down";

@@ -14,5 +14,8 @@ int32_t ShownToolPoints(int32_t points);
 void DrawSmallDigit(Game& g, int x, int y, int32_t digit);
 // Copies the large green digit (32 x 32) of the time sheet to (x, y) of gamebox1.
 void CopyLargeDigit(Game& g, int x, int y, int32_t digit);
+// Draws StageTime on the clock strip of gamebox1 as m:ss:t (four minus signs with the time
+// limit off); does not count and does not present.
+void DrawStageClock(Game& g);
 
 }  // namespace slidestone

@@ -19,10 +19,8 @@ constexpr int32_t kMostShown = 9 * 600 + 59 * 10 + 9;
 
 }  // namespace
 
-void StageTimerStep(Game& g) {
-  if (!StepDue(g, g.stageTimerClock, kTimerStepMs)) return;
+void DrawStageClock(Game& g) {
   StageWindow& f = g.Form1;
-
   // The strip's own colons land at x 160 and 256.
   Copy(f.gamebox1, kClockX, kClockY, 192, 32, f.time, 0, 0);
 
@@ -45,6 +43,11 @@ void StageTimerStep(Game& g) {
       Copy(f.gamebox1, cellX[i], kClockY, 32, 32, f.time, 256, 0);  // minus sign
     }
   }
+}
+
+void StageTimerStep(Game& g) {
+  if (!StepDue(g, g.stageTimerClock, kTimerStepMs)) return;
+  DrawStageClock(g);
 
   if (g.TimeLimitOn != 0 && g.StageTime >= 0) g.StageTime -= 1;
   if (g.StageTime < 0) {
@@ -55,7 +58,7 @@ void StageTimerStep(Game& g) {
     }
     g.StageTime = 0;
   }
-  f.gamebox1.Present();
+  g.Form1.gamebox1.Present();
 }
 
 }  // namespace slidestone

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "presentation/hud.h"
 #include "presentation/presentation.h"
 #include "stagedata/data_reader.h"
 #include "stagedata/game.h"
@@ -86,6 +87,9 @@ void LoadStage(Game& g) {
   g.StageScore = 0;
   DrawScores(g);
   StageTimerStep(g);
+  // A stage loaded again within the clock's 100 ms (the flow reloads every stage at the start
+  // of its curtain) would otherwise open with an empty clock; showing the time counts nothing.
+  if (g.stageTimerClock != g.Now) DrawStageClock(g);
 
   g.StoneSpeed = 3;
   DrawSpeedLabel(g);
@@ -108,6 +112,9 @@ void LoadStage(Game& g) {
 
   Copy(f.gamebox3, 0, 0, 128, 32, f.commandbox, 0, 0);
   f.gamebox3.Present();
+  // The whole head-up display is ready: show it now rather than at the first clock tick of
+  // play, so the curtain and the START banner open over a complete screen.
+  f.gamebox1.Present();
 
   ResetStageVariables(g);
   HideSurface(f.gamebox3);

@@ -112,9 +112,11 @@ void OptionsScreen(Game& g) {
     }
   }
 
-  // Options and menu keys differ (bit 40), so coming back from one to the other redraws.
+  // Options and menu keys differ (bit 40), so coming back from one to the other redraws. The
+  // time limit counts as what it shows: ON only for -1, OFF for anything else.
+  const int64_t shownOn = g.TimeLimitOn == kTrue ? 1 : 0;
   const int64_t key = (int64_t(1) << 40) | (int64_t(g.CursorRow) << 32) |
-                      (int64_t(g.Difficulty & 0xFF) << 24) | (int64_t(g.TimeLimitOn & 1) << 16) |
+                      (int64_t(g.Difficulty & 0xFF) << 24) | (shownOn << 16) |
                       int64_t(g.StartStage & 0xFFFF);
   if (FrontWordsStale(g, tick, key)) DrawOptionRows(g);
   w.startbox1.Present();

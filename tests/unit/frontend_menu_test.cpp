@@ -4,6 +4,7 @@
 // names its 32 x 64 cell, a pattern pixel its place in the pattern, a sprite pixel its frame.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -402,6 +403,62 @@ TEST_F(OptionsTest, HighScoreShowsAtMostSixDigitsRightAligned) {
       EXPECT_EQ(WordAt(s, 300 + 32 * n + 1, 81), want) << c.value << " place " << n;
     }
   }
+}
+
+// --- words drawn only when stale --------------------------------------------------------------
+
+TEST_F(MenuTest, WordsDrawnOnlyWhenStaleLookAsIfDrawnOnEveryPass) {
+  // A twin that forgets every pass that it has drawn, so it draws its words every time.
+  auto twinPtr = std::make_unique<Game>();
+  Game& twin = *twinPtr;
+  RecordingAudio twinAudio;
+  MemorySettings twinSettings;
+  CreateForms(twin.forms);
+  twin.audio = &twinAudio;
+  twin.settings = &twinSettings;
+  for (auto [from, to] : {std::pair{&g.Form2.messagebox, &twin.Form2.messagebox},
+                          {&g.Form2.startback, &twin.Form2.startback},
+                          {&g.Form2.title, &twin.Form2.title},
+                          {&g.Form1.mainchar, &twin.Form1.mainchar},
+                          {&g.Form1.char3, &twin.Form1.char3}}) {
+    *to = *from;
+  }
+
+  // What happens before a pass: keys, and values written from outside (as a script does).
+  const std::vector<std::pair<int, std::function<void(Game&)>>> events = {
+      {5, [](Game& x) { x.KeyState[kKeyDown] = kTrue; }},
+      {40, [](Game& x) { x.KeyState[kKeyDown] = kTrue; }},
+      {41, [](Game& x) { x.KeyState[kKeyUp] = kTrue; }},
+      {60, [](Game& x) { x.KeyState[kKeySpace] = kTrue; }},  // OPTION
+      {70, [](Game& x) { x.KeyState[kKeySpace] = kTrue; }},  // NORMAL to HARD
+      {75, [](Game& x) { x.KeyState[kKeyDown] = kTrue; }},
+      {80, [](Game& x) { x.KeyState[kKeySpace] = kTrue; }},  // time limit OFF
+      {85, [](Game& x) { x.TimeLimitOn = kTrue; }},
+      {90, [](Game& x) { x.TimeLimitOn = 1; }},  // not -1: shown as OFF
+      {95, [](Game& x) { x.KeyState[kKeyDown] = kTrue; }},
+      {97, [](Game& x) { x.KeyState[kKeyLeft] = kTrue; }},
+      {99, [](Game& x) { x.StartStage = 9; }},
+      {130, [](Game& x) { x.KeyState[kKeyDown] = kTrue; }},
+      {160, [](Game& x) { x.KeyState[kKeySpace] = kTrue; }},  // EXIT
+      {170, [](Game& x) { x.CursorRow = 2; }},
+  };
+  for (Game* x : {&g, &twin}) TitleScreen(*x);
+  for (int pass = 1; pass <= 320; ++pass) {
+    for (Game* x : {&g, &twin}) {
+      ++x->Now;
+      for (const auto& [when, what] : events) {
+        if (when == pass) what(*x);
+      }
+    }
+    twin.frontLastPass = -100;
+    for (Game* x : {&g, &twin}) {
+      if (x->GameState == kStateMenu) MainMenu(*x);
+      else if (x->GameState == kStateOptions) OptionsScreen(*x);
+    }
+    ASSERT_EQ(g.GameState, twin.GameState) << "pass " << pass;
+    ASSERT_TRUE(g.Form2.startbox1.Shown() == twin.Form2.startbox1.Shown()) << "pass " << pass;
+  }
+  EXPECT_EQ(g.GameState, kStateMenu);
 }
 
 // --- start-up ---------------------------------------------------------------------------------

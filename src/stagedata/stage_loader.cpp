@@ -86,10 +86,11 @@ void LoadStage(Game& g) {
   if (g.Stage == kScoreResetStage) g.TotalScore = 0;
   g.StageScore = 0;
   DrawScores(g);
+  const int64_t clockRanAt = g.stageTimerClock;
   StageTimerStep(g);
   // A stage loaded again within the clock's 100 ms (the flow reloads every stage at the start
   // of its curtain) would otherwise open with an empty clock; showing the time counts nothing.
-  if (g.stageTimerClock != g.Now) DrawStageClock(g);
+  if (g.stageTimerClock == clockRanAt) DrawStageClock(g);
 
   g.StoneSpeed = 3;
   DrawSpeedLabel(g);

@@ -1,6 +1,7 @@
 #include "platform/settings_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -125,9 +126,12 @@ bool IniSettings::Write(const std::string& app, const std::string& section, cons
   std::error_code ec;
   const std::filesystem::path dir = std::filesystem::path(path).parent_path();
   if (!dir.empty()) std::filesystem::create_directories(dir, ec);
-  const std::string temp = path + ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  // A temporary file of its own for every save, so two copies of the game saving at the same
+  // moment can never write into one file.
+  std::string temp = path + ".tmp.XXXXXX";
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return fail("cannot create " + temp);
+  ::fchmod(fd, 0644);
   const bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
   ::close(fd);
   if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {

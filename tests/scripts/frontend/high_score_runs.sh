@@ -49,11 +49,12 @@ run equal "$ini"
 
 # 3. A save killed before its rename leaves a temporary file: the old value still reads, and
 #    the next better score is saved over it all the same.
-printf '[score]\nhi' >"$ini.tmp"
+printf '[score]\nhi' >"$ini.tmp.AbC123"
 { echo "wait 1"; echo "expect HighScore == 4321"; finish_with 5000; echo "expect HighScore == 5000"; } >"$work/killed.script"
 run killed "$ini"
 [ "$(cat "$ini")" = $'[score]\nhigh=5000' ] || fail "save after a killed one: '$(cat "$ini")'"
-[ ! -e "$ini.tmp" ] || fail "temporary file left behind"
+[ -z "$(find "$(dirname "$ini")" -name "$(basename "$ini").tmp.*" ! -name '*.AbC123')" ] \
+  || fail "temporary file left behind"
 
 # 4. A stored value that is not a number reads as 0 and the file is left as it is.
 printf '[score]\nhigh=lots\n' >"$ini"

@@ -58,14 +58,11 @@ bool WriteAll(int fd, const std::string& text) {
 
 std::string IniSettings::PathFor(const std::string& app) const {
   if (!fixedPath_.empty()) return fixedPath_;
-  std::string base;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
-    base = xdg;
-  } else if (const char* home = std::getenv("HOME"); home && *home) {
-    base = std::string(home) + "/.config";
-  } else {
-    base = ".";
-  }
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  const char* home = std::getenv("HOME");
+  const std::string base = (xdg && *xdg)     ? std::string(xdg)
+                           : (home && *home) ? std::string(home) + "/.config"
+                                             : std::string(".");
   return base + "/" + app + "/settings.ini";
 }
 

@@ -153,6 +153,21 @@ TEST_F(EnemiesTest, WalkerInTheAirKeepsItsXFallsFasterAndLosesItsFastWalk) {
   EXPECT_GT(e.x, 128) << "and walks on";
 }
 
+TEST_F(EnemiesTest, WalkerWalksOffALedgeOnlyWhenItsFeetFourPixelsInHavePassedTheEdge) {
+  for (int c = 9; c <= 18; ++c) g.Map(c, kFloorRow) = 0;  // the ledge ends at x 287
+  EnemyRecord& e = Add(1, 280);
+  Step();
+  EXPECT_EQ(e.x, 282);
+  EXPECT_EQ(e.y, kOnFloorY) << "its left foot, at 286, still stands on the ledge";
+  Step();
+  EXPECT_EQ(e.x, 284);
+  EXPECT_GT(e.y, kOnFloorY) << "both feet past the edge: it drops in the same step";
+  for (int i = 0; i < 3; ++i) {
+    Step();
+    EXPECT_EQ(e.x, 284) << "no walking in the air";
+  }
+}
+
 TEST_F(EnemiesTest, WalkerFallingOutOfTheFieldIsGone) {
   for (int c = 0; c <= 18; ++c) g.Map(c, kFloorRow) = 0;
   EnemyRecord& e = Add(-1, 200, 340);

@@ -137,6 +137,13 @@ TEST_F(StoneTest, LeavesALedgeOnlyWithItsWholeWidthAndLandsFlushOnTheFloorBelow)
   EXPECT_EQ(g.StoneY, kOnFloorY);
   SlideOnce();
   EXPECT_EQ(g.StoneX, 128);  // the last pixel still on the ledge moves it off
+  // It drops at once with the floor speed of 3 pixels and one pixel more each step.
+  EXPECT_EQ(g.StoneY, kOnFloorY + 3);
+  for (int drop : {4, 5, 6}) {
+    const int before = g.StoneY;
+    SlideOnce();
+    EXPECT_EQ(g.StoneY - before, drop);
+  }
   int lastY = g.StoneY;
   for (int i = 0; i < 60 && g.StoneY < 224; ++i) {
     SlideOnce();
@@ -402,6 +409,32 @@ TEST_F(StoneTest, GoalNeedsBothProbesAndAPlayerStillStanding) {
   }
 }
 
+TEST_F(StoneTest, GoalProbesSitAQuarterAndThreeQuartersAcross) {
+  // Goal cells in columns 2 and 3 (x 64..127); x is before the step.
+  struct Case {
+    const char* name;
+    int x, dir;
+    bool home;
+  } cases[] = {
+      {"from the left, quarter probe one short", 54, 1, false},     // x 55: probe at 63
+      {"from the left, quarter probe on the goal", 55, 1, true},    // x 56: probe at 64
+      {"from the right, far probe one past", 105, -1, false},       // x 104: probe at 128
+      {"from the right, far probe on the goal", 104, -1, true},     // x 103: probe at 127
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Floor(kFloorRow);
+    g.AiMap(2, 4) = 20;
+    g.AiMap(3, 4) = 20;
+    Stone(c.x, kOnFloorY, c.dir);
+    g.Stage = 4;
+    g.StagePhaseFlag = kFalse;
+    SlideOnce();
+    EXPECT_EQ(g.Stage, c.home ? 5 : 4);
+    EXPECT_EQ(g.StagePhaseFlag, c.home ? kTrue : kFalse);
+  }
+}
+
 TEST_F(StoneTest, FallingOutEndsTheStageWithASoundOnlyWhenThePlayerIsNotHit) {
   for (Flag hit : {kFalse, kTrue}) {
     SCOPED_TRACE(hit);
@@ -438,6 +471,17 @@ class LaunchTest : public StoneTest {
     g.SpringTicks = 0;
     g.SpringStep = 1;
     Stone(127, kOnFloorY, 1, speed);
+  }
+  // A stone in flight, the spring phase over, at (x, y) going right with vertical speed vy.
+  void StartFlight(int x, int y, int vy) {
+    Stone(x, y, 1);
+    g.StoneLaunched = kTrue;
+    g.springActive = kFalse;
+    g.stoneFlying = kTrue;
+    g.launchBlocked = kFalse;
+    g.stoneBumped = kFalse;
+    g.stoneVy = vy;
+    g.flightClock = g.Now;
   }
   // Runs until the launch is over (or a limit), noting the highest point drawn.
   int FlyOut(int limitMs = 10000) {
@@ -622,6 +666,48 @@ TEST_F(LaunchTest, OnlyTheFirstWallBumpOfAFlightKillsItsRise) {
     EXPECT_EQ(g.StoneDir, c.wantDir);
     EXPECT_EQ(g.stoneVy, c.wantVy);
     EXPECT_EQ(g.StoneY, 59);
+  }
+}
+
+TEST_F(LaunchTest, FlightTicksEvery70MsWhileTheStoneSpinsAtItsPeriod) {
+  g.StonePeriod = 40;
+  StartFlight(100, 100, 9);
+  RunMs(70);
+  EXPECT_EQ(g.StoneX, 100) << "not due at exactly 70 ms";
+  EXPECT_EQ(g.StoneSpin, 1) << "spun once, at 41 ms";
+  RunMs(1);
+  EXPECT_EQ(g.StoneX, 105);
+  EXPECT_EQ(g.StoneY, 91);
+  RunMs(70);
+  EXPECT_EQ(g.StoneX, 105);
+  RunMs(1);
+  EXPECT_EQ(g.StoneX, 110);
+  EXPECT_EQ(g.StoneY, 83);
+  EXPECT_EQ(g.StoneSpin, 3);
+}
+
+TEST_F(LaunchTest, LandsOnlyWhenAProbeFourPixelsInFromASideIsOverTheFloor) {
+  // A metal block on cell (5, 6), x 160..191; the stone comes down from y 160 to 165 moving
+  // 5 pixels right, so x is before that tick's move.
+  struct Case {
+    const char* name;
+    int x;
+    bool lands;
+  } cases[] = {
+      {"right probe one short of the block", 125, false},  // x 130: probe at 157
+      {"right probe on the block", 128, true},             // x 133: probe at 160
+      {"left probe on the block's last column", 182, true}, // x 187: probe at 191
+      {"left probe one past the block", 183, false},       // x 188: probe at 192
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    g.Map(5, 6) = kMetal;
+    StartFlight(c.x, 160, -5);
+    RunMs(71);
+    EXPECT_EQ(g.StoneX, c.x + 5);
+    EXPECT_EQ(g.stoneFlying, c.lands ? kFalse : kTrue);
+    EXPECT_EQ(g.StoneLaunched, c.lands ? kFalse : kTrue);
+    EXPECT_EQ(g.StoneY, c.lands ? 160 : 165);
   }
 }
 

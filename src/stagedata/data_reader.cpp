@@ -47,7 +47,7 @@ FieldReader::Field FieldReader::Next(const std::string& what) {
   if (pos_ >= data_.size()) Fail(line_, what, "the end of the file");
 
   Field f;
-  f.line = line_;
+  f.line = fieldLine_ = line_;
   if (data_[pos_] == '"') {
     f.quoted = true;
     const size_t close = data_.find('"', pos_ + 1);
@@ -96,6 +96,15 @@ int32_t FieldReader::ReadInt(const std::string& what) {
   if (negative) v = -v;
   if (v > std::numeric_limits<int32_t>::max()) Fail(f.line, "a 32-bit number (" + what + ")", Shown(t));
   return int32_t(v);
+}
+
+int32_t FieldReader::ReadInt(const std::string& what, int32_t lo, int32_t hi) {
+  const int32_t v = ReadInt(what);
+  if (v < lo || v > hi) {
+    Fail(fieldLine_, what + " from " + std::to_string(lo) + " to " + std::to_string(hi),
+         std::to_string(v));
+  }
+  return v;
 }
 
 std::string FieldReader::ReadText(const std::string& what) {

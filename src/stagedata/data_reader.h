@@ -28,6 +28,8 @@ class FieldReader {
 
   // `what` names the field for the error message ("time of stage record 3").
   int32_t ReadInt(const std::string& what);
+  // A number that must lie in lo..hi; anything else is a fault like a non-number.
+  int32_t ReadInt(const std::string& what, int32_t lo, int32_t hi);
   std::string ReadText(const std::string& what);
 
  private:
@@ -43,6 +45,7 @@ class FieldReader {
   std::string data_;
   size_t pos_ = 0;
   int line_ = 1;
+  int fieldLine_ = 1;  // the line of the field read last
   int fieldNumber_ = 0;
 };
 

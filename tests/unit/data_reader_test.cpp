@@ -65,6 +65,18 @@ TEST(FieldReader, FaultsNameFileLineFieldExpectationAndFinding) {
   }
 }
 
+TEST(FieldReader, ANumberOutsideItsRangeIsAFaultWithItsPlace) {
+  FieldReader r(Write("range.dat", "5,\n\n700,12\n"));
+  EXPECT_EQ(r.ReadInt("a", 0, 576), 5);
+  try {
+    r.ReadInt("player x", 0, 576);
+    ADD_FAILURE() << "700 accepted";
+  } catch (const DataError& e) {
+    EXPECT_NE(std::string(e.what()).find("range.dat:3: field 2: expected player x from 0 to 576, found 700"),
+              std::string::npos) << e.what();
+  }
+}
+
 TEST(FieldReader, MissingFileIsAnError) {
   EXPECT_THROW(FieldReader("/nonexistent/stage/map1.dat"), DataError);
 }

@@ -43,6 +43,8 @@ class Surface {
   std::vector<Pixel>& Pixels() { return px_; }
   const std::vector<Pixel>& Pixels() const { return px_; }
   void Fill(Pixel p);
+  // Exchanges the images of two plain surfaces of the same size (no copying).
+  void SwapImage(Surface& other) { px_.swap(other.px_); }
 
   // Window surfaces: the picture on screen, updated only by Present().
   bool IsWindow() const { return window_; }

@@ -18,9 +18,9 @@ namespace {
 constexpr int kStickThreshold = 16000;
 constexpr uint64_t kFrameMs = 16;  // show at most about once per display refresh
 // The loop wakes every few milliseconds and runs one pass for each millisecond that has passed.
-// Waking every single millisecond costs a few per cent of a core on its own; an 8 ms slice keeps
-// an idle game near zero while input and sound stay inside half a display frame.
-constexpr uint64_t kSliceMs = 8;
+// Waking every single millisecond costs a few per cent of a core on its own; a 10 ms slice keeps
+// an idle game near zero while input and sound stay within a display frame.
+constexpr uint64_t kSliceMs = 10;
 
 uint64_t RealMs() {
   timespec ts;
@@ -214,9 +214,9 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
     if (bottom < 0) return;
     changed = {left, top, right - left + 1, bottom - top + 1};
   }
-  for (int y = changed.y; y < changed.y + changed.h; ++y) {
-    std::memcpy(uploaded_.Row(y) + changed.x, frame_.Row(y) + changed.x, size_t(changed.w) * sizeof(Pixel));
-  }
+  // The new picture becomes what the window shows; the old buffer is composed over next time.
+  uploaded_.SwapImage(frame_);
+  frameSurface_->pixels = uploaded_.Pixels().data();
 
   // The largest whole scale that fits, centred, with black bars around it.
   const int scale = std::max(1, std::min(target->w / kScreenW, target->h / kScreenH));

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 
 #include "graphics/forms.h"
 #include "shell/app.h"
@@ -22,18 +21,12 @@ constexpr uint64_t kFrameMs = 16;  // show at most about once per display refres
 // an idle game near zero while input and sound stay within a display frame.
 constexpr uint64_t kSliceMs = 10;
 
-uint64_t RealMs() {
-  timespec ts;
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return uint64_t(ts.tv_sec) * 1000 + uint64_t(ts.tv_nsec) / 1000000;
-}
+// Real time in milliseconds on the clock SDL stamps its events with.
+uint64_t RealMs() { return SDL_GetTicks64(); }
 
 void SleepUntilMs(uint64_t ms) {
-  timespec ts;
-  ts.tv_sec = time_t(ms / 1000);
-  ts.tv_nsec = long((ms % 1000) * 1000000);
-  while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
-  }
+  const uint64_t now = RealMs();
+  if (ms > now) SDL_Delay(Uint32(ms - now));
 }
 
 // SDL key to the game's virtual-key code; -1 for keys the game has no code for.
@@ -132,7 +125,11 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
     switch (e.type) {
       case SDL_QUIT:
         // Closing the window ends the game as Escape does.
-        app.input().Push({true, kKeyEscape});
+        if (keys) {
+          Queue(e.common.timestamp, {true, kKeyEscape});
+        } else {
+          app.input().Push({true, kKeyEscape});
+        }
         break;
       case SDL_KEYDOWN:
       case SDL_KEYUP: {
@@ -144,7 +141,7 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
         }
         const int code = VirtualKey(k);
         // Auto-repeat arrives as further key-downs, which the game relies on.
-        if (keys && code >= 0) app.input().Push({down, code});
+        if (keys && code >= 0) Queue(e.common.timestamp, {down, code});
         break;
       }
       case SDL_CONTROLLERDEVICEADDED:
@@ -153,7 +150,7 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
       case SDL_CONTROLLERBUTTONDOWN:
       case SDL_CONTROLLERBUTTONUP: {
         const int code = PadButtonKey(e.cbutton.button);
-        if (keys && code >= 0) app.input().Push({e.type == SDL_CONTROLLERBUTTONDOWN, code});
+        if (keys && code >= 0) Queue(e.common.timestamp, {e.type == SDL_CONTROLLERBUTTONDOWN, code});
         break;
       }
       case SDL_CONTROLLERAXISMOTION: {
@@ -167,8 +164,8 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
         }
         const bool horizontal = axis == &axisX_;
         const int neg = horizontal ? kKeyLeft : kKeyUp, pos = horizontal ? kKeyRight : kKeyDown;
-        if (*axis != 0) app.input().Push({false, *axis < 0 ? neg : pos});
-        if (dir != 0) app.input().Push({true, dir < 0 ? neg : pos});
+        if (*axis != 0) Queue(e.common.timestamp, {false, *axis < 0 ? neg : pos});
+        if (dir != 0) Queue(e.common.timestamp, {true, dir < 0 ? neg : pos});
         *axis = dir;
         break;
       }
@@ -240,7 +237,19 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
   }
 }
 
+void SdlWindow::Queue(uint32_t stamp, const KeyEvent& e) { arrived_.push_back({stamp, e}); }
+
+void SdlWindow::DeliverArrived(App& app, uint64_t realMs) {
+  size_t n = 0;
+  while (n < arrived_.size() && int32_t(arrived_[n].first - uint32_t(realMs)) <= 0) {
+    app.input().Push(arrived_[n].second);
+    ++n;
+  }
+  arrived_.erase(arrived_.begin(), arrived_.begin() + long(n));
+}
+
 void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
+  arrived_.reserve(64);
   uint64_t start = RealMs() - uint64_t(g.Now);
   while (!app.Ended()) {
     PumpEvents(app, true);
@@ -251,7 +260,12 @@ void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
       start += real - uint64_t(g.Now) - 1;
       real = uint64_t(g.Now) + 1;
     }
-    while (uint64_t(g.Now) < real && !app.Ended()) app.Pass();
+    while (uint64_t(g.Now) < real && !app.Ended()) {
+      // Each event joins the pass of the millisecond it happened in, so a quick tap still
+      // reaches the game as a press and then a release, as it would in a loop that never sleeps.
+      DeliverArrived(app, start + uint64_t(g.Now));
+      app.Pass();
+    }
     if (app.Ended()) break;
     Show(g, text);
     SleepUntilMs(start + uint64_t(g.Now) + kSliceMs);

@@ -6,7 +6,11 @@
 #include <cstdint>
 #include <memory>
 
+#include <utility>
+#include <vector>
+
 #include "graphics/surface.h"
+#include "shell/input.h"
 
 struct SDL_Window;
 struct SDL_Surface;
@@ -35,6 +39,10 @@ class SdlWindow {
   // Moves pending window events into the app's input; false when the window was closed.
   void PumpEvents(App& app, bool keys);
   void Show(Game& g, TextPainter* text);
+  // Events wait here with their arrival time until the pass of that millisecond runs.
+  void Queue(uint32_t stamp, const KeyEvent& e);
+  void DeliverArrived(App& app, uint64_t realMs);
+  std::vector<std::pair<uint32_t, KeyEvent>> arrived_;
   void ToggleFullscreen();
 
   SDL_Window* window_ = nullptr;

@@ -237,19 +237,9 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
   }
 }
 
-void SdlWindow::Queue(uint32_t stamp, const KeyEvent& e) { arrived_.push_back({stamp, e}); }
-
-void SdlWindow::DeliverArrived(App& app, uint64_t realMs) {
-  size_t n = 0;
-  while (n < arrived_.size() && int32_t(arrived_[n].first - uint32_t(realMs)) <= 0) {
-    app.input().Push(arrived_[n].second);
-    ++n;
-  }
-  arrived_.erase(arrived_.begin(), arrived_.begin() + long(n));
-}
+void SdlWindow::Queue(uint32_t stamp, const KeyEvent& e) { arrived_.Add(stamp, e); }
 
 void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
-  arrived_.reserve(64);
   uint64_t start = RealMs() - uint64_t(g.Now);
   while (!app.Ended()) {
     PumpEvents(app, true);
@@ -263,7 +253,7 @@ void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
     while (uint64_t(g.Now) < real && !app.Ended()) {
       // Each event joins the pass of the millisecond it happened in, so a quick tap still
       // reaches the game as a press and then a release, as it would in a loop that never sleeps.
-      DeliverArrived(app, start + uint64_t(g.Now));
+      arrived_.DeliverUpTo(start + uint64_t(g.Now), app.input());
       app.Pass();
     }
     if (app.Ended()) break;

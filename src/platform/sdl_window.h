@@ -6,9 +6,6 @@
 #include <cstdint>
 #include <memory>
 
-#include <utility>
-#include <vector>
-
 #include "graphics/surface.h"
 #include "shell/input.h"
 
@@ -41,8 +38,7 @@ class SdlWindow {
   void Show(Game& g, TextPainter* text);
   // Events wait here with their arrival time until the pass of that millisecond runs.
   void Queue(uint32_t stamp, const KeyEvent& e);
-  void DeliverArrived(App& app, uint64_t realMs);
-  std::vector<std::pair<uint32_t, KeyEvent>> arrived_;
+  ArrivalQueue arrived_;
   void ToggleFullscreen();
 
   SDL_Window* window_ = nullptr;

@@ -21,4 +21,30 @@ void Input::Deliver(Game& g) {
   }
 }
 
+void ArrivalQueue::Add(uint32_t stampMs, const KeyEvent& e) {
+  if (size_ == queue_.size()) return;
+  queue_[(head_ + size_) % queue_.size()] = {stampMs, e};
+  ++size_;
+}
+
+void ArrivalQueue::DeliverUpTo(uint64_t nowMs, Input& input) {
+  std::array<int, 16> downNow{};
+  size_t downs = 0;
+  while (size_ > 0) {
+    const Arrival& a = queue_[head_];
+    if (int32_t(a.stamp - uint32_t(nowMs)) > 0) return;  // not yet: stamps wrap after 49 days
+    const KeyEvent& e = a.event;
+    if (!e.down) {
+      for (size_t i = 0; i < downs; ++i) {
+        if (downNow[i] == e.code) return;
+      }
+    } else if (downs < downNow.size()) {
+      downNow[downs++] = e.code;
+    }
+    input.Push(e);
+    head_ = (head_ + 1) % queue_.size();
+    --size_;
+  }
+}
+
 }  // namespace slidestone

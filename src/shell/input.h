@@ -38,4 +38,25 @@ class Input {
   size_t head_ = 0, size_ = 0;
 };
 
+// Key events from the platform with the time they happened (real milliseconds), waiting for the
+// pass of that millisecond. A loop that sleeps between passes hands them over here, so each event
+// still joins the pass it belongs to.
+class ArrivalQueue {
+ public:
+  void Add(uint32_t stampMs, const KeyEvent& e);
+  // Moves every event stamped at or before nowMs into the input, in order. A key released in the
+  // same millisecond it went down (synthetic input does that) would leave no trace in KeyState,
+  // so its release, and everything after it, waits for the next pass.
+  void DeliverUpTo(uint64_t nowMs, Input& input);
+  size_t Waiting() const { return size_; }
+
+ private:
+  struct Arrival {
+    uint32_t stamp;
+    KeyEvent event;
+  };
+  std::array<Arrival, 256> queue_{};
+  size_t head_ = 0, size_ = 0;
+};
+
 }  // namespace slidestone

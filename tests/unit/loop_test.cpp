@@ -84,3 +84,58 @@ TEST(StepTimer, FiresOnlyWhenStrictlyMoreThanTheIntervalHasPassed) {
 
 }  // namespace
 }  // namespace slidestone
+
+namespace slidestone {
+namespace {
+
+// What the window's loop does with events that came in while it slept: each joins the pass of
+// its own millisecond.
+struct ArrivalRun {
+  Game g;
+  Input input;
+  ArrivalQueue arrivals;
+  std::string trace;  // "t:code+" for a press seen, "t:code-" for a release
+
+  void Passes(int64_t until) {
+    for (; g.Now < until; ++g.Now) {
+      const auto before = g.KeyState;
+      arrivals.DeliverUpTo(uint64_t(g.Now), input);
+      input.Deliver(g);
+      for (int k = 0; k < kKeyCount; ++k) {
+        if (before[k] != g.KeyState[k]) {
+          trace += std::to_string(g.Now) + ":" + std::to_string(k) + (g.KeyState[k] ? "+ " : "- ");
+        }
+      }
+    }
+  }
+};
+
+TEST(ArrivalQueue, EventsJoinThePassOfTheirMillisecond) {
+  ArrivalRun r;
+  r.arrivals.Add(3, {true, kKeyLeft});
+  r.arrivals.Add(7, {false, kKeyLeft});
+  r.arrivals.Add(7, {true, kKeyUp});
+  r.Passes(10);
+  EXPECT_EQ(r.trace, "3:37+ 7:37- 7:38+ ");
+  EXPECT_EQ(r.arrivals.Waiting(), 0u);
+}
+
+TEST(ArrivalQueue, AReleaseInThePressesOwnMillisecondWaitsOnePass) {
+  ArrivalRun r;
+  r.arrivals.Add(4, {true, kKeySpace});
+  r.arrivals.Add(4, {false, kKeySpace});
+  r.arrivals.Add(4, {true, kKeyDown});  // after the deferred release: keeps its order
+  r.Passes(8);
+  EXPECT_EQ(r.trace, "4:32+ 5:32- 5:40+ ");
+}
+
+TEST(ArrivalQueue, LateEventsGoToTheNextPass) {
+  ArrivalRun r;
+  r.g.Now = 50;
+  r.arrivals.Add(20, {true, kKeyZ});  // stamped while the loop slept
+  r.Passes(51);
+  EXPECT_EQ(r.trace, "50:90+ ");
+}
+
+}  // namespace
+}  // namespace slidestone

@@ -9,23 +9,14 @@
 
 #include "graphics/blend.h"
 #include "stagedata/data_reader.h"
+#include "stagedata/stage_field.h"
+#include "stagedata/stage_format.h"
 #include "stagedata/game.h"
 #include "stagedata/stage_loader_steps.h"
 
 namespace slidestone {
 
 namespace {
-
-constexpr int kFileRows = 12;
-constexpr int kFileCols = 19;
-
-std::string StageFile(const Game& g, const char* prefix) {
-  return g.stageDir + "/" + prefix + std::to_string(g.Stage + 1) + ".dat";
-}
-
-std::string CellName(int col, int row) {
-  return "code of column " + std::to_string(col) + ", row " + std::to_string(row);
-}
 
 void WarnExtraCells(const std::string& path, const std::string& what) {
   std::fprintf(stderr, "slidestone: warning: %s: more than %s; the extra cells are left empty\n",
@@ -63,7 +54,7 @@ void DrawTile(Game& g, int col, int row, int32_t code) {
 
 // Items and enemies start where their cell is; the sprite drawn is their first frame.
 void AddItem(Game& g, int col, int row, int32_t kind) {
-  ItemRecord& it = g.Items[g.ItemCount++];
+  ItemRecord& it = g.Items[size_t(g.ItemCount++)];
   it.x = 32 * col;
   it.y = 32 * row;
   it.kind = kind;
@@ -77,7 +68,7 @@ void AddItem(Game& g, int col, int row, int32_t kind) {
 }
 
 void AddEnemy(Game& g, int col, int row, int32_t code) {
-  EnemyRecord& e = g.Enemies[g.EnemyCount++];
+  EnemyRecord& e = g.Enemies[size_t(g.EnemyCount++)];
   e = EnemyRecord{};  // nothing carried over from an earlier stage's enemy
   e.x = e.prevX = 32 * col;
   e.y = e.prevY = 32 * row;
@@ -100,18 +91,16 @@ void AddEnemy(Game& g, int col, int row, int32_t code) {
 
 }  // namespace
 
-void ReadMapFile(Game& g) {
-  const std::string path = StageFile(g, "map");
-  FieldReader r(path);
-  bool tooMany = false;
-  for (int row = 0; row < kFileRows; ++row) {
-    for (int col = 0; col < kFileCols; ++col) {
-      int32_t code = r.ReadInt(CellName(col, row));
+FieldOverflow PlaceMapCodes(Game& g, const CodeRows& codes) {
+  FieldOverflow over;
+  for (int row = 0; row < kMapFileRows; ++row) {
+    for (int col = 0; col < kMapFileCols; ++col) {
+      int32_t code = codes[size_t(row)][size_t(col)];
       if (code == 10 || code == 11) {
         if (g.SpeedTileCount < kMaxSpeedTiles) {
-          g.SpeedTiles[g.SpeedTileCount++] = {col, row, 0, kFalse};
+          g.SpeedTiles[size_t(g.SpeedTileCount++)] = {col, row, 0, kFalse};
         } else {
-          tooMany = true;
+          over.speedTiles = true;
           code = 0;
         }
       }
@@ -119,21 +108,19 @@ void ReadMapFile(Game& g) {
       DrawTile(g, col, row, code);
     }
   }
-  if (tooMany) WarnExtraCells(path, std::to_string(kMaxSpeedTiles) + " speed tiles");
+  return over;
 }
 
-void ReadEnemyMapFile(Game& g) {
-  const std::string path = StageFile(g, "Aimap");
-  FieldReader r(path);
-  bool tooManyItems = false, tooManyEnemies = false;
-  for (int row = 0; row < kFileRows; ++row) {
-    for (int col = 0; col < kFileCols; ++col) {
-      int32_t code = r.ReadInt(CellName(col, row));
+FieldOverflow PlaceObjectCodes(Game& g, const CodeRows& codes) {
+  FieldOverflow over;
+  for (int row = 0; row < kMapFileRows; ++row) {
+    for (int col = 0; col < kMapFileCols; ++col) {
+      int32_t code = codes[size_t(row)][size_t(col)];
       if (code == 20 || code == 21) {
         if (g.ItemCount < kMaxItems) {
           AddItem(g, col, row, code);
         } else {
-          tooManyItems = true;
+          over.items = true;
           code = 0;
         }
       } else if (code >= 40 && code <= 42) {
@@ -141,18 +128,31 @@ void ReadEnemyMapFile(Game& g) {
         if (g.EnemyCount < kMaxEnemies) {
           AddEnemy(g, col, row, code);
         } else {
-          tooManyEnemies = true;
+          over.enemies = true;
         }
         code = 0;
       }
       g.AiMap(col, row) = code;
     }
   }
-  if (tooManyItems || tooManyEnemies) {
+  return over;
+}
+
+void ReadMapFile(Game& g) {
+  const std::string path = MapFilePath(g.stageDir, g.Stage);
+  if (PlaceMapCodes(g, ReadCodeFile(path)).speedTiles) {
+    WarnExtraCells(path, std::to_string(kMaxSpeedTiles) + " speed tiles");
+  }
+}
+
+void ReadEnemyMapFile(Game& g) {
+  const std::string path = EnemyMapFilePath(g.stageDir, g.Stage);
+  const FieldOverflow over = PlaceObjectCodes(g, ReadCodeFile(path));
+  if (over.items || over.enemies) {
     std::string what;
-    if (tooManyItems) what = std::to_string(kMaxItems) + " goal and bucket cells";
-    if (tooManyItems && tooManyEnemies) what += " and ";
-    if (tooManyEnemies) what += std::to_string(kMaxEnemies) + " enemies";
+    if (over.items) what = std::to_string(kMaxItems) + " goal and bucket cells";
+    if (over.items && over.enemies) what += " and ";
+    if (over.enemies) what += std::to_string(kMaxEnemies) + " enemies";
     WarnExtraCells(path, what);
   }
 }

@@ -1,0 +1,77 @@
+// The stage folder's files, described once for the game that reads them and the editor that
+// writes them: their names, their shapes, the order of a stage record's numbers and the range the
+// game accepts for each. Reading goes through FieldReader; writing produces the text the reader
+// reads back to the very same values.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "stagedata/game.h"
+
+namespace slidestone {
+
+class FieldReader;
+
+// --- map and enemy-map files: 12 rows of 19 codes, row 11 the unseen ground -------------------
+constexpr int kMapFileRows = 12;
+constexpr int kMapFileCols = 19;
+using CodeRows = std::array<std::array<int32_t, kMapFileCols>, kMapFileRows>;
+
+// Stage index 0 is map1.dat / Aimap1.dat.
+std::string MapFilePath(const std::string& dir, int stage);
+std::string EnemyMapFilePath(const std::string& dir, int stage);
+// Reads the 228 codes of a map or enemy-map file; throws DataError.
+CodeRows ReadCodeFile(const std::string& path);
+// One row a line, every code right-aligned in two places and joined by commas.
+std::string CodeFileText(const CodeRows& rows);
+
+// --- the stage table xydata.dat: 21 records of 11 numbers -------------------------------------
+constexpr int kStageFileRecords = 21;  // records 18-20 are read but never played
+constexpr int kPlayedRecords = 18;
+
+enum RecordField : int {
+  kRecPlayerX,
+  kRecPlayerY,
+  kRecStoneX,
+  kRecStoneY,
+  kRecTime,       // tenths of a second
+  kRecToolPoints,
+  kRecOffer0,     // hammer offered: 1, else 0
+  kRecOffer1,     // broom
+  kRecOffer2,     // spring
+  kRecOffer3,     // read and never used
+  kRecPar,
+  kRecordFields
+};
+using RecordValues = std::array<int32_t, kRecordFields>;
+
+struct RecordFieldSpec {
+  const char* name;
+  int32_t lo, hi;  // what a played record may hold
+};
+const std::array<RecordFieldSpec, kRecordFields>& RecordFieldSpecs();
+
+using StageTableValues = std::array<RecordValues, kStageFileRecords>;
+
+std::string StageTablePath(const std::string& dir);
+// Reads every record; a played record outside its ranges is a fault. Throws DataError.
+StageTableValues ReadStageTableFile(const std::string& dir);
+// One record a line, numbers joined by commas.
+std::string StageTableText(const StageTableValues& table);
+// Puts a record where play reads it: StageTable(n) and StageItems(n, 0..3).
+void ApplyStageRecord(Game& g, int n, const RecordValues& values);
+
+// --- the messages messagedata.dat: 61 texts -----------------------------------------------------
+std::string MessageFilePath(const std::string& dir);
+std::array<std::string, kMessageCount> ReadMessageFile(const std::string& dir);
+// One text a line, in double quotes.
+std::string MessageFileText(const std::array<std::string, kMessageCount>& messages);
+
+// Writes a file so that a crash or a full disk leaves either the old file or the new one: the
+// text goes to a temporary file beside it, is flushed, and is renamed over the old name.
+// False with a reason on failure; the old file is then untouched.
+bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error);
+
+}  // namespace slidestone

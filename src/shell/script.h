@@ -37,8 +37,9 @@ struct ScriptHost {
   std::FILE* out = stdout;
 };
 
-// Runs the script to its end (or until the game ends by itself). Returns the exit code: 0, or
-// 1 after printing "script:LINE: ..." for a failed check or a bad line.
+// Checks every line of the script first (script_parse.h), then runs it to its end (or until the
+// game ends by itself). Returns the exit code: 0, or 1 after printing "script:LINE: ..." for a
+// bad line (before the first pass) or a failed check.
 int RunScript(const std::string& path, ScriptHost& host);
 
 // Key names as scripts write them, and back.

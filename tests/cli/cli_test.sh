@@ -49,10 +49,16 @@ out=$(run --script "$work/until.script" 2>&1); code=$?
 [ $code -eq 1 ] || fail "failing until exited $code"
 grep -q '^script:2: until: not within 20 ms: Lives=' <<<"$out" || fail "until message: $out"
 
-for bad in 'bogus 1' 'set NoSuchName 1' 'wait x' 'press NOKEY' 'expect Lives ~ 3'; do
-  printf 'set GameState 5\n%s\n' "$bad" > "$work/bad.script"
+# The whole script is checked before the first pass: a bad line far down stops it at once with
+# its line number, before the print of line 2 or the long wait of line 3 has run.
+for bad in 'bogus 1' 'set NoSuchName 1' 'set Lives' 'set Lives x' 'wait x' 'wait' \
+    'press NOKEY' 'release' 'tap LEFT RIGHT' 'sounds 1' 'quit now' 'shot' 'print Lives NoSuch' \
+    'expect Lives ~ 3' 'expect Lives == 3 or Now == 1' 'expect Lives ==' 'expect Lives == 3 and' \
+    'expect Map[99,0] == 0' 'until NoSuch == 1' 'until Lives == 3 within x' 'until within 5'; do
+  printf 'set GameState 5\nprint Now\nwait 100000\n\n# a comment\n%s\n' "$bad" > "$work/bad.script"
   out=$(run --script "$work/bad.script" 2>&1); code=$?
-  [ $code -eq 1 ] && grep -q '^script:2: ' <<<"$out" || fail "bad line '$bad' gave $code: $out"
+  [ $code -eq 1 ] && grep -q '^script:6: ' <<<"$out" && ! grep -q '^t=' <<<"$out" \
+    || fail "bad line '$bad' gave $code: $out"
 done
 
 printf 'set GameState 5\nset Now 10\nshot %s/shot.png\n' "$work" > "$work/shot.script"

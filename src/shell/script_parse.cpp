@@ -1,0 +1,126 @@
+#include "shell/script_parse.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <sstream>
+
+#include "shell/script.h"
+#include "shell/variables.h"
+
+namespace slidestone {
+
+namespace {
+
+struct BadLine {
+  std::string message;
+};
+
+std::vector<std::string> Words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+int64_t Number(const std::string& text) {
+  char* end = nullptr;
+  errno = 0;
+  const long long v = std::strtoll(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || errno != 0) throw BadLine{"not a number: '" + text + "'"};
+  return v;
+}
+
+int Key(const std::string& name) {
+  const int code = KeyCodeFromName(name);
+  if (code < 0) throw BadLine{"unknown key '" + name + "'"};
+  return code;
+}
+
+void KnownVariable(Game& g, const std::string& name) {
+  if (!ReadVariable(g, name)) throw BadLine{"unknown variable '" + name + "'"};
+}
+
+// NAME OP INTEGER [and NAME OP INTEGER]... over words [from, to).
+std::vector<ScriptClause> Condition(Game& g, const std::vector<std::string>& w, size_t from,
+                                    size_t to) {
+  std::vector<ScriptClause> out;
+  size_t i = from;
+  while (true) {
+    if (i + 3 > to) throw BadLine{"condition needs NAME OP INTEGER"};
+    const std::string& op = w[i + 1];
+    if (op != "==" && op != "!=" && op != "<" && op != "<=" && op != ">" && op != ">=") {
+      throw BadLine{"unknown operator '" + op + "'"};
+    }
+    KnownVariable(g, w[i]);
+    out.push_back({w[i], op, Number(w[i + 2])});
+    i += 3;
+    if (i == to) return out;
+    if (w[i] != "and") throw BadLine{"expected 'and', found '" + w[i] + "'"};
+    ++i;
+  }
+}
+
+// Takes one line apart; `w` holds at least the verb.
+ScriptCommand Command(Game& g, const std::vector<std::string>& w) {
+  ScriptCommand c;
+  c.verb = w[0];
+  c.args.assign(w.begin() + 1, w.end());
+  auto need = [&](size_t n) {
+    if (c.args.size() != n) {
+      throw BadLine{"'" + c.verb + "' takes " + std::to_string(n) + " argument(s)"};
+    }
+  };
+  const std::string& v = c.verb;
+  if (v == "wait") {
+    need(1);
+    c.number = Number(w[1]);
+  } else if (v == "until") {
+    size_t end = w.size();
+    c.number = 600000;
+    if (w.size() >= 3 && w[w.size() - 2] == "within") {
+      c.number = Number(w.back());
+      end = w.size() - 2;
+    }
+    c.cond = Condition(g, w, 1, end);
+  } else if (v == "press" || v == "release" || v == "tap") {
+    need(1);
+    c.key = Key(w[1]);
+  } else if (v == "set") {
+    need(2);
+    KnownVariable(g, w[1]);
+    c.number = Number(w[2]);
+  } else if (v == "print") {
+    for (const std::string& name : c.args) KnownVariable(g, name);
+  } else if (v == "expect") {
+    c.cond = Condition(g, w, 1, w.size());
+  } else if (v == "sounds" || v == "quit") {
+    need(0);
+  } else if (v == "shot") {
+    need(1);
+  } else {
+    throw BadLine{"unknown command '" + v + "'"};
+  }
+  return c;
+}
+
+}  // namespace
+
+bool ParseScript(std::istream& in, Game& g, std::vector<ScriptCommand>& out, ScriptError& error) {
+  int number = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++number;
+    if (const size_t hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+    const auto words = Words(line);
+    if (words.empty()) continue;
+    try {
+      out.push_back(Command(g, words));
+      out.back().line = number;
+    } catch (const BadLine& bad) {
+      error = {number, bad.message};
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace slidestone

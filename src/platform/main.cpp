@@ -16,6 +16,7 @@
 #include "platform/sdl_text.h"
 #include "platform/sdl_window.h"
 #include "platform/settings_file.h"
+#include "platform/stage_tools.h"
 #include "shell/app.h"
 #include "shell/script.h"
 #include "shell/variables.h"
@@ -30,6 +31,8 @@ const char kUsage[] =
     "usage: slidestone [--data DIR] [--stage-dir DIR] [--settings FILE] [--fullscreen] [--scale N]\n"
     "                  [--mute] [--no-splash] [--record FILE] [--script FILE] [--headless]\n"
     "                  [--list-vars] [--help]\n"
+    "       slidestone --verify [N] [--stage-dir DIR]\n"
+    "       slidestone --image N FILE.png [--stage-dir DIR]\n"
     "\n"
     "  --data DIR       folder holding stage/, sound/ and pictures/ (default: beside the program)\n"
     "  --stage-dir DIR  use this folder instead of stage/\n"
@@ -41,13 +44,25 @@ const char kUsage[] =
     "  --record FILE    write this session's input as a script\n"
     "  --script FILE    play a script instead of reading the keyboard\n"
     "  --headless       no window and no sound device (with --script)\n"
-    "  --list-vars      print every variable name scripts can read or set\n";
+    "  --list-vars      print every variable name scripts can read or set\n"
+    "  --verify [N]     replay the stage folder's proofs (of stage N only) and check them\n"
+    "  --image N FILE   draw stage N's field at its start to a PNG\n";
 
 struct Options {
-  std::string data, stageDir, settings, record, script;
+  std::string data, stageDir, settings, record, script, image;
   bool fullscreen = false, mute = false, splash = true, headless = false, listVars = false;
   int scale = 0;
+  bool verify = false;
+  int verifyStage = 0, imageStage = 0;
 };
+
+// A whole number from 1 to 99 (a stage number), else -1.
+int StageNumber(const std::string& text) {
+  if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos) {
+    return -1;
+  }
+  return std::atoi(text.c_str());
+}
 
 [[noreturn]] void Usage(const std::string& problem) {
   std::fprintf(stderr, "slidestone: %s\n%s", problem.c_str(), kUsage);
@@ -89,6 +104,14 @@ Options ParseOptions(int argc, char** argv) {
       o.headless = true;
     } else if (a == "--list-vars") {
       o.listVars = true;
+    } else if (a == "--verify") {
+      o.verify = true;
+      if (i + 1 < argc && StageNumber(argv[i + 1]) >= 0) o.verifyStage = StageNumber(argv[++i]);
+    } else if (a == "--image") {
+      const std::string n = value();
+      o.imageStage = StageNumber(n);
+      if (o.imageStage < 0) Usage("--image needs a stage number, not '" + n + "'");
+      o.image = value();
     } else {
       Usage("unknown option " + a);
     }
@@ -118,13 +141,16 @@ int main(int argc, char** argv) {
   }
 
   const std::string data = opt.data.empty() ? ProgramFolder() : opt.data;
+  const std::string stageDir = opt.stageDir.empty() ? data + "/stage" : opt.stageDir;
+  if (opt.verify) return RunVerify(data, stageDir, opt.verifyStage);
+  if (!opt.image.empty()) return RunStageImage(data, stageDir, opt.imageStage, opt.image);
   for (const std::string& file : AllSoundFiles()) {
     if (!std::filesystem::exists(data + "/" + file)) return Fail(data + "/" + file + ": sound file missing");
   }
 
   auto game = std::make_unique<Game>();
   Game& g = *game;
-  g.stageDir = opt.stageDir.empty() ? data + "/stage" : opt.stageDir;
+  g.stageDir = stageDir;
 
   CreateForms(g.forms);
   SdlImageIO images;

@@ -35,6 +35,7 @@ struct ScriptHost {
   // Writes the composed screen to a PNG; false with a reason on failure.
   std::function<bool(const std::string& path, std::string& error)> shot;
   std::FILE* out = stdout;
+  std::FILE* err = stderr;  // where a failed line or an unreadable script is reported
 };
 
 // Checks every line of the script first (script_parse.h), then runs it to its end (or until the

@@ -1,0 +1,15 @@
+// The stage-folder tools of the command line, `--verify` and `--image`, with the platform's
+// pictures and settings files lent to their headless runs.
+#pragma once
+
+#include <string>
+
+namespace slidestone {
+
+// Replays the proofs of stageDir (stage `only`, or all when 0); the exit code.
+int RunVerify(const std::string& dataDir, const std::string& stageDir, int only);
+// Draws stage N of stageDir to a PNG; the exit code, with one line on stderr on failure.
+int RunStageImage(const std::string& dataDir, const std::string& stageDir, int stage,
+                  const std::string& path);
+
+}  // namespace slidestone

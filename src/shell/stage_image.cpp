@@ -1,0 +1,41 @@
+#include "shell/stage_image.h"
+
+#include <exception>
+
+#include "audio/audio.h"
+#include "graphics/image_io.h"
+#include "presentation/presentation.h"
+#include "shell/verify.h"
+#include "stagedata/game.h"
+#include "stagedata/stage_loader.h"
+
+namespace slidestone {
+
+bool DrawStageImage(const RunKit& kit, const std::string& stageDir, int stage,
+                    const std::string& path, std::string& error) {
+  if (stage < 1 || stage > kStageCount) {
+    error = "stage " + std::to_string(stage) + " is not a stage: they are numbered 1 to " +
+            std::to_string(kStageCount);
+    return false;
+  }
+  try {
+    auto game = FreshGame(kit, stageDir);
+    Game& g = *game;
+    RecordingAudio quiet;
+    g.audio = &quiet;
+    // A new game from this stage reads the table, the messages and the stage's two maps
+    // exactly as GAME START would.
+    g.StartStage = stage - 1;
+    NewGame(g);
+    // The loader leaves the field dimmed for the curtain; the renderer's first repaint shows it
+    // clear, with everything that moves at its start.
+    g.SceneDirty = kTrue;
+    RenderPlayField(g);
+    return kit.images->Save(g.Form1.gamebox2, path, error);
+  } catch (const std::exception& e) {
+    error = e.what();
+    return false;
+  }
+}
+
+}  // namespace slidestone

@@ -7,15 +7,16 @@
 #include "presentation/presentation.h"
 #include "shell/verify.h"
 #include "stagedata/game.h"
+#include "stagedata/stage_format.h"
 #include "stagedata/stage_loader.h"
 
 namespace slidestone {
 
 bool DrawStageImage(const RunKit& kit, const std::string& stageDir, int stage,
                     const std::string& path, std::string& error) {
-  if (stage < 1 || stage > kStageCount) {
+  if (stage < 1 || stage > kPlayedRecords) {
     error = "stage " + std::to_string(stage) + " is not a stage: they are numbered 1 to " +
-            std::to_string(kStageCount);
+            std::to_string(kPlayedRecords);
     return false;
   }
   try {

@@ -15,6 +15,7 @@
 #include "shell/script.h"
 #include "shell/settings.h"
 #include "stagedata/game.h"
+#include "stagedata/stage_format.h"
 
 namespace slidestone {
 
@@ -299,8 +300,8 @@ std::string ProofPath(const std::string& stageDir, int stage, bool hard) {
 }
 
 int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::FILE* out) {
-  if (only < 0 || only > kStageCount) {
-    std::fprintf(stderr, "slidestone: --verify: there is no stage %d (1 to %d)\n", only, kStageCount);
+  if (only < 0 || only > kPlayedRecords) {
+    std::fprintf(stderr, "slidestone: --verify: there is no stage %d (1 to %d)\n", only, kPlayedRecords);
     return 1;
   }
   TempFolder tmp;
@@ -310,7 +311,7 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
     (r.pass ? passed : failed) += 1;
   };
   PrintHeader(out);
-  for (int stage = 1; stage <= kStageCount; ++stage) {
+  for (int stage = 1; stage <= kPlayedRecords; ++stage) {
     if (only != 0 && stage != only) continue;
     std::optional<std::vector<std::string>> normal;
     for (const bool hard : {false, true}) {

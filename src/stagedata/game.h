@@ -104,7 +104,6 @@ constexpr int kMaxItems = 11;
 constexpr int kMaxSpeedTiles = 31;
 constexpr int kMaxSparkles = 11;
 constexpr int kStageRecords = 23;
-constexpr int kStageCount = 18;  // stages a game plays: Stage 0..17, map files 1..18
 constexpr int kToolSlots = 5;
 constexpr int kMessageCount = 61;
 constexpr int kKeyCount = 257;

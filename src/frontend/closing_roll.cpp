@@ -7,6 +7,7 @@
 #include "frontend/frontend.h"
 #include "frontend/words.h"
 #include "shell/settings.h"
+#include "shell/startup.h"
 #include "stagedata/game.h"
 
 namespace slidestone {
@@ -50,12 +51,35 @@ void SlideLines(Game& g) {
   if (g.RollTick >= kFirstPair && (i == 0 || i == 72)) g.audio->PlayEffect("sound/migaku.wav", 8);
 }
 
+}  // namespace
+
+// Only a strictly better score is kept, and it is saved at once. The stored value is read
+// again at the moment of saving: another copy of the game may have saved a better one since
+// this one started, and that one stays (and becomes this game's high score too).
+void SaveHighScore(Game& g) {
+  if (g.HighScore >= g.TotalScore) return;
+  g.HighScore = g.TotalScore;
+  if (!g.settings) return;
+  std::string why;
+  const auto outcome = g.settings->Update(
+      "VbApp", "score", "high",
+      [&](const std::optional<std::string>& stored) -> std::optional<std::string> {
+        const int32_t best = stored ? ParseStoredScore(*stored).value_or(0) : 0;
+        if (stored && best >= g.TotalScore) {
+          g.HighScore = best;
+          return std::nullopt;
+        }
+        return std::to_string(g.TotalScore);
+      },
+      &why);
+  // stderr is out of sight for a player who started the game from a menu: the title says it.
+  if (outcome == SettingsStore::Outcome::kFailed) SetText(g.Form2.notice, "High score not saved: " + why);
+}
+
+namespace {
+
 void EndRoll(Game& g) {
-  // Only a strictly better score is kept, and it is saved at once.
-  if (g.HighScore < g.TotalScore) {
-    g.HighScore = g.TotalScore;
-    if (g.settings) g.settings->Write("VbApp", "score", "high", std::to_string(g.HighScore));
-  }
+  SaveHighScore(g);
   g.GameState = kStateTitle;
   ShowForm(g.forms, g.Form2);
   TitleScreen(g);

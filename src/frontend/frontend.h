@@ -22,5 +22,9 @@ void HouseShotStep(Game& g);
 void ShowShotComment(Game& g);
 void ResultsScreen(Game& g);
 void ClosingRollStep(Game& g);
+// At the roll's end: a total better than the high score becomes it and is saved, unless a
+// better one was stored meanwhile (then that one becomes this game's high score). A failed
+// save puts one line on the title.
+void SaveHighScore(Game& g);
 
 }  // namespace slidestone

@@ -49,6 +49,7 @@ void CreateForms(Forms& f) {
   Window(m.startbox1, kScreenW, kScreenH, 0, 0, true);
   Window(m.startbox2, 550, 220, 45, 10, true);
   m.back.Resize(kScreenW, kScreenH);
+  m.notice = {"", 0, kScreenH - 28, kScreenW, 28};
 
   HouseWindow& h = f.Form3;
   Window(h.clearbox1, kScreenW, kScreenH, 0, 0, true);
@@ -151,6 +152,7 @@ void ComposeScreen(const Forms& f, Surface& out, TextPainter* text) {
   } else if (top == &f.Form2) {
     DrawChild(out, f.Form2.startbox1, 0, 0);
     DrawChild(out, f.Form2.startbox2, 0, 0);
+    if (!f.Form2.notice.text.empty()) DrawText(out, f.Form2.startbox1, f.Form2.notice, text);
   } else if (top == &f.Form3) {
     const HouseWindow& h = f.Form3;
     DrawChild(out, h.clearbox1, 0, 0);

@@ -1,19 +1,30 @@
 #include "platform/settings_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
+#include "stagedata/text_file.h"
+
 namespace slidestone {
 
+namespace fs = std::filesystem;
+
 namespace {
+
+// A temporary file this old is a leftover of a killed save, never one still being written.
+constexpr auto kStaleTemporary = std::chrono::minutes(1);
 
 std::string Trim(const std::string& s) {
   const size_t a = s.find_first_not_of(" \t\r");
@@ -22,11 +33,18 @@ std::string Trim(const std::string& s) {
   return s.substr(a, b - a + 1);
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
+std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
-  std::ifstream in(path);
+  std::istringstream in{std::string(WithoutByteOrderMark(text))};
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream all;
+  all << in.rdbuf();
+  return all.str();
 }
 
 bool SectionHeader(const std::string& line, std::string& name) {
@@ -54,22 +72,62 @@ bool WriteAll(int fd, const std::string& text) {
   return true;
 }
 
-}  // namespace
+std::string Errno(const std::string& what) { return what + ": " + std::strerror(errno); }
 
-std::string IniSettings::PathFor(const std::string& app) const {
-  if (!fixedPath_.empty()) return fixedPath_;
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  const char* home = std::getenv("HOME");
-  const std::string base = (xdg && *xdg)     ? std::string(xdg)
-                           : (home && *home) ? std::string(home) + "/.config"
-                                             : std::string(".");
-  return base + "/" + app + "/settings.ini";
+// The file a save must replace: the settings path with every symbolic link followed, so the
+// link stays and its target gets the new text.
+fs::path SaveTarget(const std::string& path) {
+  fs::path target = path;
+  std::error_code ec;
+  for (int hops = 0; hops < 32 && fs::is_symlink(target, ec); ++hops) {
+    const fs::path next = fs::read_symlink(target, ec);
+    if (ec) break;
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return target;
 }
 
-std::optional<std::string> IniSettings::Read(const std::string& app, const std::string& section,
-                                             const std::string& key) {
+// Removes "settings.ini.tmp.*" files older than a minute beside the target.
+void RemoveStaleTemporaries(const fs::path& target) {
+  const fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+  const std::string prefix = target.filename().string() + ".tmp.";
+  std::error_code ec;
+  const auto now = fs::file_time_type::clock::now();
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.rfind(prefix, 0) != 0 || !it->is_regular_file(ec) || it->is_symlink(ec)) continue;
+    const auto written = it->last_write_time(ec);
+    if (!ec && now - written > kStaleTemporary) fs::remove(it->path(), ec);
+  }
+}
+
+// Holds an exclusive advisory lock on a file until destroyed (closing the file releases it).
+class SaveLock {
+ public:
+  explicit SaveLock(const std::string& path) {
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
+      ::close(fd_);
+      fd_ = -1;
+    }
+  }
+  ~SaveLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  SaveLock(const SaveLock&) = delete;
+  SaveLock& operator=(const SaveLock&) = delete;
+  bool held() const { return fd_ >= 0; }
+
+ private:
+  int fd_ = -1;
+};
+
+}  // namespace
+
+std::optional<std::string> IniValue(const std::string& text, const std::string& section,
+                                    const std::string& key) {
   std::string current, name, k, v;
-  for (const std::string& line : ReadLines(PathFor(app))) {
+  for (const std::string& line : Lines(text)) {
     if (SectionHeader(line, name)) {
       current = name;
     } else if (current == section && KeyLine(line, k, v) && k == key) {
@@ -79,12 +137,9 @@ std::optional<std::string> IniSettings::Read(const std::string& app, const std::
   return std::nullopt;
 }
 
-bool IniSettings::Write(const std::string& app, const std::string& section, const std::string& key,
-                        const std::string& value) {
-  const std::string path = PathFor(app);
-  std::vector<std::string> lines = ReadLines(path);
-
-  // Replace the key in its section, or add it (and the section) where it belongs.
+std::string IniWithValue(const std::string& text, const std::string& section, const std::string& key,
+                         const std::string& value) {
+  std::vector<std::string> lines = Lines(text);
   std::string current, name, k, v;
   bool done = false;
   long sectionEnd = -1;
@@ -110,30 +165,79 @@ bool IniSettings::Write(const std::string& app, const std::string& section, cons
       lines.push_back(key + "=" + value);
     }
   }
-  std::string text;
-  for (const std::string& line : lines) text += line + "\n";
+  std::string out;
+  for (const std::string& line : lines) out += line + "\n";
+  return out;
+}
 
-  auto fail = [&](const std::string& why) {
+std::string IniSettings::PathFor(const std::string& app) const {
+  if (!fixedPath_.empty()) return fixedPath_;
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  const char* home = std::getenv("HOME");
+  const std::string base = (xdg && *xdg)     ? std::string(xdg)
+                           : (home && *home) ? std::string(home) + "/.config"
+                                             : std::string(".");
+  return base + "/" + app + "/settings.ini";
+}
+
+std::optional<std::string> IniSettings::Read(const std::string& app, const std::string& section,
+                                             const std::string& key) {
+  return IniValue(ReadFile(PathFor(app)), section, key);
+}
+
+SettingsStore::Outcome IniSettings::Update(const std::string& app, const std::string& section,
+                                           const std::string& key, const Decide& decide,
+                                           std::string* why) {
+  const std::string path = PathFor(app);
+  const fs::path target = SaveTarget(path);
+  auto fail = [&](const std::string& reason) {
     if (!reported_) {
-      std::fprintf(stderr, "slidestone: cannot save settings to %s: %s\n", path.c_str(), why.c_str());
+      std::fprintf(stderr, "slidestone: cannot save settings to %s: %s\n",
+                   EscapeControlBytes(path).c_str(), EscapeControlBytes(reason).c_str());
       reported_ = true;
     }
-    return false;
+    if (why) *why = reason;
+    return Outcome::kFailed;
   };
+
   std::error_code ec;
-  const std::filesystem::path dir = std::filesystem::path(path).parent_path();
-  if (!dir.empty()) std::filesystem::create_directories(dir, ec);
-  // A temporary file of its own for every save, so two copies of the game saving at the same
-  // moment can never write into one file.
-  std::string temp = path + ".tmp.XXXXXX";
+  const fs::path dir = target.parent_path();
+  if (!dir.empty()) fs::create_directories(dir, ec);
+  if (!dir.empty() && !fs::is_directory(dir, ec)) return fail(dir.string() + " is not a folder");
+
+  const SaveLock lock(target.string() + ".lock");
+  if (!lock.held()) return fail(Errno("cannot lock " + target.string() + ".lock"));
+
+  struct stat st {};
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode)) return fail(target.string() + " is not a regular file");
+  // Read-only is the owner's wish: the file stays as it is (also for a user who could write it
+  // anyway, as root can).
+  if (exists && ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+    return fail(target.string() + " is read-only");
+  }
+
+  const std::string old = exists ? ReadFile(target.string()) : std::string();
+  const auto value = decide(IniValue(old, section, key));
+  if (!value) return Outcome::kKept;
+  const std::string text = IniWithValue(old, section, key, *value);
+
+  RemoveStaleTemporaries(target);
+  // A temporary file of its own for every save, so a save never writes into another's file.
+  std::string temp = target.string() + ".tmp.XXXXXX";
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return fail("cannot create " + temp);
-  ::fchmod(fd, 0644);
+  if (fd < 0) return fail(Errno("cannot create " + temp));
+  ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644);
   const bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
   ::close(fd);
-  if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {
+  if (!written) {
     std::remove(temp.c_str());
-    return fail("write failed");
+    return fail(Errno("cannot write " + temp));
+  }
+  if (std::rename(temp.c_str(), target.c_str()) != 0) {
+    const std::string reason = Errno("cannot replace " + target.string());
+    std::remove(temp.c_str());
+    return fail(reason);
   }
   // Make the rename itself durable.
   const int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -141,7 +245,7 @@ bool IniSettings::Write(const std::string& app, const std::string& section, cons
     ::fsync(dfd);
     ::close(dfd);
   }
-  return true;
+  return Outcome::kWritten;
 }
 
 }  // namespace slidestone

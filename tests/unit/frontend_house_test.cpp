@@ -37,10 +37,11 @@ Cell Word(int x, int row) { return {x / 32, row}; }
 // Counts the saves, to tell "saved the same value" from "saved nothing".
 class CountingSettings : public MemorySettings {
  public:
-  bool Write(const std::string& app, const std::string& section, const std::string& key,
-             const std::string& value) override {
-    ++writes;
-    return MemorySettings::Write(app, section, key, value);
+  Outcome Update(const std::string& app, const std::string& section, const std::string& key,
+                 const Decide& decide, std::string* why = nullptr) override {
+    const Outcome done = MemorySettings::Update(app, section, key, decide, why);
+    writes += done == Outcome::kWritten;
+    return done;
   }
   int writes = 0;
 };

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "audio/audio.h"
+#include "frontend/frontend.h"
 #include "platform/settings_file.h"
 #include "shell/startup.h"
 #include "stagedata/game.h"
@@ -176,6 +178,117 @@ TEST_F(SettingsFile, KillingASaverAtRandomMomentsNeverTearsTheFile) {
     const std::string text = Get(File());
     EXPECT_TRUE(text == "[score]\nhigh=1\n" || text == "[score]\nhigh=22222222\n")
         << "round " << round << ": '" << text << "'";
+  }
+}
+
+// A game that read its high score at start-up and finishes with `total` now.
+void FinishGame(const std::string& path, int32_t highAtStart, int32_t total, int32_t* highAfter = nullptr,
+                std::string* notice = nullptr) {
+  IniSettings store(path);
+  auto g = std::make_unique<Game>();
+  CreateForms(g->forms);
+  g->settings = &store;
+  g->HighScore = highAtStart;
+  g->TotalScore = total;
+  SaveHighScore(*g);
+  if (highAfter) *highAfter = g->HighScore;
+  if (notice) *notice = g->Form2.notice.text;
+}
+
+TEST_F(SettingsFile, AStaleCopyNeverLowersABetterScoreSavedSince) {
+  // Started when the best was 0; meanwhile another copy saved 5000; this one ends with 4000.
+  Put(File(), "[score]\nhigh=5000\n");
+  int32_t high = 0;
+  FinishGame(File(), 0, 4000, &high);
+  EXPECT_EQ(Get(File()), "[score]\nhigh=5000\n");
+  EXPECT_EQ(high, 5000) << "the better stored score becomes this game's high score";
+  FinishGame(File(), 0, 5001, &high);
+  EXPECT_EQ(Get(File()), "[score]\nhigh=5001\n");
+  EXPECT_EQ(high, 5001);
+}
+
+TEST_F(SettingsFile, TwoGamesFinishingAtOnceKeepTheHigherScore) {
+  // Both copies started with no high score; 5000 and 4000 are saved at the same moment. The
+  // children wait at a pipe so that both saves begin together.
+  int lost = 0;
+  for (int round = 0; round < 100; ++round) {
+    fs::remove(File());
+    int gate[2];
+    ASSERT_EQ(::pipe(gate), 0);
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+      children[c] = ::fork();
+      ASSERT_GE(children[c], 0);
+      if (children[c] == 0) {
+        ::close(gate[1]);
+        char b;
+        (void)!::read(gate[0], &b, 1);
+        FinishGame(File(), 0, (c + round) % 2 ? 5000 : 4000);
+        ::_exit(0);
+      }
+    }
+    ::close(gate[0]);
+    ::close(gate[1]);  // both children see the end of the pipe at once
+    for (pid_t child : children) {
+      int status = 0;
+      ::waitpid(child, &status, 0);
+    }
+    lost += Get(File()) != "[score]\nhigh=5000\n";
+  }
+  EXPECT_EQ(lost, 0) << "the lower score was left in " << lost << " of 100 races";
+}
+
+TEST_F(SettingsFile, ASymlinkedFileIsWrittenThroughToItsTarget) {
+  fs::create_directories(dir_ / "real");
+  Put(File("real/kept.ini"), "[score]\nhigh=10\n");
+  fs::create_symlink("real/kept.ini", File());
+  IniSettings store(File());
+  ASSERT_TRUE(store.Write("VbApp", "score", "high", "20"));
+  EXPECT_TRUE(fs::is_symlink(File())) << "the link stays a link";
+  EXPECT_EQ(Get(File("real/kept.ini")), "[score]\nhigh=20\n");
+  EXPECT_EQ(store.Read("VbApp", "score", "high"), "20");
+}
+
+TEST_F(SettingsFile, AReadOnlyFileIsReportedAndLeftAlone) {
+  Put(File(), "[score]\nhigh=10\n");
+  fs::permissions(File(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const auto inode = fs::status(File()).permissions();
+  std::string notice;
+  ::testing::internal::CaptureStderr();
+  FinishGame(File(), 10, 30, nullptr, &notice);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(Get(File()), "[score]\nhigh=10\n");
+  EXPECT_EQ(fs::status(File()).permissions(), inode) << "still read-only";
+  EXPECT_NE(err.find("read-only"), std::string::npos) << err;
+  EXPECT_NE(notice.find("High score not saved"), std::string::npos) << "the title says so: " << notice;
+  EXPECT_NE(notice.find("read-only"), std::string::npos) << notice;
+}
+
+TEST_F(SettingsFile, TemporaryFilesOlderThanAMinuteAreRemovedByTheNextSave) {
+  Put(File(), "[score]\nhigh=1\n");
+  Put(File() + ".tmp.Old123", "[score]\nhi");
+  Put(File() + ".tmp.New456", "[score]\nhi");
+  Put(File("other.tmp.Old789"), "not ours");
+  const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+  fs::last_write_time(File() + ".tmp.Old123", old);
+  fs::last_write_time(File("other.tmp.Old789"), old);
+  IniSettings store(File());
+  ASSERT_TRUE(store.Write("VbApp", "score", "high", "2"));
+  EXPECT_FALSE(fs::exists(File() + ".tmp.Old123"));
+  EXPECT_TRUE(fs::exists(File() + ".tmp.New456")) << "a save in progress elsewhere is left alone";
+  EXPECT_TRUE(fs::exists(File("other.tmp.Old789")));
+}
+
+TEST_F(SettingsFile, AByteOrderMarkAndWindowsLineEndsReadLikeAPlainFile) {
+  for (const std::string text : {"\xEF\xBB\xBF[score]\r\nhigh=4321\r\n", "\xEF\xBB\xBF[score]\nhigh=4321\n"}) {
+    Put(File(), text);
+    EXPECT_EQ(HighScoreAtStartUp(File()), 4321);
+    IniSettings store(File());
+    ASSERT_TRUE(store.Write("VbApp", "score", "high", "5000"));
+    const std::string saved = Get(File());
+    EXPECT_EQ(saved.find("[score]"), 0u) << "the mark is dropped: " << saved;
+    EXPECT_EQ(saved.find("[score]"), saved.rfind("[score]")) << "no second section: " << saved;
+    EXPECT_EQ(store.Read("VbApp", "score", "high"), "5000");
   }
 }
 

@@ -18,6 +18,13 @@ const std::vector<std::string>& AllSoundFiles() {
   return files;
 }
 
+bool IsMusicPiece(const std::string& path) { return path.ends_with(".mid"); }
+
+std::string MusicFileOf(const std::string& piece) {
+  if (!IsMusicPiece(piece)) return piece;
+  return piece.substr(0, piece.size() - 4) + ".ogg";
+}
+
 void RecordingAudio::StartSound() {}
 
 void RecordingAudio::PlayEffect(const std::string& path, int channel) {

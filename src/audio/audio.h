@@ -1,5 +1,5 @@
-// The sound layer as the game sees it: nine effect channels for WAV files and one MIDI piece
-// at a time. Paths are relative to the data folder ("sound/push10.wav"); each backend resolves
+// The sound layer as the game sees it: nine effect channels for WAV files and one piece of
+// music at a time. Paths are relative to the data folder ("sound/push10.wav"); each backend resolves
 // them. The game never talks to a sound library directly.
 #pragma once
 
@@ -30,8 +30,14 @@ class Audio {
 void PlayCursorSound(Audio& audio);
 void PlayConfirmSound(Audio& audio);
 
-// Every sound file the game plays, relative to the data folder. Start-up checks that each exists.
+// Every sound the game plays, relative to the data folder, by the game's own names: effects are
+// WAV files, pieces of music are named "sound/PSMAT005.mid" and so on.
 const std::vector<std::string>& AllSoundFiles();
+
+// Whether a name is a piece of music, and the file that holds it: the pieces are rendered at
+// build time to Ogg Vorbis beside their names ("sound/PSMAT005.mid" -> "sound/PSMAT005.ogg").
+bool IsMusicPiece(const std::string& path);
+std::string MusicFileOf(const std::string& piece);
 
 // Keeps every call as one text line ("effect sound/char00.wav 8", "music sound/PSMAT526.mid -1",
 // "stopmusic", "closemusic") for scripts and tests; plays nothing. Used by --headless and --mute.
@@ -51,7 +57,7 @@ class RecordingAudio : public Audio {
 };
 
 // The SDL_mixer backend (src/audio/sdl_audio.cpp). dataRoot is the folder holding sound/.
-// Falls back to silence (one line on stderr) when there is no device or no soundfont.
+// Falls back to silence (one line on stderr) when there is no device.
 std::unique_ptr<Audio> MakeSdlAudio(const std::string& dataRoot);
 
 }  // namespace slidestone

@@ -4,7 +4,6 @@
 #include <SDL_mixer.h>
 #include <dlfcn.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -19,22 +18,14 @@ constexpr int kChunkFrames = 1024;  // about 23 ms: effects answer the key press
 
 void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
 
-// Without a sound card ALSA prints a screenful of errors while SDL looks for a device. Both
-// libraries are optional at run time, so they are reached by name, never linked directly.
+// Without a sound card ALSA prints a screenful of errors while SDL looks for a device. The
+// library is optional at run time, so it is reached by name, never linked directly.
 void QuietLibraryChatter() {
   using AlsaHandler = void (*)(const char*, int, const char*, int, const char*, ...);
   using SetAlsaHandler = int (*)(AlsaHandler);
   if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY)) {
     if (auto set = reinterpret_cast<SetAlsaHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) {
       set(&IgnoreAlsaMessage);
-    }
-  }
-  // FluidSynth chats about presets and settings; keep its panics and errors only.
-  using FluidLogFunction = void (*)(int, const char*, void*);
-  using SetFluidLog = FluidLogFunction (*)(int, FluidLogFunction, void*);
-  if (void* fluid = dlopen("libfluidsynth.so.3", RTLD_LAZY)) {
-    if (auto set = reinterpret_cast<SetFluidLog>(dlsym(fluid, "fluid_set_log_function"))) {
-      for (int level = 2; level <= 4; ++level) set(level, nullptr, nullptr);  // warn, info, debug
     }
   }
 }
@@ -46,13 +37,7 @@ void QuietLibraryChatter() {
 
 }  // namespace
 
-int MusicVolumeForGain(double gain) {
-  const int volume = static_cast<int>(std::lround(gain / 1.2 * MIX_MAX_VOLUME));
-  return volume < 0 ? 0 : (volume > MIX_MAX_VOLUME ? MIX_MAX_VOLUME : volume);
-}
-
-SdlAudio::SdlAudio(std::string dataRoot, std::string soundFont)
-    : dataRoot_(std::move(dataRoot)), soundFont_(std::move(soundFont)) {}
+SdlAudio::SdlAudio(std::string dataRoot) : dataRoot_(std::move(dataRoot)) {}
 
 SdlAudio::~SdlAudio() {
   if (!deviceOpen_) return;
@@ -90,21 +75,38 @@ void SdlAudio::StartSound() {
   Mix_AllocateChannels(kEffectChannels);
   Mix_ReserveChannels(kEffectChannels);  // only ever played on by number
 
-  // A missing soundfont makes SDL_mixer fall back to Timidity with a misleading message, so the
-  // file is checked here and the music stays silent without it.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(soundFont_, error)) {
-    std::fprintf(stderr, "slidestone: no MIDI soundfont at %s; playing without music\n",
-                 soundFont_.c_str());
-    return;
+  Mix_Init(MIX_INIT_OGG);
+  CheckMusicFiles();
+}
+
+// Every piece is opened once at start-up, so a missing or damaged file is said at once, not in
+// the middle of a stage, and the game plays on without that piece.
+void SdlAudio::CheckMusicFiles() {
+  for (const std::string& piece : AllSoundFiles()) {
+    if (!IsMusicPiece(piece)) continue;
+    const std::string file = Resolve(MusicFileOf(piece));
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+      LeaveOutPiece(piece, "file not found");
+      continue;
+    }
+    Mix_Music* music = Mix_LoadMUS(file.c_str());
+    if (music == nullptr) {
+      LeaveOutPiece(piece, Mix_GetError());
+      continue;
+    }
+    Mix_FreeMusic(music);
   }
-  Mix_Init(MIX_INIT_MID);
-  if (Mix_SetSoundFonts(soundFont_.c_str()) == 0) {
-    std::fprintf(stderr, "slidestone: cannot use soundfont %s (%s); playing without music\n",
-                 soundFont_.c_str(), Mix_GetError());
-    return;
-  }
-  musicAvailable_ = true;
+}
+
+void SdlAudio::LeaveOutPiece(const std::string& piece, const char* why) {
+  if (!unplayable_.insert(piece).second) return;
+  std::fprintf(stderr, "slidestone: cannot play music %s (%s); playing on without it\n",
+               MusicFileOf(piece).c_str(), why);
+}
+
+bool SdlAudio::PiecePlayable(const std::string& piece) const {
+  return deviceOpen_ && !unplayable_.contains(piece);
 }
 
 Mix_Chunk* SdlAudio::LoadEffect(const std::string& path) {
@@ -156,32 +158,25 @@ void SdlAudio::ReleaseMusic() {
 void SdlAudio::PlayMusic(const std::string& path, int repeats) {
   if (!started_) StartSound();
   if (musicClosed_) return;
-  // The old piece stops at once; every piece gets a fresh synthesizer, so no note or controller
-  // of the old one carries over.
+  // The old piece stops at once.
   ReleaseMusic();
   musicPath_.clear();
-  const std::string file = Resolve(path);
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) FailOnSoundFile(path, "file not found");
-  if (!MusicAvailable()) return;
+  if (!PiecePlayable(path)) return;
+  const std::string file = Resolve(MusicFileOf(path));
   music_ = Mix_LoadMUS(file.c_str());
   if (music_ == nullptr) {
-    // The file is there, so the synthesizer is what failed: go on without music, said once.
-    std::fprintf(stderr, "slidestone: cannot play music %s (%s); playing without music\n",
-                 path.c_str(), Mix_GetError());
-    musicAvailable_ = false;
+    LeaveOutPiece(path, Mix_GetError());
     return;
   }
   // The repeat count counts extra passes: -1 is endless, 0 plays once.
   musicLoops_ = repeats < 0 ? -1 : repeats + 1;
   musicPath_ = path;
-  Mix_VolumeMusic(MusicVolumeForGain(kMusicSynthGain));
+  // The level is in the file: the pieces were rendered at the loudness they are heard at.
+  Mix_VolumeMusic(MIX_MAX_VOLUME);
   if (Mix_PlayMusic(music_, musicLoops_) != 0) {
-    std::fprintf(stderr, "slidestone: cannot play music %s (%s); playing without music\n",
-                 path.c_str(), Mix_GetError());
+    LeaveOutPiece(path, Mix_GetError());
     ReleaseMusic();
     musicPath_.clear();
-    musicAvailable_ = false;
   }
 }
 

@@ -1,9 +1,12 @@
 // The SDL_mixer backend of the sound layer: nine mixer channels for the nine effect channels,
-// and MIDI music through SDL_mixer's FluidSynth decoder with the Debian GM soundfont.
-// Without a sound device, or without the soundfont, the game plays on in silence.
+// and the music as Ogg Vorbis files rendered at build time, streamed by SDL_mixer's music player
+// (looping pieces loop inside the file at its LOOPSTART/LOOPLENGTH tags).
+// Without a sound device the game plays on in silence; a piece that cannot be played is said
+// once and left out, the rest of the sound goes on.
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "audio/audio.h"
@@ -13,19 +16,9 @@ struct _Mix_Music;
 
 namespace slidestone {
 
-constexpr const char* kSoundFontPath = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-
-// The music is heard 6 dB above FluidSynth's standard level (synth gain 0.2): the synth runs at
-// gain 0.4. The pieces are written so that, at this gain, their loudest moment stays below full
-// scale; the tests render every piece at exactly this gain and check it.
-constexpr double kMusicSynthGain = 0.4;
-
-// SDL_mixer drives FluidSynth's gain as 1.2 * volume / 128; this is the volume giving our gain.
-int MusicVolumeForGain(double gain);
-
 class SdlAudio : public Audio {
  public:
-  explicit SdlAudio(std::string dataRoot, std::string soundFont = kSoundFontPath);
+  explicit SdlAudio(std::string dataRoot);
   ~SdlAudio() override;
   SdlAudio(const SdlAudio&) = delete;
   SdlAudio& operator=(const SdlAudio&) = delete;
@@ -38,7 +31,9 @@ class SdlAudio : public Audio {
 
   // What the mixer is doing, for tests and diagnostics.
   bool DeviceOpen() const { return deviceOpen_; }
-  bool MusicAvailable() const { return deviceOpen_ && musicAvailable_; }
+  bool MusicAvailable() const { return deviceOpen_; }
+  // Whether this piece (the game's name for it, "sound/PSMAT005.mid") can be played.
+  bool PiecePlayable(const std::string& piece) const;
   // The file last started on a channel, as the mixer holds it ("" when never used).
   std::string ChannelSound(int channel) const;
   bool ChannelPlaying(int channel) const;
@@ -54,15 +49,16 @@ class SdlAudio : public Audio {
  private:
   Mix_Chunk* LoadEffect(const std::string& path);
   void ReleaseMusic();
+  void CheckMusicFiles();
+  void LeaveOutPiece(const std::string& piece, const char* why);
   std::string Resolve(const std::string& path) const;
 
   std::string dataRoot_;
-  std::string soundFont_;
   bool started_ = false;
   bool deviceOpen_ = false;
-  bool musicAvailable_ = false;
   bool musicClosed_ = false;
   std::map<std::string, Mix_Chunk*> chunks_;
+  std::set<std::string> unplayable_;  // pieces said once and left out
   _Mix_Music* music_ = nullptr;
   std::string musicPath_;
   int musicLoops_ = 0;

@@ -145,6 +145,7 @@ int main(int argc, char** argv) {
   if (opt.verify) return RunVerify(data, stageDir, opt.verifyStage);
   if (!opt.image.empty()) return RunStageImage(data, stageDir, opt.imageStage, opt.image);
   for (const std::string& file : AllSoundFiles()) {
+    if (IsMusicPiece(file)) continue;  // a missing piece is left out by the sound layer, said once
     if (!std::filesystem::exists(data + "/" + file)) return Fail(data + "/" + file + ": sound file missing");
   }
 

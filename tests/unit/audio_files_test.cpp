@@ -1,17 +1,19 @@
 // The generated sound files as a player hears them: every effect read straight from its WAV,
-// every piece rendered through FluidSynth at the game's music gain.
+// every piece of music from the Ogg file rendered at build time.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "audio/audio.h"
-#include "audio/sdl_audio.h"
 #include "audio_wav.h"
 
 namespace slidestone {
@@ -27,7 +29,7 @@ fs::path SoundDir() { return fs::path(SLIDESTONE_DATA_DIR) / "sound"; }
 TEST(SoundEffects, EveryEffectIsShortCleanAndLevelled) {
   int effects = 0;
   for (const std::string& name : AllSoundFiles()) {
-    if (name.ends_with(".mid")) continue;
+    if (IsMusicPiece(name)) continue;
     ++effects;
     SCOPED_TRACE(name);
     const Wav wav = audiotest::ReadWav(fs::path(SLIDESTONE_DATA_DIR) / name);
@@ -122,49 +124,105 @@ MidiFacts ReadMidi(const fs::path& file) {
 }
 
 struct Piece {
-  const char* file;
+  const char* name;
   bool loops;
-  double minSeconds;
+  double minSeconds;  // one pass of the score
   double maxSeconds;
+  double loudnessDb;  // RMS of one pass as the game has always played it
 };
 
-TEST(Music, EveryPieceHasItsLengthLoopsCleanlyAndNeverClips) {
-  ASSERT_TRUE(fs::is_regular_file(kSoundFontPath)) << "soundfont missing: run scripts/install-deps";
+// Mean level in dB of the frames [from, to) of a run of samples.
+double WindowDb(const std::vector<std::int16_t>& mono, std::size_t from, std::size_t to) {
+  double sum = 0;
+  for (std::size_t i = from; i < to; ++i) sum += static_cast<double>(mono[i]) * mono[i];
+  return audiotest::ToDb(std::sqrt(sum / static_cast<double>(to - from)) / 32768.0);
+}
+
+// What the listener hears when the mixer jumps from the loop's end back to its start: the last
+// 150 ms before the jump, then the first 150 ms after it, as one mono run.
+std::vector<std::int16_t> AcrossTheSeam(const Wav& wav, std::size_t loopStart, std::size_t loopEnd) {
+  const std::size_t side = static_cast<std::size_t>(wav.rate) * 150 / 1000;
+  std::vector<std::int16_t> mono;
+  auto take = [&](std::size_t from, std::size_t to) {
+    for (std::size_t f = from; f < to; ++f) {
+      int sum = 0;
+      for (int c = 0; c < wav.channels; ++c) sum += wav.samples[f * static_cast<std::size_t>(wav.channels) + static_cast<std::size_t>(c)];
+      mono.push_back(static_cast<std::int16_t>(sum / wav.channels));
+    }
+  };
+  take(loopEnd - side, loopEnd);
+  take(loopStart, loopStart + side);
+  return mono;
+}
+
+TEST(Music, EveryPieceHasItsLengthLevelAndASeamlessLoop) {
+  // The loudness figures are those the pieces had when the synthesiser ran inside the game; the
+  // rendered files must sound as loud, within 1 dB.
   const Piece pieces[] = {
-      {"PSMAT005.mid", true, 40, 60},    // title and menus
-      {"PSMAT526.mid", true, 60, 90},    // a stage
-      {"PSMAT002.mid", true, 4, 20},     // stage clear: a short fanfare
-      {"PSMAT525.mid", false, 10.5, 13}, // the house shot, 10 to 12 seconds on screen
-      {"PSMAT051.mid", false, 30, 120},  // results and closing roll
+      {"PSMAT005", true, 40, 60, -20.6},     // title and menus
+      {"PSMAT526", true, 60, 90, -21.0},     // a stage
+      {"PSMAT002", true, 4, 20, -20.5},      // stage clear: a short fanfare
+      {"PSMAT525", false, 10.5, 13, -19.1},  // the house shot, 10 to 12 seconds on screen
+      {"PSMAT051", false, 30, 120, -20.0},   // results and closing roll
   };
   const fs::path work = fs::temp_directory_path() / ("slidestone_music_" + std::to_string(getpid()));
   fs::create_directories(work);
   for (const Piece& piece : pieces) {
-    SCOPED_TRACE(piece.file);
-    const MidiFacts facts = ReadMidi(SoundDir() / piece.file);
+    SCOPED_TRACE(piece.name);
+    const std::string name = piece.name;
+    EXPECT_TRUE(IsMusicPiece("sound/" + name + ".mid"));
+    ASSERT_EQ(MusicFileOf("sound/" + name + ".mid"), "sound/" + name + ".ogg");
+
+    // The score: every note let go, and in a looping piece every part ends on the same beat.
+    const MidiFacts facts = ReadMidi(fs::path(SLIDESTONE_MIDI_DIR) / (name + ".mid"));
     ASSERT_TRUE(facts.ok) << "not a Standard MIDI File";
     EXPECT_EQ(facts.format, 1);
     EXPECT_GE(facts.seconds, piece.minSeconds);
     EXPECT_LE(facts.seconds, piece.maxSeconds);
     EXPECT_EQ(facts.hangingNotes, 0);
-
-    const fs::path out = work / (std::string(piece.file) + ".wav");
-    ASSERT_TRUE(audiotest::RenderMidi(SoundDir() / piece.file, kMusicSynthGain, out, kSoundFontPath))
-        << "fluidsynth could not render it: run scripts/install-deps";
-    const Wav wav = audiotest::ReadWav(out);
-    ASSERT_EQ(wav.rate, 44100);
-    EXPECT_GE(wav.Seconds(), facts.seconds) << "the whole piece is heard";
-    EXPECT_LE(PeakDb(wav), -1.0) << "clips at the game's music gain";
-    EXPECT_GE(PeakDb(wav), -12.0);
-    EXPECT_GE(RmsDb(wav), -30.0);
-
     if (piece.loops) {
-      // Every part ends on the same beat, and there is music right up to the loop point and
-      // from its first second, so going round leaves no gap.
       EXPECT_EQ(facts.trackEnds.size(), 1u);
-      const auto seam = static_cast<std::size_t>(facts.seconds * wav.rate);
-      EXPECT_GE(RmsDb(wav, 0, static_cast<std::size_t>(wav.rate)), -40.0);
-      EXPECT_GE(RmsDb(wav, seam - static_cast<std::size_t>(wav.rate), seam), -40.0);
+    }
+
+    // The rendered file the game plays.
+    const fs::path ogg = SoundDir() / (name + ".ogg");
+    const fs::path wavFile = work / (name + ".wav");
+    ASSERT_TRUE(audiotest::DecodeWithSox(ogg, wavFile)) << "sox cannot read " << ogg;
+    const Wav wav = audiotest::ReadWav(wavFile);
+    ASSERT_EQ(wav.rate, 44100);
+    ASSERT_EQ(wav.channels, 2);
+    const std::size_t frames = wav.samples.size() / 2;
+    EXPECT_LE(PeakDb(wav), -1.0) << "clips";
+    EXPECT_GE(PeakDb(wav), -12.0);
+
+    const long loopStart = audiotest::OggTag(ogg, "LOOPSTART");
+    const long loopLength = audiotest::OggTag(ogg, "LOOPLENGTH");
+    if (!piece.loops) {
+      EXPECT_EQ(loopStart, -1) << "a piece heard once has no loop";
+      EXPECT_GE(wav.Seconds(), facts.seconds) << "the whole piece is heard";
+      EXPECT_NEAR(RmsDb(wav, 0, static_cast<std::size_t>(facts.seconds * wav.rate)), piece.loudnessDb, 1.0);
+      continue;
+    }
+    // The opening pass, then the loop: one more pass, to the sample, ending the file.
+    ASSERT_GT(loopStart, 0);
+    ASSERT_EQ(loopLength, loopStart);
+    EXPECT_EQ(static_cast<std::size_t>(loopStart + loopLength), frames);
+    EXPECT_NEAR(static_cast<double>(loopLength) / wav.rate, facts.seconds, 0.01);
+    const auto start = static_cast<std::size_t>(loopStart);
+    EXPECT_NEAR(RmsDb(wav, 0, start), piece.loudnessDb, 1.0);
+    EXPECT_NEAR(RmsDb(wav, start, frames), piece.loudnessDb, 1.0);
+
+    // Going round: every 10-ms window within 30 ms of the jump stays within 3 dB of the music
+    // around it (the 100 ms before and after), so there is no hole and no click.
+    const std::vector<std::int16_t> seam = AcrossTheSeam(wav, start, frames);
+    const std::size_t ms = static_cast<std::size_t>(wav.rate) / 1000;
+    const std::size_t jump = seam.size() / 2;
+    const double before = WindowDb(seam, jump - 130 * ms, jump - 30 * ms);
+    const double after = WindowDb(seam, jump + 30 * ms, jump + 130 * ms);
+    for (std::size_t from = jump - 30 * ms; from + 10 * ms <= jump + 30 * ms; from += 5 * ms) {
+      const double level = WindowDb(seam, from, from + 10 * ms);
+      EXPECT_GE(level, std::min(before, after) - 3.0) << "a dip at the loop point";
+      EXPECT_LE(level, std::max(before, after) + 3.0) << "a jump at the loop point";
     }
   }
   fs::remove_all(work);

@@ -1,10 +1,11 @@
-// Helpers for the sound tests: read a 16-bit PCM WAV, measure it, and render a MIDI file
-// offline through FluidSynth with the game's soundfont.
+// Helpers for the sound tests: read a 16-bit PCM WAV, measure it, and decode the game's Ogg
+// music with sox.
 #pragma once
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -80,13 +81,27 @@ inline double RmsDb(const Wav& w, std::size_t fromFrame = 0, std::size_t toFrame
   return ToDb(std::sqrt(sum / static_cast<double>(end - begin)) / 32768.0);
 }
 
-// Renders a MIDI file to a 44100 Hz 16-bit WAV as fast as FluidSynth can, at the given gain.
-// Returns false when FluidSynth could not be run.
-inline bool RenderMidi(const std::filesystem::path& midi, double gain, const std::filesystem::path& out,
-                       const std::string& soundFont) {
-  const std::string command = "fluidsynth -ni -q -g " + std::to_string(gain) + " -r 44100 -T wav -O s16 -F '" +
-                              out.string() + "' '" + soundFont + "' '" + midi.string() + "' > /dev/null 2>&1";
+// Decodes any file sox reads (the game's Ogg music) to a 44100 Hz 16-bit WAV. Returns false
+// when sox could not be run or could not read the file.
+inline bool DecodeWithSox(const std::filesystem::path& in, const std::filesystem::path& out) {
+  const std::string command = "sox '" + in.string() + "' -r 44100 -b 16 -e signed-integer '" +
+                              out.string() + "' > /dev/null 2>&1";
   return std::system(command.c_str()) == 0 && std::filesystem::is_regular_file(out);
+}
+
+// The value of a NAME=VALUE comment in an Ogg file (as soxi shows them), or -1.
+inline long OggTag(const std::filesystem::path& file, const std::string& name) {
+  const std::string command = "soxi -a '" + file.string() + "' 2>/dev/null";
+  std::FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return -1;
+  long value = -1;
+  char line[256];
+  while (std::fgets(line, sizeof line, pipe) != nullptr) {
+    const std::string text = line;
+    if (text.rfind(name + "=", 0) == 0) value = std::atol(text.c_str() + name.size() + 1);
+  }
+  pclose(pipe);
+  return value;
 }
 
 }  // namespace slidestone::audiotest

@@ -14,7 +14,7 @@ fail() {
 
 cmake --install "$build" --prefix "$prefix" >"$prefix/install.log" 2>&1 || fail "install: $(cat "$prefix/install.log")"
 game=$prefix/lib/slidestone
-for f in slidestone stage/xydata.dat sound/PSMAT005.mid pictures/title.png fonts/DejaVuSans-Bold.ttf; do
+for f in slidestone stage/xydata.dat sound/PSMAT005.ogg pictures/title.png fonts/DejaVuSans-Bold.ttf; do
   [ -e "$game/$f" ] || fail "missing $game/$f"
 done
 [ -L "$prefix/bin/slidestone" ] || fail "bin/slidestone is not a link"

@@ -12,7 +12,10 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-verify() { "$bin" --data "$data" --verify "$@"; }
+# Each run keeps its temporary folders in a folder of this test's own, so other tests running at
+# the same time cannot make it look as if something was left behind.
+mkdir -p "$work/tmp"
+verify() { TMPDIR="$work/tmp" "$bin" --data "$data" --verify "$@"; }
 # A fresh copy of the good folder to break.
 copy() { rm -rf "$work/$1"; cp -r "$good" "$work/$1"; echo "$work/$1"; }
 # expect_fail NAME OUTPUT CODE REGEX: exit 1, a FAIL row of stage 01 matching REGEX.
@@ -79,7 +82,7 @@ out=$(verify 19 --stage-dir "$good" 2>&1); code=$?
 [ $code -eq 1 ] && grep -q 'no stage 19' <<<"$out" || fail "--verify 19: exit $code: $out"
 
 # Nothing is left behind in the temporary folder.
-left=$(find "${TMPDIR:-/tmp}" -maxdepth 1 -name 'slidestone-verify-*' -newer "$work" 2>/dev/null)
+left=$(find "$work/tmp" -mindepth 1 -maxdepth 1 2>/dev/null)
 [ -z "$left" ] || fail "temporary folders left: $left"
 
 # --image: a 608 x 352 picture of the field; bad numbers and folders write nothing.

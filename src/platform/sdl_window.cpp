@@ -3,7 +3,9 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "graphics/forms.h"
@@ -16,9 +18,9 @@ namespace {
 
 constexpr int kStickThreshold = 16000;
 constexpr uint64_t kFrameMs = 16;  // show at most about once per display refresh
-// The loop wakes every few milliseconds and runs one pass for each millisecond that has passed.
-// Waking every single millisecond costs a few per cent of a core on its own; a 10 ms slice keeps
-// an idle game near zero while input and sound stay within a display frame.
+// With nothing to do the loop wakes every few milliseconds and runs one pass for each
+// millisecond that has passed; a key or a button wakes it at once. Waking every single
+// millisecond would cost a few per cent of a core on its own.
 constexpr uint64_t kSliceMs = 10;
 
 // Real time in milliseconds on the clock SDL stamps its events with.
@@ -27,6 +29,19 @@ uint64_t RealMs() { return SDL_GetTicks64(); }
 void SleepUntilMs(uint64_t ms) {
   const uint64_t now = RealMs();
   if (ms > now) SDL_Delay(Uint32(ms - now));
+}
+
+// Sleeps until the deadline or until input arrives, whichever comes first. With a joystick or
+// gamepad connected SDL can only wait by polling every millisecond, which costs more than the
+// game itself, so then the loop sleeps its whole slice and reads input after it.
+void WaitForInputUntilMs(uint64_t ms) {
+  const uint64_t now = RealMs();
+  if (ms <= now) return;
+  if (SDL_NumJoysticks() > 0) {
+    SDL_Delay(Uint32(ms - now));
+    return;
+  }
+  SDL_WaitEventTimeout(nullptr, int(ms - now));  // leaves the event in the queue
 }
 
 // SDL key to the game's virtual-key code; -1 for keys the game has no code for.
@@ -68,6 +83,7 @@ int PadButtonKey(uint8_t button) {
 }  // namespace
 
 SdlWindow::~SdlWindow() {
+  if (timingLog_) std::fclose(timingLog_);
   if (frameSurface_) SDL_FreeSurface(frameSurface_);
   if (window_) SDL_DestroyWindow(window_);
 }
@@ -109,7 +125,18 @@ bool SdlWindow::Open(int scale, bool fullscreen) {
     return false;
   }
   SDL_SetSurfaceBlendMode(frameSurface_, SDL_BLENDMODE_NONE);
+  if (const char* log = std::getenv("SLIDESTONE_FRAME_LOG"); log && *log) {
+    timingLog_ = std::fopen(log, "w");
+  }
   return true;
+}
+
+void SdlWindow::LogTiming(const char* what) {
+  if (!timingLog_) return;
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  std::fprintf(timingLog_, "%s %lld\n", what,
+               static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+  std::fflush(timingLog_);
 }
 
 void SdlWindow::ToggleFullscreen() {
@@ -140,6 +167,7 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
           break;
         }
         const int code = VirtualKey(k);
+        if (down && !e.key.repeat) LogTiming("key");
         // Auto-repeat arrives as further key-downs, which the game relies on.
         if (keys && code >= 0) Queue(e.common.timestamp, {down, code});
         break;
@@ -235,6 +263,7 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
   } else {
     SDL_UpdateWindowSurfaceRects(window_, &dst, 1);
   }
+  LogTiming("frame");
 }
 
 void SdlWindow::Queue(uint32_t stamp, const KeyEvent& e) { arrived_.Add(stamp, e); }
@@ -243,14 +272,15 @@ void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
   uint64_t start = RealMs() - uint64_t(g.Now);
   while (!app.Ended()) {
     PumpEvents(app, true);
-    // One pass per elapsed virtual millisecond. After a stall (a suspended machine, a debugger)
-    // the clock jumps ahead instead of replaying the lost time at full speed.
+    // One pass per virtual millisecond, up to and including the one now under way, so a key
+    // that has just arrived acts in this very batch. After a stall (a suspended machine, a
+    // debugger) the clock jumps ahead instead of replaying the lost time at full speed.
     uint64_t real = RealMs() - start;
     if (real > uint64_t(g.Now) + 250) {
       start += real - uint64_t(g.Now) - 1;
       real = uint64_t(g.Now) + 1;
     }
-    while (uint64_t(g.Now) < real && !app.Ended()) {
+    while (uint64_t(g.Now) <= real && !app.Ended()) {
       // Each event joins the pass of the millisecond it happened in, so a quick tap still
       // reaches the game as a press and then a release, as it would in a loop that never sleeps.
       arrived_.DeliverUpTo(start + uint64_t(g.Now), app.input());
@@ -258,7 +288,11 @@ void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
     }
     if (app.Ended()) break;
     Show(g, text);
-    SleepUntilMs(start + uint64_t(g.Now) + kSliceMs);
+    // Next wake-up: the next slice of passes, or sooner when a changed picture is waiting for
+    // its frame, or at once when input arrives.
+    uint64_t deadline = start + uint64_t(g.Now) + kSliceMs;
+    if (shownVersion_ != ScreenVersion()) deadline = std::min(deadline, lastShowMs_ + kFrameMs);
+    WaitForInputUntilMs(deadline);
   }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 
 #include "graphics/surface.h"
@@ -40,6 +41,11 @@ class SdlWindow {
   void Queue(uint32_t stamp, const KeyEvent& e);
   ArrivalQueue arrived_;
   void ToggleFullscreen();
+  // With SLIDESTONE_FRAME_LOG=FILE set, each key press as it arrives and each frame as it
+  // reaches the screen are written there with the system's monotonic time, for the benchmark
+  // that measures how long a key takes to show.
+  void LogTiming(const char* what);
+  std::FILE* timingLog_ = nullptr;
 
   SDL_Window* window_ = nullptr;
   Surface frame_;                        // the composed 640x480 picture

@@ -31,7 +31,7 @@ const char kUsage[] =
     "usage: slidestone [--data DIR] [--stage-dir DIR] [--settings FILE] [--fullscreen] [--scale N]\n"
     "                  [--mute] [--no-splash] [--record FILE] [--script FILE] [--headless]\n"
     "                  [--list-vars] [--help]\n"
-    "       slidestone --verify [N] [--stage-dir DIR]\n"
+    "       slidestone --verify [N] [--stage-dir DIR] [--write-full-game FILE]\n"
     "       slidestone --image N FILE.png [--stage-dir DIR]\n"
     "\n"
     "  --data DIR       folder holding stage/, sound/ and pictures/ (default: beside the program)\n"
@@ -46,10 +46,11 @@ const char kUsage[] =
     "  --headless       no window and no sound device (with --script)\n"
     "  --list-vars      print every variable name scripts can read or set\n"
     "  --verify [N]     replay the stage folder's proofs (of stage N only) and check them\n"
-    "  --image N FILE   draw stage N's field at its start to a PNG\n";
+    "  --image N FILE   draw stage N's field at its start to a PNG\n"
+    "  --write-full-game FILE  with --verify: stitch the NORMAL proofs into one whole game\n";
 
 struct Options {
-  std::string data, stageDir, settings, record, script, image;
+  std::string data, stageDir, settings, record, script, image, fullGame;
   bool fullscreen = false, mute = false, splash = true, headless = false, listVars = false;
   int scale = 0;
   bool verify = false;
@@ -107,6 +108,8 @@ Options ParseOptions(int argc, char** argv) {
     } else if (a == "--verify") {
       o.verify = true;
       if (i + 1 < argc && StageNumber(argv[i + 1]) >= 0) o.verifyStage = StageNumber(argv[++i]);
+    } else if (a == "--write-full-game") {
+      o.fullGame = value();
     } else if (a == "--image") {
       const std::string n = value();
       o.imageStage = StageNumber(n);
@@ -142,7 +145,7 @@ int main(int argc, char** argv) {
 
   const std::string data = opt.data.empty() ? ProgramFolder() : opt.data;
   const std::string stageDir = opt.stageDir.empty() ? data + "/stage" : opt.stageDir;
-  if (opt.verify) return RunVerify(data, stageDir, opt.verifyStage);
+  if (opt.verify) return RunVerify(data, stageDir, opt.verifyStage, opt.fullGame);
   if (!opt.image.empty()) return RunStageImage(data, stageDir, opt.imageStage, opt.image);
   for (const std::string& file : AllSoundFiles()) {
     if (IsMusicPiece(file)) continue;  // a missing piece is left out by the sound layer, said once

@@ -24,10 +24,11 @@ RunKit PlatformKit(const std::string& dataDir, ImageIO& images) {
 
 }  // namespace
 
-int RunVerify(const std::string& dataDir, const std::string& stageDir, int only) {
+int RunVerify(const std::string& dataDir, const std::string& stageDir, int only,
+              const std::string& fullGamePath) {
   SdlImageIO images;
   try {
-    return VerifyStages(stageDir, only, PlatformKit(dataDir, images), stdout);
+    return VerifyStages(stageDir, only, PlatformKit(dataDir, images), stdout, fullGamePath);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "slidestone: --verify: %s\n", e.what());
     return 1;

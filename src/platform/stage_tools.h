@@ -6,8 +6,10 @@
 
 namespace slidestone {
 
-// Replays the proofs of stageDir (stage `only`, or all when 0); the exit code.
-int RunVerify(const std::string& dataDir, const std::string& stageDir, int only);
+// Replays the proofs of stageDir (stage `only`, or all when 0), and writes the full-game proof
+// when fullGamePath is not empty; the exit code.
+int RunVerify(const std::string& dataDir, const std::string& stageDir, int only,
+              const std::string& fullGamePath);
 // Draws stage N of stageDir to a PNG; the exit code, with one line on stderr on failure.
 int RunStageImage(const std::string& dataDir, const std::string& stageDir, int stage,
                   const std::string& path);

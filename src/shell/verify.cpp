@@ -12,6 +12,7 @@
 #include "audio/audio.h"
 #include "graphics/sheets.h"
 #include "shell/app.h"
+#include "shell/full_game.h"
 #include "shell/script.h"
 #include "shell/settings.h"
 #include "stagedata/game.h"
@@ -94,6 +95,27 @@ struct Outcome {
   int32_t difficulty = 0, reason = 0, score = 0, par = 0, time = 0, tools = 0;
   bool timeLimitOn = true;
   std::string cause;  // in words, why the stage ended
+  std::vector<TimedKey> keys;  // delivered from the first pass of play to the end
+  bool keyHeldAtStart = false;
+};
+
+// Listens to the keys delivered while the stage is being played.
+class PlayKeys : public KeyRecorder {
+ public:
+  explicit PlayKeys(std::vector<TimedKey>& keys) : keys_(keys) {}
+  void Start(int64_t now) {
+    on_ = true;
+    start_ = now;
+  }
+  void Stop() { on_ = false; }
+  void Delivered(int64_t now, const KeyEvent& e) override {
+    if (on_) keys_.push_back({now - start_, e});
+  }
+
+ private:
+  std::vector<TimedKey>& keys_;
+  bool on_ = false;
+  int64_t start_ = 0;
 };
 
 std::string CauseOfEnd(const Game& g) {
@@ -142,13 +164,19 @@ Outcome Play(const RunKit& kit, const std::string& stageDir, std::vector<std::st
   g.audio = &audio;
 
   App app(g, /*splash=*/false);
+  PlayKeys keys(o.keys);
+  app.input().recorder = &keys;
   bool playing = false, begun = false;
   int64_t playStart = 0;
   app.afterPass = [&] {
     if (o.ended || !o.problem.empty()) return;
     const bool inPlay = g.GameState == kStatePlay && g.StagePhaseFlag == kFalse;
     if (inPlay) {
-      if (!begun) playStart = g.Now;
+      if (!begun) {
+        playStart = g.Now;
+        keys.Start(g.Now);
+        for (const Flag k : g.KeyState) o.keyHeldAtStart = o.keyHeldAtStart || k != 0;
+      }
       begun = playing = true;
       o.stage = g.Stage;
       o.difficulty = g.Difficulty;
@@ -168,6 +196,7 @@ Outcome Play(const RunKit& kit, const std::string& stageDir, std::vector<std::st
       o.time = g.StageTime;
       o.tools = g.ToolPoints;
       o.timeLimitOn = g.TimeLimitOn != 0;
+      keys.Stop();
       app.Quit();
       return;
     }
@@ -280,6 +309,16 @@ Row IdleRow(int stage, const Outcome& o) {
   return r;
 }
 
+// The lines before `# play`, which only walk the menus; nothing when there is no such line.
+std::optional<std::vector<std::string>> MenuPart(const std::vector<std::string>& lines) {
+  std::vector<std::string> menus;
+  for (const std::string& l : lines) {
+    if (Trimmed(l) == kPlayMark) return menus;
+    menus.push_back(l);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::unique_ptr<Game> FreshGame(const RunKit& kit, const std::string& stageDir) {
@@ -299,7 +338,8 @@ std::string ProofPath(const std::string& stageDir, int stage, bool hard) {
   return (fs::path(stageDir) / "proofs" / name).string();
 }
 
-int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::FILE* out) {
+int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::FILE* out,
+                 const std::string& fullGamePath) {
   if (only < 0 || only > kPlayedRecords) {
     std::fprintf(stderr, "slidestone: --verify: there is no stage %d (1 to %d)\n", only, kPlayedRecords);
     return 1;
@@ -310,10 +350,13 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
     PrintRow(out, r);
     (r.pass ? passed : failed) += 1;
   };
+  std::vector<std::string> firstMenus;
+  std::vector<ProvenStage> proven;
+  std::string unproven;  // why the full game cannot be written
   PrintHeader(out);
   for (int stage = 1; stage <= kPlayedRecords; ++stage) {
     if (only != 0 && stage != only) continue;
-    std::optional<std::vector<std::string>> normal;
+    std::optional<std::vector<std::string>> menus;
     for (const bool hard : {false, true}) {
       const std::string path = ProofPath(stageDir, stage, hard);
       const auto lines = ReadLines(path);
@@ -324,33 +367,42 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
         r.why = path + ": " + *bad;
       } else {
         r = ProofRow(stage, hard, Play(kit, stageDir, *lines, tmp));
-        if (!hard) normal = lines;
+        if (!hard) menus = MenuPart(*lines);
       }
       report(r);
+      if (hard) continue;
+      if (r.pass && !r.seen->keyHeldAtStart) {
+        proven.push_back({stage, r.seen->score, r.seen->keys});
+        if (stage == 1 && menus) firstMenus = *menus;
+      } else if (unproven.empty()) {
+        unproven = "stage " + std::to_string(stage) + "'s NORMAL proof " +
+                   (r.pass ? "holds a key as play begins" : "does not win");
+      }
     }
     // Nobody at the keys: the NORMAL proof's walk through the menus, then nothing.
     Row idle{stage, "nothing", false, "-", "", std::nullopt};
-    if (!normal) {
-      idle.why = "needs a usable NORMAL proof for its menu part";
+    if (!menus) {
+      idle.why = ProofPath(stageDir, stage, false) + " is missing or has no '" + kPlayMark + "' line";
     } else {
-      std::vector<std::string> menus;
-      bool marked = false;
-      for (const std::string& l : *normal) {
-        if (Trimmed(l) == kPlayMark) {
-          marked = true;
-          break;
-        }
-        menus.push_back(l);
-      }
-      if (!marked) {
-        idle.why = ProofPath(stageDir, stage, false) + " has no '" + kPlayMark + "' line";
-      } else {
-        idle = IdleRow(stage, Play(kit, stageDir, menus, tmp));
-      }
+      idle = IdleRow(stage, Play(kit, stageDir, *menus, tmp));
     }
     report(idle);
   }
   std::fprintf(out, "%d passed, %d failed\n", passed, failed);
+  if (!fullGamePath.empty()) {
+    if (only != 0) unproven = "it needs every stage, not stage " + std::to_string(only) + " alone";
+    if (unproven.empty() && firstMenus.empty()) unproven = "stage 1's NORMAL proof has no menu part";
+    std::string error;
+    if (!unproven.empty()) {
+      std::fprintf(stderr, "slidestone: full game not written: %s\n", unproven.c_str());
+      return 1;
+    }
+    if (!WriteFileAtomically(fullGamePath, FullGameScript(firstMenus, proven), error)) {
+      std::fprintf(stderr, "slidestone: full game not written: %s\n", error.c_str());
+      return 1;
+    }
+    std::fprintf(out, "full game written to %s\n", fullGamePath.c_str());
+  }
   return failed == 0 ? 0 : 1;
 }
 

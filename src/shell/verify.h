@@ -41,7 +41,9 @@ inline constexpr const char kPlayMark[] = "# play";
 // Replays the proofs of stage `only` (1..18), or of every stage when `only` is 0, plus the
 // do-nothing runs, printing one row per run and then "N passed, M failed". Every run has a
 // fresh game and a settings file in a temporary folder that is removed afterwards. Returns 0
-// when every run passed, else 1.
-int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::FILE* out);
+// when every run passed, else 1. With `fullGamePath`, also writes the full-game proof stitched
+// from the NORMAL proofs' play (all 18 must win; else nothing is written and the result is 1).
+int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::FILE* out,
+                 const std::string& fullGamePath = "");
 
 }  // namespace slidestone

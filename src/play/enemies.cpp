@@ -10,19 +10,8 @@ namespace {
 constexpr int64_t kEnemyInterval = 100;
 constexpr int kEnemyMaxX = kFieldW - 32;  // 576
 constexpr int kBallMaxX = kFieldW - 16;   // 592: the ball is 16 pixels wide
-constexpr int32_t kSpeedTile = 11;
-
-enum EnemyState : int32_t {
-  kWalkerLeft = -1,
-  kWatcher = 0,
-  kWalkerRight = 1,
-  kGone = 2,
-  kThrower = 6,
-};
 
 bool SolidAt(const Game& g, int px, int py) { return Solid(g.Map.AtPixel(px, py)); }
-
-bool KnockedOut(int32_t state) { return state == 3 || state == 4 || state == 5 || state == 7; }
 
 void StepWalker(Game& g, EnemyRecord& e, int32_t& vy) {
   e.frame = g.EnemyAnim / 2;
@@ -97,20 +86,20 @@ void UpdateEnemies(Game& g) {
 
   for (int i = 0; i < g.EnemyCount; ++i) {
     EnemyRecord& e = g.Enemies[i];
-    if (e.state == kWalkerRight || e.state == kWalkerLeft) StepWalker(g, e, g.enemyVy[i]);
+    if (IsWalker(e.state)) StepWalker(g, e, g.enemyVy[i]);
     // A thrower keeps the facing its throw began with until the ball is out.
     if (e.state == kWatcher || (e.state == kThrower && e.throwTimer == 0))
       e.facing = e.x > g.PlayerX ? 0 : 1;
     // While a ball flies every thrower's count stands still.
     if (e.state == kThrower && g.BallActive == 0) StepThrower(g, e);
-    if (KnockedOut(e.state)) {
+    if (IsKnockedOut(e.state)) {
       e.frame += 1;
-      if (e.frame == 10) e.state = kGone;
+      if (e.frame == 10) e.state = kEnemyGone;
     }
     if (e.y >= kFieldH) {
       e.x = 0;
       e.y = 0;
-      e.state = kGone;
+      e.state = kEnemyGone;
     }
   }
 

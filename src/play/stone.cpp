@@ -16,14 +16,6 @@ namespace {
 constexpr int kStoneMaxX = kFieldW - 32;  // 576: the last x where the whole stone is inside
 constexpr int kKnockOutPoints = 200;
 
-enum MapCode : int32_t {
-  kArrowRight = 3,
-  kArrowLeft = 4,
-  kSpentSpeedTile = 10,
-  kSpeedTile = 11,
-};
-enum ObjectCode : int32_t { kGoal = 20, kSpring = 30 };
-
 bool SolidAt(const Game& g, int px, int py) { return Solid(g.Map.AtPixel(px, py)); }
 
 // Milliseconds between slide steps for speed levels 1 to 5.
@@ -95,10 +87,10 @@ struct KnockOut {
   const char* sound;
 };
 constexpr KnockOut kKnockOuts[] = {
-    {0, 5, "sound/teki01.wav"},   // watcher
-    {6, 7, "sound/teki01.wav"},   // thrower
-    {1, 3, "sound/teki02.wav"},   // walker going right
-    {-1, 4, "sound/teki02.wav"},  // walker going left
+    {kWatcher, kKnockedOutWatcher, "sound/teki01.wav"},
+    {kThrower, kKnockedOutThrower, "sound/teki01.wav"},
+    {kWalkerRight, kKnockedOutWalkerRight, "sound/teki02.wav"},
+    {kWalkerLeft, kKnockedOutWalkerLeft, "sound/teki02.wav"},
 };
 
 void KnockOutEnemies(Game& g) {
@@ -111,7 +103,7 @@ void KnockOutEnemies(Game& g) {
     if (k == nullptr) continue;
     if (!(x + 8 <= e.x + 31 && x + 24 >= e.x && y - 8 <= e.y && y + 24 >= e.y)) continue;
     e.state = k->after;
-    g.audio->PlayEffect(k->sound, 4);
+    g.audio->PlayEffect(k->sound, kChannelKnockOut);
     e.frame = 0;
     g.StageScore += kKnockOutPoints;
     g.TotalScore += kKnockOutPoints;
@@ -129,7 +121,7 @@ void GoalTest(Game& g) {
   g.TotalScore += bonus + g.ToolPoints * 20;
   DrawScores(g);
   g.StagePhaseFlag = kTrue;
-  g.StageEndReason = 3;
+  g.StageEndReason = kEndGoal;
   g.Stage += 1;
 }
 
@@ -143,7 +135,7 @@ void SlideStep(Game& g) {
   TileUnderStone(g);
 
   if (g.StoneSpeed < 1 && g.PlayerHit == 0) {
-    g.StageEndReason = 2;
+    g.StageEndReason = kEndStoneStopped;
     g.StagePhaseFlag = kTrue;
     DrawSpeedDigit(g, 0);
     g.Form1.gamebox1.Present();
@@ -154,14 +146,14 @@ void SlideStep(Game& g) {
   }
 
   const int x = g.StoneX, y = g.StoneY;
-  if (g.AiMap.AtPixel(x + 31, y) == kSpring && g.AiMap.AtPixel(x + 31, y + 31) == kSpring &&
-      g.AiMap.AtPixel(x, y) == kSpring && g.AiMap.AtPixel(x, y + 31) == kSpring) {
+  if (g.AiMap.AtPixel(x + 31, y) == kPlacedSpring && g.AiMap.AtPixel(x + 31, y + 31) == kPlacedSpring &&
+      g.AiMap.AtPixel(x, y) == kPlacedSpring && g.AiMap.AtPixel(x, y + 31) == kPlacedSpring) {
     g.StoneLaunched = kTrue;
     g.springActive = kTrue;
     g.SpringRise = 0;
     g.stoneBumped = kFalse;
     g.launchBlocked = kFalse;
-    g.audio->PlayEffect("sound/stone02.wav", 7);
+    g.audio->PlayEffect("sound/stone02.wav", kChannelStone);
   }
 
   KnockOutEnemies(g);
@@ -174,7 +166,7 @@ void SlideStep(Game& g) {
   if (g.StoneY >= kFieldH) {
     if (g.PlayerHit == 0) {
       g.StagePhaseFlag = kTrue;
-      g.audio->PlayEffect("sound/rakka.wav", 7);
+      g.audio->PlayEffect("sound/rakka.wav", kChannelStone);
     } else {
       g.StoneY = kFieldH;
     }

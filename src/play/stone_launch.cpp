@@ -9,14 +9,13 @@ namespace slidestone {
 namespace {
 
 constexpr int kStoneMaxX = kFieldW - 32;
-constexpr int32_t kBrick = 1;
 constexpr int kCeilingY = -24;
 
 bool SolidAt(const Game& g, int px, int py) { return Solid(g.Map.AtPixel(px, py)); }
 bool BrickAt(const Game& g, int px, int py) { return g.Map.AtPixel(px, py) == kBrick; }
 
 void RemoveSpring(Game& g) {
-  g.AiMap(g.SpringX / 32, g.SpringY / 32) = 0;
+  g.AiMap(g.SpringX / 32, g.SpringY / 32) = kNoObject;
   g.SpringShown = kFalse;
   g.SpringTicks = 0;
 }
@@ -71,7 +70,7 @@ void FlightTick(Game& g) {
       g.SpringStep = 1;
       g.SpringRise = 0;
       RemoveSpring(g);
-      g.audio->PlayEffect("sound/stone01.wav", 7);
+      g.audio->PlayEffect("sound/stone01.wav", kChannelStone);
     }
     g.StoneY = g.StoneY / 32 * 32;
   }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "graphics/forms.h"
+#include "stagedata/codes.h"
 
 namespace slidestone {
 
@@ -21,31 +22,6 @@ class SettingsStore;
 using Flag = int16_t;
 constexpr Flag kTrue = -1;
 constexpr Flag kFalse = 0;
-
-// Game states.
-enum : int32_t {
-  kStateTitle = 0,
-  kStateMenu = 1,
-  kStateLoadStage = 2,
-  kStatePlay = 3,
-  kStateOptions = 4,
-  kStateHouseSetup = 6,
-  kStateHouseShot = 7,
-  kStateResults = 8,
-  kStateClosingRoll = 9,
-};
-
-// Virtual-key codes the game reads.
-enum : int {
-  kKeyEnter = 13,
-  kKeyEscape = 27,
-  kKeySpace = 32,
-  kKeyLeft = 37,
-  kKeyUp = 38,
-  kKeyRight = 39,
-  kKeyDown = 40,
-  kKeyZ = 90,
-};
 
 constexpr int kFieldW = 608;  // play field in pixels: 19 x 11 cells of 32
 constexpr int kFieldH = 352;
@@ -158,7 +134,7 @@ struct Game {
   // --- per stage: timer, ending, renderer -------------------------------------------------------
   int32_t StageTime = 0;
   int32_t ToolPoints = 0;
-  int32_t StageEndReason = 0;  // 0 none or a lost try, 1 time up, 2 stone stopped, 3 goal
+  int32_t StageEndReason = kEndLostTry;  // a StageEndCode
   Flag SceneDirty = 0;
 
   // --- player ---------------------------------------------------------------------------------

@@ -9,12 +9,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "audio/audio.h"
-#include "graphics/sheets.h"
-#include "shell/app.h"
 #include "shell/full_game.h"
-#include "shell/script.h"
-#include "shell/settings.h"
+#include "shell/proof_run.h"
 #include "stagedata/game.h"
 #include "stagedata/stage_format.h"
 
@@ -23,13 +19,6 @@ namespace slidestone {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Before play begins a proof only walks the menus; two minutes there means it is lost in them.
-constexpr int64_t kMenuLimitMs = 120000;
-// Once play has begun the stage must end within its own time plus this much.
-constexpr int64_t kPlayGraceMs = 60000;
-// Appended to every run: the watcher ends the run long before this runs out.
-constexpr int64_t kTailWaitMs = 100000000;
 
 const char* LevelName(int32_t difficulty) {
   switch (difficulty) {
@@ -54,7 +43,7 @@ class TempFolder {
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  std::string Dir() const { return path_.string(); }
 
  private:
   fs::path path_;
@@ -85,155 +74,6 @@ std::optional<std::string> ForbiddenLine(const std::vector<std::string>& lines) 
     }
   }
   return std::nullopt;
-}
-
-// What one run saw at the first stage end (or why it saw none).
-struct Outcome {
-  std::string problem;  // a failure before any stage ended: files, script, menus, no end
-  bool ended = false;
-  int32_t stage = -1;  // 0-based, the stage that was being played
-  int32_t difficulty = 0, reason = 0, score = 0, par = 0, time = 0, tools = 0;
-  bool timeLimitOn = true;
-  std::string cause;  // in words, why the stage ended
-  std::vector<TimedKey> keys;  // delivered from the first pass of play to the end
-  bool keyHeldAtStart = false;
-};
-
-// Listens to the keys delivered while the stage is being played.
-class PlayKeys : public KeyRecorder {
- public:
-  explicit PlayKeys(std::vector<TimedKey>& keys) : keys_(keys) {}
-  void Start(int64_t now) {
-    on_ = true;
-    start_ = now;
-  }
-  void Stop() { on_ = false; }
-  void Delivered(int64_t now, const KeyEvent& e) override {
-    if (on_) keys_.push_back({now - start_, e});
-  }
-
- private:
-  std::vector<TimedKey>& keys_;
-  bool on_ = false;
-  int64_t start_ = 0;
-};
-
-std::string CauseOfEnd(const Game& g) {
-  switch (g.StageEndReason) {
-    case 3: return "goal";
-    case 2: return "stone stopped";
-    case 1: return "time up";
-    default: break;
-  }
-  if (g.PlayerHit != 0) return "player knocked out";
-  if (g.StoneY >= kFieldH) return "stone fell out of the field";
-  if (g.PlayerY >= kFieldH) return "player fell out of the field";
-  if (g.KeyState[kKeyZ] != 0) return "gave up (Z)";
-  return "try lost";
-}
-
-// Plays `lines` in a fresh game and watches for the first stage to end.
-Outcome Play(const RunKit& kit, const std::string& stageDir, std::vector<std::string> lines,
-             const TempFolder& tmp) {
-  Outcome o;
-  const std::string scriptPath = tmp.File("run.script");
-  const std::string settingsPath = tmp.File("settings.ini");
-  std::error_code ec;
-  fs::remove(settingsPath, ec);
-  lines.push_back("wait " + std::to_string(kTailWaitMs));
-  {
-    std::ofstream f(scriptPath);
-    for (const std::string& l : lines) f << l << "\n";
-    if (!f) {
-      o.problem = "cannot write " + scriptPath;
-      return o;
-    }
-  }
-
-  std::unique_ptr<Game> game;
-  try {
-    game = FreshGame(kit, stageDir);
-  } catch (const std::exception& e) {
-    o.problem = e.what();
-    return o;
-  }
-  Game& g = *game;
-  std::unique_ptr<SettingsStore> settings = kit.settingsAt(settingsPath);
-  g.settings = settings.get();
-  RecordingAudio audio;
-  g.audio = &audio;
-
-  App app(g, /*splash=*/false);
-  PlayKeys keys(o.keys);
-  app.input().recorder = &keys;
-  bool playing = false, begun = false;
-  int64_t playStart = 0;
-  app.afterPass = [&] {
-    if (o.ended || !o.problem.empty()) return;
-    const bool inPlay = g.GameState == kStatePlay && g.StagePhaseFlag == kFalse;
-    if (inPlay) {
-      if (!begun) {
-        playStart = g.Now;
-        keys.Start(g.Now);
-        for (const Flag k : g.KeyState) o.keyHeldAtStart = o.keyHeldAtStart || k != 0;
-      }
-      begun = playing = true;
-      o.stage = g.Stage;
-      o.difficulty = g.Difficulty;
-      if (g.Now > playStart + int64_t(g.StageTable[g.Stage].time) * 100 + kPlayGraceMs) {
-        o.problem = "stage " + std::to_string(g.Stage + 1) + " did not end within its time + " +
-                    std::to_string(kPlayGraceMs / 1000) + " s of play";
-        app.Quit();
-      }
-      return;
-    }
-    if (playing && g.GameState == kStatePlay && g.StagePhaseFlag != kFalse) {
-      o.ended = true;
-      o.reason = g.StageEndReason;
-      o.cause = CauseOfEnd(g);
-      o.score = g.StageScore;
-      o.par = g.StageTable[o.stage].parScore;
-      o.time = g.StageTime;
-      o.tools = g.ToolPoints;
-      o.timeLimitOn = g.TimeLimitOn != 0;
-      keys.Stop();
-      app.Quit();
-      return;
-    }
-    playing = false;
-    if (!begun && g.Now > kMenuLimitMs) {
-      o.problem = "never reached play (still in the menus after " +
-                  std::to_string(kMenuLimitMs / 1000) + " s)";
-      app.Quit();
-    }
-  };
-
-  std::FILE* sink = std::tmpfile();
-  std::FILE* errors = std::tmpfile();
-  ScriptHost host{app, g, &audio, nullptr, sink ? sink : stdout};
-  if (errors) host.err = errors;
-  int code = 0;
-  try {
-    code = RunScript(scriptPath, host);
-  } catch (const std::exception& e) {
-    o.problem = std::string("stage files: ") + e.what();
-  }
-  if (code != 0 && o.problem.empty() && !o.ended) {
-    std::string text;
-    if (errors) {
-      std::rewind(errors);
-      char buf[512];
-      while (std::fgets(buf, sizeof buf, errors)) text += buf;
-    }
-    while (!text.empty() && text.back() == '\n') text.pop_back();
-    o.problem = "proof failed: " + (text.empty() ? std::string("script error") : text);
-  }
-  if (!o.ended && o.problem.empty()) {
-    o.problem = begun ? "the game ended before the stage did" : "never reached play";
-  }
-  if (sink) std::fclose(sink);
-  if (errors) std::fclose(errors);
-  return o;
 }
 
 struct Row {
@@ -321,17 +161,6 @@ std::optional<std::vector<std::string>> MenuPart(const std::vector<std::string>&
 
 }  // namespace
 
-std::unique_ptr<Game> FreshGame(const RunKit& kit, const std::string& stageDir) {
-  auto game = std::make_unique<Game>();
-  CreateForms(game->forms);
-  std::string error;
-  if (!kit.images || !LoadSheets(game->forms, kit.picturesDir, *kit.images, error)) {
-    throw std::runtime_error(error.empty() ? "no pictures" : error);
-  }
-  game->stageDir = stageDir;
-  return game;
-}
-
 std::string ProofPath(const std::string& stageDir, int stage, bool hard) {
   char name[32];
   std::snprintf(name, sizeof name, "%02d-%s.script", stage, hard ? "hard" : "normal");
@@ -366,7 +195,7 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
       } else if (auto bad = ForbiddenLine(*lines)) {
         r.why = path + ": " + *bad;
       } else {
-        r = ProofRow(stage, hard, Play(kit, stageDir, *lines, tmp));
+        r = ProofRow(stage, hard, PlayProof(kit, stageDir, *lines, tmp.Dir()));
         if (!hard) menus = MenuPart(*lines);
       }
       report(r);
@@ -384,7 +213,7 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
     if (!menus) {
       idle.why = ProofPath(stageDir, stage, false) + " is missing or has no '" + kPlayMark + "' line";
     } else {
-      idle = IdleRow(stage, Play(kit, stageDir, *menus, tmp));
+      idle = IdleRow(stage, PlayProof(kit, stageDir, *menus, tmp.Dir()));
     }
     report(idle);
   }

@@ -11,6 +11,7 @@
 #include "shell/app.h"
 #include "shell/script.h"
 #include "shell/settings.h"
+#include "stagedata/codes.h"
 #include "stagedata/game.h"
 
 namespace slidestone {
@@ -40,9 +41,9 @@ class PlayKeys : public KeyRecorder {
 
 std::string CauseOfEnd(const Game& g) {
   switch (g.StageEndReason) {
-    case 3: return "goal";
-    case 2: return "stone stopped";
-    case 1: return "time up";
+    case kEndGoal: return "goal";
+    case kEndStoneStopped: return "stone stopped";
+    case kEndTimeUp: return "time up";
     default: break;
   }
   if (g.PlayerHit != 0) return "player knocked out";

@@ -11,6 +11,7 @@
 
 #include "shell/full_game.h"
 #include "shell/proof_run.h"
+#include "stagedata/codes.h"
 #include "stagedata/game.h"
 #include "stagedata/stage_format.h"
 
@@ -120,14 +121,14 @@ Row ProofRow(int stage, bool hard, const Outcome& o) {
     r.why = std::string("played on ") + LevelName(o.difficulty) + ", not " + LevelName(level);
   } else if (!o.timeLimitOn) {
     r.why = "the time limit was off";
-  } else if (o.reason != 3) {
+  } else if (o.reason != kEndGoal) {
     r.why = o.cause;
   } else {
     r.pass = true;
     r.result = "won";
     r.why = "";
   }
-  if (!r.pass && o.ended && o.reason == 3) r.result = "won";
+  if (!r.pass && o.ended && o.reason == kEndGoal) r.result = "won";
   return r;
 }
 
@@ -139,7 +140,7 @@ Row IdleRow(int stage, const Outcome& o) {
     r.why = o.problem;
   } else if (o.stage != stage - 1) {
     r.why = "played stage " + std::to_string(o.stage + 1) + ", not " + std::to_string(stage);
-  } else if (o.reason == 3) {
+  } else if (o.reason == kEndGoal) {
     r.result = "won";
     r.why = "won with nobody at the keys";
   } else {

@@ -11,6 +11,10 @@ namespace slidestone {
 
 constexpr int kEffectChannels = 9;
 
+// How long "sound/beep01.wav", the no-tool-points beep, plays: the menu starts it again only
+// after this, however long Space is held. The sound tests hold the file to it.
+constexpr int kNoPointsBeepMs = 140;
+
 class Audio {
  public:
   virtual ~Audio() = default;

@@ -1,6 +1,7 @@
 // The spring launch: the spring lifts the stone 5 pixels per 80-ms tick for four ticks, hands it
 // to the flight and retracts for five more ticks; the flight moves it every 70 ms on an arc
-// until it lands on something solid. In the air only bricks stop it.
+// until it lands on something solid. In the air only bricks stop it; coming down, it never
+// passes through a solid row.
 #include "audio/audio.h"
 #include "play/stone.h"
 #include "stagedata/game.h"
@@ -56,23 +57,47 @@ void BumpWall(Game& g) {
   }
 }
 
+// The flight is over: a normal launch ends here with the landing thud; a blocked one waits for
+// its spring to finish.
+void Land(Game& g, int y) {
+  g.stoneFlying = kFalse;
+  if (g.launchBlocked == 0) {
+    g.StoneLaunched = kFalse;
+    g.springActive = kFalse;
+    g.SpringStep = 1;
+    g.SpringRise = 0;
+    RemoveSpring(g);
+    g.audio->PlayEffect("sound/stone01.wav", kChannelStone);
+  }
+  g.StoneY = y;
+}
+
+// The top of the first floor that the stone's bottom went down through during this tick, or -1.
+// A floor is a solid cell under a landing probe with an empty cell above it: the stone keeps
+// falling through a block it flew into sideways, but a stone coming down with a side still
+// inside such a block fails the usual landing test, and must not sink through the floor below.
+int FloorCrossed(const Game& g, int x, int fromY) {
+  for (int row = (fromY + 31) / 32 + 1; row * 32 <= g.StoneY + 32; ++row) {
+    for (int px : {x + 4, x + 27}) {
+      if (SolidAt(g, px, row * 32) && !SolidAt(g, px, row * 32 - 1)) return row * 32;
+    }
+  }
+  return -1;
+}
+
 void FlightTick(Game& g) {
+  const int fromY = g.StoneY;
   if (g.launchBlocked == 0) g.StoneX += g.StoneDir * 5;
   g.StoneY -= g.stoneVy;
 
   const int x = g.StoneX;
-  if (g.stoneVy < 0 && (SolidAt(g, x + 4, g.StoneY + 32) || SolidAt(g, x + 27, g.StoneY + 32)) &&
-      !SolidAt(g, x, g.StoneY + 20) && !SolidAt(g, x + 31, g.StoneY + 20)) {
-    g.stoneFlying = kFalse;
-    if (g.launchBlocked == 0) {
-      g.StoneLaunched = kFalse;
-      g.springActive = kFalse;
-      g.SpringStep = 1;
-      g.SpringRise = 0;
-      RemoveSpring(g);
-      g.audio->PlayEffect("sound/stone01.wav", kChannelStone);
+  if (g.stoneVy < 0) {
+    if ((SolidAt(g, x + 4, g.StoneY + 32) || SolidAt(g, x + 27, g.StoneY + 32)) &&
+        !SolidAt(g, x, g.StoneY + 20) && !SolidAt(g, x + 31, g.StoneY + 20)) {
+      Land(g, g.StoneY / 32 * 32);
+    } else if (const int floorY = FloorCrossed(g, x, fromY); floorY >= 0) {
+      Land(g, floorY - 32);
     }
-    g.StoneY = g.StoneY / 32 * 32;
   }
 
   if (g.StoneY < kCeilingY) {

@@ -97,8 +97,12 @@ void UseSpring(Game& g) {
 void ChooseTool(Game& g) {
   if (!Held(g, kKeySpace)) return;
   if (g.ToolPoints <= 0) {
-    // Space stays held, so the beep sounds again on every pass until it is let go.
-    g.audio->PlayEffect("sound/beep01.wav", 1);
+    // Space stays held, so the beep sounds again and again until it is let go; each one plays to
+    // its end before the next starts, or the restarts on every pass would make it a buzz.
+    if (g.Now >= g.beepEndsAt) {
+      g.audio->PlayEffect("sound/beep01.wav", kChannelToolRefused);
+      g.beepEndsAt = g.Now + kNoPointsBeepMs;
+    }
     return;
   }
   Consume(g, kKeySpace);

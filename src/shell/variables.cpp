@@ -52,7 +52,7 @@ const std::map<std::string, Scalar>& Scalars() {
       VAR(enemyClock), VAR(flowClock), VAR(stageTimerClock), VAR(tileClock), VAR(hudClock),
       VAR(menuClock), VAR(optionsClock), VAR(shotClock), VAR(rollClock), VAR(walkVy),
       VAR(stoneVy), VAR(springActive), VAR(stoneFlying), VAR(launchBlocked), VAR(stoneBumped),
-      VAR(RandomState),
+      VAR(RandomState), VAR(beepEndsAt),
   };
   return vars;
 }

@@ -196,6 +196,7 @@ struct Game {
           menuClock = 0, optionsClock = 0, shotClock = 0, rollClock = 0;
   int32_t walkVy = 0;
   int32_t stoneVy = 0;
+  int64_t beepEndsAt = 0;  // when the no-points beep started last will have finished
   Flag springActive = 0, stoneFlying = 0, launchBlocked = 0, stoneBumped = 0;
   std::array<int32_t, kMaxEnemies> enemyVy{};
   // What the menu and options screens last drew their words for, and the pass they last ran

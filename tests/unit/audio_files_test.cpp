@@ -51,6 +51,14 @@ TEST(SoundEffects, EveryEffectIsShortCleanAndLevelled) {
   EXPECT_EQ(effects, 21);
 }
 
+// The tool menu waits this long before beeping again: the file must last exactly that, or
+// held Space would cut the beep short or leave gaps between beeps.
+TEST(SoundEffects, TheNoPointsBeepLastsAsLongAsTheMenuWaits) {
+  const Wav wav = audiotest::ReadWav(SoundDir() / "beep01.wav");
+  ASSERT_GT(wav.rate, 0);
+  EXPECT_NEAR(wav.Seconds() * 1000.0, kNoPointsBeepMs, 1.0);
+}
+
 // What a Standard MIDI File says about its own timing.
 struct MidiFacts {
   bool ok = false;

@@ -711,6 +711,32 @@ TEST_F(LaunchTest, LandsOnlyWhenAProbeFourPixelsInFromASideIsOverTheFloor) {
   }
 }
 
+TEST_F(LaunchTest, ComingDownInsideABlockItFlewIntoLandsOnTheFirstSolidRowBelow) {
+  // Floor on row 5 (y 160); a block on cell (5, 4), x 160..191, y 128..159, that the stone's right
+  // side is inside of while it falls, so the landing test's side probes are never clear.
+  struct Case {
+    const char* name;
+    int32_t block;
+  } cases[] = {{"metal block", kMetal}, {"speed tile", 11}, {"arrow", 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (int col = 0; col <= 18; ++col)
+      for (int row = 0; row <= 10; ++row) g.Map(col, row) = 0;
+    Floor(kFloorRow);
+    g.Map(5, 4) = c.block;
+    // One tick takes it to (145, 131): its bottom crosses the floor's top, its right side (176)
+    // is inside the block.
+    StartFlight(140, 120, -11);
+    audio.TakeCalls();
+    RunMs(71);
+    EXPECT_EQ(g.StoneX, 145);
+    EXPECT_EQ(g.stoneFlying, kFalse);
+    EXPECT_EQ(g.StoneLaunched, kFalse);
+    EXPECT_EQ(g.StoneY, kOnFloorY);
+    EXPECT_EQ(audio.TakeCalls(), Calls{"effect sound/stone01.wav 7"});
+  }
+}
+
 TEST_F(LaunchTest, FallingOutOfTheFieldInFlightIsSilent) {
   for (Flag hit : {kFalse, kTrue}) {
     SCOPED_TRACE(hit);

@@ -258,15 +258,25 @@ TEST(ToolMenu, ASecondSpringRemovesTheFirstWhenChosen) {
   EXPECT_EQ(f.g.ToolPoints, 3);
 }
 
-TEST(ToolMenu, WithoutPointsSpaceBeepsOnEveryPassWhileHeld) {
+TEST(ToolMenu, WithoutPointsHeldSpaceBeepsAgainEachTimeTheBeepHasEnded) {
   PlayerField f;
   f.Floor(3);
   f.g.Map(2, 3) = 11;
   f.g.ToolPoints = 0;
   OpenMenu(f);
   f.Hold(kKeySpace);
-  for (int i = 0; i < 10; ++i) f.Pass();
-  EXPECT_EQ(f.Sounds(), Sounds(10, "effect sound/beep01.wav 1"));
+  // Half a second held: a beep at the first pass, then one each time the last has played out,
+  // never one per pass (that was a buzz of 499 restarts).
+  std::vector<int> beepPasses;
+  for (int i = 1; i <= 500; ++i) {
+    f.Pass();
+    for (const std::string& s : f.Sounds()) {
+      EXPECT_EQ(s, "effect sound/beep01.wav 1");
+      beepPasses.push_back(i);
+    }
+  }
+  const int b = kNoPointsBeepMs;
+  EXPECT_EQ(beepPasses, (std::vector<int>{1, 1 + b, 1 + 2 * b, 1 + 3 * b}));
   EXPECT_EQ(f.g.KeyState[kKeySpace], kTrue);
   EXPECT_EQ(f.g.MenuOpen, kTrue);
   EXPECT_TRUE(BoxShown(f));

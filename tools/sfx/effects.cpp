@@ -15,8 +15,8 @@ Envelope Held(double attack, double sustain, double release) {
 
 // Menu and interface sounds ----------------------------------------------------------------
 
-// No tool points left: a short, low, muffled buzz. It repeats every frame while Space is held,
-// so it is soft-edged and brief.
+// No tool points left: a short, low, muffled buzz, 140 ms in all with its release (the game
+// restarts it only after that long while Space is held: kNoPointsBeepMs), soft-edged and brief.
 Buffer NoPoints() {
   Buffer b;
   AddTone(b, {.duration = 0.11, .wave = Wave::Square, .freq = 196, .freqEnd = 180, .duty = 0.3,

@@ -51,12 +51,12 @@ void CreateForms(Forms& f) {
   m.back.Resize(kScreenW, kScreenH);
   m.notice = {"", 0, kScreenH - 28, kScreenW, 28};
 
+  // The house screen's full-screen surfaces are made when it is first shown (EnsureHouseWindow):
+  // many games never get that far.
   HouseWindow& h = f.Form3;
-  Window(h.clearbox1, kScreenW, kScreenH, 0, 0, true);
   Window(h.messagebox, 320, 32, 160, 160, true);
   Window(h.messagebox1, 320, 32, 0, 64, true);
   Window(h.messagebox2, 320, 32, 0, 0, true);
-  h.back.Resize(kScreenW, kScreenH);
   h.Text1 = {"", 0, 0, 320, 32};
   h.Text2 = {"", 0, 0, 480, 32};
   h.namebox = {"", 0, 0, 192, 32};
@@ -65,7 +65,21 @@ void CreateForms(Forms& f) {
   Window(p.Picture2, kScreenW, kScreenH, 0, 0, true);
 }
 
+void EnsureHouseWindow(Forms& f) {
+  HouseWindow& h = f.Form3;
+  if (h.clearbox1.Width() != 0) return;
+  Window(h.clearbox1, kScreenW, kScreenH, 0, 0, true);
+  h.back.Resize(kScreenW, kScreenH);
+}
+
+void ReleaseSplashWindow(Forms& f) {
+  SplashWindow& p = f.Form4;
+  HideForm(p);
+  for (Surface* s : {&p.Picture2, &p.Picture1, &p.Picture3}) *s = Surface();
+}
+
 void ShowForm(Forms& f, Form& form) {
+  if (&form == &f.Form3) EnsureHouseWindow(f);
   form.shown = true;
   form.z = ++f.topZ;
   TouchScreen();

@@ -62,6 +62,11 @@ struct Forms {
 // blank; the sheet catalogue fills them.
 void CreateForms(Forms& f);
 
+// The house screen's full-screen surfaces, made on first use (showing Form3 makes them).
+void EnsureHouseWindow(Forms& f);
+// After the splash its canvas and logos are never needed again: frees them and hides Form4.
+void ReleaseSplashWindow(Forms& f);
+
 // Shows a form and brings it to the top. Maximised also runs its resize layout.
 void ShowForm(Forms& f, Form& form);
 void ShowFormMaximised(Forms& f, Form& form, int menuX = 0, int menuY = 0);

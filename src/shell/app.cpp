@@ -1,6 +1,7 @@
 #include "shell/app.h"
 
 #include "frontend/frontend.h"
+#include "graphics/forms.h"
 #include "shell/startup.h"
 #include "stagedata/game.h"
 
@@ -20,6 +21,7 @@ bool App::Pass() {
     return true;
   }
   if (phase_ == Phase::StartUp) {
+    ReleaseSplashWindow(g_.forms);
     StartUp(g_);
     g_.GameState = kStateTitle;
     phase_ = Phase::Loop;

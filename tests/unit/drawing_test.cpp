@@ -1,7 +1,10 @@
 // The four drawing operations and cell blending, on small hand-made surfaces.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "graphics/blend.h"
+#include "graphics/forms.h"
 #include "graphics/surface.h"
 #include "stagedata/game.h"
 
@@ -95,6 +98,40 @@ TEST(Drawing, PresentShowsOnlyWhatWasDrawnSinceTheLastPresent) {
   const uint64_t after = ScreenVersion();
   w.Present();  // nothing drawn since: nothing to do
   EXPECT_EQ(ScreenVersion(), after);
+}
+
+// Full-screen surfaces live only while they can be seen: the house screen's are made when it is
+// first shown, the splash's are let go once it is over.
+TEST(Forms, HouseScreenMadeOnFirstShowAndSplashFreedAfterIt) {
+  auto forms = std::make_unique<Forms>();
+  CreateForms(*forms);
+  HouseWindow& house = forms->Form3;
+  EXPECT_EQ(house.clearbox1.Width(), 0);
+  EXPECT_EQ(house.back.Pixels().size(), 0u);
+  EXPECT_EQ(house.messagebox.Width(), 320) << "the small strips are there from the start";
+
+  ShowFormMaximised(*forms, house);
+  ASSERT_EQ(house.clearbox1.Width(), kScreenW);
+  ASSERT_EQ(house.clearbox1.Height(), kScreenH);
+  EXPECT_TRUE(house.clearbox1.IsWindow());
+  EXPECT_EQ(house.back.Width(), kScreenW);
+  house.clearbox1.Row(5)[5] = kWhite;
+  ShowForm(*forms, house);  // shown again: the picture stays
+  EXPECT_EQ(house.clearbox1.Row(5)[5], kWhite);
+
+  SplashWindow& splash = forms->Form4;
+  splash.Picture1.Resize(300, 157);
+  ShowForm(*forms, splash);
+  ReleaseSplashWindow(*forms);
+  EXPECT_FALSE(splash.shown);
+  EXPECT_EQ(splash.Picture2.Pixels().capacity(), 0u);
+  EXPECT_EQ(splash.Picture2.Shown().capacity(), 0u);
+  EXPECT_EQ(splash.Picture1.Pixels().capacity(), 0u);
+  house.clearbox1.Fill(Rgb(0, 0, 255));
+  house.clearbox1.Present();
+  Surface frame(kScreenW, kScreenH);
+  ComposeScreen(*forms, frame, nullptr);  // the house screen, on top, composes as before
+  EXPECT_EQ(frame.Row(400)[600], Rgb(0, 0, 255));
 }
 
 class BlendCellTest : public ::testing::Test {

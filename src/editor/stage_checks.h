@@ -1,0 +1,35 @@
+// What can make a stage unplayable or not what its maker meant, found while it is edited. None of
+// it stops a save: the maker decides.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "editor/stage_edits.h"
+
+namespace slidestone::editor {
+
+enum class CheckKind {
+  NoGoal,
+  LoneGoal,          // fewer than two goal cells side by side: the stone cannot sit on it
+  PlayerInSolid,
+  PlayerOutside,
+  PlayerNotStanding,
+  StoneInSolid,
+  StoneOutside,
+  StoneNotStanding,
+  TooManyEnemies,
+  TooManyItems,
+  TooManySpeedTiles,
+  PipeWithoutExit,
+};
+
+struct CheckResult {
+  CheckKind kind;
+  int col = -1, row = -1;  // the cell it is about, when there is one
+  std::string text;        // short, for the panel
+};
+
+std::vector<CheckResult> CheckStage(const StageDoc& d);
+
+}  // namespace slidestone::editor

@@ -1,0 +1,38 @@
+// The stage folder under edit: opening it (or making it), loading one stage from it and saving
+// one stage into it. A save writes that stage's map, its enemy map and the stage table, each
+// atomically; the other stages' files and the messages are left as they are.
+#pragma once
+
+#include <string>
+
+#include "editor/stage_edits.h"
+
+namespace slidestone::editor {
+
+constexpr int kEditableStages = 18;
+
+class StageFolder {
+ public:
+  // Opens DIR, first making it (18 empty stages, the messages from `messagesFrom` or plain
+  // ones) when it does not exist. False with a reason when it cannot be made.
+  bool Open(const std::string& dir, const std::string& messagesFrom, std::string& error);
+  const std::string& dir() const { return dir_; }
+
+  // Stage `stage` (0-17) as its files describe it. False with the reader's message (file, line
+  // and field) when they do not load; `doc` is then an empty stage.
+  bool Load(int stage, StageDoc& doc, std::string& error) const;
+  // Writes the stage's files and its record. On failure nothing already on disk is torn.
+  bool Save(int stage, const StageDoc& doc, std::string& error);
+
+  // The folder for a proof of the stage, made on demand.
+  std::string ProofPath(int stage, int difficulty) const;
+
+ private:
+  std::string dir_;
+};
+
+// The folder `--edit` uses when given none: $XDG_DATA_HOME/slidestone/stages/custom (default
+// ~/.local/share), filled with a copy of `shipped` on first use. The shipped folder is only read.
+bool DefaultCustomFolder(const std::string& shipped, std::string& dir, std::string& error);
+
+}  // namespace slidestone::editor

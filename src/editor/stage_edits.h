@@ -45,8 +45,13 @@ class StageEdits {
 
   const StageDoc& doc() const { return doc_; }
   // Differs from what was last loaded or saved.
-  bool Modified() const { return !(doc_ == saved_); }
-  void MarkSaved() { saved_ = doc_; }
+  bool Modified() const { return unsaved_ || !(doc_ == saved_); }
+  void MarkSaved() {
+    saved_ = doc_;
+    unsaved_ = false;
+  }
+  // Counts as changed until saved (a stage started anew over files that did not load).
+  void MarkUnsaved() { unsaved_ = true; }
 
   // Everything between BeginStroke and EndStroke is one step of the history (a dragged line).
   void BeginStroke();
@@ -85,7 +90,7 @@ class StageEdits {
   StageDoc doc_, saved_;
   CellRect selection_;
   std::deque<StageDoc> undo_, redo_;
-  bool inStroke_ = false, strokeRecorded_ = false;
+  bool inStroke_ = false, strokeRecorded_ = false, unsaved_ = false;
 };
 
 }  // namespace slidestone::editor

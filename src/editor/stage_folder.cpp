@@ -90,6 +90,15 @@ std::string StageFolder::ProofPath(int stage, int difficulty) const {
   return dir_ + "/proofs/" + name;
 }
 
+bool MakeFolderFor(const std::string& path, std::string& error) {
+  std::error_code ec;
+  const fs::path dir = fs::path(path).parent_path();
+  if (dir.empty() || fs::is_directory(dir, ec)) return true;
+  if (fs::create_directories(dir, ec)) return true;
+  error = "cannot make " + dir.string() + ": " + ec.message();
+  return false;
+}
+
 bool DefaultCustomFolder(const std::string& shipped, std::string& dir, std::string& error) {
   const char* xdg = std::getenv("XDG_DATA_HOME");
   const char* home = std::getenv("HOME");
@@ -112,7 +121,8 @@ bool DefaultCustomFolder(const std::string& shipped, std::string& dir, std::stri
   fs::copy(shipped, temp, fs::copy_options::recursive, ec);
   if (!ec) fs::rename(temp, dir, ec);
   if (ec) {
-    fs::remove_all(temp);
+    std::error_code ignored;
+    fs::remove_all(temp, ignored);
     error = "cannot copy " + shipped + " to " + dir + ": " + ec.message();
     return false;
   }

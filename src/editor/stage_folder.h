@@ -31,6 +31,9 @@ class StageFolder {
   std::string dir_;
 };
 
+// Makes the folder a file is to be written in.
+bool MakeFolderFor(const std::string& path, std::string& error);
+
 // The folder `--edit` uses when given none: $XDG_DATA_HOME/slidestone/stages/custom (default
 // ~/.local/share), filled with a copy of `shipped` on first use. The shipped folder is only read.
 bool DefaultCustomFolder(const std::string& shipped, std::string& dir, std::string& error);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "audio/audio.h"
+#include "editor/editor.h"
 #include "graphics/sheets.h"
 #include "platform/sdl_image_io.h"
 #include "platform/sdl_text.h"
@@ -33,6 +34,7 @@ const char kUsage[] =
     "                  [--list-vars] [--help]\n"
     "       slidestone --verify [N] [--stage-dir DIR] [--write-full-game FILE]\n"
     "       slidestone --image N FILE.png [--stage-dir DIR]\n"
+    "       slidestone --edit [DIR] [--stage N] [--data DIR] [--scale N] [--script FILE] [--headless]\n"
     "\n"
     "  --data DIR       folder holding stage/, sound/ and pictures/ (default: beside the program)\n"
     "  --stage-dir DIR  use this folder instead of stage/\n"
@@ -47,7 +49,10 @@ const char kUsage[] =
     "  --list-vars      print every variable name scripts can read or set\n"
     "  --verify [N]     replay the stage folder's proofs (of stage N only) and check them\n"
     "  --image N FILE   draw stage N's field at its start to a PNG\n"
-    "  --write-full-game FILE  with --verify: stitch the NORMAL proofs into one whole game\n";
+    "  --write-full-game FILE  with --verify: stitch the NORMAL proofs into one whole game\n"
+    "  --edit [DIR]     the stage editor on stage folder DIR (made when missing); without DIR\n"
+    "                   a copy of the game's stages in $XDG_DATA_HOME/slidestone/stages/custom\n"
+    "  --stage N        the stage the editor opens at, 1 to 18\n";
 
 struct Options {
   std::string data, stageDir, settings, record, script, image, fullGame;
@@ -55,6 +60,9 @@ struct Options {
   int scale = 0;
   bool verify = false;
   int verifyStage = 0, imageStage = 0;
+  bool edit = false;
+  std::string editDir;
+  int editStage = 1;
 };
 
 // A whole number from 1 to 99 (a stage number), else -1.
@@ -115,11 +123,19 @@ Options ParseOptions(int argc, char** argv) {
       o.imageStage = StageNumber(n);
       if (o.imageStage < 0) Usage("--image needs a stage number, not '" + n + "'");
       o.image = value();
+    } else if (a == "--edit") {
+      o.edit = true;
+      if (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0) o.editDir = argv[++i];
+    } else if (a == "--stage") {
+      const std::string v = value();
+      o.editStage = std::atoi(v.c_str());
+      if (o.editStage < 1 || o.editStage > 18) Usage("--stage needs a stage number from 1 to 18");
     } else {
       Usage("unknown option " + a);
     }
   }
   if (o.headless && o.script.empty()) Usage("--headless needs --script");
+  if (!o.edit && o.editStage != 1) Usage("--stage goes with --edit");
   return o;
 }
 
@@ -181,7 +197,19 @@ int main(int argc, char** argv) {
     if (!window->Open(opt.scale, opt.fullscreen)) return 1;
   }
 
-  App app(g, opt.splash);
+  App app(g, opt.splash && !opt.edit);
+  std::unique_ptr<editor::Editor> stageEditor;
+  if (opt.edit) {
+    // The stage editor runs in place of the game's loop, in the same window and scripts.
+    stageEditor = std::make_unique<editor::Editor>(g, &text);
+    std::string dir = opt.editDir, why;
+    if (dir.empty() && !editor::DefaultCustomFolder(data + "/stage", dir, why)) return Fail(why);
+    if (!opt.script.empty()) {
+      stageEditor->log = [](const std::string& m) { std::printf("editor: %s\n", m.c_str()); };
+    }
+    if (!stageEditor->Open(dir, data + "/stage", opt.editStage - 1, why)) return Fail(why);
+    app.loop = [&] { return stageEditor->Pass(app.input()); };
+  }
   std::FILE* recordFile = nullptr;
   std::unique_ptr<ScriptRecorder> recorder;
   if (!opt.record.empty()) {

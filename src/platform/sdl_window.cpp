@@ -62,6 +62,11 @@ int VirtualKey(SDL_Keycode k) {
     case SDLK_LSHIFT: case SDLK_RSHIFT: return 16;
     case SDLK_LCTRL: case SDLK_RCTRL: return 17;
     case SDLK_LALT: case SDLK_RALT: return 18;
+    case SDLK_PAGEUP: return 33;
+    case SDLK_PAGEDOWN: return 34;
+    case SDLK_END: return 35;
+    case SDLK_HOME: return 36;
+    case SDLK_DELETE: return 46;
     default: return -1;
   }
 }
@@ -172,6 +177,18 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
         if (keys && code >= 0) Queue(e.common.timestamp, {down, code});
         break;
       }
+      case SDL_MOUSEMOTION:
+        if (keys) Queue(e.common.timestamp, ScreenPointer(e.motion.x, e.motion.y, {false, 0, true}));
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP: {
+        const int code = e.button.button == SDL_BUTTON_LEFT ? kMouseLeft
+                       : e.button.button == SDL_BUTTON_RIGHT ? kMouseRight : -1;
+        if (keys && code >= 0) {
+          Queue(e.common.timestamp, ScreenPointer(e.button.x, e.button.y, {e.type == SDL_MOUSEBUTTONDOWN, code}));
+        }
+        break;
+      }
       case SDL_CONTROLLERDEVICEADDED:
         SDL_GameControllerOpen(e.cdevice.which);
         break;
@@ -264,6 +281,16 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
     SDL_UpdateWindowSurfaceRects(window_, &dst, 1);
   }
   LogTiming("frame");
+}
+
+KeyEvent SdlWindow::ScreenPointer(int wx, int wy, KeyEvent e) const {
+  // The window shows the screen at a whole scale, centred: undo both.
+  int w = kScreenW, h = kScreenH;
+  SDL_GetWindowSize(window_, &w, &h);
+  const int scale = std::max(1, std::min(w / kScreenW, h / kScreenH));
+  e.x = std::clamp((wx - (w - kScreenW * scale) / 2) / scale, 0, kScreenW - 1);
+  e.y = std::clamp((wy - (h - kScreenH * scale) / 2) / scale, 0, kScreenH - 1);
+  return e;
 }
 
 void SdlWindow::Queue(uint32_t stamp, const KeyEvent& e) { arrived_.Add(stamp, e); }

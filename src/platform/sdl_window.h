@@ -39,6 +39,8 @@ class SdlWindow {
   void Show(Game& g, TextPainter* text);
   // Events wait here with their arrival time until the pass of that millisecond runs.
   void Queue(uint32_t stamp, const KeyEvent& e);
+  // A mouse event at window pixel (wx, wy), placed on the 640 x 480 screen.
+  KeyEvent ScreenPointer(int wx, int wy, KeyEvent e) const;
   ArrivalQueue arrived_;
   void ToggleFullscreen();
   // With SLIDESTONE_FRAME_LOG=FILE set, each key press as it arrives and each frame as it

@@ -26,7 +26,7 @@ bool App::Pass() {
     g_.GameState = kStateTitle;
     phase_ = Phase::Loop;
   }
-  if (!GameLoopPass(g_, input_)) {
+  if (!(loop ? loop() : GameLoopPass(g_, input_))) {
     Quit();
     return false;
   }

@@ -28,6 +28,9 @@ class App {
   Input& input() { return input_; }
   // Runs after every pass (a replay in a window uses it to show frames at real speed).
   std::function<void()> afterPass;
+  // When set, runs each pass instead of the game-state loop (the stage editor is a loop of its
+  // own); false ends the program.
+  std::function<bool()> loop;
 
  private:
   enum class Phase { Splash, StartUp, Loop, Ended };

@@ -15,10 +15,26 @@ void Input::Deliver(Game& g) {
     const KeyEvent e = queue_[head_];
     head_ = (head_ + 1) % queue_.size();
     --size_;
+    if (e.pointer || (e.x >= 0 && e.y >= 0)) {
+      pointerX = e.x;
+      pointerY = e.y;
+    }
+    if (e.pointer) {
+      if (recorder) recorder->Delivered(g.Now, e);
+      continue;
+    }
     if (e.code < 0 || e.code >= kKeyCount) continue;
-    g.KeyState[e.code] = e.down ? kTrue : kFalse;
+    g.KeyState[size_t(e.code)] = e.down ? kTrue : kFalse;
     if (recorder) recorder->Delivered(g.Now, e);
   }
+}
+
+bool Input::Take(KeyEvent& e) {
+  if (size_ == 0) return false;
+  e = queue_[head_];
+  head_ = (head_ + 1) % queue_.size();
+  --size_;
+  return true;
 }
 
 void ArrivalQueue::Add(uint32_t stampMs, const KeyEvent& e) {

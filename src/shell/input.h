@@ -11,10 +11,17 @@ namespace slidestone {
 
 struct Game;
 
+// A key, or a mouse button (codes 1 left and 2 right, as the platform numbers them) with the
+// pointer's place, or the pointer moving (pointer set; down and code unused). Places are pixels
+// of the 640 x 480 screen.
 struct KeyEvent {
   bool down = false;
   int code = 0;  // virtual-key code
+  bool pointer = false;
+  int x = -1, y = -1;
 };
+
+constexpr int kMouseLeft = 1, kMouseRight = 2;
 
 class KeyRecorder {
  public:
@@ -30,8 +37,12 @@ class Input {
   void Deliver(Game& g);
   // Drops every queued event (the splash takes no input).
   void Discard() { head_ = size_ = 0; }
+  // Takes the oldest queued event out without delivering it; false when there is none.
+  bool Take(KeyEvent& e);
   size_t Pending() const { return size_; }
   KeyRecorder* recorder = nullptr;
+  // Where the pointer was last seen on the screen; -1 before it ever was.
+  int pointerX = -1, pointerY = -1;
 
  private:
   std::array<KeyEvent, 512> queue_{};

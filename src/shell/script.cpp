@@ -1,5 +1,6 @@
 #include "shell/script.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 
@@ -12,6 +13,8 @@
 namespace slidestone {
 
 namespace {
+
+constexpr int kDragStep = 8;  // pixels the pointer moves per pass in a scripted drag
 
 // A check that did not hold while the script ran (a bad line is found before the first pass).
 struct Failure {
@@ -67,9 +70,29 @@ bool Run(ScriptHost& h, const ScriptCommand& c) {
   } else if (cmd == "press" || cmd == "release") {
     app.input().Push({cmd == "press", c.key});
   } else if (cmd == "tap") {
-    app.input().Push({true, c.key});
+    for (int key : c.chord) app.input().Push({true, key});
     if (!app.Pass()) return false;
-    app.input().Push({false, c.key});
+    for (auto key = c.chord.rbegin(); key != c.chord.rend(); ++key) app.input().Push({false, *key});
+  } else if (cmd == "move") {
+    app.input().Push({false, 0, true, c.points[0], c.points[1]});
+  } else if (cmd == "click") {
+    // Like tap: the button goes down at the next pass and up at the one after.
+    app.input().Push({false, 0, true, c.points[0], c.points[1]});
+    app.input().Push({true, c.key, false, c.points[0], c.points[1]});
+    if (!app.Pass()) return false;
+    app.input().Push({false, c.key, false, c.points[0], c.points[1]});
+  } else if (cmd == "drag") {
+    // Down at the start, then the pointer moves a few pixels a pass to the end, then up.
+    const int x1 = c.points[0], y1 = c.points[1], x2 = c.points[2], y2 = c.points[3];
+    app.input().Push({false, 0, true, x1, y1});
+    app.input().Push({true, c.key, false, x1, y1});
+    if (!app.Pass()) return false;
+    const int steps = std::max(1, std::max(std::abs(x2 - x1), std::abs(y2 - y1)) / kDragStep);
+    for (int i = 1; i <= steps; ++i) {
+      app.input().Push({false, 0, true, x1 + (x2 - x1) * i / steps, y1 + (y2 - y1) * i / steps});
+      if (!app.Pass()) return false;
+    }
+    app.input().Push({false, c.key, false, x2, y2});
   } else if (cmd == "set") {
     if (!WriteVariable(g, c.args[0], c.number)) throw Failure{"cannot set '" + c.args[0] + "'"};
   } else if (cmd == "print") {
@@ -96,12 +119,33 @@ bool Run(ScriptHost& h, const ScriptCommand& c) {
 
 }  // namespace
 
+namespace {
+
+// Keys beyond the game's own, by name: the stage editor's chords and keys.
+constexpr std::pair<const char*, int> kMoreKeyNames[] = {
+    {"LBUTTON", kMouseLeft}, {"RBUTTON", kMouseRight}, {"BACKSPACE", 8}, {"TAB", 9},
+    {"SHIFT", 16},           {"CTRL", 17},             {"ALT", 18},      {"PGUP", 33},
+    {"PGDN", 34},            {"END", 35},              {"HOME", 36},     {"DELETE", 46}};
+constexpr int kF1 = 112, kF12 = 123;
+
+}  // namespace
+
 int KeyCodeFromName(const std::string& name) {
   static const std::pair<const char*, int> names[] = {
       {"LEFT", kKeyLeft},   {"RIGHT", kKeyRight}, {"UP", kKeyUp},         {"DOWN", kKeyDown},
       {"SPACE", kKeySpace}, {"ENTER", kKeyEnter}, {"ESCAPE", kKeyEscape}, {"Z", kKeyZ}};
   for (const auto& [n, code] : names) {
     if (name == n) return code;
+  }
+  for (const auto& [n, code] : kMoreKeyNames) {
+    if (name == n) return code;
+  }
+  // Letters by themselves (A..Z), digit keys as KEY0..KEY9, function keys F1..F12.
+  if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return name[0];
+  if (name.size() == 4 && name.compare(0, 3, "KEY") == 0 && name[3] >= '0' && name[3] <= '9') return name[3];
+  if (name.size() >= 2 && name[0] == 'F' && name.find_first_not_of("0123456789", 1) == std::string::npos) {
+    const int n = std::atoi(name.c_str() + 1);
+    if (n >= 1 && n <= kF12 - kF1 + 1) return kF1 + n - 1;
   }
   char* end = nullptr;
   const long v = std::strtol(name.c_str(), &end, 10);
@@ -119,8 +163,25 @@ std::string KeyNameFromCode(int code) {
     case kKeyEnter: return "ENTER";
     case kKeyEscape: return "ESCAPE";
     case kKeyZ: return "Z";
-    default: return std::to_string(code);
+    default: break;
   }
+  for (const auto& [n, c] : kMoreKeyNames) {
+    if (c == code) return n;
+  }
+  if (code >= 'A' && code <= 'Z') {
+    const char letter[2] = {char(code), '\0'};
+    return letter;
+  }
+  if (code >= '0' && code <= '9') {
+    const char digit[5] = {'K', 'E', 'Y', char(code), '\0'};
+    return digit;
+  }
+  if (code >= kF1 && code <= kF12) {
+    char function[8];
+    std::snprintf(function, sizeof function, "F%d", code - kF1 + 1);
+    return function;
+  }
+  return std::to_string(code);
 }
 
 int RunScript(const std::string& path, ScriptHost& host) {
@@ -150,6 +211,14 @@ int RunScript(const std::string& path, ScriptHost& host) {
 void ScriptRecorder::Delivered(int64_t now, const KeyEvent& e) {
   if (now > cursor_) std::fprintf(file_, "wait %lld\n", static_cast<long long>(now - cursor_));
   cursor_ = now;
+  // A button's place was given by the move before it.
+  if (e.pointer || ((e.code == kMouseLeft || e.code == kMouseRight) && e.x >= 0)) {
+    if (e.pointer || e.down) std::fprintf(file_, "move %d %d\n", e.x, e.y);
+    if (e.pointer) {
+      std::fflush(file_);
+      return;
+    }
+  }
   std::fprintf(file_, "%s %s\n", e.down ? "press" : "release", KeyNameFromCode(e.code).c_str());
   std::fflush(file_);
 }

@@ -82,9 +82,38 @@ ScriptCommand Command(Game& g, const std::vector<std::string>& w) {
       end = w.size() - 2;
     }
     c.cond = Condition(g, w, 1, end);
-  } else if (v == "press" || v == "release" || v == "tap") {
+  } else if (v == "press" || v == "release") {
     need(1);
     c.key = Key(w[1]);
+  } else if (v == "tap") {
+    need(1);
+    // A chord such as CTRL+S: the keys go down in order and come up the other way round.
+    std::string rest = w[1];
+    for (size_t plus; !rest.empty(); rest = plus == std::string::npos ? "" : rest.substr(plus + 1)) {
+      plus = rest.find('+');
+      c.chord.push_back(Key(rest.substr(0, plus)));
+      if (plus == rest.size() - 1) throw BadLine{"a chord ends with '+'"};
+    }
+    c.key = c.chord.back();
+  } else if (v == "move" || v == "click" || v == "drag") {
+    // Mouse on the 640 x 480 screen; click and drag take the button last (left by default).
+    const size_t count = v == "drag" ? 4 : 2;
+    if (c.args.size() != count && c.args.size() != count + 1) {
+      throw BadLine{"'" + v + "' takes " + std::to_string(count) + " numbers" +
+                    (v == "move" ? "" : " and an optional left or right")};
+    }
+    if (v == "move" && c.args.size() != count) throw BadLine{"'move' takes 2 numbers"};
+    for (size_t i = 0; i < count; ++i) {
+      const int64_t n = Number(c.args[i]);
+      const int64_t limit = i % 2 == 0 ? 640 : 480;
+      if (n < 0 || n >= limit) throw BadLine{"'" + c.args[i] + "' is off the 640 x 480 screen"};
+      c.points.push_back(int(n));
+    }
+    c.key = 1;
+    if (c.args.size() == count + 1) {
+      if (c.args.back() == "right") c.key = 2;
+      else if (c.args.back() != "left") throw BadLine{"expected left or right, found '" + c.args.back() + "'"};
+    }
   } else if (v == "set") {
     need(2);
     KnownVariable(g, w[1]);

@@ -23,7 +23,9 @@ struct ScriptCommand {
   std::string verb;                // wait, until, press, ...
   std::vector<std::string> args;   // the words after the verb, as written
   int64_t number = 0;              // wait MS, until ... within MS, set NAME VALUE
-  int key = -1;                    // press, release, tap
+  int key = -1;                    // press, release, tap; the button of click and drag
+  std::vector<int> chord;          // tap A+B: every key, pressed in order, let go in reverse
+  std::vector<int> points;         // move X Y, click X Y, drag X1 Y1 X2 Y2: screen pixels
   std::vector<ScriptClause> cond;  // until, expect
 };
 

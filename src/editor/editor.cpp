@@ -1,0 +1,401 @@
+// The editor's controller: keys, the mouse, moving between stages, saving, and the questions it
+// asks before throwing edits away.
+#include "editor/editor.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "editor/palette.h"
+#include "editor/test_play.h"
+#include "shell/input.h"
+#include "stagedata/game.h"
+
+namespace slidestone::editor {
+
+namespace {
+
+constexpr int kBackspace = 8, kTab = 9, kShift = 16, kCtrl = 17, kPgUp = 33, kPgDn = 34,
+              kDelete = 46, kF1 = 112, kF2 = 113, kF5 = 116;
+
+const char* const kLevelNames[] = {"EASY", "NORMAL", "HARD"};
+
+// Property boxes of the panel: a click raises the number by its step, a right click lowers it,
+// with Shift ten steps at a time.
+struct PropertyBox {
+  RecordField field;
+  int x, w;
+  int step;
+};
+constexpr PropertyBox kBoxes[] = {
+    {kRecTime, 150, 120, 10}, {kRecToolPoints, 274, 96, 1}, {kRecPar, 462, 96, 10}};
+constexpr int kOfferX = 374, kOfferStep = 28, kLevelX = 562, kLevelW = 70;
+
+bool InField(int x, int y) {
+  return x >= kFieldX && y >= kFieldY && x < kFieldX + kMapFileCols * 32 && y < kFieldY + kMapFileRows * 32;
+}
+
+}  // namespace
+
+Editor::Editor(Game& g, TextPainter* text) : g_(g), text_(text) {}
+Editor::~Editor() = default;
+
+bool Editor::Open(const std::string& dir, const std::string& shippedDir, int stage, std::string& error) {
+  shippedDir_ = shippedDir;
+  if (!folder_.Open(dir, shippedDir, error)) return false;
+  LoadStage(std::clamp(stage, 0, kEditableStages - 1));
+  return true;
+}
+
+void Editor::Say(const std::string& text) {
+  message_ = text;
+  dirty_ = true;
+  if (log) log(text);
+}
+
+void Editor::LoadStage(int stage) {
+  stage_ = stage;
+  StageDoc doc;
+  std::string error;
+  loadError_.clear();
+  if (!folder_.Load(stage, doc, error)) {
+    loadError_ = error;
+    Say("stage " + std::to_string(stage + 1) + " does not load: " + error);
+  } else {
+    message_.clear();
+  }
+  edits_ = StageEdits(doc);
+  checks_ = CheckStage(edits_.doc());
+  proof_.clear();
+  dirty_ = true;
+}
+
+void Editor::GoToStage(int stage) {
+  if (stage < 0 || stage >= kEditableStages || stage == stage_) return;
+  if (edits_.Modified()) {
+    ask_ = Ask::ChangeStage;
+    pendingStage_ = stage;
+    Say("stage " + std::to_string(stage_ + 1) + " has unsaved changes: S save, N discard, Esc stay");
+    return;
+  }
+  LoadStage(stage);
+}
+
+bool Editor::Save() {
+  std::string error;
+  if (!folder_.Save(stage_, edits_.doc(), error)) {
+    Say("SAVE FAILED, edits kept: " + error);
+    return false;
+  }
+  edits_.MarkSaved();
+  checks_ = CheckStage(edits_.doc());
+  std::string text = "saved stage " + std::to_string(stage_ + 1);
+  if (!checks_.empty()) {
+    text += " with " + std::to_string(checks_.size()) + " warning" + (checks_.size() > 1 ? "s" : "") + ": ";
+    for (size_t i = 0; i < checks_.size(); ++i) text += (i ? "; " : "") + checks_[i].text;
+  }
+  Say(text);
+  return true;
+}
+
+void Editor::AnswerPrompt(bool save) {
+  const Ask ask = ask_;
+  ask_ = Ask::None;
+  if (save && !Save()) return;  // a failed save keeps the stage open with its edits
+  if (ask == Ask::Quit) {
+    quit_ = true;
+  } else if (ask == Ask::ChangeStage) {
+    LoadStage(pendingStage_);
+  }
+  dirty_ = true;
+}
+
+bool Editor::Key(int code) {
+  if (g_.KeyState[size_t(code)] == 0) return false;
+  g_.KeyState[size_t(code)] = 0;
+  return true;
+}
+
+void Editor::HandleKeys() {
+  const bool ctrl = g_.KeyState[kCtrl] != 0, shift = g_.KeyState[kShift] != 0;
+  if (ask_ != Ask::None) {
+    if (Key('S') || Key('Y')) AnswerPrompt(true);
+    else if (Key('N')) AnswerPrompt(false);
+    else if (Key(kKeyEscape)) {
+      ask_ = Ask::None;
+      Say("");
+    }
+    return;
+  }
+  if (Key(kF1) || (help_ && Key(kKeyEscape))) {
+    help_ = !help_;
+    dirty_ = true;
+    return;
+  }
+  if (Key(kF2) || (listChecks_ && Key(kKeyEscape))) {
+    listChecks_ = !listChecks_;
+    dirty_ = true;
+    return;
+  }
+  if (help_ || listChecks_) return;
+  if (Key(kPgUp)) GoToStage(stage_ - 1);
+  if (Key(kPgDn)) GoToStage(stage_ + 1);
+  if (Key(kKeyEscape)) {
+    if (!edits_.selection().Empty()) {
+      edits_.ClearSelection();
+      dirty_ = true;
+    } else if (edits_.Modified()) {
+      ask_ = Ask::Quit;
+      Say("stage " + std::to_string(stage_ + 1) + " has unsaved changes: S save, N discard, Esc stay");
+    } else {
+      quit_ = true;
+    }
+    return;
+  }
+  if (!loadError_.empty()) {
+    if (Key('E')) {
+      // Nothing is written until the player saves; until then the old files stay as they are.
+      loadError_.clear();
+      edits_ = StageEdits(EmptyStage());
+      edits_.MarkUnsaved();
+      checks_ = CheckStage(edits_.doc());
+      Say("stage " + std::to_string(stage_ + 1) + " started empty; Ctrl+S writes it");
+    }
+    return;
+  }
+  if (!proof_.empty() && Key('R')) KeepProof();
+
+  const StageDoc before = edits_.doc();
+  const CellRect selBefore = edits_.selection();
+  if (ctrl) {
+    if (Key('S')) Save();
+    if (Key('Z') && !edits_.Undo()) Say("nothing to undo");
+    if (Key('Y') && !edits_.Redo()) Say("nothing to redo");
+    if (Key('C') && !edits_.selection().Empty()) {
+      clip_ = edits_.Copy();
+      Say("copied " + std::to_string(clip_.w) + " x " + std::to_string(clip_.h) + " cells");
+    }
+    if (Key('X') && !edits_.selection().Empty()) clip_ = edits_.Cut();
+    if (Key('V')) {
+      if (clip_.Empty()) {
+        Say("nothing to paste: select with Shift+drag, then Ctrl+C");
+      } else {
+        const bool over = hoverCol_ >= 0;
+        const CellRect& s = edits_.selection();
+        edits_.Paste(clip_, over ? hoverCol_ : s.Empty() ? 0 : s.col, over ? hoverRow_ : s.Empty() ? 0 : s.row);
+      }
+    }
+    if (Key(kKeyLeft)) edits_.Shift(-1, 0);
+    if (Key(kKeyRight)) edits_.Shift(1, 0);
+    if (Key(kKeyUp)) edits_.Shift(0, -1);
+    if (Key(kKeyDown)) edits_.Shift(0, 1);
+  } else {
+    for (int i = 0; i < kPaletteSize; ++i) {
+      if (Key(Palette()[size_t(i)].key)) {
+        tool_ = i;
+        dirty_ = true;
+      }
+    }
+    if (Key('F')) edits_.FlipSelection();
+    if (Key(kDelete) || Key(kBackspace)) {
+      edits_.Cut();
+      edits_.ClearSelection();
+    }
+    if (Key(kTab)) {
+      grid_ = !grid_;
+      dirty_ = true;
+    }
+    if (Key('D')) {
+      difficulty_ = (difficulty_ + 1) % 3;
+      Say(std::string("test play at ") + kLevelNames[difficulty_]);
+    }
+    if (Key(kF5)) StartTestPlay();
+  }
+  (void)shift;
+  if (!(edits_.doc() == before) || !(edits_.selection() == selBefore)) {
+    if (!(edits_.doc() == before)) {
+      checks_ = CheckStage(edits_.doc());
+      proof_.clear();  // a changed stage needs a new run
+    }
+    dirty_ = true;
+  }
+}
+
+void Editor::PressInPanel(int x, int y, bool left) {
+  if (y >= kPaletteY && y < kPaletteY + 32) {
+    const int i = (x - kPaletteX) / kPaletteStep;
+    if (x >= kPaletteX && i < kPaletteSize && (x - kPaletteX) % kPaletteStep < 32) {
+      tool_ = i;
+      dirty_ = true;
+    }
+    return;
+  }
+  if (y < kPropsY || y >= kPropsY + 32 || !loadError_.empty()) return;
+  const int sign = left ? 1 : -1;
+  const int times = g_.KeyState[kShift] != 0 ? 10 : 1;
+  for (const PropertyBox& b : kBoxes) {
+    if (x >= b.x && x < b.x + b.w) {
+      edits_.SetProperty(b.field, int64_t(edits_.doc().record[size_t(b.field)]) + sign * times * b.step);
+    }
+  }
+  for (int j = 0; j < 3; ++j) {
+    if (x >= kOfferX + kOfferStep * j && x < kOfferX + kOfferStep * j + 24) {
+      const RecordField f = RecordField(kRecOffer0 + j);
+      edits_.SetProperty(f, edits_.doc().record[size_t(f)] == 1 ? 0 : 1);
+    }
+  }
+  if (x >= kLevelX && x < kLevelX + kLevelW) {
+    difficulty_ = (difficulty_ + (left ? 1 : 2)) % 3;
+    Say(std::string("test play at ") + kLevelNames[difficulty_]);
+  }
+  checks_ = CheckStage(edits_.doc());
+  dirty_ = true;
+}
+
+void Editor::PressInField(int col, int row, bool left) {
+  if (!loadError_.empty()) return;
+  anchorCol_ = lastCol_ = col;
+  anchorRow_ = lastRow_ = row;
+  if (!left) {
+    drag_ = Drag::Erase;
+    edits_.BeginStroke();
+    edits_.Erase(col, row);
+  } else if (g_.KeyState[kShift] != 0) {
+    drag_ = Drag::Select;
+    edits_.Select(SpanCells(col, row, col, row));
+  } else if (edits_.selection().Contains(col, row)) {
+    drag_ = Drag::Move;
+  } else {
+    drag_ = Drag::Paint;
+    edits_.ClearSelection();
+    edits_.BeginStroke();
+    edits_.Place(tool_, col, row);
+  }
+  dirty_ = true;
+}
+
+void Editor::DragTo(int col, int row) {
+  if (drag_ == Drag::Paint || drag_ == Drag::Erase) {
+    // Every cell on the line from the last one, so a quick stroke leaves no gaps.
+    const int dc = col - lastCol_, dr = row - lastRow_;
+    const int steps = std::max(std::abs(dc), std::abs(dr));
+    for (int i = 1; i <= steps; ++i) {
+      const int c = lastCol_ + (dc * i + (dc >= 0 ? steps / 2 : -(steps / 2))) / steps;
+      const int r = lastRow_ + (dr * i + (dr >= 0 ? steps / 2 : -(steps / 2))) / steps;
+      if (drag_ == Drag::Paint) edits_.Place(tool_, c, r);
+      else edits_.Erase(c, r);
+    }
+  } else if (drag_ == Drag::Select) {
+    edits_.Select(SpanCells(anchorCol_, anchorRow_, col, row));
+  }
+  lastCol_ = col;
+  lastRow_ = row;
+  dirty_ = true;
+}
+
+void Editor::Release() {
+  if (drag_ == Drag::Paint || drag_ == Drag::Erase) edits_.EndStroke();
+  if (drag_ == Drag::Move) edits_.MoveSelection(lastCol_ - anchorCol_, lastRow_ - anchorRow_);
+  if (drag_ != Drag::None) {
+    checks_ = CheckStage(edits_.doc());
+    proof_.clear();
+    dirty_ = true;
+  }
+  drag_ = Drag::None;
+}
+
+void Editor::HandleMouse(const Input& in) {
+  const int x = in.pointerX, y = in.pointerY;
+  int col = -1, row = -1;
+  if (InField(x, y)) {
+    col = (x - kFieldX) / 32;
+    row = (y - kFieldY) / 32;
+  }
+  if (col != hoverCol_ || row != hoverRow_) {
+    hoverCol_ = col;
+    hoverRow_ = row;
+    dirty_ = true;
+    if (drag_ != Drag::None) {
+      DragTo(std::clamp(col < 0 ? (x - kFieldX) / 32 : col, 0, kMapFileCols - 1),
+             std::clamp(row < 0 ? (y - kFieldY) / 32 : row, 0, kMapFileRows - 1));
+    }
+  }
+  const bool left = g_.KeyState[kMouseLeft] != 0, right = g_.KeyState[kMouseRight] != 0;
+  const bool blocked = help_ || listChecks_ || ask_ != Ask::None;
+  if (!blocked && drag_ == Drag::None) {
+    if ((left && !leftDown_) || (right && !rightDown_)) {
+      if (col >= 0) PressInField(col, row, left && !leftDown_);
+      else PressInPanel(x, y, left && !leftDown_);
+    }
+  }
+  if (drag_ != Drag::None && ((drag_ == Drag::Erase && !right) || (drag_ != Drag::Erase && !left))) Release();
+  leftDown_ = left;
+  rightDown_ = right;
+}
+
+bool Editor::Pass(Input& in) {
+  if (!shown_) {
+    shown_ = true;
+    ShowForm(g_.forms, g_.Form1);
+    HideSurface(g_.Form1.gamebox2);
+    HideSurface(g_.Form1.gamebox3);
+    dirty_ = true;
+  }
+  if (test_) {
+    if (!test_->Pass(in)) EndTestPlay();
+    return true;
+  }
+  HandleKeys();
+  HandleMouse(in);
+  if (dirty_ && !quit_) Draw();
+  in.Deliver(g_);
+  return !quit_;
+}
+
+void Editor::StartTestPlay() {
+  std::string error;
+  test_ = std::make_unique<TestPlay>(g_, text_);
+  if (!test_->Start(folder_.dir(), shippedDir_, stage_, edits_.doc(), difficulty_, error)) {
+    test_.reset();
+    Say("test play cannot start: " + error);
+    return;
+  }
+  proof_.clear();
+  Say(std::string("test play of stage ") + std::to_string(stage_ + 1) + " at " + kLevelNames[difficulty_]);
+}
+
+void Editor::EndTestPlay() {
+  const int reason = test_->EndReason();
+  const bool won = test_->Won();
+  if (won) {
+    proof_ = test_->Recording();
+    proofDifficulty_ = difficulty_;
+  }
+  test_.reset();
+  // Keys held when play ended must not act in the editor.
+  g_.KeyState.fill(0);
+  leftDown_ = rightDown_ = false;
+  ShowForm(g_.forms, g_.Form1);
+  HideSurface(g_.Form1.gamebox2);
+  HideSurface(g_.Form1.gamebox3);
+  if (won) {
+    Say("STAGE CLEAR in test play: R keeps the run as the stage's proof");
+  } else {
+    static const char* const why[] = {"try lost", "time up", "the stone stopped", "goal"};
+    Say(std::string("test play ended: ") + (reason >= 0 && reason <= 3 ? why[reason] : "left"));
+  }
+  dirty_ = true;
+}
+
+void Editor::KeepProof() {
+  if (edits_.Modified() && !Save()) return;
+  std::string error;
+  const std::string path = folder_.ProofPath(stage_, proofDifficulty_);
+  if (!MakeFolderFor(path, error) || !WriteFileAtomically(path, proof_, error)) {
+    Say("proof not kept: " + error);
+    return;
+  }
+  proof_.clear();
+  Say("proof kept: " + path);
+}
+
+}  // namespace slidestone::editor

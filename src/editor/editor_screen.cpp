@@ -1,0 +1,243 @@
+// The editor's screen, drawn on the stage window's own surfaces with the game's sheets: the
+// panel on the stage screen's blue backdrop, the field exactly as the loader draws it, and the
+// words on the game's strips of ice.
+#include <algorithm>
+
+#include "editor/editor.h"
+#include "editor/palette.h"
+#include "graphics/forms.h"
+#include "stagedata/game.h"
+#include "stagedata/stage_field.h"
+#include "stagedata/stage_loader_steps.h"
+
+namespace slidestone::editor {
+
+namespace {
+
+constexpr int kGreyAlpha = 150;  // tools not offered, as on the stage screen
+constexpr int kDimAlpha = 120;   // the unseen ground row, as dim as the field under the curtain
+constexpr int kGridAlpha = 70;
+constexpr int kOverlayAlpha = 170;
+constexpr Pixel kSelectionColour = Rgb(255, 224, 64);
+constexpr Pixel kWarningColour = Rgb(240, 64, 48);
+constexpr Pixel kHoverColour = Rgb(255, 255, 255);
+constexpr int kOfferX = 374, kOfferStep = 28, kLevelX = 562, kLevelW = 70;
+const char* const kLevelNames[] = {"EASY", "NORMAL", "HARD"};
+
+void Outline(Surface& s, int x, int y, int w, int h, Pixel colour, int thick) {
+  for (int j = y; j < y + h; ++j) {
+    if (j < 0 || j >= s.Height()) continue;
+    for (int i = x; i < x + w; ++i) {
+      if (i < 0 || i >= s.Width()) continue;
+      const bool edge = i < x + thick || i >= x + w - thick || j < y + thick || j >= y + h - thick;
+      if (edge) s.Row(j)[i] = colour;
+    }
+  }
+  s.MarkDrawn({x, y, w, h});
+}
+
+// Tenths of a second as the clock shows them: m:ss:t.
+std::string ClockText(int32_t tenths) {
+  const int t = std::max(0, tenths);
+  char text[32];
+  std::snprintf(text, sizeof text, "%d:%02d:%d", t / 600, t / 10 % 60, t % 10);
+  return text;
+}
+
+}  // namespace
+
+void Editor::Text(int x, int y, int w, int h, const std::string& text) {
+  if (!text_) return;
+  text_->Paint(g_.Form1.gamebox1, x, y, w, h, text);
+  g_.Form1.gamebox1.MarkDrawn({x, y, w, h});
+}
+
+void Editor::BuildPaletteIcons() {
+  // Every piece drawn once by the loader's own drawing, one cell each, then kept.
+  StageDoc p;
+  for (int i = 0; i < kPaletteSize; ++i) {
+    const PaletteEntry& e = Palette()[size_t(i)];
+    if (e.layer == Layer::Map) p.map[1][size_t(i)] = e.code;
+    if (e.layer == Layer::Objects) p.objects[1][size_t(i)] = e.code;
+    if (e.layer == Layer::PlayerStart) p.record[kRecPlayerX] = 32 * i, p.record[kRecPlayerY] = 32;
+    if (e.layer == Layer::StoneStart) p.record[kRecStoneX] = 32 * i, p.record[kRecStoneY] = 32;
+  }
+  DrawStageField(g_, p.map, p.objects, p.record);
+  paletteIcons_.Resize(32 * kPaletteSize, 32);
+  Copy(paletteIcons_, 0, 0, 32 * kPaletteSize, 32, g_.Form1.gamebox2, 0, 32);
+  for (int i = 0; i < kPaletteSize; ++i) {
+    if (Palette()[size_t(i)].layer != Layer::Eraser) continue;
+    for (int k = 6; k < 26; ++k) {  // a red cross on the bare backdrop
+      for (int t = 0; t < 3; ++t) {
+        paletteIcons_.Row(k)[32 * i + k + t - 1] = kWarningColour;
+        paletteIcons_.Row(k)[32 * i + 31 - k + t - 1] = kWarningColour;
+      }
+    }
+  }
+}
+
+void Editor::DrawField() {
+  StageWindow& f = g_.Form1;
+  const StageDoc& d = edits_.doc();
+  // Row 11 is drawn as the bottom row of the field one row further down, so its snow tops and
+  // sprites are the loader's own; then it is dimmed.
+  StageDoc low;
+  for (int r = 0; r + 1 < kMapFileRows; ++r) {
+    low.map[size_t(r)] = d.map[size_t(r + 1)];
+    low.objects[size_t(r)] = d.objects[size_t(r + 1)];
+  }
+  low.record = d.record;
+  low.record[kRecPlayerY] = low.record[kRecStoneY] = -64;  // the figures are not down there
+  DrawStageField(g_, low.map, low.objects, low.record);
+  Copy(f.gamebox1, kFieldX, kFieldY + kFieldH, kFieldW, 32, f.gamebox2, 0, kFieldH - 32);
+  Shade(f.gamebox1, kFieldX, kFieldY + kFieldH, kFieldW, 32, StageBackdrop(g_), kFieldW, 0, 8, 32, kDimAlpha);
+
+  DrawStageField(g_, d.map, d.objects, d.record);
+  Copy(f.gamebox1, kFieldX, kFieldY, kFieldW, kFieldH, f.gamebox2, 0, 0);
+
+  const int rowsH = 32 * kMapFileRows;
+  if (grid_) {
+    for (int c = 1; c < kMapFileCols; ++c) Shade(f.gamebox1, kFieldX + 32 * c, kFieldY, 1, rowsH, f.time, 0, 0, 1, 1, kGridAlpha);
+    for (int r = 1; r < kMapFileRows; ++r) Shade(f.gamebox1, kFieldX, kFieldY + 32 * r, kFieldW, 1, f.time, 0, 0, 1, 1, kGridAlpha);
+  }
+  for (const CheckResult& c : checks_) {
+    if (c.col >= 0 && c.row >= 0 && c.col < kMapFileCols && c.row < kMapFileRows) {
+      Outline(f.gamebox1, kFieldX + 32 * c.col, kFieldY + 32 * c.row, 32, 32, kWarningColour, 2);
+    }
+  }
+  const CellRect& s = edits_.selection();
+  if (!s.Empty()) {
+    Outline(f.gamebox1, kFieldX + 32 * s.col, kFieldY + 32 * s.row, 32 * s.w, 32 * s.h, kSelectionColour, 2);
+    if (drag_ == Drag::Move) {
+      Outline(f.gamebox1, kFieldX + 32 * (s.col + lastCol_ - anchorCol_), kFieldY + 32 * (s.row + lastRow_ - anchorRow_),
+              32 * s.w, 32 * s.h, kHoverColour, 1);
+    }
+  }
+  if (hoverCol_ >= 0 && drag_ != Drag::Move) {
+    Outline(f.gamebox1, kFieldX + 32 * hoverCol_, kFieldY + 32 * hoverRow_, 32, 32, kHoverColour, 1);
+  }
+}
+
+void Editor::DrawPalette() {
+  StageWindow& f = g_.Form1;
+  if (paletteIcons_.Width() == 0) BuildPaletteIcons();
+  for (int i = 0; i < kPaletteSize; ++i) {
+    const int x = kPaletteX + kPaletteStep * i;
+    Copy(f.gamebox1, x, kPaletteY, 32, 32, paletteIcons_, 32 * i, 0);
+    // The tool menu's own selection frame marks the piece in hand.
+    if (i == tool_) MaskedPair(f.gamebox1, x, kPaletteY, 32, 32, f.commandbox, 160, 0, 128, 0);
+  }
+}
+
+void Editor::DrawProperties() {
+  StageWindow& f = g_.Form1;
+  const RecordValues& rec = edits_.doc().record;
+  // STAGE and its number, as the head-up display writes them.
+  KeyedCopy(f.gamebox1, 16, kPropsY, 64, 32, f.time, 64, 96);
+  const int n = stage_ + 1;
+  Copy(f.gamebox1, 80, kPropsY, 32, 32, f.time, 32 * (n / 10), 32);
+  Copy(f.gamebox1, 112, kPropsY, 32, 32, f.time, 32 * (n % 10), 32);
+  Text(150, kPropsY, 120, 32, "TIME " + ClockText(rec[kRecTime]));
+  Text(274, kPropsY, 96, 32, "POINTS " + std::to_string(rec[kRecToolPoints]));
+  for (int j = 0; j < 3; ++j) {
+    const int x = kOfferX + kOfferStep * j;
+    Copy(f.gamebox1, x, kPropsY + 4, 24, 24, f.commandboxx, 24 * j, 0);
+    if (rec[size_t(kRecOffer0 + j)] != 1) Shade(f.gamebox1, x, kPropsY + 4, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
+  }
+  Text(462, kPropsY, 96, 32, "PAR " + std::to_string(rec[kRecPar]));
+  Text(kLevelX, kPropsY, kLevelW, 32, kLevelNames[difficulty_]);
+}
+
+void Editor::DrawMessageLine() {
+  std::string line = message_;
+  if (line.empty()) {
+    line = Palette()[size_t(tool_)].name;
+    line += edits_.Modified() ? "  -  unsaved" : "";
+    if (checks_.empty()) {
+      line += "  -  no warnings";
+    } else if (checks_.size() == 1) {
+      line += "  -  " + checks_[0].text;
+    } else {
+      line += "  -  " + std::to_string(checks_.size()) + " warnings (F2 lists them): " + checks_[0].text + "; ...";
+    }
+    line += "  -  F1 help";
+  }
+  Text(kPaletteX, kMessageY, kFieldW, kMessageH, line);
+}
+
+void Editor::DrawErrorPanel() {
+  StageWindow& f = g_.Form1;
+  Shade(f.gamebox1, kFieldX, kFieldY, kFieldW, 32 * kMapFileRows, f.time, 0, 0, 32, 32, kOverlayAlpha);
+  int y = kFieldY + 48;
+  Text(48, y, 544, 32, "Stage " + std::to_string(stage_ + 1) + " does not load:");
+  y += 40;
+  // The reader's one line (file, line, field, what was found), in pieces that fit.
+  for (size_t at = 0; at < loadError_.size() && y < kFieldY + 240; y += 28) {
+    size_t len = std::min<size_t>(64, loadError_.size() - at);
+    if (at + len < loadError_.size()) {
+      const size_t space = loadError_.rfind(' ', at + len);
+      if (space != std::string::npos && space > at) len = space - at + 1;
+    }
+    Text(48, y, 544, 26, loadError_.substr(at, len));
+    at += len;
+  }
+  Text(48, kFieldY + 272, 544, 32, "E: start this stage empty (nothing is written until Ctrl+S)");
+  Text(48, kFieldY + 308, 544, 32, "PgUp / PgDn: another stage      Esc: quit");
+}
+
+void Editor::DrawHelp() {
+  StageWindow& f = g_.Form1;
+  Shade(f.gamebox1, 0, 0, kScreenW, kScreenH, f.time, 0, 0, 32, 32, kOverlayAlpha);
+  static const char* const lines[] = {
+      "STAGE EDITOR  -  F1 or Esc closes this help",
+      "Left button: put the piece in hand (drag draws a line)   Right: erase",
+      "1-9 tiles  G goal  B bucket  W watcher  K walker  T thrower",
+      "P player start  O stone start  0 eraser  (or click the palette)",
+      "Shift+drag: select   drag the selection: move it   F: flip it",
+      "Ctrl+C / Ctrl+X / Ctrl+V: copy, cut, paste (also in another stage)",
+      "Del: erase the selection   Ctrl+arrows: shift the whole stage",
+      "Ctrl+Z / Ctrl+Y: undo / redo   Tab: cell grid on or off",
+      "TIME, POINTS, PAR: click raises, right click lowers, Shift x10",
+      "Tool icons: click to offer or not   Level: click or D",
+      "F5: test play from the curtain; Esc, a win or a lost try returns",
+      "F2: every warning about the stage (marked in red on the field)",
+      "R after a won test play: keep the run as the stage's proof",
+      "Ctrl+S: save   PgUp / PgDn: stage before / after   Esc: quit",
+      "The dimmed bottom row is the unseen ground under the field",
+  };
+  int y = 12;
+  for (const char* line : lines) {
+    Text(24, y, kScreenW - 48, 28, line);
+    y += 30;
+  }
+}
+
+void Editor::DrawChecks() {
+  StageWindow& f = g_.Form1;
+  Shade(f.gamebox1, 0, 0, kScreenW, kScreenH, f.time, 0, 0, 32, 32, kOverlayAlpha);
+  int y = 24;
+  Text(24, y, kScreenW - 48, 28, "WARNINGS (saving is still up to you)  -  F2 or Esc closes");
+  y += 40;
+  if (checks_.empty()) Text(24, y, kScreenW - 48, 28, "none: the stage looks playable");
+  for (const CheckResult& c : checks_) {
+    if (y > kScreenH - 40) break;
+    Text(24, y, kScreenW - 48, 28, c.text);
+    y += 31;
+  }
+}
+
+void Editor::Draw() {
+  StageWindow& f = g_.Form1;
+  DrawBackdropPanel(g_);
+  DrawField();
+  DrawPalette();
+  DrawProperties();
+  DrawMessageLine();
+  if (!loadError_.empty()) DrawErrorPanel();
+  if (listChecks_) DrawChecks();
+  if (help_) DrawHelp();
+  f.gamebox1.Present();
+  dirty_ = false;
+}
+
+}  // namespace slidestone::editor

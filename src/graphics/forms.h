@@ -29,6 +29,16 @@ struct StageWindow : Form {  // Form1
   Surface back, Bback, char5, char6;     // work surfaces
   Surface char1, char3, char4, mainchar, jumpd, commandbox, commandboxx, time;  // sheets
   Surface stageback[2];
+  // What the last repaint drew over the clean field, and the write counts of Bback and gamebox2
+  // right after it: while neither has been drawn into since, the next repaint only has to
+  // restore those rectangles instead of the whole field.
+  DrawLog sprites;
+  uint64_t spritesOverBback = 0, spritesInGamebox2 = 0;
+  bool spritesKnown = false;
+  // Test only: every repaint is also done the slow way, from the whole clean field, and any
+  // difference from the quick one is counted.
+  bool checkRepaint = false;
+  int repaintMismatches = 0;
 };
 
 struct MenuWindow : Form {  // Form2

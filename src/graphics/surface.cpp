@@ -67,7 +67,8 @@ void Surface::Resize(int w, int h) {
   h_ = h;
   px_.assign(size_t(w) * h, 0);
   if (window_) shown_.assign(px_.size(), 0);
-  dirty_ = {};
+  dirtyCount_ = 0;
+  ++writes_;
 }
 
 void Surface::Fill(Pixel p) {
@@ -83,25 +84,50 @@ void Surface::MakeWindow(int px, int py, bool vis) {
   shown_.assign(px_.size(), 0);
 }
 
+namespace {
+
+Rect Union(const Rect& a, const Rect& b) {
+  const int x0 = std::min(a.x, b.x), y0 = std::min(a.y, b.y);
+  const int x1 = std::max(a.x + a.w, b.x + b.w), y1 = std::max(a.y + a.h, b.y + b.h);
+  return {x0, y0, x1 - x0, y1 - y0};
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+}  // namespace
+
 void Surface::MarkDrawn(const Rect& r) {
-  if (!window_ || r.Empty()) return;
-  if (dirty_.Empty()) {
-    dirty_ = r;
-    return;
+  if (r.Empty()) return;
+  ++writes_;
+  if (log_) log_->Add(r);
+  if (!window_) return;
+  // A rectangle that overlaps one already noted joins it (a masked pair draws the same place
+  // twice); a new one gets a slot; when the slots run out the last one grows to hold it.
+  for (int i = 0; i < dirtyCount_; ++i) {
+    if (Overlap(dirty_[size_t(i)], r)) {
+      dirty_[size_t(i)] = Union(dirty_[size_t(i)], r);
+      return;
+    }
   }
-  const int x0 = std::min(dirty_.x, r.x), y0 = std::min(dirty_.y, r.y);
-  const int x1 = std::max(dirty_.x + dirty_.w, r.x + r.w);
-  const int y1 = std::max(dirty_.y + dirty_.h, r.y + r.h);
-  dirty_ = {x0, y0, x1 - x0, y1 - y0};
+  if (dirtyCount_ < kDirtyRects) {
+    dirty_[size_t(dirtyCount_++)] = r;
+  } else {
+    dirty_[kDirtyRects - 1] = Union(dirty_[kDirtyRects - 1], r);
+  }
 }
 
 void Surface::Present() {
-  if (!window_ || dirty_.Empty()) return;
-  for (int j = dirty_.y; j < dirty_.y + dirty_.h; ++j) {
-    std::memcpy(shown_.data() + size_t(j) * w_ + dirty_.x, px_.data() + size_t(j) * w_ + dirty_.x,
-                size_t(dirty_.w) * sizeof(Pixel));
+  if (!window_ || dirtyCount_ == 0) return;
+  for (int i = 0; i < dirtyCount_; ++i) {
+    const Rect& d = dirty_[size_t(i)];
+    for (int j = d.y; j < d.y + d.h; ++j) {
+      std::memcpy(shown_.data() + size_t(j) * size_t(w_) + size_t(d.x),
+                  px_.data() + size_t(j) * size_t(w_) + size_t(d.x), size_t(d.w) * sizeof(Pixel));
+    }
   }
-  dirty_ = {};
+  dirtyCount_ = 0;
   TouchScreen();
 }
 

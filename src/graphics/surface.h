@@ -6,6 +6,7 @@
 // is ever on screen.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,6 +27,29 @@ struct Rect {
   bool Empty() const { return w <= 0 || h <= 0; }
 };
 
+// The rectangles drawn into a surface while a log is attached (see Surface::AttachDrawLog).
+// When more were drawn than it holds it says so, and whoever reads it must treat the whole
+// surface as drawn.
+struct DrawLog {
+  static constexpr int kCapacity = 48;
+  std::array<Rect, kCapacity> rects{};
+  int count = 0;
+  bool overflowed = false;
+  void Clear() { count = 0; overflowed = false; }
+  void Add(const Rect& r) {
+    // A masked pair draws the same rectangle twice in a row: noted once.
+    if (count > 0) {
+      const Rect& last = rects[size_t(count - 1)];
+      if (last.x == r.x && last.y == r.y && last.w == r.w && last.h == r.h) return;
+    }
+    if (count < kCapacity) {
+      rects[size_t(count++)] = r;
+    } else {
+      overflowed = true;
+    }
+  }
+};
+
 class Surface {
  public:
   Surface() = default;
@@ -44,14 +68,22 @@ class Surface {
   const std::vector<Pixel>& Pixels() const { return px_; }
   void Fill(Pixel p);
   // Exchanges the images of two plain surfaces of the same size (no copying).
-  void SwapImage(Surface& other) { px_.swap(other.px_); }
+  void SwapImage(Surface& other) {
+    px_.swap(other.px_);
+    ++writes_;
+    ++other.writes_;
+  }
+  // Counts every drawing into the image: two equal readings mean nothing was drawn in between.
+  uint64_t Writes() const { return writes_; }
+  // While attached, every rectangle drawn into the image is also noted in the log.
+  void AttachDrawLog(DrawLog* log) { log_ = log; }
 
   // Window surfaces: the picture on screen, updated only by Present().
   bool IsWindow() const { return window_; }
   void MakeWindow(int x, int y, bool visible);
   const std::vector<Pixel>& Shown() const { return shown_; }
   // Copies what was drawn since the last present into the shown picture. Costs nothing when
-  // nothing was drawn.
+  // nothing was drawn, and only the drawn rectangles when a few small things moved.
   void Present();
   void MarkDrawn(const Rect& r);
 
@@ -64,7 +96,13 @@ class Surface {
   std::vector<Pixel> px_;
   bool window_ = false;
   std::vector<Pixel> shown_;
-  Rect dirty_;  // drawn since the last present, in this surface's coordinates
+  // Drawn since the last present, in this surface's coordinates: a few separate rectangles, so
+  // a figure at one end of the field and the stone at the other are not copied as one box.
+  static constexpr int kDirtyRects = 8;
+  std::array<Rect, kDirtyRects> dirty_{};
+  int dirtyCount_ = 0;
+  uint64_t writes_ = 0;
+  DrawLog* log_ = nullptr;
 };
 
 // Bumped whenever something on screen may have changed (a present that copied pixels, a surface

@@ -1,5 +1,7 @@
 // The play-field renderer: when a step has changed something, rebuilds gamebox2 from the clean
 // field in Bback and draws every moving thing over it, back to front; presents every pass.
+#include <vector>
+
 #include "presentation/presentation.h"
 #include "stagedata/game.h"
 
@@ -86,15 +88,32 @@ void DrawEnemy(Game& g, EnemyRecord& e) {
   }
 }
 
-void Repaint(Game& g) {
+// Brings gamebox2 back to the clean field. When nothing has been drawn into either surface since
+// the last repaint, only what that repaint drew over the field differs from it.
+void RestoreField(StageWindow& f) {
+  const bool onlySprites = f.spritesKnown && !f.sprites.overflowed &&
+                           f.Bback.Writes() == f.spritesOverBback &&
+                           f.gamebox2.Writes() == f.spritesInGamebox2;
+  if (!onlySprites) {
+    Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, f.Bback, 0, 0);
+    return;
+  }
+  for (int i = 0; i < f.sprites.count; ++i) {
+    const Rect& r = f.sprites.rects[size_t(i)];
+    Copy(f.gamebox2, r.x, r.y, r.w, r.h, f.Bback, r.x, r.y);
+  }
+}
+
+void DrawMovingThings(Game& g) {
   StageWindow& f = g.Form1;
-  Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, f.Bback, 0, 0);
   // What is drawn now is where the player and stone steps may step back to.
   g.StonePrevX = g.StoneX;
   g.PlayerPrevX = g.PlayerX;
   g.PlayerPrevY = g.PlayerY;
   g.StonePrevY = g.StoneY;
 
+  f.sprites.Clear();
+  f.gamebox2.AttachDrawLog(&f.sprites);
   DrawItems(g);
   DrawSparkles(g);
   for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) DrawEnemy(g, g.Enemies[i]);
@@ -117,6 +136,22 @@ void Repaint(Game& g) {
   if (g.SpeedFlash != 0) {
     KeyedCopy(f.gamebox2, g.StoneX, g.StoneY + 16 - 2 * g.SpeedFlashStep, 32, 12, f.char3, 224,
               64 + 12 * g.SpeedChange);
+  }
+  f.gamebox2.AttachDrawLog(nullptr);
+  f.spritesOverBback = f.Bback.Writes();
+  f.spritesInGamebox2 = f.gamebox2.Writes();
+  f.spritesKnown = true;
+}
+
+void Repaint(Game& g) {
+  StageWindow& f = g.Form1;
+  RestoreField(f);
+  DrawMovingThings(g);
+  if (f.checkRepaint) {
+    const std::vector<Pixel> quick = f.gamebox2.Pixels();
+    Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, f.Bback, 0, 0);
+    DrawMovingThings(g);
+    if (quick != f.gamebox2.Pixels()) ++f.repaintMismatches;
   }
   g.SceneDirty = kFalse;
 }

@@ -100,6 +100,32 @@ TEST(Drawing, PresentShowsOnlyWhatWasDrawnSinceTheLastPresent) {
   EXPECT_EQ(ScreenVersion(), after);
 }
 
+// Present copies each drawn rectangle, however many were drawn and wherever they lie, and
+// nothing else: a pixel drawn behind Present's back (straight into the image) stays unshown.
+TEST(Drawing, PresentCopiesEveryDrawnRectangleAndNothingElse) {
+  Surface w(64, 48);
+  w.MakeWindow(0, 0, true);
+  Surface paint(64, 48);
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 64; ++x) paint.Row(y)[x] = Rgb(x * 4, y * 5, 7);
+  const int spots[][4] = {{0, 0, 3, 3},  {60, 44, 4, 4}, {1, 1, 4, 2},   {30, 20, 2, 2},
+                          {10, 40, 5, 1}, {50, 2, 3, 3},  {20, 10, 1, 1}, {40, 30, 2, 5},
+                          {5, 25, 2, 2},  {58, 20, 6, 3}, {33, 44, 2, 4}};  // more than its slots
+  for (const auto& r : spots) Copy(w, r[0], r[1], r[2], r[3], paint, r[0], r[1]);
+  w.Row(12)[12] = kWhite;  // not through a drawing operation
+  w.Present();
+  for (int y = 0; y < 48; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      bool drawn = false;
+      for (const auto& r : spots) drawn = drawn || (x >= r[0] && x < r[0] + r[2] && y >= r[1] && y < r[1] + r[3]);
+      if (drawn) {
+        ASSERT_EQ(w.Shown()[size_t(y) * 64 + size_t(x)], paint.Row(y)[x]) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_EQ(w.Shown()[12 * 64 + 12], 0u);
+}
+
 // Full-screen surfaces live only while they can be seen: the house screen's are made when it is
 // first shown, the splash's are let go once it is over.
 TEST(Forms, HouseScreenMadeOnFirstShowAndSplashFreedAfterIt) {

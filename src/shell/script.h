@@ -3,7 +3,11 @@
 //   wait MS                  run MS passes (virtual milliseconds)
 //   until COND [within MS]   run passes until COND holds; fail after MS (default 600000)
 //   press KEY / release KEY  a key-down / key-up event, delivered at the next pass
-//   tap KEY                  key-down at the next pass, key-up at the pass after
+//   tap KEY                  key-down at the next pass, key-up at the pass after; a chord
+//                            such as CTRL+S holds its keys in order and lets go the other way
+//   move X Y                 the mouse pointer to screen pixel (X, Y)
+//   click X Y [left|right]   a button there, down and up like tap (left by default)
+//   drag X1 Y1 X2 Y2 [BTN]   down at the start, a few pixels a pass to the end, then up
 //   set NAME VALUE           write a variable
 //   print NAME...            print "t=MS NAME=VALUE ..."
 //   expect COND              fail unless COND holds
@@ -11,7 +15,8 @@
 //   shot FILE.png            write the composed 640x480 screen
 //   quit                     end the program as Escape would
 //
-// KEY: LEFT RIGHT UP DOWN SPACE ENTER ESCAPE Z or a virtual-key code. COND: NAME OP INTEGER
+// KEY: LEFT RIGHT UP DOWN SPACE ENTER ESCAPE Z, a letter A..Z, KEY0..KEY9, F1..F12, CTRL SHIFT
+// ALT TAB BACKSPACE DELETE PGUP PGDN HOME END LBUTTON RBUTTON, or a virtual-key code. COND: NAME OP INTEGER
 // joined by `and`, OP one of == != < <= > >=. `#` starts a comment.
 #pragma once
 

@@ -25,18 +25,29 @@ std::string MusicFileOf(const std::string& piece) {
   return piece.substr(0, piece.size() - 4) + ".ogg";
 }
 
-void RecordingAudio::StartSound() {}
+void RecordingAudio::StartSound() {
+  if (passOn_) passOn_->StartSound();
+}
 
 void RecordingAudio::PlayEffect(const std::string& path, int channel) {
   calls_.push_back("effect " + path + " " + std::to_string(channel));
+  if (passOn_) passOn_->PlayEffect(path, channel);
 }
 
 void RecordingAudio::PlayMusic(const std::string& path, int repeats) {
   calls_.push_back("music " + path + " " + std::to_string(repeats));
+  if (passOn_) passOn_->PlayMusic(path, repeats);
 }
 
-void RecordingAudio::StopMusic() { calls_.push_back("stopmusic"); }
-void RecordingAudio::CloseMusic() { calls_.push_back("closemusic"); }
+void RecordingAudio::StopMusic() {
+  calls_.push_back("stopmusic");
+  if (passOn_) passOn_->StopMusic();
+}
+
+void RecordingAudio::CloseMusic() {
+  calls_.push_back("closemusic");
+  if (passOn_) passOn_->CloseMusic();
+}
 
 std::vector<std::string> RecordingAudio::TakeCalls() {
   std::vector<std::string> out;

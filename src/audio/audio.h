@@ -44,9 +44,13 @@ bool IsMusicPiece(const std::string& path);
 std::string MusicFileOf(const std::string& piece);
 
 // Keeps every call as one text line ("effect sound/char00.wav 8", "music sound/PSMAT526.mid -1",
-// "stopmusic", "closemusic") for scripts and tests; plays nothing. Used by --headless and --mute.
+// "stopmusic", "closemusic") for scripts and tests. Plays nothing itself (--headless, --mute);
+// a script in a real window passes each call on to the device as well, so its `sounds` still
+// reads what was played.
 class RecordingAudio : public Audio {
  public:
+  RecordingAudio() = default;
+  explicit RecordingAudio(Audio* passOn) : passOn_(passOn) {}
   void StartSound() override;
   void PlayEffect(const std::string& path, int channel) override;
   void PlayMusic(const std::string& path, int repeats) override;
@@ -58,6 +62,7 @@ class RecordingAudio : public Audio {
 
  private:
   std::vector<std::string> calls_;
+  Audio* passOn_ = nullptr;
 };
 
 // The SDL_mixer backend (src/audio/sdl_audio.cpp). dataRoot is the folder holding sound/.

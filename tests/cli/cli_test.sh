@@ -107,6 +107,23 @@ b=$(run --record "$work/again.script" --script "$work/replay.script" 2>&1)
 diff <(grep -v '^#' "$work/recorded.script") <(grep -v '^#' "$work/again.script") >/dev/null \
   || fail "recording of the replay differs from the original recording"
 
+# The recording's header says whether the splash ran, on a line of its own as the test
+# registration reads it (`^# with-splash`), so a recording moved into tests/scripts replays alike.
+printf 'wait 50\n' > "$work/short.script"
+"$bin" --headless --data "$data" --settings "$work/settings.ini" --record "$work/splash.rec" \
+  --script "$work/short.script" >/dev/null 2>&1 || fail "recording with the splash failed"
+grep -q '^# with-splash' "$work/splash.rec" || fail "with-splash header: $(cat "$work/splash.rec")"
+run --record "$work/nosplash.rec" --script "$work/short.script" >/dev/null 2>&1
+grep -q 'with-splash' "$work/nosplash.rec" && fail "with-splash header without the splash"
+
+# In a real window a script's `sounds` reads what the sound device was given, as headless does.
+printf 'until GameState == 1 within 3000\ntap DOWN\nwait 150\nsounds\n' > "$work/sounds.script"
+headless=$(run --script "$work/sounds.script" 2>&1)
+windowed=$(SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy "$bin" --no-splash --data "$data" \
+  --settings "$work/settings.ini" --script "$work/sounds.script" 2>&1)
+grep -qx 'effect sound/Akouka02.wav 8' <<<"$headless" || fail "headless sounds: $headless"
+[ "$windowed" = "$headless" ] || fail "windowed sounds '$windowed' vs headless '$headless'"
+
 # Missing data is found before anything starts, with the file named.
 mkdir -p "$work/nodata"
 out=$("$bin" --headless --no-splash --data "$work/nodata" --script "$work/esc.script" 2>&1); code=$?

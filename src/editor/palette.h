@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "stagedata/codes.h"
+
 namespace slidestone::editor {
 
 enum class Layer { Map, Objects, PlayerStart, StoneStart, Eraser };
@@ -21,11 +23,9 @@ const std::array<PaletteEntry, kPaletteSize>& Palette();
 // The palette index of a key, or -1.
 int PaletteIndexForKey(int key);
 
-// Object codes the loader turns into records.
-constexpr int32_t kGoal = 20, kBucket = 21, kWatcher = 40, kWalker = 41, kThrower = 42;
-constexpr int32_t kPipe = 5, kRightArrow = 3, kLeftArrow = 4, kSpentSpeed = 10, kSpeed = 11;
-inline bool IsEnemyCode(int32_t c) { return c >= kWatcher && c <= kThrower; }
+// What the loader turns into records, counted against the tables' sizes.
+inline bool IsEnemyCode(int32_t c) { return c >= kWatcherMark && c <= kThrowerMark; }
 inline bool IsItemCode(int32_t c) { return c == kGoal || c == kBucket; }
-inline bool IsSpeedTileCode(int32_t c) { return c == kSpentSpeed || c == kSpeed; }
+inline bool IsSpeedTileCode(int32_t c) { return c == kSpentSpeedTile || c == kSpeedTile; }
 
 }  // namespace slidestone::editor

@@ -20,8 +20,8 @@ void PutStart(RecordValues& rec, RecordField xField, int col, int row) {
 }
 
 int32_t Mirrored(int32_t code) {
-  if (code == kRightArrow) return kLeftArrow;
-  if (code == kLeftArrow) return kRightArrow;
+  if (code == kArrowRight) return kArrowLeft;
+  if (code == kArrowLeft) return kArrowRight;
   return code;
 }
 

@@ -111,6 +111,7 @@ TEST_F(StoneTest, WallsTurnTheStoneAndASqueezedStoneKeepsItsDirection) {
       {"brick ahead on the left", {1}, 64, -1, 64, 1},
       {"brick behind does not turn", {1}, 64, 1, 65, 1},
       {"right edge of the field", {}, 576, 1, 576, -1},
+      {"onto the right edge, not turning a pixel early", {}, 575, 1, 576, 1},
       {"left edge of the field", {}, 0, -1, 0, 1},
       {"squeezed, going right", {1, 2}, 40, 1, 40, 1},
       {"squeezed, going left", {1, 2}, 40, -1, 40, -1},

@@ -381,7 +381,7 @@ void Editor::EndTestPlay() {
     Say("STAGE CLEAR in test play: R keeps the run as the stage's proof");
   } else {
     static const char* const why[] = {"try lost", "time up", "the stone stopped", "goal"};
-    Say(std::string("test play ended: ") + (reason >= 0 && reason <= 3 ? why[reason] : "left"));
+    Say(std::string("test play ended: ") + (reason >= 0 && reason <= 3 ? why[reason] : "left with Escape"));
   }
   dirty_ = true;
 }

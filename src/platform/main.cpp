@@ -52,7 +52,24 @@ const char kUsage[] =
     "  --write-full-game FILE  with --verify: stitch the NORMAL proofs into one whole game\n"
     "  --edit [DIR]     the stage editor on stage folder DIR (made when missing); without DIR\n"
     "                   a copy of the game's stages in $XDG_DATA_HOME/slidestone/stages/custom\n"
-    "  --stage N        the stage the editor opens at, 1 to 18\n";
+    "  --stage N        the stage the editor opens at, 1 to 18\n"
+    "  --version        print the version\n"
+    "\n"
+    "controls:\n"
+    "  Left, Right      walk (and steer in the air); move a menu cursor\n"
+    "  Up               jump; close the tool menu\n"
+    "  Down             drop through the floor, or go down a pipe; close the tool menu\n"
+    "  Space            open the tool menu on solid ground; use the chosen tool; confirm\n"
+    "  Enter            pause and resume (leaving the window pauses too)\n"
+    "  Z                give up the try\n"
+    "  Escape           quit at once\n"
+    "  F11, Alt+Enter   window / full screen\n"
+    "  gamepad          D-pad or left stick = arrows, A = Space, B = Z, Start = Enter,\n"
+    "                   Back = Escape\n"
+    "\n"
+    "files:\n"
+    "  ~/.config/VbApp/settings.ini  the high score ([score] high) and the volumes\n"
+    "                   ([audio] music=0..100, effects=0..100)\n";
 
 struct Options {
   std::string data, stageDir, settings, record, script, image, fullGame;
@@ -73,8 +90,9 @@ int StageNumber(const std::string& text) {
   return std::atoi(text.c_str());
 }
 
+// One line for a mistake on the command line; the full list is a --help away.
 [[noreturn]] void Usage(const std::string& problem) {
-  std::fprintf(stderr, "slidestone: %s\n%s", problem.c_str(), kUsage);
+  std::fprintf(stderr, "slidestone: %s (try --help)\n", problem.c_str());
   std::exit(2);
 }
 
@@ -88,6 +106,9 @@ Options ParseOptions(int argc, char** argv) {
     };
     if (a == "--help" || a == "-h") {
       std::fputs(kUsage, stdout);
+      std::exit(0);
+    } else if (a == "--version") {
+      std::printf("slidestone %s\n", SLIDESTONE_VERSION);
       std::exit(0);
     } else if (a == "--data") {
       o.data = value();

@@ -10,6 +10,7 @@
 
 #include "graphics/forms.h"
 #include "shell/app.h"
+#include "shell/focus.h"
 #include "stagedata/game.h"
 
 namespace slidestone {
@@ -94,8 +95,16 @@ SdlWindow::~SdlWindow() {
 }
 
 bool SdlWindow::Open(int scale, bool fullscreen) {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-    std::fprintf(stderr, "slidestone: cannot open a window: %s\n", SDL_GetError());
+  // Without a desktop SDL falls back to drivers that draw nowhere: the game would then run
+  // unseen for ever. Say what is missing and how to play without a window instead.
+  auto unset = [](const char* name) { return !std::getenv(name) || !*std::getenv(name); };
+  const bool noDesktop = unset("DISPLAY") && unset("WAYLAND_DISPLAY") && unset("SDL_VIDEODRIVER");
+  const char* driver = nullptr;
+  if (!noDesktop && SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) driver = SDL_GetCurrentVideoDriver();
+  if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
+    std::fprintf(stderr,
+                 "slidestone: no display to open a window on (is DISPLAY or WAYLAND_DISPLAY set?); "
+                 "--headless --script FILE plays without one\n");
     return false;
   }
   SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
@@ -219,6 +228,10 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
           shownVersion_ = 0;
           lastTarget_ = nullptr;
         }
+        if (keys && game_ &&
+            (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_MINIMIZED)) {
+          for (const KeyEvent& k : FocusLostEvents(*game_, held_)) Queue(e.common.timestamp, k);
+        }
         break;
       default:
         break;
@@ -293,9 +306,13 @@ KeyEvent SdlWindow::ScreenPointer(int wx, int wy, KeyEvent e) const {
   return e;
 }
 
-void SdlWindow::Queue(uint32_t stamp, const KeyEvent& e) { arrived_.Add(stamp, e); }
+void SdlWindow::Queue(uint32_t stamp, const KeyEvent& e) {
+  if (!e.pointer && e.code >= 0 && e.code < kKeyCount) held_[size_t(e.code)] = e.down;
+  arrived_.Add(stamp, e);
+}
 
 void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
+  game_ = &g;
   uint64_t start = RealMs() - uint64_t(g.Now);
   while (!app.Ended()) {
     PumpEvents(app, true);

@@ -3,12 +3,14 @@
 // virtual clock against the real one.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 
 #include "graphics/surface.h"
 #include "shell/input.h"
+#include "stagedata/game.h"
 
 struct SDL_Window;
 struct SDL_Surface;
@@ -60,6 +62,9 @@ class SdlWindow {
   uint64_t replayStartMs_ = 0;
   bool replayStarted_ = false;
   int axisX_ = 0, axisY_ = 0;  // left stick as arrows: -1, 0, +1
+  // Keys sent down and not yet up, released for the game when the window loses focus.
+  std::array<bool, kKeyCount> held_{};
+  const Game* game_ = nullptr;  // the game in interactive play, whose state the focus loss reads
 };
 
 }  // namespace slidestone

@@ -133,7 +133,27 @@ out=$("$bin" --headless --no-splash --data "$work/nodata" --script "$work/esc.sc
 [ $code -eq 1 ] && grep -q 'nodata/pictures/char1.png: cannot load' <<<"$out" || fail "missing pictures: $code $out"
 
 "$bin" --help | grep -q -- '--list-vars' || fail "--help"
-"$bin" --bogus >/dev/null 2>&1; [ $? -eq 2 ] || fail "unknown option should exit 2"
+# --help also teaches the keys; --version names the release; a mistake is one line.
+help=$("$bin" --help)
+for key in 'Left, Right' 'Space' 'Enter' 'Escape' 'F11'; do
+  grep -q "^  $key" <<<"$help" || fail "--help lacks the control $key"
+done
+out=$("$bin" --version); code=$?
+[ $code -eq 0 ] && grep -Eqx 'slidestone [0-9]+\.[0-9]+\.[0-9]+' <<<"$out" || fail "--version: $code '$out'"
+for bad in --bogus "--scale 0" "--data"; do
+  out=$("$bin" $bad 2>&1 >/dev/null); code=$?
+  [ $code -eq 2 ] || fail "$bad should exit 2, not $code"
+  [ "$(wc -l <<<"$out")" -eq 1 ] && grep -q 'try --help' <<<"$out" || fail "$bad: not one line with try --help: '$out'"
+done
+
+# No display and no --headless: one line saying so and exit 1, never a game running unseen.
+# With no desktop at all, and with SDL pushed onto a driver that draws nowhere.
+for driver in "" offscreen dummy; do
+  out=$(DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=$driver timeout 20 "$bin" --mute --no-splash \
+        --data "$data" --settings "$work/nodisplay.ini" 2>&1); code=$?
+  [ $code -eq 1 ] || fail "no display ($driver): exit $code: $out"
+  grep -q 'no display.*--headless --script' <<<"$out" || fail "no display ($driver): no line: $out"
+done
 
 if [ $failures -ne 0 ]; then echo "$failures failure(s)"; exit 1; fi
 echo "all command-line checks passed"

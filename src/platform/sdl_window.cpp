@@ -96,12 +96,15 @@ SdlWindow::~SdlWindow() {
 
 bool SdlWindow::Open(int scale, bool fullscreen) {
   // Without a desktop SDL falls back to drivers that draw nowhere: the game would then run
-  // unseen for ever. Say what is missing and how to play without a window instead.
+  // unseen for ever. Say what is missing and how to play without a window instead. Only a
+  // driver that was asked for by name (SDL_VIDEODRIVER, as tests do) may draw nowhere.
   auto unset = [](const char* name) { return !std::getenv(name) || !*std::getenv(name); };
-  const bool noDesktop = unset("DISPLAY") && unset("WAYLAND_DISPLAY") && unset("SDL_VIDEODRIVER");
+  const bool chosen = !unset("SDL_VIDEODRIVER");
+  const bool noDesktop = unset("DISPLAY") && unset("WAYLAND_DISPLAY") && !chosen;
   const char* driver = nullptr;
   if (!noDesktop && SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0) driver = SDL_GetCurrentVideoDriver();
-  if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
+  const bool drawsNowhere = driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+  if (!driver || (drawsNowhere && !chosen)) {
     std::fprintf(stderr,
                  "slidestone: no display to open a window on (is DISPLAY or WAYLAND_DISPLAY set?); "
                  "--headless --script FILE plays without one\n");

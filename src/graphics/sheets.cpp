@@ -31,6 +31,16 @@ bool LoadSheets(Forms& f, const std::string& picturesDir, ImageIO& io, std::stri
   for (const SheetEntry& e : sheets) {
     const std::string path = picturesDir + "/" + e.file;
     std::string why;
+    int headerW = -1, headerH = -1;
+    if (!io.ReadSize(path, headerW, headerH, why)) {
+      error = path + ": cannot load picture (" + why + ")";
+      return false;
+    }
+    if (headerW >= 0 && (headerW != e.w || headerH != e.h)) {
+      error = path + ": expected " + std::to_string(e.w) + "x" + std::to_string(e.h) +
+              " pixels, found " + std::to_string(headerW) + "x" + std::to_string(headerH);
+      return false;
+    }
     if (!io.Load(path, *e.surface, why)) {
       error = path + ": cannot load picture (" + why + ")";
       return false;

@@ -13,16 +13,19 @@
 #include "audio/audio.h"
 #include "editor/editor.h"
 #include "graphics/sheets.h"
+#include "platform/command_paths.h"
 #include "platform/sdl_image_io.h"
 #include "platform/sdl_text.h"
 #include "platform/sdl_window.h"
 #include "platform/settings_file.h"
+#include "platform/shot_file.h"
 #include "platform/stage_tools.h"
 #include "shell/app.h"
 #include "shell/script.h"
 #include "shell/variables.h"
 #include "stagedata/data_reader.h"
 #include "stagedata/game.h"
+#include "stagedata/text_file.h"
 
 using namespace slidestone;
 
@@ -30,8 +33,8 @@ namespace {
 
 const char kUsage[] =
     "usage: slidestone [--data DIR] [--stage-dir DIR] [--settings FILE] [--fullscreen] [--scale N]\n"
-    "                  [--mute] [--no-splash] [--record FILE] [--script FILE] [--headless]\n"
-    "                  [--list-vars] [--help]\n"
+    "                  [--mute] [--no-splash] [--record FILE [--force]] [--script FILE]\n"
+    "                  [--shots-dir DIR] [--headless] [--list-vars] [--help]\n"
     "       slidestone --verify [N] [--stage-dir DIR] [--write-full-game FILE]\n"
     "       slidestone --image N FILE.png [--stage-dir DIR]\n"
     "       slidestone --edit [DIR] [--stage N] [--data DIR] [--scale N] [--script FILE] [--headless]\n"
@@ -43,8 +46,10 @@ const char kUsage[] =
     "  --scale N        window size: 640x480 times N (default: the largest that fits)\n"
     "  --mute           play no sound\n"
     "  --no-splash      skip the logo splash\n"
-    "  --record FILE    write this session's input as a script\n"
+    "  --record FILE    write this session's input as a script (a new file)\n"
+    "  --force          let --record replace an existing file\n"
     "  --script FILE    play a script instead of reading the keyboard\n"
+    "  --shots-dir DIR  where a script's shot pictures go (default: the current folder)\n"
     "  --headless       no window and no sound device (with --script)\n"
     "  --list-vars      print every variable name scripts can read or set\n"
     "  --verify [N]     replay the stage folder's proofs (of stage N only) and check them\n"
@@ -72,7 +77,8 @@ const char kUsage[] =
     "                   ([audio] music=0..100, effects=0..100)\n";
 
 struct Options {
-  std::string data, stageDir, settings, record, script, image, fullGame;
+  std::string data, stageDir, settings, record, script, image, fullGame, shotsDir;
+  bool force = false;
   bool fullscreen = false, mute = false, splash = true, headless = false, listVars = false;
   int scale = 0;
   bool verify = false;
@@ -102,6 +108,7 @@ Options ParseOptions(int argc, char** argv) {
     const std::string a = argv[i];
     auto value = [&]() -> std::string {
       if (i + 1 >= argc) Usage(a + " needs a value");
+      if (argv[i + 1][0] == '\0') Usage(a + " needs a value, not an empty one");
       return argv[++i];
     };
     if (a == "--help" || a == "-h") {
@@ -122,8 +129,12 @@ Options ParseOptions(int argc, char** argv) {
       o.script = value();
     } else if (a == "--scale") {
       const std::string v = value();
-      o.scale = std::atoi(v.c_str());
-      if (o.scale < 1 || o.scale > 16) Usage("--scale needs a whole number from 1 to 16");
+      o.scale = WholeNumber(v, 1, 16).value_or(0);
+      if (o.scale == 0) Usage("--scale needs a whole number from 1 to 16, not '" + EscapeControlBytes(v) + "'");
+    } else if (a == "--shots-dir") {
+      o.shotsDir = value();
+    } else if (a == "--force") {
+      o.force = true;
     } else if (a == "--fullscreen") {
       o.fullscreen = true;
     } else if (a == "--mute") {
@@ -167,7 +178,7 @@ std::string ProgramFolder() {
 }
 
 int Fail(const std::string& message) {
-  std::fprintf(stderr, "slidestone: %s\n", message.c_str());
+  std::fprintf(stderr, "slidestone: %s\n", EscapeControlBytes(message).c_str());
   return 1;
 }
 
@@ -178,6 +189,23 @@ int main(int argc, char** argv) {
   if (opt.listVars) {
     for (const std::string& name : ListVariables()) std::printf("%s\n", name.c_str());
     return 0;
+  }
+
+  // Named files and folders are checked before anything starts, so a typo is reported as what
+  // it is rather than as the first file missing inside it.
+  const std::pair<const char*, const std::string*> folders[] = {
+      {"--data", &opt.data}, {"--stage-dir", &opt.stageDir}, {"--shots-dir", &opt.shotsDir}};
+  for (const auto& [option, value] : folders) {
+    if (value->empty()) continue;
+    if (const std::string p = PathProblem(option, *value, PathKind::kFolder); !p.empty()) return Fail(p);
+  }
+  if (!opt.script.empty()) {
+    if (const std::string p = PathProblem("--script", opt.script, PathKind::kFile); !p.empty()) return Fail(p);
+  }
+  if (!opt.settings.empty()) {
+    if (const std::string p = PathProblem("--settings", opt.settings, PathKind::kFileToBe); !p.empty()) {
+      return Fail(p);
+    }
   }
 
   const std::string data = opt.data.empty() ? ProgramFolder() : opt.data;
@@ -232,8 +260,8 @@ int main(int argc, char** argv) {
   std::FILE* recordFile = nullptr;
   std::unique_ptr<ScriptRecorder> recorder;
   if (!opt.record.empty()) {
-    recordFile = std::fopen(opt.record.c_str(), "w");
-    if (!recordFile) return Fail("cannot write " + opt.record);
+    recordFile = OpenRecordFile(opt.record, opt.script, opt.force, error);
+    if (!recordFile) return Fail(error);
     // A header line of its own, as the test registration reads it: moved into tests/scripts,
     // the recording replays with the splash it was made with.
     std::fprintf(recordFile, "# recorded by slidestone\n%s", opt.splash ? "# with-splash\n" : "");
@@ -249,7 +277,7 @@ int main(int argc, char** argv) {
       host.shot = [&](const std::string& path, std::string& why) {
         Surface frame(kScreenW, kScreenH);
         ComposeScreen(g.forms, frame, &text);
-        return images.Save(frame, path, why);
+        return WriteShot(images, frame, opt.shotsDir, path, why);
       };
       code = RunScript(opt.script, host);
     } else {

@@ -4,11 +4,57 @@
 #include <SDL_image.h>
 
 #include <cstring>
+#include <fstream>
 
 namespace slidestone {
 
+namespace {
+
+// No picture of the game is anywhere near this; a header claiming more is refused unread.
+constexpr int kMaxPictureSide = 8192;
+
+}  // namespace
+
+bool PngHeaderSize(const unsigned char* bytes, size_t n, int& w, int& h) {
+  static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  if (n < 24 || std::memcmp(bytes, kSignature, 8) != 0 || std::memcmp(bytes + 12, "IHDR", 4) != 0) {
+    return false;
+  }
+  auto be32 = [&](size_t at) {
+    return (uint32_t(bytes[at]) << 24) | (uint32_t(bytes[at + 1]) << 16) |
+           (uint32_t(bytes[at + 2]) << 8) | uint32_t(bytes[at + 3]);
+  };
+  const uint32_t width = be32(16), height = be32(20);
+  w = width > uint32_t(INT32_MAX) ? INT32_MAX : int(width);
+  h = height > uint32_t(INT32_MAX) ? INT32_MAX : int(height);
+  return true;
+}
+
+bool SdlImageIO::ReadSize(const std::string& path, int& w, int& h, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "cannot open the file";
+    return false;
+  }
+  unsigned char header[24] = {};
+  in.read(reinterpret_cast<char*>(header), sizeof header);
+  if (!PngHeaderSize(header, size_t(in.gcount()), w, h)) {
+    error = "not a PNG picture";
+    return false;
+  }
+  return true;
+}
+
 bool SdlImageIO::Load(const std::string& path, Surface& out, std::string& error) {
-  SDL_Surface* loaded = IMG_Load(path.c_str());
+  int w = 0, h = 0;
+  if (!ReadSize(path, w, h, error)) return false;
+  if (w < 1 || h < 1 || w > kMaxPictureSide || h > kMaxPictureSide) {
+    error = "a picture of " + std::to_string(w) + "x" + std::to_string(h) + " pixels is out of all measure";
+    return false;
+  }
+  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+  SDL_Surface* loaded = file ? IMG_LoadPNG_RW(file) : nullptr;
+  if (file) SDL_RWclose(file);
   if (!loaded) {
     error = IMG_GetError();
     return false;
@@ -42,12 +88,15 @@ bool SdlImageIO::Load(const std::string& path, Surface& out, std::string& error)
   return true;
 }
 
-bool SdlImageIO::Save(const Surface& s, const std::string& path, std::string& error) {
+namespace {
+
+// The surface as an opaque ARGB SDL surface (nullptr with the reason on failure).
+SDL_Surface* Opaque(const Surface& s, std::string& error) {
   SDL_Surface* out = SDL_CreateRGBSurfaceWithFormat(0, s.Width(), s.Height(), 32,
                                                     SDL_PIXELFORMAT_ARGB8888);
   if (!out) {
     error = SDL_GetError();
-    return false;
+    return nullptr;
   }
   const std::vector<Pixel>& px = s.IsWindow() ? s.Shown() : s.Pixels();
   SDL_LockSurface(out);
@@ -56,8 +105,27 @@ bool SdlImageIO::Save(const Surface& s, const std::string& path, std::string& er
     for (int x = 0; x < s.Width(); ++x) row[x] = 0xFF000000u | px[size_t(y) * s.Width() + x];
   }
   SDL_UnlockSurface(out);
+  return out;
+}
+
+}  // namespace
+
+bool SdlImageIO::Save(const Surface& s, const std::string& path, std::string& error) {
+  SDL_Surface* out = Opaque(s, error);
+  if (!out) return false;
   const bool ok = IMG_SavePNG(out, path.c_str()) == 0;
   if (!ok) error = IMG_GetError();
+  SDL_FreeSurface(out);
+  return ok;
+}
+
+bool SdlImageIO::SaveTo(const Surface& s, std::FILE* file, std::string& error) {
+  SDL_Surface* out = Opaque(s, error);
+  if (!out) return false;
+  SDL_RWops* rw = SDL_RWFromFP(file, SDL_FALSE);
+  const bool ok = rw && IMG_SavePNG_RW(out, rw, 0) == 0 && std::fflush(file) == 0;
+  if (!ok) error = rw ? IMG_GetError() : SDL_GetError();
+  if (rw) SDL_RWclose(rw);
   SDL_FreeSurface(out);
   return ok;
 }

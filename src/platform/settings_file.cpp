@@ -205,17 +205,22 @@ SettingsStore::Outcome IniSettings::Update(const std::string& app, const std::st
   if (!dir.empty()) fs::create_directories(dir, ec);
   if (!dir.empty() && !fs::is_directory(dir, ec)) return fail(dir.string() + " is not a folder");
 
+  // Read-only is the owner's wish: the file stays as it is (also for a user who could write it
+  // anyway, as root can), and nothing is put beside it.
+  struct stat st {};
+  auto readOnly = [&] {
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0;
+  };
+  if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) && readOnly()) {
+    return fail(target.string() + " is read-only");
+  }
+
   const SaveLock lock(target.string() + ".lock");
   if (!lock.held()) return fail(Errno("cannot lock " + target.string() + ".lock"));
 
-  struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   if (exists && !S_ISREG(st.st_mode)) return fail(target.string() + " is not a regular file");
-  // Read-only is the owner's wish: the file stays as it is (also for a user who could write it
-  // anyway, as root can).
-  if (exists && ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-    return fail(target.string() + " is read-only");
-  }
+  if (exists && readOnly()) return fail(target.string() + " is read-only");
 
   const std::string old = exists ? ReadFile(target.string()) : std::string();
   const auto value = decide(IniValue(old, section, key));

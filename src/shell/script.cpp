@@ -9,6 +9,7 @@
 #include "shell/script_parse.h"
 #include "shell/variables.h"
 #include "stagedata/game.h"
+#include "stagedata/text_file.h"
 
 namespace slidestone {
 
@@ -187,12 +188,12 @@ std::string KeyNameFromCode(int code) {
 int RunScript(const std::string& path, ScriptHost& host) {
   std::ifstream in(path);
   if (!in) {
-    std::fprintf(host.err, "script: cannot open %s\n", path.c_str());
+    std::fprintf(host.err, "script: cannot open %s\n", EscapeControlBytes(path).c_str());
     return 1;
   }
   std::vector<ScriptCommand> commands;
   if (ScriptError bad; !ParseScript(in, host.g, commands, bad)) {
-    std::fprintf(host.err, "script:%d: %s\n", bad.line, bad.message.c_str());
+    std::fprintf(host.err, "script:%d: %s\n", bad.line, EscapeControlBytes(bad.message).c_str());
     return 1;
   }
   for (const ScriptCommand& c : commands) {
@@ -200,7 +201,7 @@ int RunScript(const std::string& path, ScriptHost& host) {
       if (!Run(host, c)) return 0;  // the game ended: the rest is not run
     } catch (const Failure& f) {
       std::fflush(host.out);
-      std::fprintf(host.err, "script:%d: %s\n", c.line, f.message.c_str());
+      std::fprintf(host.err, "script:%d: %s\n", c.line, EscapeControlBytes(f.message).c_str());
       return 1;
     }
   }

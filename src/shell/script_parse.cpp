@@ -5,7 +5,9 @@
 #include <sstream>
 
 #include "shell/script.h"
+#include "shell/shot_path.h"
 #include "shell/variables.h"
+#include "stagedata/text_file.h"
 
 namespace slidestone {
 
@@ -126,6 +128,7 @@ ScriptCommand Command(Game& g, const std::vector<std::string>& w) {
     need(0);
   } else if (v == "shot") {
     need(1);
+    if (const std::string problem = ShotPathProblem(w[1]); !problem.empty()) throw BadLine{problem};
   } else {
     throw BadLine{"unknown command '" + v + "'"};
   }
@@ -138,6 +141,7 @@ bool ParseScript(std::istream& in, Game& g, std::vector<ScriptCommand>& out, Scr
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
+    if (number == 1) DropByteOrderMark(line);
     if (const size_t hash = line.find('#'); hash != std::string::npos) line.erase(hash);
     const auto words = Words(line);
     if (words.empty()) continue;

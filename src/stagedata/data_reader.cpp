@@ -4,6 +4,8 @@
 #include <limits>
 #include <sstream>
 
+#include "stagedata/text_file.h"
+
 namespace slidestone {
 
 namespace {
@@ -11,8 +13,11 @@ namespace {
 bool IsSpace(char c) { return c == ' ' || c == '\t'; }
 
 std::string Shown(const std::string& s) {
-  std::string out = s.size() > 40 ? s.substr(0, 40) + "..." : s;
-  return "'" + out + "'";
+  std::string shown = "'";
+  shown += EscapeControlBytes(std::string_view(s).substr(0, 40));
+  if (s.size() > 40) shown += "...";
+  shown += "'";
+  return shown;
 }
 
 }  // namespace
@@ -23,6 +28,7 @@ FieldReader::FieldReader(const std::string& path) : path_(path) {
   std::ostringstream all;
   all << in.rdbuf();
   data_ = all.str();
+  DropByteOrderMark(data_);
 }
 
 void FieldReader::Fail(int line, const std::string& what, const std::string& found) const {
@@ -109,6 +115,16 @@ int32_t FieldReader::ReadInt(const std::string& what, int32_t lo, int32_t hi) {
 
 std::string FieldReader::ReadText(const std::string& what) {
   return Next("a text (" + what + ")").text;
+}
+
+std::string FieldReader::ReadText(const std::string& what, size_t maxBytes) {
+  const Field f = Next("a text (" + what + ")");
+  if (f.text.size() > maxBytes) {
+    Fail(f.line, "a text of at most " + std::to_string(maxBytes) + " bytes (" + what + ")",
+         std::to_string(f.text.size()) + " bytes");
+  }
+  if (HasControlByte(f.text)) Fail(f.line, "a text without control bytes (" + what + ")", Shown(f.text));
+  return f.text;
 }
 
 }  // namespace slidestone

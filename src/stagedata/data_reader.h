@@ -23,7 +23,8 @@ class DataError : public std::runtime_error {
 
 class FieldReader {
  public:
-  // Reads the whole file; throws DataError when it cannot be opened.
+  // Reads the whole file (a leading UTF-8 byte-order mark is skipped); throws DataError when
+  // it cannot be opened.
   explicit FieldReader(const std::string& path);
 
   // `what` names the field for the error message ("time of stage record 3").
@@ -31,6 +32,8 @@ class FieldReader {
   // A number that must lie in lo..hi; anything else is a fault like a non-number.
   int32_t ReadInt(const std::string& what, int32_t lo, int32_t hi);
   std::string ReadText(const std::string& what);
+  // A text that is shown to the player: at most maxBytes long and without control bytes.
+  std::string ReadText(const std::string& what, size_t maxBytes);
 
  private:
   struct Field {

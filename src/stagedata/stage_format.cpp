@@ -123,7 +123,9 @@ std::string MessageFilePath(const std::string& dir) { return dir + "/messagedata
 std::array<std::string, kMessageCount> ReadMessageFile(const std::string& dir) {
   FieldReader r(MessageFilePath(dir));
   std::array<std::string, kMessageCount> messages;
-  for (int n = 0; n < kMessageCount; ++n) messages[size_t(n)] = r.ReadText("message " + std::to_string(n));
+  for (int n = 0; n < kMessageCount; ++n) {
+    messages[size_t(n)] = r.ReadText("message " + std::to_string(n), kMessageMaxBytes);
+  }
   return messages;
 }
 

@@ -65,6 +65,8 @@ void ApplyStageRecord(Game& g, int n, const RecordValues& values);
 
 // --- the messages messagedata.dat: 61 texts -----------------------------------------------------
 std::string MessageFilePath(const std::string& dir);
+// The longest message the strips show: longer ones, and any with a control byte, are a fault.
+constexpr size_t kMessageMaxBytes = 200;
 std::array<std::string, kMessageCount> ReadMessageFile(const std::string& dir);
 // One text a line, in double quotes.
 std::string MessageFileText(const std::array<std::string, kMessageCount>& messages);

@@ -61,8 +61,8 @@ for bad in 'bogus 1' 'set NoSuchName 1' 'set Lives' 'set Lives x' 'wait x' 'wait
     || fail "bad line '$bad' gave $code: $out"
 done
 
-printf 'set GameState 5\nset Now 10\nshot %s/shot.png\n' "$work" > "$work/shot.script"
-run --script "$work/shot.script" >/dev/null 2>&1 || fail "shot script failed"
+printf 'set GameState 5\nset Now 10\nshot shot.png\n' > "$work/shot.script"
+run --shots-dir "$work" --script "$work/shot.script" >/dev/null 2>&1 || fail "shot script failed"
 [ -s "$work/shot.png" ] || fail "shot wrote no picture"
 
 # Escape ends the game: the rest of the script does not run, and the exit code is 0.

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Bad input of every kind, as one table: each case names its command line, the exit code and a
+# pattern its message must match. Around every case the files in $keep (a player's notes, a
+# script, settings, a picture) are fingerprinted: no case may change them, and no message may
+# carry a raw control byte to the terminal.
+#   bad_input_test.sh BINARY DATA_DIR
+set -u
+bin=$1
+data=$2
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+keep=$work/keep
+mkdir -p "$keep" "$work/shots" "$work/empty"
+cd "$work/shots" || exit 1
+printf 'my notes\n' > "$keep/notes.txt"
+printf 'set GameState 5\nwait 1\n' > "$keep/replay.script"
+printf '[window]\nscale=2\n\n[score]\nhigh=4321\n' > "$keep/settings.ini"
+printf 'not a picture\n' > "$work/shots/fake.png"
+ln -s "$keep/notes.txt" "$work/shots/link.png"
+ln -s "$keep" "$work/shots/linked"
+
+# A data folder like the real one, with one picture changed per case.
+mkdata() {  # mkdata NAME: $work/NAME with the real sound/, stage/, fonts/ and linked pictures
+  local d=$work/$1
+  mkdir -p "$d/pictures"
+  ln -s "$data/sound" "$d/sound"
+  ln -s "$data/fonts" "$d/fonts"
+  cp -r "$data/stage" "$d/stage"
+  for f in "$data"/pictures/*; do ln -s "$f" "$d/pictures/"; done
+}
+mkdata huge
+rm "$work/huge/pictures/char1.png"
+# A real PNG header claiming 30000 x 30000 pixels, then nothing worth decoding.
+python3 - "$work/huge/pictures/char1.png" <<'PY'
+import struct, sys, zlib
+ihdr = struct.pack(">IIBBBBB", 30000, 30000, 8, 6, 0, 0, 0)
+chunk = struct.pack(">I", len(ihdr)) + b"IHDR" + ihdr + struct.pack(">I", zlib.crc32(b"IHDR" + ihdr))
+open(sys.argv[1], "wb").write(b"\x89PNG\r\n\x1a\n" + chunk + b"\0" * 23000)
+PY
+mkdata notpng
+rm "$work/notpng/pictures/title.png"
+printf 'GIF89a not a png' > "$work/notpng/pictures/title.png"
+mkdata nosound
+rm "$work/nosound/sound"
+mkdir "$work/nosound/sound"
+
+# Stage folders with one fault each.
+stage() {  # stage NAME: a copy of the shipped stage folder to break
+  cp -r "$data/stage" "$work/$1"
+  echo "$work/$1"
+}
+sed -i '1s/^/\xEF\xBB\xBF/' "$(stage bom)/map1.dat"            # a BOM alone is fine...
+sed -i '1s/^[^,]*/\xEF\xBB\xBFx/' "$(stage badnum)/map1.dat"     # ...a BOM before a non-number is not
+python3 -c "import sys; print('\"' + 'x' * 201 + '\"')" > "$work/long.txt"
+{ cat "$work/long.txt"; cat "$data/stage/messagedata.dat"; } > "$(stage longmsg)/messagedata.dat"
+{ printf '"red\x1b[31m alert"\n'; cat "$data/stage/messagedata.dat"; } > "$(stage ctlmsg)/messagedata.dat"
+rm "$(stage notable)/xydata.dat"
+sed -i '2s/^\([^,]*\),/\1,\x07,/' "$(stage ctlnum)/map2.dat"
+
+script() {  # script NAME LINE...: $work/NAME.script holding the lines after an idle state
+  local name=$1
+  shift
+  { echo 'set GameState 5'; printf '%s\n' "$@"; } > "$work/$name.script"
+  echo "$work/$name.script"
+}
+game() {  # game NAME START: $work/NAME.script starting a game at stage index START from the menu
+  printf 'wait 1\nset StartStage %s\ntap SPACE\nwait 3000\n' "$2" > "$work/$1.script"
+  echo "$work/$1.script"
+}
+
+fingerprint() { (cd "$keep" && find . -printf '%p %y %m %s\n' | sort && cat ./* 2>/dev/null | md5sum); }
+before=$(fingerprint)
+
+# name | expected exit | message pattern | arguments (a bash array body)
+cases=(
+  "scale with letters|2|--scale needs a whole number|--scale 3abc"
+  "scale zero|2|--scale needs a whole number|--scale 0"
+  "empty settings|2|--settings needs a value, not an empty one|--settings ''"
+  "empty data|2|--data needs a value, not an empty one|--data ''"
+  "empty stage folder|2|--stage-dir needs a value, not an empty one|--stage-dir ''"
+  "empty script|2|--script needs a value|--script ''"
+  "unknown option|2|unknown option|--bogus"
+  "headless without a script|2|--headless needs --script|--headless"
+  "data folder missing|1|--data /nonexistent/x: no such folder|--data /nonexistent/x --script $keep/replay.script"
+  "stage folder is a file|1|--stage-dir .*: not a folder|--stage-dir $keep/notes.txt --script $keep/replay.script"
+  "script is a folder|1|--script .*: not a regular file|--script $work/empty"
+  "script missing|1|--script .*: no such file|--script $work/nothing.script"
+  "settings is a folder|1|--settings .*: not a regular file|--settings $work/empty --script $keep/replay.script"
+  "shots folder missing|1|--shots-dir .*: no such folder|--shots-dir $work/nowhere --script $keep/replay.script"
+  "record over a file|1|already exists; add --force|--record $keep/notes.txt --script $keep/replay.script"
+  "record over the script|1|is the script being played|--record $keep/replay.script --script $keep/replay.script --force"
+  "record into a folder|1|--record .*: not a regular file|--record $work/empty --force --script $keep/replay.script"
+  "shot of a text file|1|script:2: a shot must be a .png file|--script $(script txt 'shot notes.txt')"
+  "shot with ..|1|script:2: .*'\.\.'|--script $(script up 'shot ../keep/x.png')"
+  "shot absolute|1|script:2: a shot must be a relative path|--script $(script abs "shot $keep/x.png")"
+  "shot through a linked file|1|script:3: shot link.png: link.png is a symbolic link|--script $(script lnk 'wait 1' 'shot link.png')"
+  "shot through a linked folder|1|script:3: shot linked/x.png: linked is a symbolic link|--script $(script lnd 'wait 1' 'shot linked/x.png')"
+  "shot over a non-picture|1|script:3: shot fake.png: fake.png exists and is not a PNG|--script $(script fake 'wait 1' 'shot fake.png')"
+  "control bytes in a script|1|script:2: unknown command 'bo\\\\x1bgus'|--script $(script ctl $'bo\x1bgus')"
+  "huge picture header|1|char1.png: expected 320x240 pixels, found 30000x30000|--data $work/huge --script $keep/replay.script"
+  "picture not a PNG|1|title.png: cannot load picture \(not a PNG picture\)|--data $work/notpng --script $keep/replay.script"
+  "sound file missing|1|nosound/sound/.*missing|--data $work/nosound --script $keep/replay.script"
+  "stage table missing|1|xydata.dat: cannot open|--stage-dir $work/notable --script $(game s1 0)"
+  "a BOM before a bad number|1|map1.dat:1: field 1: expected a number .*found 'x'|--stage-dir $work/badnum --script $(game s2 0)"
+  "a control byte among numbers|1|map2.dat:2: .*found '\\\\x07'|--stage-dir $work/ctlnum --script $(game s3 1)"
+  "message too long|1|messagedata.dat:1: field 1: expected a text of at most 200 bytes \(message 0\), found 201 bytes|--stage-dir $work/longmsg --script $(game s4 0)"
+  "control bytes in a message|1|messagedata.dat:1: .*without control bytes.*red\\\\x1b\[31m|--stage-dir $work/ctlmsg --script $(game s5 0)"
+)
+
+for row in "${cases[@]}"; do
+  IFS='|' read -r name code pattern argv <<<"$row"
+  eval "args=($argv)"
+  # Cases that name no data folder use the real one.
+  with_data=(--data "$data")
+  [[ " ${args[*]} " == *" --data "* ]] && with_data=()
+  out=$("$bin" --headless --no-splash "${with_data[@]}" --settings "$keep/settings.ini" "${args[@]}" 2>&1 </dev/null)
+  got=$?
+  [ "$got" = "$code" ] || fail "$name: exit $got, wanted $code: $out"
+  grep -Eq -- "$pattern" <<<"$out" || fail "$name: message does not match '$pattern': $out"
+  if LC_ALL=C grep -q $'[\x01-\x08\x0b-\x1f\x7f]' <<<"$out"; then fail "$name: raw control byte in: $out"; fi
+  [ "$(fingerprint)" = "$before" ] || { fail "$name: changed the kept files"; before=$(fingerprint); }
+done
+[ "$(cat "$work/shots/fake.png")" = "not a picture" ] || fail "the non-picture fake.png was overwritten"
+
+# What still works: a BOM at the start of a stage file, a read-only settings file (reported,
+# left alone, play goes on), a shot inside the shots folder replacing an earlier shot.
+out=$("$bin" --headless --no-splash --data "$data" --stage-dir "$work/bom" --settings "$keep/settings.ini" \
+  --script "$(game bomok 0)" 2>&1) \
+  || fail "a BOM at the start of map1.dat: $out"
+chmod a-w "$keep/settings.ini"
+before=$(fingerprint)
+out=$("$bin" --headless --no-splash --data "$data" --settings "$keep/settings.ini" \
+  --script "$(script ro 'wait 1' 'set TotalScore 9000' 'set GameState 8' 'until GameState == 1 within 40000' 'expect HighScore == 9000')" 2>&1)
+[ $? -eq 0 ] && grep -q 'read-only' <<<"$out" || fail "read-only settings: $out"
+[ "$(fingerprint)" = "$before" ] || fail "read-only settings were changed"
+shot=$(script shot 'wait 1' 'shot again.png' 'shot again.png')
+"$bin" --headless --no-splash --data "$data" --settings "$keep/settings.ini" --shots-dir "$work/shots" \
+  --script "$shot" >/dev/null 2>&1 && [ -s "$work/shots/again.png" ] || fail "a shot replacing a shot"
+
+if [ $failures -ne 0 ]; then echo "$failures failure(s)"; exit 1; fi
+echo "bad input: ${#cases[@]} cases refused clearly, nothing touched"

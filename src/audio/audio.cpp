@@ -1,9 +1,11 @@
 #include "audio/audio.h"
 
+#include "stagedata/codes.h"
+
 namespace slidestone {
 
-void PlayCursorSound(Audio& audio) { audio.PlayEffect("sound/Akouka02.wav", 8); }
-void PlayConfirmSound(Audio& audio) { audio.PlayEffect("sound/Akouka01.wav", 8); }
+void PlayCursorSound(Audio& audio) { audio.PlayEffect("sound/Akouka02.wav", kChannelMain); }
+void PlayConfirmSound(Audio& audio) { audio.PlayEffect("sound/Akouka01.wav", kChannelMain); }
 
 const std::vector<std::string>& AllSoundFiles() {
   static const std::vector<std::string> files = {

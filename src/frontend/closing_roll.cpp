@@ -48,7 +48,8 @@ void SlideLines(Game& g) {
   } else if (g.RollTick == kBlackTick) {
     PaintHouseScreenBlack(g);
   }
-  if (g.RollTick >= kFirstPair && (i == 0 || i == 72)) g.audio->PlayEffect("sound/migaku.wav", 8);
+  if (g.RollTick >= kFirstPair && (i == 0 || i == 72))
+    g.audio->PlayEffect("sound/migaku.wav", kChannelMain);
 }
 
 }  // namespace

@@ -12,6 +12,10 @@ namespace slidestone {
 
 namespace {
 
+// The menu's entries, top to bottom, as CursorRow counts them.
+enum MenuEntry : int32_t { kEntryStart = 0, kEntryOption = 1, kEntryEnd = 2 };
+constexpr int32_t kMenuEntries = 3;
+
 constexpr int kFigureY = 188;     // the figures stand on the logo's bottom edge (220 - 32)
 constexpr int kSceneRight = 518;  // a figure is drawn only while its x is 1 .. 518
 
@@ -84,30 +88,30 @@ void MainMenu(Game& g) {
   // Arrows are read before Space, so a Space pressed with an arrow acts on the moved cursor.
   if (g.KeyState[kKeyDown] != 0) {
     g.KeyState[kKeyDown] = 0;
-    g.CursorRow = (g.CursorRow + 1) % 3;
+    g.CursorRow = (g.CursorRow + 1) % kMenuEntries;
     PlayCursorSound(*g.audio);
   }
   if (g.KeyState[kKeyUp] != 0) {
     g.KeyState[kKeyUp] = 0;
-    g.CursorRow = g.CursorRow == 0 ? 2 : g.CursorRow - 1;
+    g.CursorRow = g.CursorRow == 0 ? kMenuEntries - 1 : g.CursorRow - 1;
     PlayCursorSound(*g.audio);
   }
   if (g.KeyState[kKeySpace] != 0) {
     g.KeyState[kKeySpace] = 0;
     switch (g.CursorRow) {
-      case 0:  // GAME START
+      case kEntryStart:
         PlayConfirmSound(*g.audio);
         g.audio->StopMusic();
         ShowFormMaximised(g.forms, g.Form1, g.MenuX, g.MenuY);
         NewGame(g);
         break;
-      case 1:  // OPTION: the options use the whole window
+      case kEntryOption:  // the options use the whole window
         PlayConfirmSound(*g.audio);
         g.GameState = kStateOptions;
         g.CursorRow = 0;
         HideSurface(w.startbox2);
         break;
-      case 2:  // GAME END
+      case kEntryEnd:
         PlayConfirmSound(*g.audio);
         g.audio->StopMusic();
         g.QuitRequested = kTrue;

@@ -12,7 +12,7 @@ namespace {
 enum OptionRow { kRowLevel = 0, kRowTime = 1, kRowStage = 2, kRowExit = 3 };
 constexpr int kLastStage = 17;
 
-void PlayOptionSound(Game& g) { g.audio->PlayEffect("sound/Akouka03.wav", 8); }
+void PlayOptionSound(Game& g) { g.audio->PlayEffect("sound/Akouka03.wav", kChannelMain); }
 
 int NextStage(int32_t s) { return s + 1 > kLastStage ? 0 : s + 1; }
 
@@ -87,7 +87,7 @@ void OptionsScreen(Game& g) {
     g.KeyState[kKeySpace] = 0;
     switch (g.CursorRow) {
       case kRowLevel:
-        g.Difficulty = (g.Difficulty + 1) % 3;
+        g.Difficulty = (g.Difficulty + 1) % kDifficultyLevels;
         PlayOptionSound(g);
         break;
       case kRowTime:

@@ -10,10 +10,10 @@ bool IsHitByEnemy(Game& g, bool menuVariant) {
   const int px = g.PlayerX, py = g.PlayerY;
   for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) {
     const EnemyRecord& e = g.Enemies[i];
-    // Walkers (1, -1) and watchers (0) always count; a thrower (6) only outside the menu
-    // branch's own test. Knocked-out and gone enemies never do.
-    const bool active = e.state == 1 || e.state == -1 || e.state == 0 ||
-                        (!menuVariant && e.state == 6);
+    // Walkers and watchers always count; a thrower only outside the menu branch's own test.
+    // Knocked-out and gone enemies never do.
+    const bool active =
+        IsWalker(e.state) || e.state == kWatcher || (!menuVariant && e.state == kThrower);
     if (!active) continue;
     if (e.x >= px - 16 && e.x <= px + 16 && e.y >= py - 16 && e.y <= py + 16) return true;
   }

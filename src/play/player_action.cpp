@@ -28,7 +28,7 @@ void PipeTravel(Game& g) {
   if (g.ActionCount == kPipeSinkSteps) {
     g.PipeWarpPending = kTrue;
     g.PipeDir = -g.PipeDir;
-    g.audio->PlayEffect("sound/dokan.wav", 8);
+    g.audio->PlayEffect("sound/dokan.wav", kChannelMain);
   }
   if (g.ActionCount == kPipeTripSteps) {
     g.PlayerPose = 2;
@@ -47,7 +47,7 @@ void Land(Game& g, int& ny) {
   g.PlayerInAction = kFalse;
   g.DropThrough = kFalse;
   g.JumpFloorY = 0;
-  g.audio->PlayEffect("sound/char01.wav", 8);
+  g.audio->PlayEffect("sound/char01.wav", kChannelMain);
 }
 
 // Feet on something solid with the middle of the body free: a floor to stand on.
@@ -94,7 +94,7 @@ void Flight(Game& g) {
   if (g.PlayerY >= kFieldH) {
     if (g.PlayerHit == kFalse) {
       g.StagePhaseFlag = kTrue;
-      g.audio->PlayEffect("sound/rakka.wav", 8);
+      g.audio->PlayEffect("sound/rakka.wav", kChannelMain);
     } else {
       g.PlayerY = kFieldH;
     }
@@ -108,13 +108,13 @@ void PlaceSpring(Game& g) {
   if (g.ActionCount < kSpringPlaceSteps) {
     g.ActionCount += 1;
   } else {
-    g.AiMap(g.SpringX / 32, g.SpringY / 32) = 30;
+    g.AiMap(g.SpringX / 32, g.SpringY / 32) = kPlacedSpring;
     g.PlayerFrame = 1;
     g.PlayerPose = 0;
     g.PlacingSpring = kFalse;
     g.PlayerInAction = kFalse;
     g.SpringShown = kTrue;
-    g.audio->PlayEffect("sound/charjumpon.wav", 8);
+    g.audio->PlayEffect("sound/charjumpon.wav", kChannelMain);
     DrawToolPoints(g);
     g.PointsFlash = kTrue;
     DrawToolPoints(g);
@@ -127,7 +127,7 @@ void PlaceSpring(Game& g) {
 // Up 12, 11, ... 1 pixels, a pause, then down faster and faster (at most 32 a step) through
 // everything until the figure is out of the field.
 void KnockOut(Game& g) {
-  if (g.ActionCount == 0) g.audio->PlayEffect("sound/puu46.wav", 8);
+  if (g.ActionCount == 0) g.audio->PlayEffect("sound/puu46.wav", kChannelMain);
   if (g.ActionCount > 12) {
     g.PlayerY += std::min(g.ActionCount - 12, 32);
   } else {

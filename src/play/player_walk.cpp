@@ -43,7 +43,7 @@ void Walk(Game& g) {
   // The footstep falls on the second walking frame, on ground, even against a wall.
   if ((Held(g, kKeyLeft) || Held(g, kKeyRight)) && g.PlayerFrame == 1 &&
       (SolidAt(g, g.PlayerX + 4, g.PlayerY + 32) || SolidAt(g, g.PlayerX + 27, g.PlayerY + 32))) {
-    g.audio->PlayEffect("sound/char00.wav", 8);
+    g.audio->PlayEffect("sound/char00.wav", kChannelMain);
   }
 }
 
@@ -65,7 +65,7 @@ void TryJump(Game& g) {
   Consume(g, kKeyUp);
   g.JumpFloorY = -1;
   g.JumpVy = -125;
-  g.audio->PlayEffect("sound/charjump.wav", 8);
+  g.audio->PlayEffect("sound/charjump.wav", kChannelMain);
 }
 
 // Down over two pipe cells sends the figure down the pipe; otherwise it drops through the floor
@@ -75,8 +75,8 @@ void TryPipeOrDrop(Game& g) {
   g.IdleCount = 0;
   const int x = g.PlayerX, y = g.PlayerY;
   const int left = x + 8, right = x + 20;
-  if (FreeAt(g, left, y + 31) && FreeAt(g, right, y + 31) && g.Map.AtPixel(left, y + 32) == 5 &&
-      g.Map.AtPixel(right, y + 32) == 5) {
+  if (FreeAt(g, left, y + 31) && FreeAt(g, right, y + 31) && g.Map.AtPixel(left, y + 32) == kPipe &&
+      g.Map.AtPixel(right, y + 32) == kPipe) {
     g.PlayerFrame = 0;
     g.PlayerPose = 2;
     g.PlayerX = (g.PlayerX + 8) / 32 * 32;
@@ -85,8 +85,8 @@ void TryPipeOrDrop(Game& g) {
     g.ActionCount = 0;
     g.PlayerInAction = kTrue;
     // The pipe in use is marked so the exit search does not come back to it.
-    g.Map(g.PlayerCol, g.PlayerFootRow) = 50;
-    g.audio->PlayEffect("sound/dokan.wav", 8);
+    g.Map(g.PlayerCol, g.PlayerFootRow) = kPipeInUse;
+    g.audio->PlayEffect("sound/dokan.wav", kChannelMain);
     return;
   }
   if ((SolidAt(g, x, y + 32) || SolidAt(g, x + 31, y + 32)) && g.PlayerY + 64 < kFieldH) {
@@ -98,7 +98,7 @@ void TryPipeOrDrop(Game& g) {
     g.ActionCount = 0;
     Consume(g, kKeyDown);
     g.JumpVy = -60;
-    g.audio->PlayEffect("sound/charjump.wav", 8);
+    g.audio->PlayEffect("sound/charjump.wav", kChannelMain);
   }
 }
 
@@ -106,7 +106,7 @@ void TryPipeOrDrop(Game& g) {
 // the cursor to rest on.
 bool AnyToolOffered(const Game& g) {
   const auto& offered = g.StageItems[g.Stage];
-  return offered[0] != 0 || offered[1] != 0 || offered[2] != 0;
+  return offered[kToolHammer] != 0 || offered[kToolBroom] != 0 || offered[kToolSpring] != 0;
 }
 
 void TryOpenMenu(Game& g) {
@@ -126,7 +126,7 @@ void TryOpenMenu(Game& g) {
   Surface& box = g.Form1.gamebox3;
   ShowSurface(box);
   MoveSurface(box, g.MenuX, g.MenuY, 72, 24);
-  g.audio->PlayEffect("sound/push10.wav", 2);
+  g.audio->PlayEffect("sound/push10.wav", kChannelToolMenu);
 }
 
 // Falling speeds up by a pixel per step each step; a move that would sink the feet into a floor
@@ -148,12 +148,12 @@ void Gravity(Game& g) {
 // tool points, with the points zoom.
 void PickUpItem(Game& g) {
   const int col = (g.PlayerX + 16) / 32, row = g.PlayerY / 32;
-  if (g.AiMap(col, row) != 21 || FreeAt(g, g.PlayerX + 16, g.PlayerY + 32)) return;
-  g.audio->PlayEffect("sound/Aitem.wav", 6);
-  g.AiMap(col, row) = 0;
+  if (g.AiMap(col, row) != kBucket || FreeAt(g, g.PlayerX + 16, g.PlayerY + 32)) return;
+  g.audio->PlayEffect("sound/Aitem.wav", kChannelItem);
+  g.AiMap(col, row) = kNoObject;
   for (int i = 0; i < g.ItemCount && i < kMaxItems; ++i) {
     ItemRecord& item = g.Items[i];
-    if (item.x == col * 32 && item.y == g.PlayerY) item.kind = 0;
+    if (item.x == col * 32 && item.y == g.PlayerY) item.kind = kItemCollected;
   }
   g.ToolPoints += 5;
   g.PointsFlash = kTrue;
@@ -188,7 +188,7 @@ void IdlePoses(Game& g) {
 void FallOut(Game& g) {
   if (g.PlayerY < kFieldH) return;
   if (g.PlayerHit == kFalse) {
-    g.audio->PlayEffect("sound/rakka.wav", 8);
+    g.audio->PlayEffect("sound/rakka.wav", kChannelMain);
     g.StagePhaseFlag = kTrue;
   } else {
     g.PlayerY = kFieldH;

@@ -11,7 +11,6 @@ namespace slidestone {
 
 namespace {
 
-constexpr int kHammer = 0, kBroom = 1, kSpring = 2;
 constexpr int kSlotsOnMenu = 3;
 
 void CloseMenu(Game& g) {
@@ -26,20 +25,22 @@ void MoveCursor(Game& g, int delta) {
     g.MenuCursor = (g.MenuCursor + delta + kSlotsOnMenu) % kSlotsOnMenu;
     if (g.StageItems[g.Stage][g.MenuCursor] != 0) break;
   }
-  g.audio->PlayEffect("sound/charjumpon.wav", 2);
+  g.audio->PlayEffect("sound/charjumpon.wav", kChannelToolMenu);
 }
 
 int32_t& TileUnderFigure(Game& g) { return g.Map(g.PlayerCol, g.PlayerFootRow); }
-bool SpringInOwnCell(const Game& g) { return g.AiMap(g.PlayerCol, g.PlayerFootRow - 1) == 30; }
+bool SpringInOwnCell(const Game& g) {
+  return g.AiMap(g.PlayerCol, g.PlayerFootRow - 1) == kPlacedSpring;
+}
 
 // A speed tile, spent or not, is broken. Anywhere else the hammer closes the menu.
 void UseHammer(Game& g) {
   int32_t& tile = TileUnderFigure(g);
-  if ((tile != 11 && tile != 10) || SpringInOwnCell(g)) {
+  if ((tile != kSpeedTile && tile != kSpentSpeedTile) || SpringInOwnCell(g)) {
     CloseMenu(g);
     return;
   }
-  tile = 12;
+  tile = kSpeedTileBreaking;
   g.ToolPoints -= 1;
   g.ToolAnim = 1;
   g.PlayerFrame = 3;
@@ -56,8 +57,11 @@ void UseHammer(Game& g) {
 // nothing happens and the menu stays open.
 void UseBroom(Game& g) {
   int32_t& tile = TileUnderFigure(g);
-  if ((tile != 3 && tile != 4 && tile != 10) || SpringInOwnCell(g)) return;
-  tile = tile == 3 ? 6 : tile == 4 ? 7 : 13;
+  if ((tile != kArrowRight && tile != kArrowLeft && tile != kSpentSpeedTile) || SpringInOwnCell(g))
+    return;
+  tile = tile == kArrowRight  ? kArrowRightTurning
+         : tile == kArrowLeft ? kArrowLeftTurning
+                              : kSpeedTileSweeping;
   g.ToolPoints -= 1;
   g.ToolAnim = 1;
   g.PlayerFrame = 0;
@@ -72,14 +76,14 @@ void UseBroom(Game& g) {
 void UseSpring(Game& g) {
   const int c = (g.PlayerX + 16) / 32, r = g.PlayerY / 32;
   const int32_t under = TileUnderFigure(g);
-  if (g.AiMap(c, r) != 0 || g.Map(c, r) != 0 || under == 5 || under == 11 ||
-      g.StoneLaunched != kFalse) {
+  if (g.AiMap(c, r) != kNoObject || g.Map(c, r) != kEmptyCell || under == kPipe ||
+      under == kSpeedTile || g.StoneLaunched != kFalse) {
     return;
   }
   // Only a spring's own mark is cleared, so a stage that never had a spring keeps whatever
   // stands in the corner cell the spring position starts at.
   int32_t& old = g.AiMap(g.SpringX / 32, g.SpringY / 32);
-  if (old == 30) old = 0;
+  if (old == kPlacedSpring) old = kNoObject;
   g.SpringShown = kFalse;
   g.SpringTicks = 0;
   g.PlayerFrame = 0;
@@ -108,9 +112,9 @@ void ChooseTool(Game& g) {
   Consume(g, kKeySpace);
   const int slot = g.MenuCursor;
   if (slot < 0 || slot >= kToolSlots || g.ToolEnabled[slot] == kFalse) return;
-  if (slot == kHammer) UseHammer(g);
-  if (slot == kBroom) UseBroom(g);
-  if (slot == kSpring) UseSpring(g);
+  if (slot == kToolHammer) UseHammer(g);
+  if (slot == kToolBroom) UseBroom(g);
+  if (slot == kToolSpring) UseSpring(g);
 }
 
 // The three icons, as the stage loader composed them on the screen surface, with the cursor

@@ -23,12 +23,12 @@ void FallingWord(Game& g, int sy) {
 
 void EndWords(Game& g) {
   switch (g.StageEndReason) {
-    case 0:
+    case kEndLostTry:
       if (g.WordCounter >= kLostTryQuietTicks) g.WordCounter = 99;
       break;
-    case 1: DrawTimeUpWords(g); break;
-    case 2: DrawStoneStopWords(g); break;
-    case 3: DrawClearWords(g); break;
+    case kEndTimeUp: DrawTimeUpWords(g); break;
+    case kEndStoneStopped: DrawStoneStopWords(g); break;
+    case kEndGoal: DrawClearWords(g); break;
     default: break;
   }
 }
@@ -37,7 +37,7 @@ void EndWords(Game& g) {
 // then slides out to the right, shrunk to 200 x 50.
 void StartBanner(Game& g) {
   const int r = g.WordCounter % 100;
-  if (r == 30 || r == 73) g.audio->PlayEffect("sound/migaku.wav", 8);
+  if (r == 30 || r == 73) g.audio->PlayEffect("sound/migaku.wav", kChannelMain);
   int p = r - 30;
   int sy = 640;  // blurred
   if (p > 13 && p < 43) {

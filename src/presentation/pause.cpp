@@ -8,7 +8,7 @@ namespace slidestone {
 
 void PauseStep(Game& g) {
   if (g.KeyState[kKeyEnter] == 0) return;
-  g.audio->PlayEffect("sound/Akouka01.wav", 3);
+  g.audio->PlayEffect("sound/Akouka01.wav", kChannelPause);
   g.KeyState[kKeyEnter] = 0;
   g.Paused = kFalse;
 }

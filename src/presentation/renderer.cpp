@@ -17,9 +17,9 @@ void DrawItems(Game& g) {
   for (int i = 0; i < g.ItemCount && i < kMaxItems; ++i) {
     const ItemRecord& it = g.Items[i];
     const int f32 = 32 * it.frame;
-    if (it.kind == 21) {  // bucket, never animated: the mask cell at x 128 matches the one at 96
+    if (it.kind == kBucket) {  //, never animated: the mask cell at x 128 matches the one at 96
       MaskedPair(f.gamebox2, it.x, it.y, 32, 32, f.char3, 128 + f32, 160, f32, 160);
-    } else if (it.kind == 20) {  // goal flag
+    } else if (it.kind == kGoal) {
       MaskedPair(f.gamebox2, it.x, it.y, 32, 32, f.char3, 128 + f32, 128, f32, 128);
     }
   }
@@ -43,21 +43,22 @@ void DrawEnemy(Game& g, EnemyRecord& e) {
   const Surface& sheet = f.char3;
   const int fac = 64 * e.facing;
   const int fr = 32 * e.frame;
-  const bool active = e.state < 2 || e.state == 6;
+  // Every state below "gone" counts as standing, as the thrower does.
+  const bool active = e.state < kEnemyGone || e.state == kThrower;
   if (active) {
     e.prevX = e.x;
     e.prevY = e.y;
     switch (e.state) {
-      case 0:  // watcher
+      case kWatcher:
         MaskedPair(dst, e.x, e.y, 32, 32, sheet, 0, 352 + fac, 0, 320 + fac);
         break;
-      case 1:  // walker, walking right
+      case kWalkerRight:
         MaskedPair(dst, e.x, e.y, 32, 32, sheet, fr, 224, fr, 192);
         break;
-      case -1:  // walker, walking left
+      case kWalkerLeft:
         MaskedPair(dst, e.x, e.y, 32, 32, sheet, fr, 288, fr, 256);
         break;
-      case 6: {  // thrower
+      case kThrower: {
         const int tf = 32 * e.throwFrame;
         MaskedPair(dst, e.x, e.y, 32, 32, sheet, tf, 480 + fac, tf, 448 + fac);
         break;
@@ -71,19 +72,19 @@ void DrawEnemy(Game& g, EnemyRecord& e) {
   if (e.frame == 0) return;
   const int col = 32 * ToppleColumn(e.frame);
   switch (e.state) {
-    case 3:
+    case kKnockedOutWalkerRight:
       MaskedPair(dst, e.x, e.y, 32, 32, sheet, 160, 224, 160, 192);
       break;
-    case 4:
+    case kKnockedOutWalkerLeft:
       MaskedPair(dst, e.x, e.y, 32, 32, sheet, 160, 288, 160, 256);
       break;
-    case 5:
+    case kKnockedOutWatcher:
       MaskedPair(dst, e.x, e.y, 32, 32, sheet, col, 352 + fac, col, 320 + fac);
       break;
-    case 7:
+    case kKnockedOutThrower:
       MaskedPair(dst, e.x, e.y, 32, 32, sheet, col, 480 + fac, col, 448 + fac);
       break;
-    default:  // 2: gone
+    default:  // gone
       break;
   }
 }

@@ -38,7 +38,7 @@ void Decide(Game& g) {
   if (g.FlowLatch == kFalse) {
     g.FlowLatch = kTrue;
     g.audio->StopMusic();
-    if (g.StageEndReason == 3) {
+    if (g.StageEndReason == kEndGoal) {
       // The stone has already moved Stage on to the next one.
       g.ShotFrame = 0;
       g.GameState = g.Stage < kFirstHouseShotStage ? kStateLoadStage : kStateHouseSetup;
@@ -46,8 +46,8 @@ void Decide(Game& g) {
   }
 }
 
-// Step 0. Also runs after every stage load (the reason is 0 again then), which loads the same
-// stage once more with the same result.
+// Step 0. Also runs after every stage load (the reason is kEndLostTry again then), which loads the
+// same stage once more with the same result.
 void Reopen(Game& g) {
   if (g.Lives == 0) {
     ShadeStrip(g, 300, 8);
@@ -57,7 +57,7 @@ void Reopen(Game& g) {
     Copy(g.Form1.gamebox1, 0, 0, 128, 48, g.Form1.char1, 0, 0);
     g.Form1.gamebox1.Present();
     DrawContinuePrompt(g);
-  } else if (g.StageEndReason != 3) {
+  } else if (g.StageEndReason != kEndGoal) {
     g.TotalScore -= g.StageScore;  // the points of the lost try are taken back
     LoadStage(g);
     g.BackdropIndex = 1;
@@ -75,7 +75,8 @@ void CurtainStep(Game& g) {
     UncoverStrip(g, 300 + 4 * s);
     UncoverStrip(g, 304 - 4 * s);
   }
-  if (s == -76 && g.StageEndReason != 3) g.Lives -= 1;  // every ending but the goal costs a try
+  if (s == -76 && g.StageEndReason != kEndGoal)
+    g.Lives -= 1;  // every ending but the goal costs a try
   if (s == -1) Decide(g);
   if (s == 0) Reopen(g);
   if (s == 76) {

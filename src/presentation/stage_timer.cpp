@@ -53,7 +53,7 @@ void StageTimerStep(Game& g) {
   if (g.StageTime < 0) {
     // During a knock-out the fall ends the stage instead; the clock just holds at zero.
     if (g.PlayerHit == 0) {
-      g.StageEndReason = 1;
+      g.StageEndReason = kEndTimeUp;
       g.StagePhaseFlag = kTrue;
     }
     g.StageTime = 0;

@@ -17,10 +17,10 @@ constexpr int kTileCycleLength = 70;  // 2.8 s between glints
 constexpr int32_t kRegrowPasses = 1000;  // 40 s before a broken speed tile comes back
 
 // The figure found the bottom of its entry pipe: the first pipe top in reading order is the
-// exit, and the entry cell (marked 50 for the trip) becomes a pipe again.
+// exit, and the entry cell (marked as in use for the trip) becomes a pipe again.
 void PipeExit(Game& g, int col, int row) {
   if (g.InPipe == 0 || g.PipeWarpPending == 0) return;
-  g.Map(g.PlayerCol, g.PlayerFootRow) = 5;
+  g.Map(g.PlayerCol, g.PlayerFootRow) = kPipe;
   g.PlayerCol = col;
   g.PlayerFootRow = row;
   g.PlayerX = 32 * col;
@@ -40,12 +40,12 @@ void ScanMap(Game& g) {
   for (int row = 0; row <= 10; ++row) {
     for (int col = 0; col <= 18; ++col) {
       switch (g.Map(col, row)) {
-        case 5: PipeExit(g, col, row); break;
-        case 11: Glint(g, col, row); break;
-        case 12:
-        case 13:
-        case 6:
-        case 7: ToolWorkStep(g, col, row); break;
+        case kPipe: PipeExit(g, col, row); break;
+        case kSpeedTile: Glint(g, col, row); break;
+        case kSpeedTileBreaking:
+        case kSpeedTileSweeping:
+        case kArrowRightTurning:
+        case kArrowLeftTurning: ToolWorkStep(g, col, row); break;
         default: break;
       }
     }
@@ -54,7 +54,7 @@ void ScanMap(Game& g) {
 
 void WaveGoalFlags(Game& g) {
   for (int i = 0; i < g.ItemCount && i < kMaxItems; ++i)
-    if (g.Items[i].kind == 20) g.Items[i].frame = (g.TileCycle / 2) % 4;
+    if (g.Items[i].kind == kGoal) g.Items[i].frame = (g.TileCycle / 2) % 4;
 }
 
 bool BoxOverCell(int x, int y, int col, int row) {
@@ -72,7 +72,7 @@ void Regrow(Game& g) {
       t.regrow = 0;
       t.broken = kFalse;
       BlendCell(g, t.col, t.row, 6, 0);
-      g.Map(t.col, t.row) = 10;
+      g.Map(t.col, t.row) = kSpentSpeedTile;
     }
     if (t.regrow > kRegrowPasses) t.regrow = kRegrowPasses;
   }
@@ -85,15 +85,15 @@ void StartStageEnd(Game& g) {
   g.WordsRunning = kTrue;
   g.WordCounter = 0;
   g.audio->StopMusic();
-  if (g.StageEndReason == 3)
+  if (g.StageEndReason == kEndGoal)
     g.audio->PlayMusic("sound/PSMAT002.mid", -1);
   else
-    g.audio->PlayEffect("sound/end0.wav", 8);
+    g.audio->PlayEffect("sound/end0.wav", kChannelMain);
 }
 
 // The press is consumed here so the pause step does not take it as the resume.
 void StartPause(Game& g) {
-  g.audio->PlayEffect("sound/Akouka01.wav", 3);
+  g.audio->PlayEffect("sound/Akouka01.wav", kChannelPause);
   g.KeyState[kKeyEnter] = 0;
   Copy(g.Form1.gamebox2, 0, 0, kFieldW, kFieldH, g.Form1.back, 0, 0);
   g.SceneDirty = kFalse;

@@ -12,12 +12,8 @@ namespace slidestone {
 
 namespace {
 
-constexpr int kHammerCode = 12;
-constexpr int kSweptTileCode = 13;
-constexpr int kTurningRightArrow = 6;
-constexpr int kTurningLeftArrow = 7;
-constexpr int32_t kLastStage = 4;       // ToolAnim from 4 on completes the work
-constexpr int32_t kStagePasses = 20;    // passes between two stages
+constexpr int32_t kWorkStages = 4;    // ToolAnim from 4 on completes the work
+constexpr int32_t kStagePasses = 20;  // passes between two work stages
 constexpr int32_t kToolBonus = 10;
 
 // A tile picture from char3, plain copy, on the visible field and the clean field alike.
@@ -27,7 +23,7 @@ void CopyTile(Game& g, int col, int row, int sx, int sy) {
 }
 
 void AnimateFigure(Game& g, int code) {
-  if (code == kHammerCode) {
+  if (code == kSpeedTileBreaking) {
     g.PlayerFrame = (g.PlayerFrame + 1) % 4;  // the hammer pose the menu chose stays
     return;
   }
@@ -39,23 +35,23 @@ void AnimateFigure(Game& g, int code) {
 // One of the three stages before completion.
 void WorkStage(Game& g, int col, int row, int code) {
   switch (code) {
-    case kHammerCode:
-      g.audio->PlayEffect("sound/char03.wav", 5);
+    case kSpeedTileBreaking:
+      g.audio->PlayEffect("sound/char03.wav", kChannelTileWork);
       BlendCell(g, col, row, g.ToolAnim - 1, 1);  // crack 1, 2, 3
       break;
-    case kSweptTileCode: BlendCell(g, col, row, g.ToolAnim + 2, 1); break;
-    case kTurningRightArrow: CopyTile(g, col, row, 32 + 32 * g.ToolAnim, 96); break;
-    case kTurningLeftArrow: CopyTile(g, col, row, 128 + 32 * g.ToolAnim, 96); break;
+    case kSpeedTileSweeping: BlendCell(g, col, row, g.ToolAnim + 2, 1); break;
+    case kArrowRightTurning: CopyTile(g, col, row, 32 + 32 * g.ToolAnim, 96); break;
+    case kArrowLeftTurning: CopyTile(g, col, row, 128 + 32 * g.ToolAnim, 96); break;
   }
   g.ToolAnim += 1;
 }
 
 // The hammer's last blow leaves the bare backdrop and sends sparkles up from the cell.
 void BreakTile(Game& g, int col, int row) {
-  g.audio->PlayEffect("sound/char04.wav", 5);
+  g.audio->PlayEffect("sound/char04.wav", kChannelTileWork);
   Copy(g.Form1.gamebox2, 32 * col, 32 * row, 32, 32, g.Form1.back, 32 * col, 32 * row);
   Copy(g.Form1.Bback, 32 * col, 32 * row, 32, 32, g.Form1.back, 32 * col, 32 * row);
-  g.Map(col, row) = 0;
+  g.Map(col, row) = kEmptyCell;
   g.PlayerPose = g.PlayerPose == 5 ? 0 : 1;
   g.SparkleOn = kTrue;
   g.SparkleTicks = 0;
@@ -74,23 +70,23 @@ void JumpAfterHammer(Game& g) {
   g.KeyState[kKeyUp] = 0;
   g.JumpFloorY = -1;
   g.JumpVy = -125;
-  g.audio->PlayEffect("sound/charjump.wav", 8);
+  g.audio->PlayEffect("sound/charjump.wav", kChannelMain);
 }
 
 void CompleteWork(Game& g, int col, int row, int code) {
   switch (code) {
-    case kHammerCode: BreakTile(g, col, row); break;
-    case kSweptTileCode:
+    case kSpeedTileBreaking: BreakTile(g, col, row); break;
+    case kSpeedTileSweeping:
       BlendCell(g, col, row, 0, 0);
-      g.Map(col, row) = 11;
+      g.Map(col, row) = kSpeedTile;
       break;
-    case kTurningRightArrow:
+    case kArrowRightTurning:
       CopyTile(g, col, row, 160, 64);
-      g.Map(col, row) = 4;
+      g.Map(col, row) = kArrowLeft;
       break;
-    case kTurningLeftArrow:
+    case kArrowLeftTurning:
       CopyTile(g, col, row, 128, 64);
-      g.Map(col, row) = 3;
+      g.Map(col, row) = kArrowRight;
       break;
   }
   // The menu, hidden since the tool was chosen, closes with the work.
@@ -100,7 +96,7 @@ void CompleteWork(Game& g, int col, int row, int code) {
   g.TotalScore += kToolBonus;
   DrawScores(g);
   g.PlayerFrame = 0;
-  if (code == kHammerCode) {
+  if (code == kSpeedTileBreaking) {
     JumpAfterHammer(g);
   } else {
     g.PlayerPose = 0;
@@ -118,14 +114,14 @@ void ToolWorkStep(Game& g, int col, int row) {
   const int code = g.Map(col, row);
   // A knock-out does not wait for the tool: the work completes in this pass.
   if (g.PlayerHit != 0) {
-    g.ToolAnim = kLastStage;
+    g.ToolAnim = kWorkStages;
     g.ToolAnimCount = kStagePasses;
   }
   if (g.ToolAnimCount % 5 == 0) AnimateFigure(g, code);
-  if (code != kHammerCode && g.ToolAnimCount % 12 == 0)
-    g.audio->PlayEffect("sound/migaku.wav", 5);
+  if (code != kSpeedTileBreaking && g.ToolAnimCount % 12 == 0)
+    g.audio->PlayEffect("sound/migaku.wav", kChannelTileWork);
   if (g.ToolAnimCount % kStagePasses == 0) {
-    if (g.ToolAnim < kLastStage)
+    if (g.ToolAnim < kWorkStages)
       WorkStage(g, col, row, code);
     else
       CompleteWork(g, col, row, code);

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "shell/script.h"
+#include "stagedata/codes.h"
 
 namespace slidestone {
 
@@ -28,8 +29,9 @@ std::string FullGameScript(const std::vector<std::string>& menus,
   for (const ProvenStage& st : stages) {
     const std::string n = std::to_string(st.stage);
     s += Line("# stage " + n + ": its NORMAL proof scored " + std::to_string(st.score));
-    s += Line("until GameState == 3 and StagePhaseFlag == 0 and Stage == " +
-              std::to_string(st.stage - 1) + " within " + std::to_string(kReachPlayMs));
+    s += Line("until GameState == " + std::to_string(kStatePlay) +
+              " and StagePhaseFlag == 0 and Stage == " + std::to_string(st.stage - 1) + " within " +
+              std::to_string(kReachPlayMs));
     int64_t cursor = 0;
     std::map<int, bool> down;
     for (const TimedKey& k : st.keys) {
@@ -40,17 +42,19 @@ std::string FullGameScript(const std::vector<std::string>& menus,
     }
     s += Line("until StagePhaseFlag != 0 within " + std::to_string(kStagePlayMs));
     // The stone has moved Stage on by one at the goal.
-    s += Line("expect StageEndReason == 3 and Stage == " + n + " and StageScore == " +
-              std::to_string(st.score));
+    s += Line("expect StageEndReason == " + std::to_string(kEndGoal) + " and Stage == " + n +
+              " and StageScore == " + std::to_string(st.score));
     // A key still down at the goal would be held into the next scene (Space ends a house shot).
     for (const auto& [code, isDown] : down) {
       if (isDown) s += Line("release " + KeyNameFromCode(code));
     }
   }
   s += Line("# the results, then the closing roll; the high score is saved as it ends");
-  s += Line("until GameState == 9 within " + std::to_string(kRollMs));
+  s += Line("until GameState == " + std::to_string(kStateClosingRoll) + " within " +
+            std::to_string(kRollMs));
   s += Line("print TotalScore");
-  s += Line("until GameState == 1 within " + std::to_string(kRollMs));
+  s += Line("until GameState == " + std::to_string(kStateMenu) + " within " +
+            std::to_string(kRollMs));
   s += Line("print HighScore");
   s += Line("expect HighScore > 0");
   s += Line("quit");

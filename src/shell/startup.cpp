@@ -33,7 +33,7 @@ void StartUp(Game& g) {
   ShowForm(g.forms, g.Form2);
   g.QuitRequested = kFalse;
   g.StartStage = 0;
-  g.Difficulty = 1;
+  g.Difficulty = kNormal;
   g.TimeLimitOn = kTrue;
   g.HighScore = 0;
   if (g.settings) {

@@ -23,9 +23,9 @@ namespace {
 
 const char* LevelName(int32_t difficulty) {
   switch (difficulty) {
-    case 0: return "EASY";
-    case 1: return "NORMAL";
-    case 2: return "HARD";
+    case kEasy: return "EASY";
+    case kNormal: return "NORMAL";
+    case kHard: return "HARD";
     default: return "?";
   }
 }

@@ -33,6 +33,14 @@ enum KeyCode : int {
   kKeyZ = 90,
 };
 
+// Difficulty: the options' GAME LV, also the column of its word on the word sheet.
+enum DifficultyCode : int32_t {
+  kEasy = 0,
+  kNormal = 1,
+  kHard = 2,
+};
+constexpr int32_t kDifficultyLevels = 3;
+
 // Map codes: what a cell is made of. Every code but kEmptyCell is solid. The stage files hold
 // 0 to 11; the others are states that play writes and the loader draws no picture for.
 enum MapCode : int32_t {
@@ -63,6 +71,13 @@ enum ObjectCode : int32_t {
   kWatcherMark = 40,
   kWalkerMark = 41,
   kThrowerMark = 42,
+};
+
+// Tool slots of the menu, of ToolEnabled and of a stage's offer; slots 3 and 4 are never used.
+enum ToolSlot : int {
+  kToolHammer = 0,
+  kToolBroom = 1,
+  kToolSpring = 2,
 };
 
 // Item kinds: the goal flags and buckets drawn on the field carry their object code; a

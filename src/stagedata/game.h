@@ -117,9 +117,9 @@ struct Game {
   int32_t EnemyCount = 0, ItemCount = 0, SpeedTileCount = 0;
 
   // --- game-wide ----------------------------------------------------------------------------
-  int32_t GameState = 0;
+  int32_t GameState = kStateTitle;
   Flag QuitRequested = 0;
-  int32_t Difficulty = 1;
+  int32_t Difficulty = kNormal;
   Flag TimeLimitOn = kTrue;
   int32_t StartStage = 0;
   int32_t HighScore = 0;

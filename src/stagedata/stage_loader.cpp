@@ -124,7 +124,7 @@ void LoadStage(Game& g) {
   g.SpeedFlash = kFalse;
   g.SpringX = g.SpringY = 0;
   g.PlacingSpring = kFalse;
-  g.StageEndReason = 0;
+  g.StageEndReason = kEndLostTry;
   g.ContinueCursor = 0;
   g.PlayerHit = kFalse;
   g.BallActive = kFalse;

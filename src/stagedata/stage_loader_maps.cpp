@@ -24,7 +24,9 @@ void WarnExtraCells(const std::string& path, const std::string& what) {
 }
 
 // Brick walls and metal blocks wear snow where nothing lies on them.
-bool SnowOnTop(const Game& g, int col, int row) { return row > 0 && g.Map(col, row - 1) == 0; }
+bool SnowOnTop(const Game& g, int col, int row) {
+  return row > 0 && g.Map(col, row - 1) == kEmptyCell;
+}
 
 // Draws one map code at its cell, on the visible field and on the clean field.
 void DrawTile(Game& g, int col, int row, int32_t code) {
@@ -39,15 +41,15 @@ void DrawTile(Game& g, int col, int row, int32_t code) {
     Copy(f.Bback, x, y, 32, 32, f.char3, sx, sy);
   };
   switch (code) {
-    case 1: keyed(0, SnowOnTop(g, col, row) ? 96 : 64); break;   // brick wall
-    case 2: keyed(32, SnowOnTop(g, col, row) ? 96 : 64); break;  // metal block
-    case 3: copy(128, 64); break;  // arrow to the right
-    case 4: copy(160, 64); break;  // arrow to the left
-    case 5: copy(192, 64); break;  // pipe
-    case 8: copy(64, 64); break;   // SPEED UP sign
-    case 9: copy(96, 64); break;   // SPEED DOWN sign
-    case 10:
-    case 11: BlendCell(g, col, row, 6, 0); break;  // ice: the backdrop shows through
+    case kBrick: keyed(0, SnowOnTop(g, col, row) ? 96 : 64); break;
+    case kMetalBlock: keyed(32, SnowOnTop(g, col, row) ? 96 : 64); break;
+    case kArrowRight: copy(128, 64); break;
+    case kArrowLeft: copy(160, 64); break;
+    case kPipe: copy(192, 64); break;
+    case kSpeedUpSign: copy(64, 64); break;
+    case kSpeedDownSign: copy(96, 64); break;
+    case kSpentSpeedTile:
+    case kSpeedTile: BlendCell(g, col, row, 6, 0); break;  // ice: the backdrop shows through
     default: break;  // empty, or a state only play writes
   }
 }
@@ -60,7 +62,7 @@ void AddItem(Game& g, int col, int row, int32_t kind) {
   it.kind = kind;
   it.frame = 0;
   StageWindow& f = g.Form1;
-  if (kind == 20) {
+  if (kind == kGoal) {
     MaskedPair(f.gamebox2, it.x, it.y, 32, 32, f.char3, 128, 128, 0, 128);
   } else {
     MaskedPair(f.gamebox2, it.x, it.y, 32, 32, f.char3, 96, 160, 0, 160);
@@ -74,16 +76,16 @@ void AddEnemy(Game& g, int col, int row, int32_t code) {
   e.y = e.prevY = 32 * row;
   StageWindow& f = g.Form1;
   switch (code) {
-    case 40:  // watcher
-      e.state = 0;
+    case kWatcherMark:
+      e.state = kWatcher;
       MaskedPair(f.gamebox2, e.x, e.y, 32, 32, f.char3, 0, 352, 0, 320);
       break;
-    case 41:  // walker, setting off to the left
-      e.state = -1;
+    case kWalkerMark:  // setting off to the left
+      e.state = kWalkerLeft;
       MaskedPair(f.gamebox2, e.x, e.y, 32, 32, f.char3, 0, 288, 0, 256);
       break;
-    default:  // 42: thrower
-      e.state = 6;
+    default:  // kThrowerMark
+      e.state = kThrower;
       MaskedPair(f.gamebox2, e.x, e.y, 32, 32, f.char3, 0, 480, 0, 448);
       break;
   }
@@ -96,12 +98,12 @@ FieldOverflow PlaceMapCodes(Game& g, const CodeRows& codes) {
   for (int row = 0; row < kMapFileRows; ++row) {
     for (int col = 0; col < kMapFileCols; ++col) {
       int32_t code = codes[size_t(row)][size_t(col)];
-      if (code == 10 || code == 11) {
+      if (code == kSpentSpeedTile || code == kSpeedTile) {
         if (g.SpeedTileCount < kMaxSpeedTiles) {
           g.SpeedTiles[size_t(g.SpeedTileCount++)] = {col, row, 0, kFalse};
         } else {
           over.speedTiles = true;
-          code = 0;
+          code = kEmptyCell;
         }
       }
       g.Map(col, row) = code;
@@ -116,21 +118,21 @@ FieldOverflow PlaceObjectCodes(Game& g, const CodeRows& codes) {
   for (int row = 0; row < kMapFileRows; ++row) {
     for (int col = 0; col < kMapFileCols; ++col) {
       int32_t code = codes[size_t(row)][size_t(col)];
-      if (code == 20 || code == 21) {
+      if (code == kGoal || code == kBucket) {
         if (g.ItemCount < kMaxItems) {
           AddItem(g, col, row, code);
         } else {
           over.items = true;
-          code = 0;
+          code = kNoObject;
         }
-      } else if (code >= 40 && code <= 42) {
+      } else if (code >= kWatcherMark && code <= kThrowerMark) {
         // Enemies live in their records from now on; their cell is left empty.
         if (g.EnemyCount < kMaxEnemies) {
           AddEnemy(g, col, row, code);
         } else {
           over.enemies = true;
         }
-        code = 0;
+        code = kNoObject;
       }
       g.AiMap(col, row) = code;
     }

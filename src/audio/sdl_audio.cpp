@@ -30,9 +30,10 @@ void QuietLibraryChatter() {
   }
 }
 
-[[noreturn]] void FailOnSoundFile(const std::string& path, const char* why) {
-  std::fprintf(stderr, "slidestone: cannot play %s: %s\n", path.c_str(), why);
-  std::exit(1);
+// A sound file that cannot be played is said once and left out; the game never ends over a
+// sound (the closing roll's sweep must not cost the player a new high score).
+void ReportSoundFile(const std::string& path, const char* why) {
+  std::fprintf(stderr, "slidestone: cannot play %s: %s; playing on without it\n", path.c_str(), why);
 }
 
 }  // namespace
@@ -114,10 +115,13 @@ Mix_Chunk* SdlAudio::LoadEffect(const std::string& path) {
   if (found != chunks_.end()) return found->second;
   const std::string file = Resolve(path);
   std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) FailOnSoundFile(path, "file not found");
-  Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
-  if (chunk == nullptr) FailOnSoundFile(path, Mix_GetError());
-  chunks_.emplace(path, chunk);
+  Mix_Chunk* chunk = nullptr;
+  if (!std::filesystem::is_regular_file(file, error)) {
+    ReportSoundFile(path, "file not found");
+  } else if ((chunk = Mix_LoadWAV(file.c_str())) == nullptr) {
+    ReportSoundFile(path, Mix_GetError());
+  }
+  chunks_.emplace(path, chunk);  // a failed one is kept as nothing, so it is said only once
   return chunk;
 }
 
@@ -131,14 +135,14 @@ void SdlAudio::PlayEffect(const std::string& path, int channel) {
   if (!deviceOpen_) return;
   // Starting a chunk on a busy channel halts what was sounding there: the channel's old effect
   // is cut off, the other channels play on.
-  Mix_PlayChannel(channel, LoadEffect(path), 0);
+  if (Mix_Chunk* chunk = LoadEffect(path)) Mix_PlayChannel(channel, chunk, 0);
 }
 
 std::string SdlAudio::ChannelSound(int channel) const {
   if (!deviceOpen_ || channel < 0 || channel >= kEffectChannels) return "";
   Mix_Chunk* chunk = Mix_GetChunk(channel);
   for (const auto& [path, cached] : chunks_) {
-    if (cached == chunk) return path;
+    if (cached != nullptr && cached == chunk) return path;
   }
   return "";
 }

@@ -91,9 +91,33 @@ SdlTextPainter::~SdlTextPainter() {
   for (TTF_Font* font : fonts_) TTF_CloseFont(font);
 }
 
+// The strips slide across the screen a pixel step at a time with the same words on them, so
+// each is set in type once and then only copied.
 void SdlTextPainter::Paint(Surface& dst, int x, int y, int w, int h, const std::string& text) {
+  const Surface& strip = StripFor(w, h, text);
+  const int x0 = std::max(0, x), x1 = std::min(dst.Width(), x + w);
+  for (int j = 0; j < h; ++j) {
+    const int yy = y + j;
+    if (yy < 0 || yy >= dst.Height()) continue;
+    for (int xx = x0; xx < x1; ++xx) dst.Row(yy)[xx] = strip.Row(j)[xx - x];
+  }
+}
+
+const Surface& SdlTextPainter::StripFor(int w, int h, const std::string& text) {
+  constexpr size_t kKept = 4;
+  for (size_t i = 0; i < strips_.size(); ++i) {
+    if (strips_[i].w == w && strips_[i].h == h && strips_[i].text == text) {
+      std::rotate(strips_.begin(), strips_.begin() + long(i), strips_.begin() + long(i) + 1);
+      return strips_.front().pixels;
+    }
+  }
+  if (strips_.size() >= kKept) strips_.pop_back();
+  strips_.insert(strips_.begin(), Strip{text, w, h, Surface(w, h)});
+  ++renders_;
+  Surface& dst = strips_.front().pixels;
+  const int x = 0, y = 0;
   PaintStrip(dst, x, y, w, h);
-  if (fonts_.empty() || text.empty()) return;
+  if (fonts_.empty() || text.empty()) return dst;
   // The largest size that fits the field; the smallest one when none does (then it is cut).
   TTF_Font* font = fonts_.back();
   for (TTF_Font* f : fonts_) {
@@ -112,6 +136,7 @@ void SdlTextPainter::Paint(Surface& dst, int x, int y, int w, int h, const std::
   }
   if (shadow) SDL_FreeSurface(shadow);
   if (letters) SDL_FreeSurface(letters);
+  return dst;
 }
 
 }  // namespace slidestone

@@ -18,8 +18,18 @@ class SdlTextPainter : public TextPainter {
   explicit SdlTextPainter(const std::string& fontPath, int pointSize = 18, int minPointSize = 11);
   ~SdlTextPainter() override;
   void Paint(Surface& dst, int x, int y, int w, int h, const std::string& text) override;
+  // How many strips have been set in type so far (each text and size once while it is shown).
+  int Renders() const { return renders_; }
 
  private:
+  struct Strip {
+    std::string text;
+    int w = 0, h = 0;
+    Surface pixels;
+  };
+  const Surface& StripFor(int w, int h, const std::string& text);
+  std::vector<Strip> strips_;  // the latest first; the house screen shows three at a time
+  int renders_ = 0;
   std::vector<TTF_Font*> fonts_;  // largest first
 };
 

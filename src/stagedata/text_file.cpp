@@ -11,15 +11,14 @@ bool IsControl(char c) {
 
 }  // namespace
 
+// Files saved again and again by some editors gather several marks; all of them go.
 std::string_view WithoutByteOrderMark(std::string_view text) {
-  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
+  while (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
   return text;
 }
 
 void DropByteOrderMark(std::string& text) {
-  if (std::string_view(text).substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-    text.erase(0, kByteOrderMark.size());
-  }
+  text.erase(0, text.size() - WithoutByteOrderMark(text).size());
 }
 
 bool HasControlByte(std::string_view text) {

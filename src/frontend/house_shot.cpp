@@ -15,7 +15,6 @@ namespace {
 constexpr int kCommentFrame = 290;
 constexpr int kLastFrame = 350;
 constexpr int kSettleFrame = 276;  // the view has caught up: the stone stands on its end point
-constexpr int kLastStage = 18;
 
 // The grey cross line of the sheet, 512 x 4, across the lanes.
 void DrawLine(Game& g, int y) { Copy(g.Form3.clearbox1, 64, y, 512, 4, g.Form3.clear1, 0, 480); }
@@ -60,7 +59,7 @@ void ShotTick(Game& g) {
   // Space is only looked at, not consumed: held on, the next stage sees it too.
   if (g.KeyState[kKeySpace] != 0 || g.ShotFrame >= kLastFrame) {
     g.audio->StopMusic();
-    if (g.Stage >= kLastStage) {
+    if (g.Stage >= kStageCount) {  // the last stage has been cleared
       g.GameState = kStateResults;
     } else {
       HideSurface(w.messagebox);

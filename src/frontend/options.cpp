@@ -10,11 +10,10 @@ namespace slidestone {
 namespace {
 
 enum OptionRow { kRowLevel = 0, kRowTime = 1, kRowStage = 2, kRowExit = 3 };
-constexpr int kLastStage = 17;
 
 void PlayOptionSound(Game& g) { g.audio->PlayEffect("sound/Akouka03.wav", kChannelMain); }
 
-int NextStage(int32_t s) { return s + 1 > kLastStage ? 0 : s + 1; }
+int NextStage(int32_t s) { return s + 1 > kLastStageIndex ? 0 : s + 1; }
 
 // The rows under the high score, bright where the cursor is. Nothing is erased first: a word
 // changed between background ticks is drawn over the old one until the next tick repaints.
@@ -75,7 +74,7 @@ void OptionsScreen(Game& g) {
   // when the cursor reaches that row acts there.
   if (g.KeyState[kKeyLeft] != 0 && g.CursorRow == kRowStage) {
     g.KeyState[kKeyLeft] = 0;
-    g.StartStage = g.StartStage - 1 < 0 ? kLastStage : g.StartStage - 1;
+    g.StartStage = g.StartStage - 1 < 0 ? kLastStageIndex : g.StartStage - 1;
     PlayOptionSound(g);
   }
   if (g.KeyState[kKeyRight] != 0 && g.CursorRow == kRowStage) {

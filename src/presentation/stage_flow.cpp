@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kFlowInterval = 10;
 constexpr int kCurtainAlpha = 120;
-constexpr int kFirstHouseShotStage = 7;
 
 // Darkens a full-height strip of the field with the black edge of the backdrop sheet.
 void ShadeStrip(Game& g, int x, int w) {
@@ -41,7 +40,8 @@ void Decide(Game& g) {
     if (g.StageEndReason == kEndGoal) {
       // The stone has already moved Stage on to the next one.
       g.ShotFrame = 0;
-      g.GameState = g.Stage < kFirstHouseShotStage ? kStateLoadStage : kStateHouseSetup;
+      const int32_t cleared = g.Stage - 1;
+      g.GameState = cleared < kFirstHouseShotStage ? kStateLoadStage : kStateHouseSetup;
     }
   }
 }

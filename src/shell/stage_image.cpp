@@ -14,9 +14,9 @@ namespace slidestone {
 
 bool DrawStageImage(const RunKit& kit, const std::string& stageDir, int stage,
                     const std::string& path, std::string& error) {
-  if (stage < 1 || stage > kPlayedRecords) {
+  if (stage < 1 || stage > kStageCount) {
     error = "stage " + std::to_string(stage) + " is not a stage: they are numbered 1 to " +
-            std::to_string(kPlayedRecords);
+            std::to_string(kStageCount);
     return false;
   }
   try {

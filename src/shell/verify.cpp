@@ -170,8 +170,8 @@ std::string ProofPath(const std::string& stageDir, int stage, bool hard) {
 
 int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::FILE* out,
                  const std::string& fullGamePath) {
-  if (only < 0 || only > kPlayedRecords) {
-    std::fprintf(stderr, "slidestone: --verify: there is no stage %d (1 to %d)\n", only, kPlayedRecords);
+  if (only < 0 || only > kStageCount) {
+    std::fprintf(stderr, "slidestone: --verify: there is no stage %d (1 to %d)\n", only, kStageCount);
     return 1;
   }
   TempFolder tmp;
@@ -184,7 +184,7 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
   std::vector<ProvenStage> proven;
   std::string unproven;  // why the full game cannot be written
   PrintHeader(out);
-  for (int stage = 1; stage <= kPlayedRecords; ++stage) {
+  for (int stage = 1; stage <= kStageCount; ++stage) {
     if (only != 0 && stage != only) continue;
     std::optional<std::vector<std::string>> menus;
     for (const bool hard : {false, true}) {

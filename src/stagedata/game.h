@@ -79,6 +79,14 @@ constexpr int kMaxEnemies = 11;
 constexpr int kMaxItems = 11;
 constexpr int kMaxSpeedTiles = 31;
 constexpr int kMaxSparkles = 11;
+// Stages of a game, numbered 0 to kStageCount - 1. Stage reaches kStageCount when the last one
+// is cleared, and the house shot that follows ends the game.
+constexpr int kStageCount = 18;
+constexpr int kLastStageIndex = kStageCount - 1;
+// The seventh stage: from it on every cleared stage ends with a house shot, and loading it
+// starts the total score afresh.
+constexpr int kFirstHouseShotStage = 6;
+// Rows of StageTable and StageItems: room beyond the played stages, never read in play.
 constexpr int kStageRecords = 23;
 constexpr int kToolSlots = 5;
 constexpr int kMessageCount = 61;

@@ -88,7 +88,7 @@ StageTableValues ReadStageTableFile(const std::string& dir) {
     for (int f = 0; f < kRecordFields; ++f) {
       const RecordFieldSpec& s = specs[size_t(f)];
       table[size_t(n)][size_t(f)] =
-          n < kPlayedRecords ? r.ReadInt(s.name + of, s.lo, s.hi) : r.ReadInt(s.name + of);
+          n < kStageCount ? r.ReadInt(s.name + of, s.lo, s.hi) : r.ReadInt(s.name + of);
     }
   }
   return table;

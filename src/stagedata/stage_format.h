@@ -29,7 +29,6 @@ std::string CodeFileText(const CodeRows& rows);
 
 // --- the stage table xydata.dat: 21 records of 11 numbers -------------------------------------
 constexpr int kStageFileRecords = 21;  // records 18-20 are read but never played
-constexpr int kPlayedRecords = 18;
 
 enum RecordField : int {
   kRecPlayerX,

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int32_t kTimePerLevel = 200;       // tenths of a second less per difficulty level
 constexpr int32_t kToolPointsPerLevel = 3;   // tool uses less per difficulty level
-constexpr int32_t kScoreResetStage = 6;      // the house-shot part of the game starts here
 constexpr int kDimAlpha = 120;
 
 void ResetStageVariables(Game& g) {
@@ -83,7 +82,7 @@ void LoadStage(Game& g) {
   DrawStageNumber(g);
   DrawScoreLabels(g);
 
-  if (g.Stage == kScoreResetStage) g.TotalScore = 0;
+  if (g.Stage == kFirstHouseShotStage) g.TotalScore = 0;
   g.StageScore = 0;
   DrawScores(g);
   const int64_t clockRanAt = g.stageTimerClock;

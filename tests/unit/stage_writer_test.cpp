@@ -44,7 +44,7 @@ struct TempDir {
 TEST(StageWriter, SavedUneditedStagesLoadTheSame) {
   TempDir tmp;
   std::string error;
-  for (int stage = 0; stage < kPlayedRecords; ++stage) {
+  for (int stage = 0; stage < kStageCount; ++stage) {
     for (const std::string& path : {MapFilePath(kShipped, stage), EnemyMapFilePath(kShipped, stage)}) {
       const CodeRows rows = ReadCodeFile(path);
       ASSERT_TRUE(WriteFileAtomically(tmp.File("map.dat"), CodeFileText(rows), error)) << error;

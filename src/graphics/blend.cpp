@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "stagedata/game.h"
 
 namespace slidestone {
 
@@ -20,8 +19,7 @@ int SetPixels(Surface& s, const std::vector<uint32_t>& pixels) {
   return 0;
 }
 
-void BlendCell(Game& g, int col, int row, int oc, int orow) {
-  StageWindow& f = g.Form1;
+void BlendCell(StageWindow& f, int col, int row, int oc, int orow) {
   // Only ever 32 x 32: these live for the call, as the blend runs only when a tile changes.
   static thread_local std::vector<uint32_t> overlay(32 * 32), base(32 * 32);
   Copy(f.char6, 0, 0, 32, 32, f.char4, 32 * oc, 32 * orow);

@@ -4,11 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "graphics/forms.h"
 #include "graphics/surface.h"
 
 namespace slidestone {
-
-struct Game;
 
 // Whole-image pixel transfers, 0x00RRGGBB values row by row. Return 0, or -1 when refused
 // (the array has the wrong size).
@@ -17,6 +16,6 @@ int SetPixels(Surface& s, const std::vector<uint32_t>& pixels);
 
 // Adds char4 cell (oc, orow) onto the backdrop under play-field cell (col, row), channel by
 // channel with saturation, and writes the result to gamebox2 and Bback.
-void BlendCell(Game& g, int col, int row, int oc, int orow);
+void BlendCell(StageWindow& f, int col, int row, int oc, int orow);
 
 }  // namespace slidestone

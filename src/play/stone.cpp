@@ -74,7 +74,7 @@ void TileUnderStone(Game& g) {
       // The zoom starts now, with the raised level (even a 6 that is clamped a moment later).
       HudEffectsStep(g);
       g.Map(col, row) = kSpentSpeedTile;
-      BlendCell(g, col, row, 6, 0);
+      BlendCell(g.Form1, col, row, 6, 0);
       break;
     default:
       break;

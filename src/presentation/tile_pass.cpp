@@ -32,7 +32,7 @@ void PipeExit(Game& g, int col, int row) {
 void Glint(Game& g, int col, int row) {
   if (g.TileCycle > 0 && g.TileCycle < 7) {
     const int overlay = g.TileCycle == 6 ? 0 : g.TileCycle;
-    BlendCell(g, col, row, overlay, 0);
+    BlendCell(g.Form1, col, row, overlay, 0);
   }
 }
 
@@ -71,7 +71,7 @@ void Regrow(Game& g) {
         !BoxOverCell(g.StoneX, g.StoneY, t.col, t.row)) {
       t.regrow = 0;
       t.broken = kFalse;
-      BlendCell(g, t.col, t.row, 6, 0);
+      BlendCell(g.Form1, t.col, t.row, 6, 0);
       g.Map(t.col, t.row) = kSpentSpeedTile;
     }
     if (t.regrow > kRegrowPasses) t.regrow = kRegrowPasses;

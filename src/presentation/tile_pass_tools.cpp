@@ -37,9 +37,9 @@ void WorkStage(Game& g, int col, int row, int code) {
   switch (code) {
     case kSpeedTileBreaking:
       g.audio->PlayEffect("sound/char03.wav", kChannelTileWork);
-      BlendCell(g, col, row, g.ToolAnim - 1, 1);  // crack 1, 2, 3
+      BlendCell(g.Form1, col, row, g.ToolAnim - 1, 1);  // crack 1, 2, 3
       break;
-    case kSpeedTileSweeping: BlendCell(g, col, row, g.ToolAnim + 2, 1); break;
+    case kSpeedTileSweeping: BlendCell(g.Form1, col, row, g.ToolAnim + 2, 1); break;
     case kArrowRightTurning: CopyTile(g, col, row, 32 + 32 * g.ToolAnim, 96); break;
     case kArrowLeftTurning: CopyTile(g, col, row, 128 + 32 * g.ToolAnim, 96); break;
   }
@@ -77,7 +77,7 @@ void CompleteWork(Game& g, int col, int row, int code) {
   switch (code) {
     case kSpeedTileBreaking: BreakTile(g, col, row); break;
     case kSpeedTileSweeping:
-      BlendCell(g, col, row, 0, 0);
+      BlendCell(g.Form1, col, row, 0, 0);
       g.Map(col, row) = kSpeedTile;
       break;
     case kArrowRightTurning:

@@ -49,7 +49,7 @@ void DrawTile(Game& g, int col, int row, int32_t code) {
     case kSpeedUpSign: copy(64, 64); break;
     case kSpeedDownSign: copy(96, 64); break;
     case kSpentSpeedTile:
-    case kSpeedTile: BlendCell(g, col, row, 6, 0); break;  // ice: the backdrop shows through
+    case kSpeedTile: BlendCell(g.Form1, col, row, 6, 0); break;  // ice: the backdrop shows through
     default: break;  // empty, or a state only play writes
   }
 }

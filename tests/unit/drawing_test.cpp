@@ -177,7 +177,7 @@ class BlendCellTest : public ::testing::Test {
 TEST_F(BlendCellTest, AddsTheOverlayWithSaturationToFieldAndCleanBuffer) {
   Overlay(2, 1, Rgb(100, 100, 100));
   g.Form1.gamebox2.Fill(Rgb(1, 1, 1));  // a tile drawn before: the blend ignores it
-  BlendCell(g, 3, 4, 2, 1);
+  BlendCell(g.Form1, 3, 4, 2, 1);
   EXPECT_EQ(g.Form1.gamebox2.At(96, 128), Rgb(255, 200, 150));
   EXPECT_EQ(g.Form1.Bback.At(127, 159), Rgb(255, 200, 150));
   EXPECT_EQ(g.Form1.Bback.At(95, 128), 0u);  // neighbours untouched
@@ -186,11 +186,11 @@ TEST_F(BlendCellTest, AddsTheOverlayWithSaturationToFieldAndCleanBuffer) {
 TEST_F(BlendCellTest, BlackOverlayShowsTheBareBackdropAndWhiteGivesWhite) {
   Overlay(0, 0, 0);
   Overlay(1, 0, kWhite);
-  BlendCell(g, 0, 0, 0, 0);
+  BlendCell(g.Form1, 0, 0, 0, 0);
   EXPECT_EQ(g.Form1.gamebox2.At(5, 5), Rgb(200, 100, 50));
-  BlendCell(g, 0, 0, 1, 0);
+  BlendCell(g.Form1, 0, 0, 1, 0);
   EXPECT_EQ(g.Form1.gamebox2.At(5, 5), kWhite);
-  BlendCell(g, 0, 0, 0, 0);  // a new overlay replaces the old one
+  BlendCell(g.Form1, 0, 0, 0, 0);  // a new overlay replaces the old one
   EXPECT_EQ(g.Form1.Bback.At(5, 5), Rgb(200, 100, 50));
 }
 

@@ -329,8 +329,8 @@ TEST(TilePass, SpeedTilesGlintWithOverlaysOneToFiveThenZero) {
   Game& g = t.g;
   g.Map(2, 3) = 11;
   g.Map(4, 3) = 10;  // spent: never glints
-  BlendCell(g, 2, 3, 6, 0);
-  BlendCell(g, 4, 3, 6, 0);
+  BlendCell(g.Form1, 2, 3, 6, 0);
+  BlendCell(g.Form1, 4, 3, 6, 0);
   const Surface spent = g.Form1.Bback;
   for (int cycle = 1; cycle <= 6; ++cycle) {
     t.RunDuePasses(1);

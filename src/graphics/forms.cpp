@@ -11,14 +11,15 @@ void Window(Surface& s, int w, int h, int x, int y, bool visible) {
   s.MakeWindow(x, y, visible);
 }
 
-void DrawChild(Surface& out, const Surface& s, int ox, int oy) {
+void DrawChild(Surface& out, const Surface& s, int ox, int oy, const Rect& clip) {
   if (!s.visible) return;
-  const int x0 = std::max(0, ox + s.x), y0 = std::max(0, oy + s.y);
-  const int x1 = std::min(out.Width(), ox + s.x + s.Width());
-  const int y1 = std::min(out.Height(), oy + s.y + s.Height());
+  const int x0 = std::max({0, ox + s.x, clip.x}), y0 = std::max({0, oy + s.y, clip.y});
+  const int x1 = std::min({out.Width(), ox + s.x + s.Width(), clip.x + clip.w});
+  const int y1 = std::min({out.Height(), oy + s.y + s.Height(), clip.y + clip.h});
+  if (x1 <= x0) return;
   const auto& shown = s.Shown();
   for (int yy = y0; yy < y1; ++yy) {
-    const Pixel* in = shown.data() + size_t(yy - oy - s.y) * s.Width() + (x0 - ox - s.x);
+    const Pixel* in = shown.data() + size_t(yy - oy - s.y) * size_t(s.Width()) + size_t(x0 - ox - s.x);
     std::copy(in, in + (x1 - x0), out.Row(yy) + x0);
   }
 }
@@ -40,6 +41,7 @@ void CreateForms(Forms& f) {
   Window(s.gamebox1, kScreenW, kScreenH, 0, 0, true);
   Window(s.gamebox2, 608, 352, 16, 112, true);
   Window(s.gamebox3, 72, 24, 0, 0, false);
+  s.gamebox3.insideChild = true;  // drawn inside gamebox2
   s.back.Resize(608, 352);
   s.Bback.Resize(608, 352);
   s.char5.Resize(32, 32);
@@ -138,7 +140,9 @@ void MoveSurface(Surface& s, int x, int y) {
 void MoveSurface(Surface& s, int x, int y, int w, int h) {
   MoveSurface(s, x, y);
   if (s.Width() != w || s.Height() != h) {
-    // A resized box keeps what it held where the old and new sizes overlap.
+    // A resized box keeps what it held where the old and new sizes overlap; what it covered
+    // before may now show what lies under it.
+    TouchScreen();
     Surface old = s;
     s.Resize(w, h);
     Copy(s, 0, 0, std::min(w, old.Width()), std::min(h, old.Height()), old, 0, 0);
@@ -151,36 +155,71 @@ void SetText(TextField& t, const std::string& text) {
   t.text = text;
 }
 
-void ComposeScreen(const Forms& f, Surface& out, TextPainter* text) {
-  if (out.Width() != kScreenW || out.Height() != kScreenH) out.Resize(kScreenW, kScreenH);
+namespace {
+
+// The topmost shown form: the one the player sees.
+const Form* TopForm(const Forms& f) {
   const Form* top = nullptr;
   for (const Form* form : {static_cast<const Form*>(&f.Form1), static_cast<const Form*>(&f.Form2),
                            static_cast<const Form*>(&f.Form3), static_cast<const Form*>(&f.Form4)}) {
     if (form->shown && (!top || form->z > top->z)) top = form;
   }
+  return top;
+}
+
+// The form's picture, drawn into `out` where it meets `clip` (text fields that touch it are
+// painted whole: they cover the same pixels whatever the clip).
+void ComposeInto(const Forms& f, Surface& out, TextPainter* text, const Rect& clip) {
+  Surface& frame = out;
+  auto child = [&](const Surface& s, int ox, int oy) { DrawChild(frame, s, ox, oy, clip); };
+  auto touches = [&](const Surface& box, const TextField& t) {
+    const Rect r{box.x + t.x, box.y + t.y, t.w, t.h};
+    return r.x < clip.x + clip.w && clip.x < r.x + r.w && r.y < clip.y + clip.h && clip.y < r.y + r.h;
+  };
+  const Form* top = TopForm(f);
   if (top == &f.Form1) {
     const StageWindow& s = f.Form1;
-    DrawChild(out, s.gamebox1, 0, 0);
-    DrawChild(out, s.gamebox2, 0, 0);
-    if (s.gamebox2.visible) DrawChild(out, s.gamebox3, s.gamebox2.x, s.gamebox2.y);
+    child(s.gamebox1, 0, 0);
+    child(s.gamebox2, 0, 0);
+    if (s.gamebox2.visible) child(s.gamebox3, s.gamebox2.x, s.gamebox2.y);
   } else if (top == &f.Form2) {
-    DrawChild(out, f.Form2.startbox1, 0, 0);
-    DrawChild(out, f.Form2.startbox2, 0, 0);
-    if (!f.Form2.notice.text.empty()) DrawText(out, f.Form2.startbox1, f.Form2.notice, text);
+    child(f.Form2.startbox1, 0, 0);
+    child(f.Form2.startbox2, 0, 0);
+    if (!f.Form2.notice.text.empty() && touches(f.Form2.startbox1, f.Form2.notice)) {
+      DrawText(out, f.Form2.startbox1, f.Form2.notice, text);
+    }
   } else if (top == &f.Form3) {
     const HouseWindow& h = f.Form3;
-    DrawChild(out, h.clearbox1, 0, 0);
-    DrawChild(out, h.messagebox, 0, 0);
-    DrawChild(out, h.messagebox1, 0, 0);
-    DrawChild(out, h.messagebox2, 0, 0);
-    DrawText(out, h.messagebox, h.Text1, text);
-    DrawText(out, h.messagebox1, h.namebox, text);
-    DrawText(out, h.messagebox2, h.Text2, text);
+    child(h.clearbox1, 0, 0);
+    child(h.messagebox, 0, 0);
+    child(h.messagebox1, 0, 0);
+    child(h.messagebox2, 0, 0);
+    if (touches(h.messagebox, h.Text1)) DrawText(out, h.messagebox, h.Text1, text);
+    if (touches(h.messagebox1, h.namebox)) DrawText(out, h.messagebox1, h.namebox, text);
+    if (touches(h.messagebox2, h.Text2)) DrawText(out, h.messagebox2, h.Text2, text);
   } else if (top == &f.Form4) {
-    DrawChild(out, f.Form4.Picture2, 0, 0);
+    child(f.Form4.Picture2, 0, 0);
   } else {
-    out.Fill(0);
+    for (int yy = std::max(0, clip.y); yy < std::min(kScreenH, clip.y + clip.h); ++yy) {
+      Pixel* row = out.Row(yy);
+      std::fill(row + std::max(0, clip.x), row + std::min(kScreenW, clip.x + clip.w), Pixel(0));
+    }
   }
+}
+
+}  // namespace
+
+void ComposeScreen(const Forms& f, Surface& out, TextPainter* text) {
+  if (out.Width() != kScreenW || out.Height() != kScreenH) out.Resize(kScreenW, kScreenH);
+  ComposeInto(f, out, text, {0, 0, kScreenW, kScreenH});
+}
+
+void ComposeScreenParts(const Forms& f, Surface& out, TextPainter* text, const ScreenDamage& damage) {
+  if (damage.all || out.Width() != kScreenW || out.Height() != kScreenH) {
+    ComposeScreen(f, out, text);
+    return;
+  }
+  for (int i = 0; i < damage.count; ++i) ComposeInto(f, out, text, damage.rects[size_t(i)]);
 }
 
 }  // namespace slidestone

@@ -106,5 +106,8 @@ class TextPainter {
 // Composes what the player sees: the topmost shown form's full-window surface as last
 // presented, its visible child surfaces at their places, then its text fields.
 void ComposeScreen(const Forms& f, Surface& out, TextPainter* text);
+// The same, redrawing only the damaged rectangles of a picture composed before (everything when
+// the damage says so).
+void ComposeScreenParts(const Forms& f, Surface& out, TextPainter* text, const ScreenDamage& damage);
 
 }  // namespace slidestone

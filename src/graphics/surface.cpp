@@ -8,6 +8,7 @@ namespace slidestone {
 namespace {
 
 uint64_t g_screenVersion = 1;
+ScreenDamage g_damage;  // starts as "everything"
 
 // Clips a w x h destination rectangle at (dx, dy) to the destination surface. Returns the
 // clipped rectangle and the offset of its top-left corner from the unclipped one.
@@ -60,7 +61,31 @@ void StretchBlit(Surface& dst, int dx, int dy, int dw, int dh, const Surface& sr
 }  // namespace
 
 uint64_t ScreenVersion() { return g_screenVersion; }
-void TouchScreen() { ++g_screenVersion; }
+void TouchScreen() {
+  ++g_screenVersion;
+  g_damage.all = true;
+}
+
+namespace {
+
+void DamageScreen(const Rect& r) {
+  ++g_screenVersion;
+  if (g_damage.all) return;
+  if (g_damage.count == ScreenDamage::kMaxRects) {
+    g_damage.all = true;
+    return;
+  }
+  g_damage.rects[size_t(g_damage.count++)] = r;
+}
+
+}  // namespace
+
+ScreenDamage TakeScreenDamage() {
+  ScreenDamage taken = g_damage;
+  g_damage = ScreenDamage{};
+  g_damage.all = false;
+  return taken;
+}
 
 void Surface::Resize(int w, int h) {
   w_ = w;
@@ -120,15 +145,16 @@ void Surface::MarkDrawn(const Rect& r) {
 
 void Surface::Present() {
   if (!window_ || dirtyCount_ == 0) return;
+  if (insideChild) TouchScreen();
   for (int i = 0; i < dirtyCount_; ++i) {
     const Rect& d = dirty_[size_t(i)];
+    DamageScreen({x + d.x, y + d.y, d.w, d.h});
     for (int j = d.y; j < d.y + d.h; ++j) {
       std::memcpy(shown_.data() + size_t(j) * size_t(w_) + size_t(d.x),
                   px_.data() + size_t(j) * size_t(w_) + size_t(d.x), size_t(d.w) * sizeof(Pixel));
     }
   }
   dirtyCount_ = 0;
-  TouchScreen();
 }
 
 void Copy(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy) {

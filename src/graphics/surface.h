@@ -87,9 +87,12 @@ class Surface {
   void Present();
   void MarkDrawn(const Rect& r);
 
-  // Position inside the parent surface, and visibility (window surfaces only).
+  // Position inside the parent surface, and visibility (window surfaces only). A surface that
+  // sits inside another child surface does not know its place on the screen: what it presents
+  // counts as a change anywhere.
   int x = 0, y = 0;
   bool visible = true;
+  bool insideChild = false;
 
  private:
   int w_ = 0, h_ = 0;
@@ -109,6 +112,18 @@ class Surface {
 // shown, hidden or moved, a form shown, a text changed). The window uploads a frame only then.
 uint64_t ScreenVersion();
 void TouchScreen();
+
+// Where on the 640x480 screen things may have changed since the window last took the list: the
+// rectangles presented surfaces copied, or "everything" after any other change (a form or
+// surface shown, hidden or moved, a text changed) or when too many rectangles came together.
+struct ScreenDamage {
+  static constexpr int kMaxRects = 16;
+  std::array<Rect, kMaxRects> rects{};
+  int count = 0;
+  bool all = true;
+};
+// Hands over the damage gathered so far and starts a new, empty list.
+ScreenDamage TakeScreenDamage();
 
 // --- The four drawing operations. All clip at the destination; source pixels outside the
 // source read as black. -----------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -130,12 +131,12 @@ bool SdlWindow::Open(int scale, bool fullscreen) {
     return false;
   }
   SDL_SetWindowMinimumSize(window_, kScreenW, kScreenH);
-  // The composed frame, wrapped as an SDL surface so SDL can scale it onto the window's own
+  // What the window shows, wrapped as an SDL surface so SDL can scale it onto the window's own
   // surface. That path (shared memory on X11) costs far less than a GL renderer for a picture
   // that changes ten times a second.
   frame_.Resize(kScreenW, kScreenH);
   uploaded_.Resize(kScreenW, kScreenH);
-  frameSurface_ = SDL_CreateRGBSurfaceWithFormatFrom(frame_.Pixels().data(), kScreenW, kScreenH, 32,
+  frameSurface_ = SDL_CreateRGBSurfaceWithFormatFrom(uploaded_.Pixels().data(), kScreenW, kScreenH, 32,
                                                      kScreenW * 4, SDL_PIXELFORMAT_RGB888);
   if (!frameSurface_ || !SDL_GetWindowSurface(window_)) {
     std::fprintf(stderr, "slidestone: cannot draw in the window: %s\n", SDL_GetError());
@@ -249,52 +250,61 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
   lastShowMs_ = now;
   SDL_Surface* target = SDL_GetWindowSurface(window_);
   if (!target) return;
-  ComposeScreen(g.forms, frame_, text);
   const bool resized = target != lastTarget_ || target->w != lastW_ || target->h != lastH_;
 
-  // Only the part of the picture that differs from what the window shows is sent: a field
-  // repainted with nothing moved costs a comparison, not an upload.
-  SDL_Rect changed{0, 0, kScreenW, kScreenH};
-  if (!resized) {
-    int top = kScreenH, bottom = -1, left = kScreenW, right = -1;
-    for (int y = 0; y < kScreenH; ++y) {
-      const Pixel* a = frame_.Row(y);
-      const Pixel* b = uploaded_.Row(y);
-      if (std::memcmp(a, b, kScreenW * sizeof(Pixel)) == 0) continue;
-      top = std::min(top, y);
-      bottom = y;
-      int l = 0, r = kScreenW - 1;
-      while (a[l] == b[l]) ++l;
-      while (a[r] == b[r]) --r;
-      left = std::min(left, l);
-      right = std::max(right, r);
-    }
-    if (bottom < 0) return;
-    changed = {left, top, right - left + 1, bottom - top + 1};
+  // Only the parts of the screen that were presented since the last frame are composed again,
+  // and of those only what differs from what the window shows is sent: a field repainted with
+  // nothing moved costs a comparison, not an upload.
+  ScreenDamage damage = TakeScreenDamage();
+  if (resized) damage.all = true;
+  ComposeScreenParts(g.forms, frame_, text, damage);
+  if (damage.all) {
+    damage.count = 1;
+    damage.rects[0] = {0, 0, kScreenW, kScreenH};
   }
-  // The new picture becomes what the window shows; the old buffer is composed over next time.
-  uploaded_.SwapImage(frame_);
-  frameSurface_->pixels = uploaded_.Pixels().data();
+  std::array<SDL_Rect, ScreenDamage::kMaxRects> changed{};
+  int changedCount = 0;
+  for (int i = 0; i < damage.count; ++i) {
+    const Rect& d = damage.rects[size_t(i)];
+    const int x0 = std::max(0, d.x), x1 = std::min(kScreenW, d.x + d.w);
+    const int y0 = std::max(0, d.y), y1 = std::min(kScreenH, d.y + d.h);
+    if (x1 <= x0 || y1 <= y0) continue;
+    const size_t bytes = size_t(x1 - x0) * sizeof(Pixel);
+    int top = -1, bottom = -1;
+    for (int y = y0; y < y1; ++y) {
+      if (!resized && std::memcmp(frame_.Row(y) + x0, uploaded_.Row(y) + x0, bytes) == 0) continue;
+      if (top < 0) top = y;
+      bottom = y;
+      std::memcpy(uploaded_.Row(y) + x0, frame_.Row(y) + x0, bytes);
+    }
+    if (top >= 0) changed[size_t(changedCount++)] = {x0, top, x1 - x0, bottom - top + 1};
+  }
+  if (changedCount == 0 && !resized) return;
 
   // The largest whole scale that fits, centred, with black bars around it.
   const int scale = std::max(1, std::min(target->w / kScreenW, target->h / kScreenH));
   const int ox = (target->w - kScreenW * scale) / 2, oy = (target->h - kScreenH * scale) / 2;
-  SDL_Rect dst{ox + changed.x * scale, oy + changed.y * scale, changed.w * scale, changed.h * scale};
   if (resized) {
     SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
     lastTarget_ = target;
     lastW_ = target->w;
     lastH_ = target->h;
   }
-  if (scale == 1) {
-    SDL_BlitSurface(frameSurface_, &changed, target, &dst);
-  } else {
-    SDL_BlitScaled(frameSurface_, &changed, target, &dst);
+  std::array<SDL_Rect, ScreenDamage::kMaxRects> updated{};
+  for (int i = 0; i < changedCount; ++i) {
+    SDL_Rect src = changed[size_t(i)];
+    SDL_Rect dst{ox + src.x * scale, oy + src.y * scale, src.w * scale, src.h * scale};
+    if (scale == 1) {
+      SDL_BlitSurface(frameSurface_, &src, target, &dst);
+    } else {
+      SDL_BlitScaled(frameSurface_, &src, target, &dst);
+    }
+    updated[size_t(i)] = dst;
   }
   if (resized) {
     SDL_UpdateWindowSurface(window_);
   } else {
-    SDL_UpdateWindowSurfaceRects(window_, &dst, 1);
+    SDL_UpdateWindowSurfaceRects(window_, updated.data(), changedCount);
   }
   LogTiming("frame");
 }

@@ -52,7 +52,7 @@ class SdlWindow {
   std::FILE* timingLog_ = nullptr;
 
   SDL_Window* window_ = nullptr;
-  Surface frame_;                        // the composed 640x480 picture
+  Surface frame_;                        // the composed 640x480 picture, kept up to date part by part
   Surface uploaded_;                     // what the window shows now
   SDL_Surface* frameSurface_ = nullptr;  // the same pixels as an SDL surface
   SDL_Surface* lastTarget_ = nullptr;    // the window surface last drawn on, and its size

@@ -1,10 +1,13 @@
-// The field's quick repaint (restoring only what the last repaint drew over the clean field)
-// against the full one, over long stretches of random play on every shipped stage, with the
-// real pictures: every repaint is done both ways and must give the same picture.
+// The quick paths of drawing against the slow ones, over long stretches of random play on every
+// shipped stage and through the screens around it, with the real pictures: the field's repaint
+// (restoring only what the last repaint drew over the clean field) is done both ways on every
+// repaint, and the screen composed part by part from what was presented is compared with the
+// screen composed whole after every pass.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "audio/audio.h"
@@ -28,14 +31,29 @@ struct Dice {
   int Below(int n) { return int(Next() % uint32_t(n)); }
 };
 
+// The window's picture kept the quick way, checked against a whole composition.
+struct ScreenCheck {
+  Surface parts{kScreenW, kScreenH};
+  Surface whole{kScreenW, kScreenH};
+  int compared = 0;
+  int mismatches = 0;
+  void After(const Forms& forms) {
+    ComposeScreenParts(forms, parts, nullptr, TakeScreenDamage());
+    ComposeScreen(forms, whole, nullptr);
+    ++compared;
+    if (parts.Pixels() != whole.Pixels()) ++mismatches;
+  }
+};
+
 struct RandomPlay {
   std::unique_ptr<Game> game = std::make_unique<Game>();
   Game& g = *game;
   RecordingAudio audio;
   MemorySettings settings;
   App app{g, false};
+  ScreenCheck screen;
 
-  explicit RandomPlay(int stage) {
+  explicit RandomPlay(int stage, bool start = true) {
     g.audio = &audio;
     g.settings = &settings;
     g.stageDir = SLIDESTONE_DATA_DIR "/stage";
@@ -46,11 +64,16 @@ struct RandomPlay {
     g.Form1.checkRepaint = true;
     Run(1);
     g.StartStage = stage;
+    if (!start) return;
     Tap(kKeySpace);  // title -> main menu
     Tap(kKeySpace);  // GAME START
   }
+  // Runs passes; the screen is checked as often as a window shows frames.
   void Run(int ms) {
-    for (int i = 0; i < ms && !app.Ended(); ++i) app.Pass();
+    for (int i = 0; i < ms && !app.Ended(); ++i) {
+      app.Pass();
+      if (g.Now % 16 == 0) screen.After(g.forms);
+    }
   }
   void Tap(int key) {
     app.input().Push({true, key});
@@ -69,7 +92,7 @@ TEST(FieldRepaint, QuickRepaintsMatchFullOnesOverRandomPlayOnEveryStage) {
     SCOPED_TRACE("stage " + std::to_string(stage + 1));
     RandomPlay play(stage);
     ASSERT_EQ(play.g.GameState, kStatePlay);
-    for (int t = 0; t < 90000 && !play.app.Ended(); ) {
+    for (int t = 0; t < 40000 && !play.app.Ended(); ) {
       const int key = keys[dice.Below(int(std::size(keys)))];
       const int held = 40 + dice.Below(400);
       play.app.input().Push({true, key});
@@ -82,9 +105,58 @@ TEST(FieldRepaint, QuickRepaintsMatchFullOnesOverRandomPlayOnEveryStage) {
       if (play.g.GameState != kStatePlay) play.Tap(kKeySpace);
     }
     EXPECT_EQ(play.g.Form1.repaintMismatches, 0);
+    EXPECT_EQ(play.screen.mismatches, 0) << "of " << play.screen.compared << " screens";
     repaintsChecked += play.g.Form1.spritesKnown ? 1 : 0;
   }
   EXPECT_EQ(repaintsChecked, 18) << "every stage was repainted";
+}
+
+// The screens around play: the title's menu, options, the last stage won with its house shot, the
+// results and the closing roll, composed part by part and whole after every pass.
+TEST(ScreenParts, EveryScreenComposedInPartsMatchesTheWhole) {
+  RandomPlay play(17, false);
+  Game& g = play.g;
+  std::set<int32_t> seen;
+  auto run = [&](int ms) {
+    for (int i = 0; i < ms; ++i) {
+      play.Run(1);
+      seen.insert(g.GameState);
+    }
+  };
+  seen.insert(g.GameState);  // the title's menu, shown once the program has started
+  // A key, then time for its screen to answer and draw.
+  auto key = [&](int code) {
+    play.Tap(code);
+    run(300);
+  };
+  run(1500);
+  key(kKeyDown);   // OPTION
+  key(kKeySpace);
+  key(kKeySpace);  // GAME LV
+  key(kKeyDown);
+  key(kKeySpace);  // TIME LIMIT
+  key(kKeyDown);
+  key(kKeyRight);  // STAGESERECT
+  key(kKeyLeft);
+  key(kKeyDown);   // EXIT
+  key(kKeySpace);  // back on the menu, on GAME START
+  key(kKeySpace);
+  run(6000);       // the curtain opens on the last stage
+  ASSERT_EQ(g.GameState, kStatePlay);
+  // The stone reaches the goal, as the tile pass ends a won stage; the words, the house shot,
+  // the results and the closing roll follow by themselves.
+  g.Stage += 1;
+  g.StagePhaseFlag = kTrue;
+  g.StageEndReason = kEndGoal;
+  g.FlowStep = -76;
+  g.WordsRunning = kTrue;
+  g.WordCounter = 0;
+  run(90000);
+  for (int32_t state : {kStateMenu, kStateOptions, kStatePlay, kStateHouseShot,
+                        kStateResults, kStateClosingRoll}) {
+    EXPECT_TRUE(seen.contains(state)) << "never reached game state " << state;
+  }
+  EXPECT_EQ(play.screen.mismatches, 0) << "of " << play.screen.compared << " screens";
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "audio/volume.h"
+
 namespace slidestone {
 
 constexpr int kEffectChannels = 9;
@@ -67,6 +69,6 @@ class RecordingAudio : public Audio {
 
 // The SDL_mixer backend (src/audio/sdl_audio.cpp). dataRoot is the folder holding sound/.
 // Falls back to silence (one line on stderr) when there is no device.
-std::unique_ptr<Audio> MakeSdlAudio(const std::string& dataRoot);
+std::unique_ptr<Audio> MakeSdlAudio(const std::string& dataRoot, Volumes volumes = {});
 
 }  // namespace slidestone

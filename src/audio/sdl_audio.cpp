@@ -75,6 +75,7 @@ void SdlAudio::StartSound() {
   deviceOpen_ = true;
   Mix_AllocateChannels(kEffectChannels);
   Mix_ReserveChannels(kEffectChannels);  // only ever played on by number
+  Mix_Volume(-1, MIX_MAX_VOLUME * effectsPercent_ / 100);
 
   Mix_Init(MIX_INIT_OGG);
   CheckMusicFiles();
@@ -176,7 +177,7 @@ void SdlAudio::PlayMusic(const std::string& path, int repeats) {
   musicLoops_ = repeats < 0 ? -1 : repeats + 1;
   musicPath_ = path;
   // The level is in the file: the pieces were rendered at the loudness they are heard at.
-  Mix_VolumeMusic(MIX_MAX_VOLUME);
+  Mix_VolumeMusic(MIX_MAX_VOLUME * musicPercent_ / 100);
   if (Mix_PlayMusic(music_, musicLoops_) != 0) {
     LeaveOutPiece(path, Mix_GetError());
     ReleaseMusic();
@@ -198,8 +199,18 @@ bool SdlAudio::MusicPlaying() const { return music_ != nullptr && Mix_PlayingMus
 
 int SdlAudio::MusicVolume() const { return deviceOpen_ ? Mix_VolumeMusic(-1) : 0; }
 
-std::unique_ptr<Audio> MakeSdlAudio(const std::string& dataRoot) {
-  return std::make_unique<SdlAudio>(dataRoot);
+void SdlAudio::SetVolumes(int music, int effects) {
+  musicPercent_ = music;
+  effectsPercent_ = effects;
+  if (!deviceOpen_) return;
+  Mix_Volume(-1, MIX_MAX_VOLUME * effectsPercent_ / 100);
+  Mix_VolumeMusic(MIX_MAX_VOLUME * musicPercent_ / 100);
+}
+
+std::unique_ptr<Audio> MakeSdlAudio(const std::string& dataRoot, Volumes volumes) {
+  auto audio = std::make_unique<SdlAudio>(dataRoot);
+  audio->SetVolumes(volumes.music, volumes.effects);
+  return audio;
 }
 
 }  // namespace slidestone

@@ -28,6 +28,8 @@ class SdlAudio : public Audio {
   void PlayMusic(const std::string& path, int repeats) override;
   void StopMusic() override;
   void CloseMusic() override;
+  // The player's volumes, 0..100 each (100: as the sounds were made); before or after start-up.
+  void SetVolumes(int music, int effects);
 
   // What the mixer is doing, for tests and diagnostics.
   bool DeviceOpen() const { return deviceOpen_; }
@@ -47,6 +49,7 @@ class SdlAudio : public Audio {
   int MusicVolume() const;
 
  private:
+  int musicPercent_ = 100, effectsPercent_ = 100;
   Mix_Chunk* LoadEffect(const std::string& path);
   void ReleaseMusic();
   void CheckMusicFiles();

@@ -230,7 +230,7 @@ int main(int argc, char** argv) {
   g.settings = &settings;
 
   std::unique_ptr<Audio> device;
-  if (!opt.headless && !opt.mute) device = MakeSdlAudio(data);
+  if (!opt.headless && !opt.mute) device = MakeSdlAudio(data, ReadVolumes(&settings));
   // Every call is kept for a script's `sounds`, and played on the way when there is a device;
   // outside scripts nobody reads the calls, so the device gets them directly.
   RecordingAudio recording(device.get());

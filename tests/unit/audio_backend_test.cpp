@@ -12,6 +12,8 @@
 #include <string>
 #include <thread>
 
+#include <SDL_mixer.h>
+
 #include "audio/sdl_audio.h"
 #include "audio_wav.h"
 
@@ -135,6 +137,20 @@ TEST_F(SdlAudioTest, NewPieceReplacesTheOldAtFullMusicVolume) {
   audio.StopMusic();  // a second stop is harmless
   audio.CloseMusic();
   EXPECT_FALSE(audio.MusicPlaying());
+}
+
+TEST_F(SdlAudioTest, ThePlayersVolumesScaleMusicAndEffects) {
+  SdlAudio audio(SLIDESTONE_DATA_DIR);
+  audio.SetVolumes(50, 25);  // read from settings.ini before the device opens
+  audio.StartSound();
+  ASSERT_TRUE(audio.MusicAvailable());
+  audio.PlayMusic("sound/PSMAT005.mid", -1);
+  EXPECT_EQ(audio.MusicVolume(), 64);
+  EXPECT_EQ(Mix_Volume(3, -1), 32);
+  audio.SetVolumes(0, 100);
+  EXPECT_EQ(audio.MusicVolume(), 0);
+  EXPECT_EQ(Mix_Volume(3, -1), 128);
+  audio.CloseMusic();
 }
 
 // The game's mixed output, captured by SDL's disk driver, against the rendered file itself for

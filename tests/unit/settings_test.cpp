@@ -117,6 +117,38 @@ TEST_F(SettingsFile, SaveAddsTheSectionOrKeyWhenMissing) {
   EXPECT_EQ(Get(File()), "[score]\nname=ice\nhigh=7\n\n[window]\nscale=2\n");
 }
 
+// The volumes of [audio]: each key on its own falls back to 100 when missing or bad, and a high
+// score saved afterwards leaves the section as the player wrote it.
+TEST_F(SettingsFile, AudioVolumesReadWithDefaultsAndSurviveAScoreSave) {
+  struct Case {
+    const char* name;
+    const char* text;
+    int music, effects;
+  } cases[] = {
+      {"no file section", "[score]\nhigh=10\n", 100, 100},
+      {"both set", "[audio]\nmusic=40\neffects=0\n", 40, 0},
+      {"one set", "[audio]\neffects= 75 \n", 100, 75},
+      {"too loud and negative", "[audio]\nmusic=101\neffects=-1\n", 100, 100},
+      {"not numbers", "[audio]\nmusic=loud\neffects=\n", 100, 100},
+      {"in another section", "[score]\nmusic=10\n", 100, 100},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Put(File(), c.text);
+    IniSettings store(File());
+    const Volumes v = ReadVolumes(&store);
+    EXPECT_EQ(v.music, c.music);
+    EXPECT_EQ(v.effects, c.effects);
+  }
+  EXPECT_EQ(ReadVolumes(nullptr).music, 100);
+
+  Put(File(), "[audio]\nmusic=loud\neffects=30\n[score]\nhigh=10\n");
+  EXPECT_EQ(HighScoreAtStartUp(File()), 10);
+  IniSettings store(File());
+  ASSERT_TRUE(store.Write("VbApp", "score", "high", "500"));
+  EXPECT_EQ(Get(File()), "[audio]\nmusic=loud\neffects=30\n[score]\nhigh=500\n");
+}
+
 TEST_F(SettingsFile, DefaultPathFollowsXdgConfigHomeThenHome) {
   const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
   const char* oldHome = std::getenv("HOME");

@@ -38,8 +38,10 @@ TEST(Walk, AMoveIntoAWallOrPastTheEdgeIsRefusedAsAWhole) {
       {"left, 2 px short: no part move", 130, kKeyLeft, 3, 130},
       {"right edge", 576, kKeyRight, -1, 576},
       {"2 px from the right edge", 574, kKeyRight, -1, 574},
+      {"4 px from the right edge: one step onto it", 572, kKeyRight, -1, 576},
       {"left edge", 0, kKeyLeft, -1, 0},
       {"2 px from the left edge", 2, kKeyLeft, -1, 2},
+      {"4 px from the left edge: one step onto it", 4, kKeyLeft, -1, 0},
   };
   for (const Case& c : cases) {
     PlayerField f;

@@ -159,7 +159,7 @@ void TestPlay::Show(bool now) {
   lastShow_ = tg_->Now;
 }
 
-bool TestPlay::Won() const { return !left_ && tg_ && tg_->StageEndReason == 3 && tg_->Stage == stage_ + 1; }
+bool TestPlay::Won() const { return !left_ && tg_ && tg_->StageEndReason == kEndGoal && tg_->Stage == stage_ + 1; }
 
 int TestPlay::EndReason() const { return left_ || !tg_ ? -1 : tg_->StageEndReason; }
 

@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "shell/startup.h"
-#include "shell/settings.h"
+#include "services/settings.h"
 
 namespace slidestone {
 namespace {

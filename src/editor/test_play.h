@@ -9,7 +9,7 @@
 #include <string>
 
 #include "editor/stage_edits.h"
-#include "shell/settings.h"
+#include "services/settings.h"
 
 namespace slidestone {
 struct Game;

@@ -6,8 +6,7 @@
 #include "audio/audio.h"
 #include "frontend/frontend.h"
 #include "frontend/words.h"
-#include "shell/settings.h"
-#include "shell/startup.h"
+#include "services/settings.h"
 #include "stagedata/game.h"
 
 namespace slidestone {

@@ -6,7 +6,7 @@
 
 #include "audio/audio.h"
 #include "frontend/frontend.h"
-#include "shell/random.h"
+#include "services/random.h"
 #include "stagedata/game.h"
 
 namespace slidestone {
@@ -20,8 +20,8 @@ constexpr int kTravelFrames = 276;  // frames in which the stone travels up the 
 
 // Int(r * count + 1) with a fresh seed: a whole number from 1 to count.
 int32_t DrawOneTo(Game& g, int32_t count) {
-  Randomize(g);
-  return int32_t(std::floor(Rnd(g) * count + 1));
+  Randomize(g.RandomState, g.Now);
+  return int32_t(std::floor(Rnd(g.RandomState) * count + 1));
 }
 
 }  // namespace

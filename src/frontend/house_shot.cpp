@@ -5,7 +5,7 @@
 
 #include "audio/audio.h"
 #include "frontend/frontend.h"
-#include "shell/random.h"
+#include "services/random.h"
 #include "stagedata/game.h"
 
 namespace slidestone {
@@ -78,8 +78,8 @@ void HouseShotStep(Game& g) {
 void ShowShotComment(Game& g) {
   const int32_t d = g.ShotDistance;
   const int band = d == 0 ? 0 : d <= 50 ? 10 : d <= 100 ? 20 : d <= 150 ? 30 : 40;
-  Randomize(g);
-  const int k = RandomBelow(g, 9);
+  Randomize(g.RandomState, g.Now);
+  const int k = RandomBelow(g.RandomState, 9);
   ShowSurface(g.Form3.messagebox);
   SetText(g.Form3.Text1, g.Messages[band + k]);
 }

@@ -4,7 +4,7 @@
 #include "audio/audio.h"
 #include "frontend/frontend.h"
 #include "frontend/words.h"
-#include "shell/random.h"
+#include "services/random.h"
 #include "stagedata/game.h"
 #include "stagedata/stage_loader.h"
 
@@ -32,8 +32,8 @@ void LogoSceneStep(Game& g) {
     g.WalkerStep = 2;
   }
   if (g.TitleAnimTick % 50 == 0 && g.EnemyX == 0) {
-    Randomize(g);
-    if (RandomBelow(g, 2) == 0) {
+    Randomize(g.RandomState, g.Now);
+    if (RandomBelow(g.RandomState, 2) == 0) {
       g.EnemyX = kSceneRight;
       g.EnemyFrame = 0;
     }

@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "shell/settings.h"
+#include "services/settings.h"
 
 namespace slidestone {
 

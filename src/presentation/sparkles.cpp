@@ -2,7 +2,7 @@
 // little, drift apart, then fall and go out one by one; at the twentieth tick the block under the
 // cell gets its snow cap, now that nothing stands on it.
 #include "presentation/presentation.h"
-#include "shell/random.h"
+#include "services/random.h"
 #include "stagedata/game.h"
 
 namespace slidestone {
@@ -14,10 +14,10 @@ constexpr int32_t kSnowCapTick = 20;
 constexpr int32_t kLastTick = 30;
 
 void Scatter(Game& g, SparkleEntry& s) {
-  Randomize(g);
-  s.frame = RandomBelow(g, 4);
-  s.x = g.SparkleX + RandomBelow(g, 25) + 1;
-  s.y = g.SparkleY + RandomBelow(g, 25) + 1;
+  Randomize(g.RandomState, g.Now);
+  s.frame = RandomBelow(g.RandomState, 4);
+  s.x = g.SparkleX + RandomBelow(g.RandomState, 25) + 1;
+  s.y = g.SparkleY + RandomBelow(g.RandomState, 25) + 1;
 }
 
 void Drift(const Game& g, SparkleEntry& s) {

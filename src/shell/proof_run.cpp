@@ -10,7 +10,7 @@
 #include "graphics/sheets.h"
 #include "shell/app.h"
 #include "shell/script.h"
-#include "shell/settings.h"
+#include "services/settings.h"
 #include "stagedata/codes.h"
 #include "stagedata/game.h"
 

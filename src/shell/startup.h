@@ -1,10 +1,6 @@
 // Start-up and shut-down around the game-state loop.
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <string>
-
 namespace slidestone {
 
 struct Game;
@@ -13,8 +9,5 @@ struct Game;
 void StartUp(Game& g);
 // Closes the music and the windows.
 void ShutDown(Game& g);
-
-// The stored high score text as a number: a whole 32-bit decimal, else nothing.
-std::optional<int32_t> ParseStoredScore(const std::string& text);
 
 }  // namespace slidestone

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "platform/settings_file.h"
-#include "shell/startup.h"
+#include "services/settings.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "graphics/sheets.h"
 #include "platform/sdl_image_io.h"
 #include "shell/app.h"
-#include "shell/settings.h"
+#include "services/settings.h"
 #include "stagedata/game.h"
 
 namespace slidestone {

@@ -11,7 +11,7 @@
 
 #include "audio/audio.h"
 #include "frontend/frontend.h"
-#include "shell/settings.h"
+#include "services/settings.h"
 #include "stagedata/game.h"
 
 namespace slidestone {

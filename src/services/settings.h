@@ -1,6 +1,7 @@
 // The per-user settings store: one text per (application, section, key).
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -51,5 +52,8 @@ class MemorySettings : public SettingsStore {
  private:
   std::map<std::string, std::string> values_;
 };
+
+// The stored high score text as a number: a whole 32-bit decimal, else nothing.
+std::optional<int32_t> ParseStoredScore(const std::string& text);
 
 }  // namespace slidestone

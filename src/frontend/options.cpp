@@ -15,11 +15,16 @@ void PlayOptionSound(Game& g) { g.audio->PlayEffect("sound/Akouka03.wav", kChann
 
 int NextStage(int32_t s) { return s + 1 > kLastStageIndex ? 0 : s + 1; }
 
-// The rows under the high score, bright where the cursor is. Nothing is erased first: a word
-// changed between background ticks is drawn over the old one until the next tick repaints.
+// The block of rows under the high score: from GAME LV down to EXIT, out to the stage digits.
+constexpr int kRowsX = 30, kRowsY = 160, kRowsW = 448 - kRowsX, kRowsH = 400 + kWordH - kRowsY;
+
+// The rows under the high score, bright where the cursor is. The words are keyed, so the block
+// is first put back from the clean backdrop: a shorter word must not leave the end of the
+// longer one it replaces (EASY after HARD, 9 after 10).
 void DrawOptionRows(Game& g) {
   Surface& out = g.Form2.startbox1;
   const Surface& words = g.Form2.messagebox;
+  Copy(out, kRowsX, kRowsY, kRowsW, kRowsH, g.Form2.back, kRowsX, kRowsY);
   auto half = [&](int row) { return g.CursorRow == row ? kBrightX : 0; };
 
   KeyedCopy(out, 30, 160, 256, kWordH, words, half(kRowLevel), RowY(kRowGameLv));

@@ -11,6 +11,7 @@
 
 #include "audio/audio.h"
 #include "frontend/frontend.h"
+#include "frontend/words.h"
 #include "services/settings.h"
 #include "shell/startup.h"
 #include "stagedata/game.h"
@@ -379,6 +380,30 @@ TEST_F(OptionsTest, RowsShowTheValuesWithTheCursorRowBright) {
     EXPECT_EQ(WordAt(s, 31, 1), Word(256, 1)) << "OPTION always bright";
     EXPECT_EQ(s.Shown(), s.Pixels());
   }
+}
+
+TEST_F(OptionsTest, AShorterValueLeavesNothingOfTheLongerOneBehind) {
+  // EASY ends halfway along its cell: the rest is the sheet's black, which keyed copies skip.
+  Surface& words = g.Form2.messagebox;
+  for (int y = RowY(kRowLevelsDim); y < RowY(kRowLevelsBright + 1); ++y)
+    for (int x = 64; x < 128; ++x) words.Row(y)[x] = 0;
+  g.optionsClock = g.Now;
+  g.Now += 101;
+  g.Difficulty = 2, g.StartStage = 9;  // HARD and 10, on a fresh background
+  OptionsScreen(g);
+  const Surface& s = g.Form2.startbox1;
+  ASSERT_EQ(WordAt(s, 320 + 100, 161), Word(256 + 100, 5));
+  ASSERT_EQ(WordAt(s, 385, 321), Word(32, 11));
+
+  Press(kKeySpace);  // HARD to EASY before the next background tick
+  EXPECT_EQ(WordAt(s, 321, 161), Word(0, 5));
+  EXPECT_EQ(WordAt(s, 320 + 100, 161), Cell{}) << "the end of HARD is still there";
+  EXPECT_EQ(s.At(320 + 100, 161), g.Form2.back.At(320 + 100, 161));
+
+  g.CursorRow = 2;
+  Press(kKeyLeft);  // 10 to 9: the tens place empties
+  EXPECT_EQ(WordAt(s, 385, 321), Cell{}) << "the 1 of 10 is still there";
+  EXPECT_EQ(WordAt(s, 417, 321), Word(288, 10));
 }
 
 TEST_F(OptionsTest, HighScoreShowsAtMostSixDigitsRightAligned) {

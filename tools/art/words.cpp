@@ -2,6 +2,7 @@
 // selected) and bright yellow on the right half (selected), rows 64 pixels high, on pure black.
 // Both tints of a word share one shape, so one can be drawn over the other.
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ WordStyle Tint(bool bright) {
 }
 
 constexpr int kPad = 2 * 3 + 3;  // outline on both sides plus the extrusion
+// The value words are narrowed a little so that NORMAL fits its cell without shrinking far.
+constexpr float kValueSqueeze = 0.75f;
 
 // The word at the common size, squeezed across if it would not fit maxW.
 Ink WordInk(const std::string& text, int pt, int maxW) {
@@ -59,18 +62,22 @@ Image MakeMessagebox() {
   Both(sheet, "TIME LIMIT", pt, 7);
   Both(sheet, "STAGESERECT", pt, 8);
 
-  // Rows 4-6: 128-pixel cells.
-  // One size for all; NORMAL, the longest, is narrowed to fit its cell.
-  const int small = std::min(pt, FitSize(kFont, {"EASY", "HARD", "EXIT", "OFF"}, 128 - 10 - kPad, 36));
-  const char* level[4] = {"EASY", "NORMAL", "HARD", "EXIT"};
+  // Rows 4-6: 128-pixel cells. The options screen shows EASY, NORMAL and HARD in turn in one
+  // place, so every value word shares one size and one width squeeze, set by NORMAL, the longest.
+  const std::vector<std::string> values = {"EASY", "NORMAL", "HARD", "EXIT", "ON", "OFF"};
+  const int cellInk = 128 - 8 - kPad;
+  const int small = std::min(pt, FitSize(kFont, values, static_cast<int>(cellInk / kValueSqueeze), 36));
+  auto valueInk = [&](const std::string& text) {
+    const Ink ink = SizedInk(kFont, text, small);
+    return Stretch(ink, static_cast<int>(std::lround(ink.w * kValueSqueeze)), ink.h);
+  };
   for (int i = 0; i < 4; ++i) {
-    const Ink ink = WordInk(level[i], small, 128 - 8 - kPad);
+    const Ink ink = valueInk(values[i]);
     Put(sheet, ink, false, 128 * i, 256, 128, Align::Left, 5);
     Put(sheet, ink, true, 128 * i, 320, 128, Align::Left, 5);
   }
-  const char* onOff[2] = {"ON", "OFF"};
   for (int i = 0; i < 2; ++i) {
-    const Ink ink = SizedInk(kFont, onOff[i], small);
+    const Ink ink = valueInk(values[4 + i]);
     Put(sheet, ink, false, 128 * i, 384, 128, Align::Left, 5);
     Put(sheet, ink, true, 256 + 128 * i, 384, 128, Align::Left, 5);
   }

@@ -1,20 +1,14 @@
-# Desktop integration for `cmake --install`: the game and its data stay together in
-# lib/slidestone (the game finds its data beside its own executable); bin/slidestone is a
-# relative symbolic link to it, and a menu entry and the icon go where desktops look for them.
+# Installing: the program in bin/, its data in share/slidestone/ (the program looks for it at
+# ../share/slidestone from its own folder, so the tree can be moved or staged with DESTDIR), and
+# the desktop's menu entry and icon where desktops look for them. The text font is the system's.
 include(GNUInstallDirs)
 
-# The link is relative, so the installed tree can be moved or staged with DESTDIR.
-file(RELATIVE_PATH SLIDESTONE_LINK_TARGET
-  /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${GAME_INSTALL_DIR}/slidestone)
-install(CODE "
-  set(bindir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-  file(MAKE_DIRECTORY \"\${bindir}\")
-  file(REMOVE \"\${bindir}/slidestone\")
-  file(CREATE_LINK \"${SLIDESTONE_LINK_TARGET}\" \"\${bindir}/slidestone\" SYMBOLIC)
-  message(STATUS \"Installing: \${bindir}/slidestone -> ${SLIDESTONE_LINK_TARGET}\")
-")
+install(TARGETS slidestone DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/stage ${CMAKE_BINARY_DIR}/sound ${CMAKE_BINARY_DIR}/pictures
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/slidestone
+  PATTERN ".stamp" EXCLUDE PATTERN "contact.png" EXCLUDE)
 
-# The menu entry names the launcher by its full path under the prefix chosen at install time
+# The menu entry names the program by its full path under the prefix chosen at install time
 # (not DESTDIR, which is only a staging area), so it works whether or not that bin is on PATH.
 install(CODE "
   set(exec \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/slidestone\")

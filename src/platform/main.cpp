@@ -14,6 +14,7 @@
 #include "editor/editor.h"
 #include "graphics/sheets.h"
 #include "platform/command_paths.h"
+#include "platform/data_folder.h"
 #include "platform/sdl_image_io.h"
 #include "platform/sdl_text.h"
 #include "platform/sdl_window.h"
@@ -39,7 +40,8 @@ const char kUsage[] =
     "       slidestone --image N FILE.png [--stage-dir DIR]\n"
     "       slidestone --edit [DIR] [--stage N] [--data DIR] [--scale N] [--script FILE] [--headless]\n"
     "\n"
-    "  --data DIR       folder holding stage/, sound/ and pictures/ (default: beside the program)\n"
+    "  --data DIR       folder holding stage/, sound/ and pictures/ (default: ../share/slidestone\n"
+    "                   from the program when installed, else beside it)\n"
     "  --stage-dir DIR  use this folder instead of stage/\n"
     "  --settings FILE  keep the high score in FILE instead of ~/.config/VbApp/settings.ini\n"
     "  --fullscreen     start full screen (F11 or Alt+Enter toggles)\n"
@@ -171,12 +173,6 @@ Options ParseOptions(int argc, char** argv) {
   return o;
 }
 
-std::string ProgramFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string(".") : exe.parent_path().string();
-}
-
 int Fail(const std::string& message) {
   std::fprintf(stderr, "slidestone: %s\n", EscapeControlBytes(message).c_str());
   return 1;
@@ -208,7 +204,7 @@ int main(int argc, char** argv) {
     }
   }
 
-  const std::string data = opt.data.empty() ? ProgramFolder() : opt.data;
+  const std::string data = opt.data.empty() ? FindDataFolder(ProgramFolder()) : opt.data;
   const std::string stageDir = opt.stageDir.empty() ? data + "/stage" : opt.stageDir;
   if (opt.verify) return RunVerify(data, stageDir, opt.verifyStage, opt.fullGame);
   if (!opt.image.empty()) return RunStageImage(data, stageDir, opt.imageStage, opt.image);
@@ -236,7 +232,7 @@ int main(int argc, char** argv) {
   RecordingAudio recording(device.get());
   g.audio = device && opt.script.empty() ? device.get() : &recording;
 
-  SdlTextPainter text(data + "/fonts/DejaVuSans-Bold.ttf");
+  SdlTextPainter text(TextFontFile(data, SystemTextFont()));
 
   std::unique_ptr<SdlWindow> window;
   if (!opt.headless) {

@@ -23,11 +23,10 @@ ln -s "$keep/notes.txt" "$work/shots/link.png"
 ln -s "$keep" "$work/shots/linked"
 
 # A data folder like the real one, with one picture changed per case.
-mkdata() {  # mkdata NAME: $work/NAME with the real sound/, stage/, fonts/ and linked pictures
+mkdata() {  # mkdata NAME: $work/NAME with the real sound/, stage/ and linked pictures
   local d=$work/$1
   mkdir -p "$d/pictures"
   ln -s "$data/sound" "$d/sound"
-  ln -s "$data/fonts" "$d/fonts"
   cp -r "$data/stage" "$d/stage"
   for f in "$data"/pictures/*; do ln -s "$f" "$d/pictures/"; done
 }

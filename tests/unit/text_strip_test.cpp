@@ -4,12 +4,13 @@
 
 #include <string>
 
+#include "platform/data_folder.h"
 #include "platform/sdl_text.h"
 
 namespace slidestone {
 namespace {
 
-const std::string kFont = std::string(SLIDESTONE_DATA_DIR) + "/fonts/DejaVuSans-Bold.ttf";
+const std::string kFont = SystemTextFont();
 
 TEST(TextStrips, EachTextIsSetInTypeOnceWhileItSlides) {
   SdlTextPainter painter(kFont);

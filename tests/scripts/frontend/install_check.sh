@@ -1,37 +1,42 @@
 #!/usr/bin/env bash
-# `cmake --install` gives a playable tree: the game with its data in lib/slidestone, a working
-# bin/slidestone launcher, a menu entry naming it and the icon.
+# `cmake --install` staged with DESTDIR gives a playable tree: the program in usr/bin, its data in
+# usr/share/slidestone (no font of its own: the system's is read), a menu entry naming the
+# program by its final path, and the icon. The staged program, run from elsewhere, finds its data
+# relative to itself; the program in the build folder still finds the data beside it.
 #   install_check.sh BUILD_DIR
 set -u
 build=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
 failures=0
 fail() {
   echo "FAIL: $*"
   failures=$((failures + 1))
 }
 
-cmake --install "$build" --prefix "$prefix" >"$prefix/install.log" 2>&1 || fail "install: $(cat "$prefix/install.log")"
-game=$prefix/lib/slidestone
-for f in slidestone stage/xydata.dat sound/PSMAT005.ogg pictures/title.png fonts/DejaVuSans-Bold.ttf; do
-  [ -e "$game/$f" ] || fail "missing $game/$f"
+DESTDIR=$root cmake --install "$build" --prefix /usr >"$root/install.log" 2>&1 ||
+  fail "install: $(cat "$root/install.log")"
+usr=$root/usr
+[ -x "$usr/bin/slidestone" ] && [ ! -L "$usr/bin/slidestone" ] || fail "usr/bin/slidestone is not the program"
+for f in stage/xydata.dat sound/PSMAT005.ogg pictures/title.png; do
+  [ -f "$usr/share/slidestone/$f" ] || fail "missing usr/share/slidestone/$f"
 done
-[ -L "$prefix/bin/slidestone" ] || fail "bin/slidestone is not a link"
-entry=$prefix/share/applications/slidestone.desktop
-grep -qx "Exec=$prefix/bin/slidestone" "$entry" || fail "menu entry: $(cat "$entry")"
+[ ! -e "$usr/share/slidestone/fonts" ] || fail "a second copy of the font was installed"
+[ ! -e "$usr/lib" ] || fail "something was installed under usr/lib: $(ls -R "$usr/lib")"
+entry=$usr/share/applications/slidestone.desktop
+grep -qx "Exec=/usr/bin/slidestone" "$entry" || fail "menu entry: $(cat "$entry")"
 grep -qx "Icon=slidestone" "$entry" || fail "menu entry has no icon name"
-icon=$prefix/share/icons/hicolor/128x128/apps/slidestone.png
+icon=$usr/share/icons/hicolor/128x128/apps/slidestone.png
 [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "icon is not a PNG"
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$entry" || fail "desktop-file-validate"
-fi
 
-# The launcher finds the data beside the real executable, from any folder.
-printf 'wait 300\nexpect GameState == 1\nprint GameState\n' >"$prefix/menu.script"
-out=$(cd / && "$prefix/bin/slidestone" --headless --no-splash --settings "$prefix/s.ini" \
-  --script "$prefix/menu.script" 2>&1)
-[ "$out" = "t=300 GameState=1" ] || fail "launcher run: $out"
+# Both programs run from / with no --data: the staged one reads usr/share/slidestone beside it
+# (nothing is installed in the real /usr), the built one the data in the build folder.
+printf 'wait 300\nexpect GameState == 1\nprint GameState\n' >"$root/menu.script"
+for program in "$usr/bin/slidestone" "$build/slidestone"; do
+  out=$(cd / && "$program" --headless --no-splash --settings "$root/s.ini" \
+    --script "$root/menu.script" 2>&1)
+  [ "$out" = "t=300 GameState=1" ] || fail "$program: $out"
+done
 
 if [ $failures -ne 0 ]; then
   echo "$failures check(s) failed"

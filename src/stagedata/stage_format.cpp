@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "stagedata/data_reader.h"
+#include "stagedata/text_file.h"
 
 namespace slidestone {
 
@@ -132,10 +133,17 @@ std::array<std::string, kMessageCount> ReadMessageFile(const std::string& dir) {
 std::string MessageFileText(const std::array<std::string, kMessageCount>& messages) {
   std::string text;
   for (std::string m : messages) {
-    // A quoted text ends at the next quote, so a quote inside one cannot be kept.
+    // Written so that the reader takes it back: a quoted text ends at the next quote, so a quote
+    // inside one cannot be kept; a control byte or a text over the limit would make the whole
+    // file a fault. A cut never splits a UTF-8 character.
     for (char& c : m) {
       if (c == '"') c = '\'';
-      if (c == '\n' || c == '\r') c = ' ';
+      if (IsControl(c)) c = ' ';
+    }
+    if (m.size() > kMessageMaxBytes) {
+      size_t cut = kMessageMaxBytes;
+      while (cut > 0 && (static_cast<unsigned char>(m[cut]) & 0xC0) == 0x80) --cut;
+      m.resize(cut);
     }
     text += "\"" + m + "\"\n";
   }

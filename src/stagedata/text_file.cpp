@@ -4,12 +4,12 @@ namespace slidestone {
 
 namespace {
 
+}  // namespace
+
 bool IsControl(char c) {
   const auto b = static_cast<unsigned char>(c);
   return b < 0x20 || b == 0x7F;
 }
-
-}  // namespace
 
 // Files saved again and again by some editors gather several marks; all of them go.
 std::string_view WithoutByteOrderMark(std::string_view text) {

@@ -87,7 +87,8 @@ TEST(StageWriter, CodesReadBackExactly) {
 }
 
 // Texts keep their commas; a quote inside a text cannot be kept in a quoted field, so it
-// becomes an apostrophe rather than shifting every later message.
+// becomes an apostrophe rather than shifting every later message. Whatever the editor holds,
+// the file written is one the game reads back.
 TEST(StageWriter, MessagesKeepCommasAndNeverShift) {
   TempDir tmp;
   std::array<std::string, kMessageCount> messages;
@@ -95,12 +96,16 @@ TEST(StageWriter, MessagesKeepCommasAndNeverShift) {
   messages[0] = "Close, but not quite";
   messages[1] = "a \"quoted\" word";
   messages[2] = "";
+  messages[3] = "tab\there\x7F";
+  messages[4] = std::string(kMessageMaxBytes - 1, 'a') + "\xC3\xA9 and more";  // the é would be cut
   std::string error;
   ASSERT_TRUE(WriteFileAtomically(tmp.File("messagedata.dat"), MessageFileText(messages), error));
   const auto back = ReadMessageFile(tmp.dir.string());
   EXPECT_EQ(back[0], "Close, but not quite");
   EXPECT_EQ(back[1], "a 'quoted' word");
   EXPECT_EQ(back[2], "");
+  EXPECT_EQ(back[3], "tab here ") << "control bytes would make the whole file unreadable";
+  EXPECT_EQ(back[4], std::string(kMessageMaxBytes - 1, 'a')) << "cut to the limit, never inside a character";
   EXPECT_EQ(back[60], "text 60");
 }
 

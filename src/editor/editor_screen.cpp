@@ -6,9 +6,10 @@
 #include "editor/editor.h"
 #include "editor/palette.h"
 #include "graphics/forms.h"
+#include "presentation/field_picture.h"
+#include "presentation/hud.h"
 #include "stagedata/game.h"
 #include "stagedata/stage_field.h"
-#include "stagedata/stage_loader_steps.h"
 
 namespace slidestone::editor {
 

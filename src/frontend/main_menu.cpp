@@ -4,6 +4,7 @@
 #include "audio/audio.h"
 #include "frontend/frontend.h"
 #include "frontend/words.h"
+#include "presentation/presentation.h"
 #include "services/random.h"
 #include "stagedata/game.h"
 #include "stagedata/stage_loader.h"
@@ -103,7 +104,7 @@ void MainMenu(Game& g) {
         PlayConfirmSound(*g.audio);
         g.audio->StopMusic();
         ShowFormMaximised(g.forms, g.Form1, g.MenuX, g.MenuY);
-        NewGame(g);
+        NewGame(g, DrawStageHud);
         break;
       case kEntryOption:  // the options use the whole window
         PlayConfirmSound(*g.audio);

@@ -17,5 +17,7 @@ void CopyLargeDigit(Game& g, int x, int y, int32_t digit);
 // Draws StageTime on the clock strip of gamebox1 as m:ss:t (four minus signs with the time
 // limit off); does not count and does not present.
 void DrawStageClock(Game& g);
+// The stage screen's plain panel over the whole of gamebox1.
+void DrawBackdropPanel(Game& g);
 
 }  // namespace slidestone

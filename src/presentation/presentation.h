@@ -10,6 +10,9 @@ struct Game;
 void RenderPlayField(Game& g);
 // The stage clock, every 100 ms.
 void StageTimerStep(Game& g);
+// The whole head-up display of a stage that has just been loaded, from the counts the loader
+// set (runs one step of the stage clock); presents gamebox1.
+void DrawStageHud(Game& g);
 // Scores after TOTAL and STAGE; presents gamebox1.
 void DrawScores(Game& g);
 // The tool points left; does not present.

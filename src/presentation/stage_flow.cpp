@@ -59,7 +59,7 @@ void Reopen(Game& g) {
     DrawContinuePrompt(g);
   } else if (g.StageEndReason != kEndGoal) {
     g.TotalScore -= g.StageScore;  // the points of the lost try are taken back
-    LoadStage(g);
+    LoadStage(g, DrawStageHud);
     g.BackdropIndex = 1;
   }
 }

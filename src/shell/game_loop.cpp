@@ -13,7 +13,7 @@ const StateHandlers& DefaultStateHandlers() {
   static const StateHandlers handlers = {
       TitleScreen,     // 0 Title
       MainMenu,        // 1 Menu
-      LoadStage,       // 2 LoadStage
+      [](Game& g) { LoadStage(g, DrawStageHud); },  // 2 LoadStage
       StageStep,       // 3 Play
       OptionsScreen,   // 4 Options
       nullptr,         // 5 has no handler

@@ -27,7 +27,7 @@ bool DrawStageImage(const RunKit& kit, const std::string& stageDir, int stage,
     // A new game from this stage reads the table, the messages and the stage's two maps
     // exactly as GAME START would.
     g.StartStage = stage - 1;
-    NewGame(g);
+    NewGame(g, DrawStageHud);
     // The loader leaves the field dimmed for the curtain; the renderer's first repaint shows it
     // clear, with everything that moves at its start.
     g.SceneDirty = kTrue;

@@ -19,7 +19,7 @@ void ReadMessages(Game& g) { g.Messages = ReadMessageFile(g.stageDir); }
 
 }  // namespace
 
-void NewGame(Game& g) {
+void NewGame(Game& g, StageHudPainter drawHud) {
   g.Stage = g.StartStage;
   g.BackdropIndex = 1;
   g.Lives = 3;
@@ -34,7 +34,7 @@ void NewGame(Game& g) {
 
   ReadStageTable(g);
   ReadMessages(g);
-  LoadStage(g);
+  LoadStage(g, drawHud);
   g.GameState = kStatePlay;
 }
 

@@ -1,16 +1,15 @@
-// LoadStage: builds the current stage from the stage table and its two files and draws the
-// stage screen from scratch, then hands over to play. It runs before every stage, the first one
-// of a game included, and again to replay a stage after a lost try, so a replay starts exactly
-// like the first attempt.
+// LoadStage: builds the current stage from the stage table and its two files, has whoever shows
+// the stage draw its head-up display from scratch, then hands over to play. It runs before every
+// stage, the first one of a game included, and again to replay a stage after a lost try, so a
+// replay starts exactly like the first attempt.
 #include "stagedata/stage_loader.h"
 
 #include <algorithm>
 #include <string>
 
-#include "presentation/hud.h"
-#include "presentation/presentation.h"
 #include "stagedata/data_reader.h"
 #include "stagedata/game.h"
+#include "stagedata/stage_field.h"
 #include "stagedata/stage_loader_steps.h"
 
 namespace slidestone {
@@ -61,7 +60,7 @@ const Surface& StageBackdrop(const Game& g) {
   return g.Form1.stageback[g.BackdropIndex == 0 ? 0 : 1];
 }
 
-void LoadStage(Game& g) {
+void LoadStage(Game& g, StageHudPainter drawHud) {
   if (g.Stage < 0 || g.Stage >= kStageRecords) {
     throw DataError("stage " + std::to_string(g.Stage + 1) + " has no record in the stage table");
   }
@@ -69,7 +68,6 @@ void LoadStage(Game& g) {
   const StageRecord& rec = g.StageTable[g.Stage];
 
   g.FlowLatch = kTrue;
-  DrawBackdropPanel(g);
   const Surface& backdrop = StageBackdrop(g);
   Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, backdrop, 0, 0);
   Copy(f.back, 0, 0, kFieldW, kFieldH, backdrop, 0, 0);
@@ -77,29 +75,18 @@ void LoadStage(Game& g) {
 
   g.SpeedTileCount = 0;
   g.StageTime = rec.time - kTimePerLevel * g.Difficulty;
-
-  DrawLives(g);
-  DrawStageNumber(g);
-  DrawScoreLabels(g);
-
   if (g.Stage == kFirstHouseShotStage) g.TotalScore = 0;
   g.StageScore = 0;
-  DrawScores(g);
-  const int64_t clockRanAt = g.stageTimerClock;
-  StageTimerStep(g);
-  // A stage loaded again within the clock's 100 ms (the flow reloads every stage at the start
-  // of its curtain) would otherwise open with an empty clock; showing the time counts nothing.
-  if (g.stageTimerClock == clockRanAt) DrawStageClock(g);
-
   g.StoneSpeed = 3;
-  DrawSpeedLabel(g);
-  DrawToolIcons(g);
-
+  for (int j : {kToolHammer, kToolBroom, kToolSpring}) {
+    g.ToolEnabled[j] = g.StageItems[g.Stage][j] == 1 ? kTrue : kFalse;
+  }
   g.ToolPoints = std::max(rec.toolPoints - kToolPointsPerLevel * g.Difficulty, 0);
-  DrawStartingToolPoints(g);
   // A zoom cut short by the end of the last stage must not hide this stage's number.
   g.PointsFlash = kFalse;
-  DrawToolPoints(g);
+  // The counts are set and the try's figures not yet reset: the head-up display shows them now
+  // (its first clock step still sees how the last try ended).
+  drawHud(g);
 
   ReadMapFile(g);
   g.EnemyCount = 0;
@@ -110,14 +97,7 @@ void LoadStage(Game& g) {
   // The field waits dimmed under the curtain; the stage flow shows it bright from Bback.
   Shade(f.gamebox2, 0, 0, kFieldW, kFieldH, backdrop, kFieldW, 0, 8, kFieldH, kDimAlpha);
 
-  Copy(f.gamebox3, 0, 0, 128, 32, f.commandbox, 0, 0);
-  f.gamebox3.Present();
-  // The whole head-up display is ready: show it now rather than at the first clock tick of
-  // play, so the curtain and the START banner open over a complete screen.
-  f.gamebox1.Present();
-
   ResetStageVariables(g);
-  HideSurface(f.gamebox3);
 
   g.PointsFlash = kFalse;
   g.SpeedFlash = kFalse;

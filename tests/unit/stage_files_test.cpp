@@ -10,6 +10,7 @@
 #include <string>
 
 #include "audio/audio.h"
+#include "presentation/presentation.h"
 #include "stage_test_sheets.h"
 #include "stagedata/data_reader.h"
 #include "stagedata/game.h"
@@ -34,7 +35,7 @@ class StageFilesTest : public ::testing::Test {
   }
   void StartAt(int stage) {
     g.StartStage = stage;
-    NewGame(g);
+    NewGame(g, DrawStageHud);
   }
 };
 
@@ -141,7 +142,7 @@ TEST_F(StageFilesTest, BrokenFilesEndWithAMessageNamingTheFileLineAndField) {
     g.stageDir = dir.Path();
     g.StartStage = c.startStage;
     try {
-      NewGame(g);
+      NewGame(g, DrawStageHud);
       ADD_FAILURE() << c.what << ": loaded without complaint";
     } catch (const DataError& e) {
       EXPECT_NE(std::string(e.what()).find(c.expected), std::string::npos)
@@ -154,7 +155,7 @@ TEST_F(StageFilesTest, AStageOutsideTheTableIsAnErrorNotAReadPastItsEnd) {
   StartAt(0);
   for (int32_t stage : {-1, 23, 100000}) {
     g.Stage = stage;
-    EXPECT_THROW(LoadStage(g), DataError) << stage;
+    EXPECT_THROW(LoadStage(g, DrawStageHud), DataError) << stage;
   }
 }
 

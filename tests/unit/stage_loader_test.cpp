@@ -35,7 +35,7 @@ class StageLoaderTest : public ::testing::Test {
   // A new game at stage index `stage`, as GAME START would do it.
   void StartAt(int stage) {
     g.StartStage = stage;
-    NewGame(g);
+    NewGame(g, DrawStageHud);
   }
 };
 
@@ -104,7 +104,7 @@ TEST_F(StageLoaderTest, EachStageReadsTheFilesNumberedOneHigher) {
   EXPECT_EQ(g.Map(0, 0), 1);        // map1's wall in row 0
   EXPECT_EQ(g.AiMap(1, 9), 20);     // Aimap1's goal
   g.Stage = 17;
-  LoadStage(g);
+  LoadStage(g, DrawStageHud);
   EXPECT_EQ(g.Map(3, 5), 2);        // map18's marker
   EXPECT_EQ(g.Map(4, 5), 9);
   EXPECT_EQ(g.Map(0, 0), 0);
@@ -255,14 +255,14 @@ TEST_F(StageLoaderTest, ToolsNotOfferedAreGreyedInBothIconRows) {
 TEST_F(StageLoaderTest, TotalScoreIsResetWheneverStageIndexSixLoads) {
   StartAt(0);
   g.TotalScore = 4321;
-  LoadStage(g);
+  LoadStage(g, DrawStageHud);
   EXPECT_EQ(g.TotalScore, 4321);
   g.Stage = 6;
-  LoadStage(g);
+  LoadStage(g, DrawStageHud);
   EXPECT_EQ(g.TotalScore, 0);
   g.TotalScore = 800;  // a replay of the same stage resets it again
   g.StageScore = 200;
-  LoadStage(g);
+  LoadStage(g, DrawStageHud);
   EXPECT_EQ(g.TotalScore, 0);
   EXPECT_EQ(g.StageScore, 0);
 }
@@ -292,7 +292,7 @@ TEST_F(StageLoaderTest, EveryPerStageValueStartsAfresh) {
   g.EnemyAnim = 6;
   ShowSurface(g.Form1.gamebox3);
   g.GameState = kStateLoadStage;
-  LoadStage(g);
+  LoadStage(g, DrawStageHud);
 
   EXPECT_EQ(g.GameState, kStatePlay);
   EXPECT_EQ(g.FlowLatch, kTrue);
@@ -345,7 +345,7 @@ TEST_F(StageLoaderTest, TheShippedStagesAllLoadWithAGoalAToolAndFirmGround) {
     SCOPED_TRACE("stage index " + std::to_string(stage));
     g.Stage = stage;
     ::testing::internal::CaptureStderr();
-    LoadStage(g);
+    LoadStage(g, DrawStageHud);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     const StageRecord& r = g.StageTable[stage];
     int goals = 0;
@@ -377,7 +377,7 @@ TEST_F(StageLoaderTest, AStageLoadedAgainAtOnceShowsAWholeHeadUpDisplay) {
     SCOPED_TRACE("loaded again " + std::to_string(later) + " ms later");
     StartAt(0);
     g.Now += later;
-    LoadStage(g);
+    LoadStage(g, DrawStageHud);
     const StageWindow& f = g.Form1;
     const int32_t minutes = g.StageTime / 600;
     EXPECT_TRUE(SameRect(f.gamebox1, 128, 16, 32, 32, f.time, 32 * minutes, 32)) << "clock minutes";

@@ -1,8 +1,7 @@
-#include "stagedata/stage_field.h"
+#include "presentation/field_picture.h"
 
 #include "presentation/presentation.h"
 #include "stagedata/game.h"
-#include "stagedata/stage_loader_steps.h"
 
 namespace slidestone {
 

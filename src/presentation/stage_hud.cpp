@@ -1,10 +1,11 @@
-// The stage loader's drawing of the head-up display frame on gamebox1: the parts that stay put
-// during a stage (lives, stage number, labels, tool icons, the starting tool points).
+// The head-up display as a stage opens, drawn on gamebox1 when the stage loader has set the
+// stage's counts: the parts that stay put during a stage (lives, stage number, labels, tool
+// icons, the starting tool points) and the counters' first values.
 
 #include "presentation/hud.h"
 #include "presentation/hud_layout.h"
+#include "presentation/presentation.h"
 #include "stagedata/game.h"
-#include "stagedata/stage_loader_steps.h"
 
 namespace slidestone {
 
@@ -12,14 +13,6 @@ namespace {
 
 constexpr int kToolCount = 3;  // hammer, broom, spring
 constexpr int kGreyAlpha = 150;
-
-}  // namespace
-
-void DrawBackdropPanel(Game& g) {
-  StageWindow& f = g.Form1;
-  for (int y : {0, 240})
-    for (int x : {0, 320}) Copy(f.gamebox1, x, y, 320, 240, f.char1, 0, 0);
-}
 
 void DrawLives(Game& g) {
   StageWindow& f = g.Form1;
@@ -57,7 +50,6 @@ void DrawToolIcons(Game& g) {
   Copy(f.gamebox1, 336, 116, 72, 24, f.commandboxx, 0, 0);
   // Tools the stage does not offer are greyed out in both rows of icons.
   for (int j = 0; j < kToolCount; ++j) {
-    g.ToolEnabled[j] = g.StageItems[g.Stage][j] == 1 ? kTrue : kFalse;
     if (g.ToolEnabled[j] != 0) continue;
     Shade(f.gamebox1, 336 + 32 * j, 16, 32, 32, f.time, 0, 0, 32, 32, kGreyAlpha);
     Shade(f.gamebox1, 336 + 24 * j, 116, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
@@ -73,6 +65,39 @@ void DrawStartingToolPoints(Game& g) {
   } else {
     DrawSmallDigit(g, 416, 80, v);
   }
+}
+
+}  // namespace
+
+void DrawBackdropPanel(Game& g) {
+  StageWindow& f = g.Form1;
+  for (int y : {0, 240})
+    for (int x : {0, 320}) Copy(f.gamebox1, x, y, 320, 240, f.char1, 0, 0);
+}
+
+void DrawStageHud(Game& g) {
+  StageWindow& f = g.Form1;
+  DrawBackdropPanel(g);
+  DrawLives(g);
+  DrawStageNumber(g);
+  DrawScoreLabels(g);
+  DrawScores(g);
+  const int64_t clockRanAt = g.stageTimerClock;
+  StageTimerStep(g);
+  // A stage loaded again within the clock's 100 ms (the flow reloads every stage at the start
+  // of its curtain) would otherwise open with an empty clock; showing the time counts nothing.
+  if (g.stageTimerClock == clockRanAt) DrawStageClock(g);
+  DrawSpeedLabel(g);
+  DrawToolIcons(g);
+  DrawStartingToolPoints(g);
+  DrawToolPoints(g);
+
+  Copy(f.gamebox3, 0, 0, 128, 32, f.commandbox, 0, 0);
+  f.gamebox3.Present();
+  // The whole head-up display is ready: show it now rather than at the first clock tick of
+  // play, so the curtain and the START banner open over a complete screen.
+  f.gamebox1.Present();
+  HideSurface(f.gamebox3);
 }
 
 }  // namespace slidestone

@@ -1,7 +1,11 @@
 # Installing: the program in bin/, its data in share/slidestone/ (the program looks for it at
 # ../share/slidestone from its own folder, so the tree can be moved or staged with DESTDIR), and
-# the desktop's menu entry and icon where desktops look for them. The text font is the system's.
+# for desktops and software centres the menu entry, the metainfo, the icons and the man page.
+# The text font is the system's.
 include(GNUInstallDirs)
+
+# The name desktops and software centres know the game by: the menu entry and the metainfo.
+set(SLIDESTONE_APP_ID org.slidestone.Slidestone)
 
 install(TARGETS slidestone DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/stage ${CMAKE_BINARY_DIR}/sound ${CMAKE_BINARY_DIR}/pictures
@@ -19,9 +23,23 @@ install(CODE "
   string(REPLACE \"@SLIDESTONE_EXEC@\" \"\${exec}\" entry \"\${entry}\")
   set(appdir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
   file(MAKE_DIRECTORY \"\${appdir}\")
-  file(WRITE \"\${appdir}/slidestone.desktop\" \"\${entry}\")
-  message(STATUS \"Installing: \${appdir}/slidestone.desktop\")
+  file(WRITE \"\${appdir}/${SLIDESTONE_APP_ID}.desktop\" \"\${entry}\")
+  message(STATUS \"Installing: \${appdir}/${SLIDESTONE_APP_ID}.desktop\")
 ")
 
-install(FILES ${CMAKE_BINARY_DIR}/pictures/icon.png
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps RENAME slidestone.png)
+# The icon at every size, drawn by the picture generator in the icon theme's layout.
+install(DIRECTORY ${ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+
+configure_file(${CMAKE_SOURCE_DIR}/packaging/slidestone.metainfo.xml.in
+  ${CMAKE_BINARY_DIR}/packaging/${SLIDESTONE_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${SLIDESTONE_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The man page, compressed as man and the Debian tools expect it.
+configure_file(${CMAKE_SOURCE_DIR}/packaging/slidestone.6.in ${CMAKE_BINARY_DIR}/packaging/slidestone.6 @ONLY)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/packaging/slidestone.6.gz
+  COMMAND gzip -9n -c ${CMAKE_BINARY_DIR}/packaging/slidestone.6 > ${CMAKE_BINARY_DIR}/packaging/slidestone.6.gz
+  DEPENDS ${CMAKE_BINARY_DIR}/packaging/slidestone.6)
+add_custom_target(manpage ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/slidestone.6.gz)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/slidestone.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

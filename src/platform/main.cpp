@@ -238,6 +238,7 @@ int main(int argc, char** argv) {
   if (!opt.headless) {
     window = std::make_unique<SdlWindow>();
     if (!window->Open(opt.scale, opt.fullscreen)) return 1;
+    window->SetIcon(data + "/pictures/icon.png");
   }
 
   App app(g, opt.splash && !opt.edit);

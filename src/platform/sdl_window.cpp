@@ -1,6 +1,7 @@
 #include "platform/sdl_window.h"
 
 #include <SDL.h>
+#include <SDL_image.h>
 
 #include <algorithm>
 #include <array>
@@ -147,6 +148,16 @@ bool SdlWindow::Open(int scale, bool fullscreen) {
     timingLog_ = std::fopen(log, "w");
   }
   return true;
+}
+
+void SdlWindow::SetIcon(const std::string& png) {
+  SDL_Surface* icon = IMG_Load(png.c_str());
+  if (!icon) {
+    std::fprintf(stderr, "slidestone: no window icon: %s\n", IMG_GetError());
+    return;
+  }
+  SDL_SetWindowIcon(window_, icon);
+  SDL_FreeSurface(icon);
 }
 
 void SdlWindow::LogTiming(const char* what) {

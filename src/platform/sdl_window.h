@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <string>
 
 #include "graphics/surface.h"
 #include "shell/input.h"
@@ -28,6 +29,9 @@ class SdlWindow {
   ~SdlWindow();
   // Opens the window; false (with a message on stderr) when there is no display.
   bool Open(int scale, bool fullscreen);
+  // Gives the open window its icon, the same drawing the desktop's menu shows; a window
+  // without one still plays.
+  void SetIcon(const std::string& png);
 
   // Interactive play: runs the app in step with the real clock until the program ends.
   void Run(App& app, Game& g, TextPainter* text);

@@ -1,8 +1,11 @@
-// Writes every picture of the game into the folder given on the command line.
+// Writes every picture of the game into the folder given on the command line, and with an icon
+// folder and sizes also the desktop icon at each size, in the icon theme's layout
+// (ICONS/NxN/apps/slidestone.png).
 #include <SDL.h>
 #include <SDL_image.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "sheets.h"
@@ -10,8 +13,8 @@
 
 int main(int argc, char** argv) {
   using namespace art;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+  if (argc < 2 || argc == 3) {
+    std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [ICON_FOLDER SIZE...]\n", argv[0]);
     return 2;
   }
   const std::filesystem::path out = argv[1];
@@ -47,6 +50,22 @@ int main(int argc, char** argv) {
   for (const Picture& p : pics) {
     const std::string path = (out / (p.name + ".png")).string();
     if (!p.img.SavePng(path)) {
+      std::fprintf(stderr, "art: cannot write %s: %s\n", path.c_str(), SDL_GetError());
+      ++failures;
+    }
+  }
+  for (int i = 3; i < argc; ++i) {
+    const int size = std::atoi(argv[i]);
+    if (size < 16 || size > 1024) {
+      std::fprintf(stderr, "art: icon size %s is not 16 to 1024\n", argv[i]);
+      ++failures;
+      continue;
+    }
+    const std::string n = std::to_string(size);
+    const std::filesystem::path dir = std::filesystem::path(argv[2]) / (n + "x" + n) / "apps";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "slidestone.png").string();
+    if (!MakeIcon(size).SavePng(path)) {
       std::fprintf(stderr, "art: cannot write %s: %s\n", path.c_str(), SDL_GetError());
       ++failures;
     }

@@ -31,7 +31,8 @@ Image MakeClear2();                  // the house and the top-view stone
 // Form4 and the desktop
 Image MakeLogo1();
 Image MakeLogo2();
-Image MakeIcon();
+// The desktop and window icon: one drawing, made at any size (the outline keeps its weight).
+Image MakeIcon(int size = 128);
 
 // Parts of char3, drawn by their own files.
 void DrawStoneRows(Image& char3);    // rows 0-1

@@ -87,23 +87,27 @@ void DrawStoneRows(Image& char3) {
   }
 }
 
-Image MakeIcon() {
-  // Drawn four times larger than shown, with a thick outline, then averaged down.
-  constexpr int kSuper = 4, kSize = 128;
+Image MakeIcon(int kSize) {
+  // Drawn four times larger than shown, with a thick outline, then averaged down. The drawing
+  // was made for 128 pixels; other sizes scale it, but the outline never gets thinner than one
+  // pixel, so the small icons keep their edge.
+  constexpr int kSuper = 4;
+  const float k = kSize / 128.f;
   Canvas big(kSize * kSuper, kSize * kSuper);
   Xform xf;
   xf.pivot = {16, 16};
-  xf.sx = xf.sy = 14.5f;
-  xf.offset = {kSize * kSuper / 2.f - 16, kSize * kSuper / 2.f - 16 - 29};
+  xf.sx = xf.sy = 14.5f * k;
+  xf.offset = {kSize * kSuper / 2.f - 16, kSize * kSuper / 2.f - 16 - 29 * k};
   big.Draw(SideStone(1, 0.45f), xf);
   const int W = big.W();
   std::vector<uint8_t> ring(static_cast<size_t>(W) * W, 0);
-  constexpr int kThick = 10;
+  const int kThick = std::max(kSuper, static_cast<int>(std::lround(10 * k)));
+  const int kStep = kThick >= 8 ? 2 : 1;
   for (int y = 0; y < W; ++y)
     for (int x = 0; x < W; ++x) {
       if (big.Covered(x, y)) continue;
-      for (int dy = -kThick; dy <= kThick && !ring[y * W + x]; dy += 2)
-        for (int dx = -kThick; dx <= kThick; dx += 2)
+      for (int dy = -kThick; dy <= kThick && !ring[y * W + x]; dy += kStep)
+        for (int dx = -kThick; dx <= kThick; dx += kStep)
           if (dx * dx + dy * dy <= kThick * kThick && big.Covered(x + dx, y + dy)) {
             ring[y * W + x] = 1;
             break;

@@ -160,11 +160,12 @@ void SdlWindow::SetIcon(const std::string& png) {
   SDL_FreeSurface(icon);
 }
 
-void SdlWindow::LogTiming(const char* what) {
+void SdlWindow::LogTiming(const char* what, uint64_t count) {
   if (!timingLog_) return;
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
-  std::fprintf(timingLog_, "%s %lld\n", what,
-               static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+  std::fprintf(timingLog_, "%s %lld %llu\n", what,
+               static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
+               static_cast<unsigned long long>(count));
   std::fflush(timingLog_);
 }
 
@@ -196,9 +197,11 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
           break;
         }
         const int code = VirtualKey(k);
-        if (down && !e.key.repeat) LogTiming("key");
         // Auto-repeat arrives as further key-downs, which the game relies on.
-        if (keys && code >= 0) Queue(e.common.timestamp, {down, code});
+        if (keys && code >= 0) {
+          Queue(e.common.timestamp, {down, code});
+          if (down && !e.key.repeat) LogTiming("key", queued_);
+        }
         break;
       }
       case SDL_MOUSEMOTION:
@@ -256,8 +259,12 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
 
 void SdlWindow::Show(Game& g, TextPainter* text) {
   const uint64_t now = RealMs();
-  if (shownVersion_ == ScreenVersion() || now < lastShowMs_ + kFrameMs) return;
+  if (shownVersion_ == ScreenVersion()) return;
+  // Frames are paced to the display's refresh, except the first change after the game has read a
+  // key: the answer to a key is shown at once.
+  if (now < lastShowMs_ + kFrameMs && shownActed_ == acted_) return;
   shownVersion_ = ScreenVersion();
+  shownActed_ = acted_;
   lastShowMs_ = now;
   SDL_Surface* target = SDL_GetWindowSurface(window_);
   if (!target) return;
@@ -317,7 +324,7 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
   } else {
     SDL_UpdateWindowSurfaceRects(window_, updated.data(), changedCount);
   }
-  LogTiming("frame");
+  LogTiming("frame", acted_);
 }
 
 KeyEvent SdlWindow::ScreenPointer(int wx, int wy, KeyEvent e) const {
@@ -332,7 +339,9 @@ KeyEvent SdlWindow::ScreenPointer(int wx, int wy, KeyEvent e) const {
 
 void SdlWindow::Queue(uint32_t stamp, const KeyEvent& e) {
   if (!e.pointer && e.code >= 0 && e.code < kKeyCount) held_[size_t(e.code)] = e.down;
+  const size_t before = arrived_.Waiting();
   arrived_.Add(stamp, e);
+  queued_ += arrived_.Waiting() - before;
 }
 
 void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
@@ -348,17 +357,26 @@ void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
       start += real - uint64_t(g.Now) - 1;
       real = uint64_t(g.Now) + 1;
     }
+    bool handedOver = false;
     while (uint64_t(g.Now) <= real && !app.Ended()) {
       // Each event joins the pass of the millisecond it happened in, so a quick tap still
       // reaches the game as a press and then a release, as it would in a loop that never sleeps.
+      const size_t before = arrived_.Waiting();
+      const uint64_t inKeyState = handed_;  // handed over to earlier passes: this one reads them
       arrived_.DeliverUpTo(start + uint64_t(g.Now), app.input());
+      handedOver = arrived_.Waiting() != before;
+      handed_ += before - arrived_.Waiting();
       app.Pass();
+      acted_ = inKeyState;
     }
     if (app.Ended()) break;
     Show(g, text);
     // Next wake-up: the next slice of passes, or sooner when a changed picture is waiting for
-    // its frame, or at once when input arrives.
+    // its frame, or at once when input arrives. A pass hands its events to the game's key states
+    // only at its end, so the pass that acts on them is the next one: it runs as soon as its
+    // millisecond comes, not a whole slice later, and so does a release held back for it.
     uint64_t deadline = start + uint64_t(g.Now) + kSliceMs;
+    if (handedOver || arrived_.Waiting() > 0) deadline = start + uint64_t(g.Now);
     if (shownVersion_ != ScreenVersion()) deadline = std::min(deadline, lastShowMs_ + kFrameMs);
     WaitForInputUntilMs(deadline);
   }

@@ -49,11 +49,18 @@ class SdlWindow {
   KeyEvent ScreenPointer(int wx, int wy, KeyEvent e) const;
   ArrivalQueue arrived_;
   void ToggleFullscreen();
-  // With SLIDESTONE_FRAME_LOG=FILE set, each key press as it arrives and each frame as it
-  // reaches the screen are written there with the system's monotonic time, for the benchmark
-  // that measures how long a key takes to show.
-  void LogTiming(const char* what);
+  // With SLIDESTONE_FRAME_LOG=FILE set, each key press as the game reads it and each frame as
+  // it reaches the screen are written there with the system's monotonic time in microseconds,
+  // for the benchmark that measures how long a key takes to show. A key's line carries its
+  // number among the events received; a frame's line the number of events the game had acted
+  // on when it was composed, so the first frame whose number reaches a key's is the one that
+  // shows it.
+  void LogTiming(const char* what, uint64_t count);
   std::FILE* timingLog_ = nullptr;
+  uint64_t queued_ = 0;   // events received from the window system so far
+  uint64_t handed_ = 0;   // of those, handed over to the game's passes
+  uint64_t acted_ = 0;    // of those, read by a pass of the game
+  uint64_t shownActed_ = 0;  // acted_ when the last frame was shown
 
   SDL_Window* window_ = nullptr;
   Surface frame_;                        // the composed 640x480 picture, kept up to date part by part

@@ -11,8 +11,6 @@ constexpr int64_t kEnemyInterval = 100;
 constexpr int kEnemyMaxX = kFieldW - 32;  // 576
 constexpr int kBallMaxX = kFieldW - 16;   // 592: the ball is 16 pixels wide
 
-bool SolidAt(const Game& g, int px, int py) { return Solid(g.Map.AtPixel(px, py)); }
-
 void StepWalker(Game& g, EnemyRecord& e, int32_t& vy) {
   e.frame = g.EnemyAnim / 2;
   if (SolidAt(g, e.x + 4, e.y + 32) || SolidAt(g, e.x + 27, e.y + 32)) {

@@ -13,9 +13,7 @@ namespace {
 void MenuBranch(Game& g) {
   if (g.ToolAnim == 0) UpdateToolMenu(g);
   if (IsHitByEnemy(g, /*menuVariant=*/true)) {
-    g.ActionCount = 0;
-    g.PlayerHit = kTrue;
-    g.PlayerInAction = kTrue;
+    StartKnockOut(g);
     g.SceneDirty = kTrue;
   }
   if (IsHitByBall(g)) StruckByBall(g);

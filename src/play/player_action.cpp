@@ -156,13 +156,12 @@ void UpdatePlayerAction(Game& g) {
   if (g.PlacingSpring != kFalse) PlaceSpring(g);
   if (g.PlayerHit != kFalse) KnockOut(g);
   if (IsHitByEnemy(g)) {
+    StartKnockOut(g);
+    // Struck in the middle of an action, the figure leaves the pipe, the jump or the spring.
     g.InPipe = kFalse;
-    g.PlayerHit = kTrue;
-    g.PlayerInAction = kTrue;
-    g.SceneDirty = kTrue;
     g.Jumping = kFalse;
-    g.ActionCount = 0;
     g.PlacingSpring = kFalse;
+    g.SceneDirty = kTrue;
   }
   if (IsHitByBall(g)) StruckByBall(g);
 }

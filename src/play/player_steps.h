@@ -6,8 +6,6 @@
 
 namespace slidestone {
 
-// The map cell holding play-field pixel (px, py) is solid (anything but 0).
-inline bool SolidAt(const Game& g, int px, int py) { return Solid(g.Map.AtPixel(px, py)); }
 inline bool FreeAt(const Game& g, int px, int py) { return !SolidAt(g, px, py); }
 
 inline bool Held(const Game& g, int key) { return g.KeyState[key] != kFalse; }
@@ -17,11 +15,17 @@ inline void Consume(Game& g, int key) { g.KeyState[key] = kFalse; }
 // The walk step, every 50 ms (player_walk.cpp).
 void PlayerWalkStep(Game& g);
 
-// A thrown ball found the player: the knock-out starts and the ball is gone.
-inline void StruckByBall(Game& g) {
+// An enemy or its ball found the player: the knock-out starts from its first frame. Where the
+// figure was busy the caller ends that too.
+inline void StartKnockOut(Game& g) {
   g.PlayerHit = kTrue;
   g.PlayerInAction = kTrue;
   g.ActionCount = 0;
+}
+
+// A thrown ball found the player: the knock-out starts and the ball is gone.
+inline void StruckByBall(Game& g) {
+  StartKnockOut(g);
   g.SceneDirty = kTrue;
   g.BallActive = kFalse;
   g.BallX = 0;

@@ -163,11 +163,7 @@ void PickUpItem(Game& g) {
 }
 
 void TestHits(Game& g) {
-  if (IsHitByEnemy(g)) {
-    g.ActionCount = 0;
-    g.PlayerHit = kTrue;
-    g.PlayerInAction = kTrue;
-  }
+  if (IsHitByEnemy(g)) StartKnockOut(g);
   if (IsHitByBall(g)) StruckByBall(g);
 }
 

@@ -16,8 +16,6 @@ namespace {
 constexpr int kStoneMaxX = kFieldW - 32;  // 576: the last x where the whole stone is inside
 constexpr int kKnockOutPoints = 200;
 
-bool SolidAt(const Game& g, int px, int py) { return Solid(g.Map.AtPixel(px, py)); }
-
 // Milliseconds between slide steps for speed levels 1 to 5.
 int32_t PeriodForSpeed(int32_t speed, int32_t current) {
   static constexpr int32_t kPeriods[] = {60, 50, 40, 30, 20};

@@ -12,7 +12,6 @@ namespace {
 constexpr int kStoneMaxX = kFieldW - 32;
 constexpr int kCeilingY = -24;
 
-bool SolidAt(const Game& g, int px, int py) { return Solid(g.Map.AtPixel(px, py)); }
 bool BrickAt(const Game& g, int px, int py) { return g.Map.AtPixel(px, py) == kBrick; }
 
 void RemoveSpring(Game& g) {

@@ -147,9 +147,7 @@ void UpdateToolMenu(Game& g) {
   ChooseTool(g);
   DrawMenuBox(g);
   if (IsHitByEnemy(g)) {
-    g.ActionCount = 0;
-    g.PlayerHit = kTrue;
-    g.PlayerInAction = kTrue;
+    StartKnockOut(g);
     CloseMenu(g);
   }
   if (IsHitByBall(g, /*toolMenuVariant=*/true)) {

@@ -223,5 +223,8 @@ inline bool StepDue(Game& g, int64_t& lastRun, int64_t interval) {
 }
 
 inline bool Solid(int32_t code) { return code != 0; }
+// The map cell holding play-field pixel (px, py) is solid (anything but 0): the one probe the
+// player, the stone and the enemies all stand, walk and land by.
+inline bool SolidAt(const Game& g, int px, int py) { return Solid(g.Map.AtPixel(px, py)); }
 
 }  // namespace slidestone

@@ -43,3 +43,4 @@ add_custom_command(
   DEPENDS ${CMAKE_BINARY_DIR}/packaging/slidestone.6)
 add_custom_target(manpage ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/slidestone.6.gz)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/slidestone.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+include(cmake/deb.cmake)

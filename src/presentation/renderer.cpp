@@ -1,7 +1,9 @@
 // The play-field renderer: when a step has changed something, rebuilds gamebox2 from the clean
-// field in Bback and draws every moving thing over it, back to front; presents every pass.
+// field in Bback and draws every moving thing over it, back to front; presents every pass. Each
+// repaint first notes where the figures are drawn (drawn_positions.h): play reads it back.
 #include <vector>
 
+#include "presentation/drawn_positions.h"
 #include "presentation/presentation.h"
 #include "stagedata/game.h"
 
@@ -37,17 +39,13 @@ void DrawSparkles(Game& g) {
 // Column of a toppling figure: 1 for the first three steps, then one more every two steps.
 int ToppleColumn(int32_t frame) { return frame < 3 ? 1 : 1 + (frame - 2) / 2; }
 
-void DrawEnemy(Game& g, EnemyRecord& e) {
+void DrawEnemy(Game& g, const EnemyRecord& e) {
   StageWindow& f = g.Form1;
   Surface& dst = f.gamebox2;
   const Surface& sheet = f.char3;
   const int fac = 64 * e.facing;
   const int fr = 32 * e.frame;
-  // Every state below "gone" counts as standing, as the thrower does.
-  const bool active = e.state < kEnemyGone || e.state == kThrower;
-  if (active) {
-    e.prevX = e.x;
-    e.prevY = e.y;
+  if (IsActiveEnemy(e.state)) {
     switch (e.state) {
       case kWatcher:
         MaskedPair(dst, e.x, e.y, 32, 32, sheet, 0, 352 + fac, 0, 320 + fac);
@@ -107,12 +105,6 @@ void RestoreField(StageWindow& f) {
 
 void DrawMovingThings(Game& g) {
   StageWindow& f = g.Form1;
-  // What is drawn now is where the player and stone steps may step back to.
-  g.StonePrevX = g.StoneX;
-  g.PlayerPrevX = g.PlayerX;
-  g.PlayerPrevY = g.PlayerY;
-  g.StonePrevY = g.StoneY;
-
   f.sprites.Clear();
   f.gamebox2.AttachDrawLog(&f.sprites);
   DrawItems(g);
@@ -147,6 +139,8 @@ void DrawMovingThings(Game& g) {
 void Repaint(Game& g) {
   StageWindow& f = g.Form1;
   RestoreField(f);
+  // Play state, not drawing: the bounces go back to what this repaint shows.
+  NoteDrawnPositions(g);
   DrawMovingThings(g);
   if (f.checkRepaint) {
     const std::vector<Pixel> quick = f.gamebox2.Pixels();

@@ -1,5 +1,7 @@
 #include "graphics/sheets.h"
 
+#include <vector>
+
 namespace slidestone {
 
 namespace {
@@ -10,14 +12,12 @@ struct SheetEntry {
   int w, h;
 };
 
-}  // namespace
-
-bool LoadSheets(Forms& f, const std::string& picturesDir, ImageIO& io, std::string& error) {
+std::vector<SheetEntry> Catalogue(Forms& f) {
   StageWindow& s = f.Form1;
   MenuWindow& m = f.Form2;
   HouseWindow& h = f.Form3;
   SplashWindow& p = f.Form4;
-  const SheetEntry sheets[] = {
+  return {
       {"char1.png", &s.char1, 320, 240},         {"char3.png", &s.char3, 256, 576},
       {"char4.png", &s.char4, 224, 64},          {"mainchar.png", &s.mainchar, 256, 320},
       {"jumpd.png", &s.jumpd, 320, 32},          {"commandbox.png", &s.commandbox, 192, 32},
@@ -28,19 +28,49 @@ bool LoadSheets(Forms& f, const std::string& picturesDir, ImageIO& io, std::stri
       {"clear2.png", &h.clear2, 256, 320},       {"logo1.png", &p.Picture1, 300, 157},
       {"logo2.png", &p.Picture3, 400, 200},
   };
-  for (const SheetEntry& e : sheets) {
+}
+
+}  // namespace
+
+std::vector<std::string> SheetFiles() {
+  Forms none;
+  std::vector<std::string> files;
+  for (const SheetEntry& e : Catalogue(none)) files.emplace_back(e.file);
+  return files;
+}
+
+namespace {
+
+bool CheckHeader(const SheetEntry& e, const std::string& path, ImageIO& io, std::string& error) {
+  std::string why;
+  int headerW = -1, headerH = -1;
+  if (!io.ReadSize(path, headerW, headerH, why)) {
+    error = path + ": cannot load picture (" + why + ")";
+    return false;
+  }
+  if (headerW >= 0 && (headerW != e.w || headerH != e.h)) {
+    error = path + ": expected " + std::to_string(e.w) + "x" + std::to_string(e.h) +
+            " pixels, found " + std::to_string(headerW) + "x" + std::to_string(headerH);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool CheckSheets(const std::string& picturesDir, ImageIO& io, std::string& error) {
+  Forms none;
+  for (const SheetEntry& e : Catalogue(none)) {
+    if (!CheckHeader(e, picturesDir + "/" + e.file, io, error)) return false;
+  }
+  return true;
+}
+
+bool LoadSheets(Forms& f, const std::string& picturesDir, ImageIO& io, std::string& error) {
+  for (const SheetEntry& e : Catalogue(f)) {
     const std::string path = picturesDir + "/" + e.file;
+    if (!CheckHeader(e, path, io, error)) return false;
     std::string why;
-    int headerW = -1, headerH = -1;
-    if (!io.ReadSize(path, headerW, headerH, why)) {
-      error = path + ": cannot load picture (" + why + ")";
-      return false;
-    }
-    if (headerW >= 0 && (headerW != e.w || headerH != e.h)) {
-      error = path + ": expected " + std::to_string(e.w) + "x" + std::to_string(e.h) +
-              " pixels, found " + std::to_string(headerW) + "x" + std::to_string(headerH);
-      return false;
-    }
     if (!io.Load(path, *e.surface, why)) {
       error = path + ": cannot load picture (" + why + ")";
       return false;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "audio/audio.h"
 #include "editor/editor.h"
@@ -220,7 +221,14 @@ int main(int argc, char** argv) {
   CreateForms(g.forms);
   SdlImageIO images;
   std::string error;
-  if (!LoadSheets(g.forms, data + "/pictures", images, error)) return Fail(error);
+  // The sheets are decoded while the window opens, after the files have been checked.
+  const std::string pictures = data + "/pictures";
+  if (!CheckSheets(pictures, images, error)) return Fail(error);
+  if (!opt.headless) {
+    std::vector<std::string> paths;
+    for (const std::string& file : SheetFiles()) paths.push_back(pictures + "/" + file);
+    images.DecodeAhead(paths);
+  }
 
   IniSettings settings(opt.settings);
   g.settings = &settings;
@@ -240,6 +248,7 @@ int main(int argc, char** argv) {
     if (!window->Open(opt.scale, opt.fullscreen)) return 1;
     window->SetIcon(data + "/pictures/icon.png");
   }
+  if (!LoadSheets(g.forms, pictures, images, error)) return Fail(error);
 
   App app(g, opt.splash && !opt.edit);
   std::unique_ptr<editor::Editor> stageEditor;

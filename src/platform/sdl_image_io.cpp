@@ -6,6 +6,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/png_decode.h"
+
 namespace slidestone {
 
 namespace {
@@ -45,13 +47,51 @@ bool SdlImageIO::ReadSize(const std::string& path, int& w, int& h, std::string& 
   return true;
 }
 
+namespace {
+
+bool InMeasure(int w, int h) { return w >= 1 && h >= 1 && w <= kMaxPictureSide && h <= kMaxPictureSide; }
+
+}  // namespace
+
+SdlImageIO::~SdlImageIO() {
+  if (ahead_.joinable()) ahead_.join();
+}
+
+void SdlImageIO::DecodeAhead(const std::vector<std::string>& paths) {
+  if (ahead_.joinable()) ahead_.join();
+  ahead_ = std::thread([this, paths] {
+    for (const std::string& path : paths) {
+      int w = 0, h = 0;
+      std::string ignored;
+      if (!ReadSize(path, w, h, ignored) || !InMeasure(w, h)) continue;
+      Surface picture;
+      if (DecodePng(path, picture, ignored) == PngDecoded::kDone) decoded_[path] = std::move(picture);
+    }
+  });
+}
+
 bool SdlImageIO::Load(const std::string& path, Surface& out, std::string& error) {
+  if (ahead_.joinable()) ahead_.join();
   int w = 0, h = 0;
   if (!ReadSize(path, w, h, error)) return false;
-  if (w < 1 || h < 1 || w > kMaxPictureSide || h > kMaxPictureSide) {
+  if (!InMeasure(w, h)) {
     error = "a picture of " + std::to_string(w) + "x" + std::to_string(h) + " pixels is out of all measure";
     return false;
   }
+  if (auto early = decoded_.find(path); early != decoded_.end() && !out.IsWindow()) {
+    out = std::move(early->second);
+    decoded_.erase(early);
+    return true;
+  }
+  switch (DecodePng(path, out, error)) {
+    case PngDecoded::kDone: return true;
+    case PngDecoded::kFailed: return false;
+    case PngDecoded::kOtherKind: break;
+  }
+  return LoadThroughSdlImage(path, out, error);
+}
+
+bool LoadThroughSdlImage(const std::string& path, Surface& out, std::string& error) {
   SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
   SDL_Surface* loaded = file ? IMG_LoadPNG_RW(file) : nullptr;
   if (file) SDL_RWclose(file);

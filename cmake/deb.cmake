@@ -12,6 +12,8 @@ add_custom_command(
   DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog)
 add_custom_target(changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${SLIDESTONE_DOC_DIR})
+# ./play builds only the program; what installing it needs comes with it.
+add_dependencies(slidestone manpage changelog)
 
 # Folders 0755 whatever the umask of whoever builds the package.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -9,11 +9,12 @@ for tool in Xvfb xdotool xprop; do
   command -v "$tool" >/dev/null || { echo "skipped: no $tool"; exit 77; }
 done
 work=$(mktemp -d)
-disp=":$((100 + $$ % 800))"
-Xvfb "$disp" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+# Xvfb picks a free display itself and names it, so no other server is ever used by mistake.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 & xpid=$!
 trap 'kill $xpid 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$disp SDL_AUDIODRIVER=dummy
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(cat "$work/display")" SDL_AUDIODRIVER=dummy
 
 printf 'wait 3000\n' >"$work/wait.script"
 "$game" --data "$data" --no-splash --mute --settings "$work/s.ini" --script "$work/wait.script" & gpid=$!

@@ -13,20 +13,12 @@ struct SheetEntry {
 };
 
 std::vector<SheetEntry> Catalogue(Forms& f) {
-  StageWindow& s = f.Form1;
-  MenuWindow& m = f.Form2;
-  HouseWindow& h = f.Form3;
-  SplashWindow& p = f.Form4;
   return {
-      {"char1.png", &s.char1, 320, 240},         {"char3.png", &s.char3, 256, 576},
-      {"char4.png", &s.char4, 224, 64},          {"mainchar.png", &s.mainchar, 256, 320},
-      {"jumpd.png", &s.jumpd, 320, 32},          {"commandbox.png", &s.commandbox, 192, 32},
-      {"commandboxx.png", &s.commandboxx, 144, 24}, {"time.png", &s.time, 320, 896},
-      {"stageback0.png", &s.stageback[0], 630, 352}, {"stageback1.png", &s.stageback[1], 630, 352},
-      {"title.png", &m.title, 550, 220},         {"messagebox.png", &m.messagebox, 512, 768},
-      {"startback.png", &m.startback, 352, 288}, {"clear1.png", &h.clear1, 640, 512},
-      {"clear2.png", &h.clear2, 256, 320},       {"logo1.png", &p.Picture1, 300, 157},
-      {"logo2.png", &p.Picture3, 400, 200},
+#define SHEET(name, width, height, surface, drawing) {#name ".png", &f.surface, width, height},
+#define PICTURE(name, width, height, drawing)
+#include "graphics/picture_list.h"
+#undef SHEET
+#undef PICTURE
   };
 }
 

@@ -57,11 +57,11 @@ TEST(Pictures, EverySheetHasTheSizeTheGameExpects) {
     const char* name;
     int w, h;
   } sizes[] = {
-      {"char1", 320, 240},     {"char3", 256, 576},      {"char4", 224, 64},       {"mainchar", 256, 320},
-      {"jumpd", 320, 32},      {"commandbox", 192, 32},  {"commandboxx", 144, 24}, {"time", 320, 896},
-      {"stageback0", 630, 352}, {"stageback1", 630, 352}, {"title", 550, 220},      {"messagebox", 512, 768},
-      {"startback", 352, 288}, {"clear1", 640, 512},     {"clear2", 256, 320},     {"logo1", 300, 157},
-      {"logo2", 400, 200},     {"icon", 128, 128},
+#define SHEET(name, width, height, surface, drawing) {#name, width, height},
+#define PICTURE(name, width, height, drawing) {#name, width, height},
+#include "graphics/picture_list.h"
+#undef SHEET
+#undef PICTURE
   };
   for (const auto& s : sizes) {
     const Picture& p = Get(s.name);

@@ -24,29 +24,36 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  std::vector<Picture> pics = {
-      {"char1", MakeChar1()},
-      {"char3", MakeChar3()},
-      {"char4", MakeChar4()},
-      {"mainchar", MakeMainchar()},
-      {"jumpd", MakeJumpd()},
-      {"commandbox", MakeCommandbox(32)},
-      {"commandboxx", MakeCommandbox(24)},
-      {"time", MakeTimeSheet()},
-      {"stageback0", MakeStageback(0)},
-      {"stageback1", MakeStageback(1)},
-      {"title", MakeTitle()},
-      {"messagebox", MakeMessagebox()},
-      {"startback", MakeStartback()},
-      {"clear1", MakeClear1()},
-      {"clear2", MakeClear2()},
-      {"logo1", MakeLogo1()},
-      {"logo2", MakeLogo2()},
-      {"icon", MakeIcon()},
+  // The list the game's sheet catalogue reads: a picture drawn at another size than it says
+  // would be refused by the game, so it is refused here, at build time.
+  struct Listed {
+    const char* name;
+    int w, h;
   };
+  const Listed listed[] = {
+#define SHEET(name, width, height, surface, drawing) {#name, width, height},
+#define PICTURE(name, width, height, drawing) {#name, width, height},
+#include "graphics/picture_list.h"
+#undef SHEET
+#undef PICTURE
+  };
+  std::vector<Picture> pics = {
+#define SHEET(name, width, height, surface, drawing) {#name, drawing},
+#define PICTURE(name, width, height, drawing) {#name, drawing},
+#include "graphics/picture_list.h"
+#undef SHEET
+#undef PICTURE
+  };
+  int failures = 0;
+  for (size_t i = 0; i < pics.size(); ++i) {
+    if (pics[i].img.W() != listed[i].w || pics[i].img.H() != listed[i].h) {
+      std::fprintf(stderr, "art: %s is drawn %dx%d, the picture list says %dx%d\n", listed[i].name,
+                   pics[i].img.W(), pics[i].img.H(), listed[i].w, listed[i].h);
+      ++failures;
+    }
+  }
   pics.push_back({"contact", MakeContactSheet(pics)});
 
-  int failures = 0;
   for (const Picture& p : pics) {
     const std::string path = (out / (p.name + ".png")).string();
     if (!p.img.SavePng(path)) {

@@ -2,6 +2,7 @@
 // house comes down from the top; the stone drifts toward its side, settles on its end point,
 // the scene slows, a comment on the shot appears, and Space or the last frame ends it.
 #include <algorithm>
+#include <vector>
 
 #include "audio/audio.h"
 #include "frontend/frontend.h"
@@ -19,12 +20,12 @@ constexpr int kSettleFrame = 276;  // the view has caught up: the stone stands o
 // The grey cross line of the sheet, 512 x 4, across the lanes.
 void DrawLine(Game& g, int y) { Copy(g.Form3.clearbox1, 64, y, 512, 4, g.Form3.clear1, 0, 480); }
 
-void ShotTick(Game& g) {
+// The house, the cross lines and the stone of this frame over the clean sheet, noted as what was
+// drawn over it. Drawing only (the check mode draws them twice).
+void DrawShot(Game& g) {
   HouseWindow& w = g.Form3;
   const int32_t f = g.ShotFrame;
-  if (f < kSettleFrame) g.ShotSpin = ((f + 1) % 160) / 20;
-  Copy(w.clearbox1, 64, 0, 512, 480, w.back, 64, 0);
-
+  BeginOverdraw(w.shot, w.clearbox1);
   if (f > 100) {
     int h = 2 * (f - 100), y0 = 0;
     if (f >= 228) {
@@ -35,16 +36,26 @@ void ShotTick(Game& g) {
     if (f > 164) DrawLine(g, y0 + h - 130);  // across the house centre
   }
   if (f < 50) DrawLine(g, 280 + 4 * f);
-  if (f > 90) {
-    if (f >= kSettleFrame) {
-      g.ShotStoneX = g.ShotTargetX;
-      DrawLine(g, 372);
-    } else {
-      DrawLine(g, 2 * (f - 90));
-    }
-  }
+  if (f > 90) DrawLine(g, f >= kSettleFrame ? 372 : 2 * (f - 90));
   MaskedPair(w.clearbox1, g.ShotStoneX, g.ShotStoneY, 32, 32, w.clear2, 32 * g.ShotSpin, 288,
              32 * g.ShotSpin, 256);
+  EndOverdraw(w.shot, w.clearbox1, w.back);
+}
+
+void ShotTick(Game& g) {
+  HouseWindow& w = g.Form3;
+  const int32_t f = g.ShotFrame;
+  if (f < kSettleFrame) g.ShotSpin = ((f + 1) % 160) / 20;
+  if (f >= kSettleFrame) g.ShotStoneX = g.ShotTargetX;
+  constexpr Rect kLanes{64, 0, 512, 480};
+  RestoreBackground(w.shot, w.clearbox1, w.back, kLanes);
+  DrawShot(g);
+  if (g.Form1.checkRepaint) {
+    const std::vector<Pixel> quick = w.clearbox1.Pixels();
+    Copy(w.clearbox1, kLanes.x, kLanes.y, kLanes.w, kLanes.h, w.back, kLanes.x, kLanes.y);
+    DrawShot(g);
+    if (quick != w.clearbox1.Pixels()) ++g.Form1.repaintMismatches;
+  }
 
   if (g.DriftPeriod > 0 && f % g.DriftPeriod == 0 && f > g.DriftStart) {
     g.ShotStoneX += g.ShotTargetX >= 304 ? 1 : -1;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "graphics/overdraw.h"
 #include "graphics/surface.h"
 
 namespace slidestone {
@@ -29,14 +30,11 @@ struct StageWindow : Form {  // Form1
   Surface back, Bback, char5, char6;     // work surfaces
   Surface char1, char3, char4, mainchar, jumpd, commandbox, commandboxx, time;  // sheets
   Surface stageback[2];
-  // What the last repaint drew over the clean field, and the write counts of Bback and gamebox2
-  // right after it: while neither has been drawn into since, the next repaint only has to
-  // restore those rectangles instead of the whole field.
-  DrawLog sprites;
-  uint64_t spritesOverBback = 0, spritesInGamebox2 = 0;
-  bool spritesKnown = false;
+  // What the last repaint (or tick of the stage-flow words) drew over the clean field in Bback:
+  // the next one only has to restore that instead of the whole field.
+  Overdraw sprites;
   // Test only: every repaint is also done the slow way, from the whole clean field, and any
-  // difference from the quick one is counted.
+  // difference from the quick one is counted (the house shot's too).
   bool checkRepaint = false;
   int repaintMismatches = 0;
 };
@@ -53,6 +51,7 @@ struct HouseWindow : Form {  // Form3
   Surface back;                                             // work surface
   Surface clear1, clear2;                                   // sheets
   TextField Text1, Text2, namebox;  // inside messagebox, messagebox2, messagebox1
+  Overdraw shot;  // what the last tick of the house shot drew over the sheet in back
 };
 
 struct SplashWindow : Form {  // Form4

@@ -1,5 +1,7 @@
 // The words of the stage-flow sequence, one tick at a time over the clean field: the end words
 // of a stage (WordCounter 0 to 99) and the START banner (100 or 101 to 199).
+#include <vector>
+
 #include "audio/audio.h"
 #include "presentation/presentation.h"
 #include "stagedata/game.h"
@@ -23,9 +25,6 @@ void FallingWord(Game& g, int sy) {
 
 void EndWords(Game& g) {
   switch (g.StageEndReason) {
-    case kEndLostTry:
-      if (g.WordCounter >= kLostTryQuietTicks) g.WordCounter = 99;
-      break;
     case kEndTimeUp: DrawTimeUpWords(g); break;
     case kEndStoneStopped: DrawStoneStopWords(g); break;
     case kEndGoal: DrawClearWords(g); break;
@@ -37,7 +36,6 @@ void EndWords(Game& g) {
 // then slides out to the right, shrunk to 200 x 50.
 void StartBanner(Game& g) {
   const int r = g.WordCounter % 100;
-  if (r == 30 || r == 73) g.audio->PlayEffect("sound/migaku.wav", kChannelMain);
   int p = r - 30;
   int sy = 640;  // blurred
   if (p > 13 && p < 43) {
@@ -49,21 +47,48 @@ void StartBanner(Game& g) {
   KeyedCopy(g.Form1.gamebox2, 14 * p, kBannerY, 200, 50, g.Form1.time, 0, sy, 256, 64);
 }
 
-}  // namespace
-
-void FlowWordsStep(Game& g) {
-  Copy(g.Form1.gamebox2, 0, 0, kFieldW, kFieldH, g.Form1.Bback, 0, 0);
+// This tick's words over the clean field, noted as what was drawn over it. Drawing only (the
+// check mode draws them twice).
+void DrawWords(Game& g) {
+  StageWindow& f = g.Form1;
+  BeginOverdraw(f.sprites, f.gamebox2);
   if (g.WordCounter < 100)
     EndWords(g);
   else
     StartBanner(g);
+  EndOverdraw(f.sprites, f.gamebox2, f.Bback);
+}
+
+void CleanField(StageWindow& f) {
+  RestoreBackground(f.sprites, f.gamebox2, f.Bback, {0, 0, kFieldW, kFieldH});
+}
+
+}  // namespace
+
+void FlowWordsStep(Game& g) {
+  StageWindow& f = g.Form1;
+  if (g.WordCounter < 100 && g.StageEndReason == kEndLostTry && g.WordCounter >= kLostTryQuietTicks) {
+    g.WordCounter = 99;
+  }
+  const int r = g.WordCounter % 100;
+  if (g.WordCounter >= 100 && (r == 30 || r == 73)) g.audio->PlayEffect("sound/migaku.wav", kChannelMain);
+  CleanField(f);
+  DrawWords(g);
+  if (f.checkRepaint) {
+    const std::vector<Pixel> quick = f.gamebox2.Pixels();
+    Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, f.Bback, 0, 0);
+    DrawWords(g);
+    if (quick != f.gamebox2.Pixels()) ++f.repaintMismatches;
+  }
   g.WordCounter += 1;
   if (g.WordCounter == 100) {
     g.WordCounter = 101;
     g.WordsRunning = kFalse;  // the curtain takes over
   }
   if (g.WordCounter == 200) {
-    Copy(g.Form1.gamebox2, 0, 0, kFieldW, kFieldH, g.Form1.Bback, 0, 0);
+    CleanField(f);
+    BeginOverdraw(f.sprites, f.gamebox2);
+    EndOverdraw(f.sprites, f.gamebox2, f.Bback);
     g.WordCounter = 0;
     g.WordsRunning = kFalse;
     g.StagePhaseFlag = kFalse;  // play resumes in the next pass

@@ -87,26 +87,9 @@ void DrawEnemy(Game& g, const EnemyRecord& e) {
   }
 }
 
-// Brings gamebox2 back to the clean field. When nothing has been drawn into either surface since
-// the last repaint, only what that repaint drew over the field differs from it.
-void RestoreField(StageWindow& f) {
-  const bool onlySprites = f.spritesKnown && !f.sprites.overflowed &&
-                           f.Bback.Writes() == f.spritesOverBback &&
-                           f.gamebox2.Writes() == f.spritesInGamebox2;
-  if (!onlySprites) {
-    Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, f.Bback, 0, 0);
-    return;
-  }
-  for (int i = 0; i < f.sprites.count; ++i) {
-    const Rect& r = f.sprites.rects[size_t(i)];
-    Copy(f.gamebox2, r.x, r.y, r.w, r.h, f.Bback, r.x, r.y);
-  }
-}
-
 void DrawMovingThings(Game& g) {
   StageWindow& f = g.Form1;
-  f.sprites.Clear();
-  f.gamebox2.AttachDrawLog(&f.sprites);
+  BeginOverdraw(f.sprites, f.gamebox2);
   DrawItems(g);
   DrawSparkles(g);
   for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) DrawEnemy(g, g.Enemies[i]);
@@ -130,15 +113,12 @@ void DrawMovingThings(Game& g) {
     KeyedCopy(f.gamebox2, g.StoneX, g.StoneY + 16 - 2 * g.SpeedFlashStep, 32, 12, f.char3, 224,
               64 + 12 * g.SpeedChange);
   }
-  f.gamebox2.AttachDrawLog(nullptr);
-  f.spritesOverBback = f.Bback.Writes();
-  f.spritesInGamebox2 = f.gamebox2.Writes();
-  f.spritesKnown = true;
+  EndOverdraw(f.sprites, f.gamebox2, f.Bback);
 }
 
 void Repaint(Game& g) {
   StageWindow& f = g.Form1;
-  RestoreField(f);
+  RestoreBackground(f.sprites, f.gamebox2, f.Bback, {0, 0, kFieldW, kFieldH});
   // Play state, not drawing: the bounces go back to what this repaint shows.
   NoteDrawnPositions(g);
   DrawMovingThings(g);

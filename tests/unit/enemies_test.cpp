@@ -5,6 +5,7 @@
 #include "audio/audio.h"
 #include "graphics/forms.h"
 #include "play/play.h"
+#include "presentation/drawn_positions.h"
 #include "stagedata/game.h"
 
 namespace slidestone {
@@ -34,18 +35,12 @@ class EnemiesTest : public ::testing::Test {
     e.state = state;
     return e;
   }
-  // One enemy step at the first moment it is due, then what the renderer does with the drawn
-  // positions of the active enemies.
+  // One enemy step at the first moment it is due, then a repaint's note of where everyone is
+  // drawn.
   void Step() {
     g.Now = g.enemyClock + 101;
     UpdateEnemies(g);
-    for (int i = 0; i < g.EnemyCount; ++i) {
-      EnemyRecord& e = g.Enemies[i];
-      if (e.state < 2 || e.state == 6) {
-        e.prevX = e.x;
-        e.prevY = e.y;
-      }
-    }
+    NoteDrawnPositions(g);
   }
 };
 

@@ -12,8 +12,7 @@
 
 #include "audio/audio.h"
 #include "graphics/forms.h"
-#include "graphics/sheets.h"
-#include "platform/sdl_image_io.h"
+#include "real_sheets.h"
 #include "shell/app.h"
 #include "services/settings.h"
 #include "stagedata/game.h"
@@ -57,10 +56,7 @@ struct RandomPlay {
     g.audio = &audio;
     g.settings = &settings;
     g.stageDir = SLIDESTONE_DATA_DIR "/stage";
-    CreateForms(g.forms);
-    SdlImageIO io;
-    std::string error;
-    if (!LoadSheets(g.forms, SLIDESTONE_DATA_DIR "/pictures", io, error)) ADD_FAILURE() << error;
+    testing::LoadGameSheets(g);
     g.Form1.checkRepaint = true;
     Run(1);
     g.StartStage = stage;

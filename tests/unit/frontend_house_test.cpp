@@ -13,26 +13,19 @@
 #include "frontend/frontend.h"
 #include "services/settings.h"
 #include "stagedata/game.h"
+#include "word_sheet.h"
 
 namespace slidestone {
 namespace {
 
-constexpr Pixel kWordTag = 1u << 22;
 constexpr Pixel kIce = Rgb(180, 230, 255);
 constexpr Pixel kLine = Rgb(128, 128, 128);
 constexpr Pixel kHouse = Rgb(200, 0, 0);
 Pixel StonePixel(int frame) { return Rgb(10 + frame, 0, 200); }
 
-struct Cell {
-  int col = -1, row = -1;
-  bool operator==(const Cell&) const = default;
-};
-Cell WordAt(const Surface& s, int x, int y) {
-  const Pixel p = s.At(x, y);
-  if ((p & 0xC00000u) != kWordTag) return {};
-  return {int((p >> 8) & 255), int(p & 255)};
-}
-Cell Word(int x, int row) { return {x / 32, row}; }
+using testing::Cell;
+using testing::Word;
+using testing::WordAt;
 
 // Counts the saves, to tell "saved the same value" from "saved nothing".
 class CountingSettings : public MemorySettings {
@@ -64,10 +57,7 @@ struct HouseTest : ::testing::Test {
     for (int y = 0; y < 320; ++y)
       for (int x = 0; x < 256; ++x)
         h.clear2.Row(y)[x] = y < 256 ? kHouse : y < 288 ? StonePixel(x / 32) : 0;
-    Surface& words = g.Form2.messagebox;
-    words.Resize(512, 768);
-    for (int y = 0; y < 768; ++y)
-      for (int x = 0; x < 512; ++x) words.Row(y)[x] = kWordTag | Pixel(x / 32) << 8 | Pixel(y / 64);
+    testing::PaintWordSheet(g.Form2.messagebox);
     for (int i = 0; i < kMessageCount; ++i) g.Messages[i] = "text " + std::to_string(i);
     g.Now = 5000;
   }

@@ -15,28 +15,18 @@
 #include "services/settings.h"
 #include "shell/startup.h"
 #include "stagedata/game.h"
+#include "word_sheet.h"
 
 namespace slidestone {
 namespace {
 
-constexpr Pixel kWordTag = 1u << 22;
+using testing::Cell;
+using testing::Word;
+using testing::WordAt;
+
 constexpr Pixel kPatternTag = 1u << 23;
 constexpr Pixel kHaltPose = Rgb(9, 9, 9);
 
-// A word-sheet pixel: the column (x / 32) and row (y / 64) of its cell.
-Pixel WordPixel(int x, int y) { return kWordTag | Pixel(x / 32) << 8 | Pixel(y / 64); }
-struct Cell {
-  int col = -1, row = -1;
-  bool operator==(const Cell&) const = default;
-};
-// The word-sheet cell drawn at (x, y), or (-1, -1) when no word pixel is there.
-Cell WordAt(const Surface& s, int x, int y) {
-  const Pixel p = s.At(x, y);
-  if ((p & 0xC00000u) != kWordTag) return {};
-  return {int((p >> 8) & 255), int(p & 255)};
-}
-// The word cell a word of the sheet starts with: x in pixels, row of the sheet.
-Cell Word(int x, int row) { return {x / 32, row}; }
 
 struct MenuTest : ::testing::Test {
   std::unique_ptr<Game> gp = std::make_unique<Game>();
@@ -49,9 +39,7 @@ struct MenuTest : ::testing::Test {
     g.audio = &audio;
     g.settings = &settings;
     MenuWindow& m = g.Form2;
-    m.messagebox.Resize(512, 768);
-    for (int y = 0; y < 768; ++y)
-      for (int x = 0; x < 512; ++x) m.messagebox.Row(y)[x] = WordPixel(x, y);
+    testing::PaintWordSheet(m.messagebox);
     m.startback.Resize(352, 288);
     for (int y = 0; y < 288; ++y)
       for (int x = 0; x < 352; ++x) m.startback.Row(y)[x] = kPatternTag | Pixel(x) << 9 | Pixel(y);

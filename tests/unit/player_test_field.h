@@ -10,6 +10,7 @@
 #include "audio/audio.h"
 #include "graphics/forms.h"
 #include "play/play.h"
+#include "presentation/drawn_positions.h"
 #include "stagedata/game.h"
 
 namespace slidestone::testing {
@@ -51,8 +52,7 @@ class PlayerField {
     if (g.StagePhaseFlag != kFalse) return;
     UpdatePlayer(g);
     if (g.SceneDirty != kFalse) {
-      g.PlayerPrevX = g.PlayerX;
-      g.PlayerPrevY = g.PlayerY;
+      NoteDrawnPositions(g);
       g.SceneDirty = kFalse;
     }
   }

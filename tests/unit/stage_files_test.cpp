@@ -21,23 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kFixture = SLIDESTONE_SOURCE_DIR "/tests/fixtures/stage_screen";
-
-class StageFilesTest : public ::testing::Test {
- protected:
-  testing::StageScreen screen;
-  Game& g = screen.g;
-  RecordingAudio audio;
-
-  void SetUp() override {
-    g.audio = &audio;
-    g.stageDir = kFixture;
-  }
-  void StartAt(int stage) {
-    g.StartStage = stage;
-    NewGame(g, DrawStageHud);
-  }
-};
+class StageFilesTest : public testing::StageFolderTest {};
 
 class StageFolder {
  public:
@@ -46,7 +30,7 @@ class StageFolder {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     for (const char* f : {"xydata.dat", "messagedata.dat", "map1.dat", "Aimap1.dat"}) {
-      fs::copy_file(fs::path(kFixture) / f, dir_ / f);
+      fs::copy_file(fs::path(testing::kStageScreenFolder) / f, dir_ / f);
     }
   }
   ~StageFolder() { fs::remove_all(dir_); }

@@ -8,9 +8,8 @@
 
 #include "audio/audio.h"
 #include "graphics/forms.h"
-#include "graphics/sheets.h"
-#include "platform/sdl_image_io.h"
 #include "presentation/presentation.h"
+#include "real_sheets.h"
 #include "stagedata/game.h"
 
 namespace slidestone {
@@ -26,10 +25,7 @@ struct FlowField {
   FlowField() {
     g.audio = &audio;
     g.stageDir = SLIDESTONE_SOURCE_DIR "/tests/fixtures/stage_life";
-    CreateForms(g.forms);
-    SdlImageIO io;
-    std::string error;
-    if (!LoadSheets(g.forms, SLIDESTONE_DATA_DIR "/pictures", io, error)) ADD_FAILURE() << error;
+    testing::LoadGameSheets(g);
     StageWindow& f = g.Form1;
     for (Surface* s : {&f.back, &f.Bback}) Copy(*s, 0, 0, kFieldW, kFieldH, f.stageback[1], 0, 0);
     // Some tiles, so the clean field is not just the backdrop.

@@ -19,25 +19,7 @@ namespace {
 
 using testing::SameRect;
 
-const std::string kFixture = SLIDESTONE_SOURCE_DIR "/tests/fixtures/stage_screen";
-
-class StageLoaderTest : public ::testing::Test {
- protected:
-  testing::StageScreen screen;
-  Game& g = screen.g;
-  RecordingAudio audio;
-
-  void SetUp() override {
-    g.audio = &audio;
-    g.stageDir = kFixture;
-  }
-
-  // A new game at stage index `stage`, as GAME START would do it.
-  void StartAt(int stage) {
-    g.StartStage = stage;
-    NewGame(g, DrawStageHud);
-  }
-};
+class StageLoaderTest : public testing::StageFolderTest {};
 
 TEST_F(StageLoaderTest, NewGameReadsTheTableAndMessagesAndOpensTheFirstStage) {
   g.TotalScore = 999;

@@ -9,9 +9,12 @@
 
 #include <string>
 
+#include "audio/audio.h"
 #include "graphics/forms.h"
 #include "graphics/surface.h"
+#include "presentation/presentation.h"
 #include "stagedata/game.h"
+#include "stagedata/stage_loader.h"
 
 namespace slidestone::testing {
 
@@ -89,6 +92,27 @@ struct StageScreen {
     CreateForms(g.forms);
     PaintStageSheets(g.Form1);
     g.Now = 100000;
+  }
+};
+
+// The small stage folder the stage-screen tests load (stage table, messages and maps).
+inline const std::string kStageScreenFolder = SLIDESTONE_SOURCE_DIR "/tests/fixtures/stage_screen";
+
+// A stage screen on that folder with a recording sound layer, for the tests of loading stages.
+class StageFolderTest : public ::testing::Test {
+ protected:
+  StageScreen screen;
+  Game& g = screen.g;
+  RecordingAudio audio;
+
+  void SetUp() override {
+    g.audio = &audio;
+    g.stageDir = kStageScreenFolder;
+  }
+  // A new game at stage index `stage`, as GAME START would do it.
+  void StartAt(int stage) {
+    g.StartStage = stage;
+    NewGame(g, DrawStageHud);
   }
 };
 

@@ -10,6 +10,7 @@
 #include "graphics/forms.h"
 #include "graphics/surface.h"
 #include "play/play.h"
+#include "presentation/drawn_positions.h"
 #include "stagedata/game.h"
 
 namespace slidestone {
@@ -58,11 +59,10 @@ class StoneTest : public ::testing::Test {
     g.StoneSpeed = speed;
     g.stoneClock = g.Now;
   }
-  // What the renderer does after every repaint: the drawn position becomes the previous one.
+  // What a repaint does for play: the drawn position becomes the previous one.
   void Drawn() {
     if (g.SceneDirty == 0) return;
-    g.StonePrevX = g.StoneX;
-    g.StonePrevY = g.StoneY;
+    NoteDrawnPositions(g);
     g.SceneDirty = kFalse;
   }
   // Runs exactly one slide step, at the first moment it is due.

@@ -11,9 +11,8 @@
 #include "audio/audio.h"
 #include "graphics/blend.h"
 #include "graphics/forms.h"
-#include "graphics/sheets.h"
-#include "platform/sdl_image_io.h"
 #include "presentation/presentation.h"
+#include "real_sheets.h"
 #include "shell/game_loop.h"
 #include "stagedata/game.h"
 
@@ -31,10 +30,7 @@ struct TileField {
   TileField() {
     g.audio = &audio;
     g.stageDir = SLIDESTONE_SOURCE_DIR "/tests/fixtures/stage_life";
-    CreateForms(g.forms);
-    SdlImageIO io;
-    std::string error;
-    if (!LoadSheets(g.forms, SLIDESTONE_DATA_DIR "/pictures", io, error)) ADD_FAILURE() << error;
+    testing::LoadGameSheets(g);
     StageWindow& f = g.Form1;
     for (Surface* s : {&f.gamebox2, &f.back, &f.Bback})
       Copy(*s, 0, 0, kFieldW, kFieldH, f.stageback[1], 0, 0);

@@ -59,11 +59,11 @@ class Surface {
   int Width() const { return w_; }
   int Height() const { return h_; }
   // Outside the image reads black and writes go nowhere.
-  Pixel At(int x, int y) const {
-    return (x < 0 || y < 0 || x >= w_ || y >= h_) ? 0 : px_[size_t(y) * w_ + x];
+  Pixel At(int px, int py) const {
+    return (px < 0 || py < 0 || px >= w_ || py >= h_) ? 0 : px_[size_t(py) * w_ + px];
   }
-  Pixel* Row(int y) { return px_.data() + size_t(y) * w_; }
-  const Pixel* Row(int y) const { return px_.data() + size_t(y) * w_; }
+  Pixel* Row(int py) { return px_.data() + size_t(py) * w_; }
+  const Pixel* Row(int py) const { return px_.data() + size_t(py) * w_; }
   std::vector<Pixel>& Pixels() { return px_; }
   const std::vector<Pixel>& Pixels() const { return px_; }
   void Fill(Pixel p);

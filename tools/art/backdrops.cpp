@@ -24,7 +24,7 @@ void Flakes(Image& img, int w, int h, int count, uint64_t seed, int strength) {
     const bool big = rng.Int(0, 4) == 0;
     auto lift = [&](int px, int py, int s) {
       if (px < 0 || py < 0 || px >= w || py >= h) return;
-      img.Set(px, py, Mix(img.Get(px, py), Rgb{220, 232, 255}, s / 100.f));
+      img.Set(px, py, Mix(img.Get(px, py), Rgb{220, 232, 255}, float(s) / 100.f));
     };
     lift(x, y, strength);
     if (big) {
@@ -44,7 +44,7 @@ Image ToyWall() {
     for (int col = -1; col * bw < kFieldW + bw; ++col) {
       const int x = col * bw + shift, y = row * bh;
       // Light falls from the top of the wall; lower rows sink into shadow.
-      const float fade = 1.0f - 0.3f * y / kFieldH;
+      const float fade = 1.0f - 0.3f * float(y) / kFieldH;
       const Rgb face = Scale(hues[rng.Int(0, 3)], fade * (0.95f + 0.08f * rng.Unit()));
       const BlockTone t{face, Mix(face, Rgb{150, 170, 220}, 0.16f), Scale(face, 0.8f), Rgb{30, 30, 52}};
       DrawBlock(img, x, y, bw, bh, t, 2);
@@ -126,7 +126,7 @@ Image MakeChar1() {
   for (int y = 0; y < H; ++y)
     for (int x = 0; x < W; ++x) {
       // A gentle wave of light that repeats with the panel, so the 2 x 2 tiling has no seam.
-      const float t = 0.5f + 0.5f * std::sin((x + y * 0.6f) * 2 * 3.14159f / W);
+      const float t = 0.5f + 0.5f * std::sin((float(x) + float(y) * 0.6f) * 2 * 3.14159f / W);
       img.Set(x, y, Mix(Rgb{30, 54, 132}, Rgb{38, 68, 156}, t));
     }
   // The game's name, repeated in faint diagonal rows, wrapping round the panel's edges.
@@ -157,7 +157,7 @@ Image MakeStartback() {
   // The stone's shadow, then the stone.
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
-      const float dx = x + 0.5f - 17.5f, dy = y + 0.5f - 17.5f;
+      const float dx = float(x) + 0.5f - 17.5f, dy = float(y) + 0.5f - 17.5f;
       if (dx * dx + dy * dy < 7.6f * 7.6f) tile.Set(x, y, Mix(tile.Get(x, y), Rgb{10, 40, 24}, 0.5f));
     }
   Canvas stone(32, 32);

@@ -45,7 +45,7 @@ void DrawSnowCap(Image& img, int x, int y, int w, int seed) {
   std::vector<int> depth(w);
   const int drip1 = rng.Int(5, w / 2 - 3), drip2 = rng.Int(w / 2 + 2, w - 6);
   for (int i = 0; i < w; ++i) {
-    float d = 5.5f + 1.2f * std::sin(i * 0.45f + seed);
+    float d = 5.5f + 1.2f * std::sin(float(i) * 0.45f + float(seed));
     if (std::abs(i - drip1) <= 1) d += (i == drip1 ? 4 : 2);
     if (std::abs(i - drip2) <= 1) d += (i == drip2 ? 3 : 1.5f);
     depth[i] = static_cast<int>(d);

@@ -28,11 +28,11 @@ Figure Penguin(int frame, bool alarmed, bool fast) {
   const Tone body = MakeTone(Rgb{48, 58, 110});
   const Tone belly{kSnowLight, kSnow, kSnowShade, kWhite};
   const Tone beak = MakeTone(kOrange);
-  const float step = std::sin(frame * 2 * 3.14159f / 5);
+  const float step = std::sin(float(frame * 2) * 3.14159f / 5);
   const float lift0 = alarmed ? 0 : std::max(0.f, step) * 1.6f, lift1 = alarmed ? 0 : std::max(0.f, -step) * 1.6f;
   f.Ellipse({12.5f, 30.6f - lift0}, 3.f, 1.6f, beak);
   if (alarmed && !fast) {
-    f.Ellipse({9.5f, 13 + frame * 0.5f}, 2.2f, 5.f, body, 35.f - frame * 8);  // far flipper up
+    f.Ellipse({9.5f, 13 + float(frame) * 0.5f}, 2.2f, 5.f, body, 35.f - float(frame * 8));  // far flipper up
   }
   f.Ellipse({15.5f, 20.5f}, 8.f, 9.8f, body);
   f.Ellipse({18, 22.5f}, 5.f, 7.2f, belly).NoOutline();
@@ -53,7 +53,7 @@ Figure Penguin(int frame, bool alarmed, bool fast) {
   }
   // Near flipper.
   if (fast) f.Ellipse({10, 20}, 2.2f, 5.5f, body, 60);
-  else if (alarmed) f.Ellipse({13, 11.5f + frame * 0.5f}, 2.2f, 5.5f, body, -25.f + frame * 10);
+  else if (alarmed) f.Ellipse({13, 11.5f + float(frame) * 0.5f}, 2.2f, 5.5f, body, -25.f + float(frame * 10));
   else f.Ellipse({12, 21 + step * 0.5f}, 2.4f, 5.5f, body, 12 + step * 8);
   return f;
 }
@@ -140,9 +140,9 @@ Canvas SnowmanCell(Snowman s, int topple, bool left) {
 Canvas PenguinCell(int frame, bool alarmed, bool fast, bool left) {
   Xform xf;
   xf.flip = left;
-  const float step = std::sin(frame * 2 * 3.14159f / 5);
+  const float step = std::sin(float(frame * 2) * 3.14159f / 5);
   xf.pivot = {16, 31};
-  xf.angle = (fast ? 16.f : alarmed ? -6.f + frame * 4 : step * 6.f) * (left ? -1 : 1);
+  xf.angle = (fast ? 16.f : alarmed ? -6.f + float(frame * 4) : step * 6.f) * (left ? -1 : 1);
   Canvas cv = FitCell(Penguin(frame, alarmed, fast), xf);
   if (alarmed) {  // the exclamation mark stays upright whatever the body does
     Figure mark;

@@ -144,7 +144,7 @@ void Canvas::Draw(const Figure& f, const Xform& xf, Rgb outline) {
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) {
         // Screen pixel centre back to model space.
-        V2 s{x + 0.5f - xf.pivot.x - xf.offset.x, y + 0.5f - xf.pivot.y - xf.offset.y};
+        V2 s{float(x) + 0.5f - xf.pivot.x - xf.offset.x, float(y) + 0.5f - xf.pivot.y - xf.offset.y};
         V2 m = Rot(s, -xf.angle);
         m = {m.x / (xf.flip ? -xf.sx : xf.sx) + xf.pivot.x, m.y / xf.sy + xf.pivot.y};
         V2 n;

@@ -31,11 +31,11 @@ void Sheet(Image& img, int x0, int w, int h) {
     }
   // Long curved scratches left by earlier stones.
   for (int s = 0; s < 9; ++s) {
-    const float cx = rng.Int(40, w - 40), r = rng.Int(300, 900), a0 = 4.2f + rng.Unit() * 0.9f;
+    const float cx = float(rng.Int(40, w - 40)), r = float(rng.Int(300, 900)), a0 = 4.2f + rng.Unit() * 0.9f;
     for (int k = 0; k < 260; ++k) {
-      const float a = a0 + k * 0.0012f * (s % 2 ? 1 : -1);
+      const float a = a0 + float(k) * 0.0012f * (s % 2 ? 1 : -1);
       const int x = static_cast<int>(cx + r * std::cos(a) + (s % 2 ? -r * std::cos(a0) : 0));
-      const int y = static_cast<int>(h + r * std::sin(a) + r * 0.2f);
+      const int y = static_cast<int>(float(h) + r * std::sin(a) + r * 0.2f);
       if (x < 10 || x >= w - 10 || y < 0 || y >= h) continue;
       img.Set(x0 + x, y, Mix(img.Get(x0 + x, y), kWhite, 0.55f));
     }
@@ -53,7 +53,7 @@ void House(Image& img) {
   const Ring rings[kRings] = {{127.5f, {58, 110, 218}}, {85, {230, 242, 252}}, {42.5f, {222, 58, 70}}, {12, {244, 250, 255}}};
   for (int y = 0; y < 256; ++y)
     for (int x = 0; x < 256; ++x) {
-      const float dx = x + 0.5f - 128, dy = y + 0.5f - 128, d = std::sqrt(dx * dx + dy * dy);
+      const float dx = float(x) + 0.5f - 128, dy = float(y) + 0.5f - 128, d = std::sqrt(dx * dx + dy * dy);
       if (d > rings[0].r) continue;
       int i = 0;
       while (i + 1 < kRings && d <= rings[i + 1].r) ++i;

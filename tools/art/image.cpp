@@ -112,6 +112,6 @@ uint32_t Rng::Next() {
 
 int Rng::Int(int lo, int hi) { return lo + static_cast<int>(Next() % static_cast<uint32_t>(hi - lo + 1)); }
 
-float Rng::Unit() { return (Next() & 0xFFFFFF) / float(0x1000000); }
+float Rng::Unit() { return float(Next() & 0xFFFFFF) / float(0x1000000); }
 
 }  // namespace art

@@ -1,4 +1,6 @@
 // Plain RGB(A) pictures in memory, the raw material of every sheet the generator writes.
+// The drawing code works in float; the pixel positions, frames and counts it mixes in are small
+// whole numbers, so float(n) turns them into floats exactly.
 #pragma once
 
 #include <cstdint>

@@ -13,7 +13,7 @@ using namespace pal;
 
 Canvas GoalFlag(int frame) {
   Canvas cv(32, 32);
-  const float phase = frame * 3.14159f / 2;
+  const float phase = float(frame) * 3.14159f / 2;
   const int pole = 7, x0 = pole + 2, x1 = 27;
   // The cloth: checks of white and deep blue, rippling away from the pole.
   for (int i = x0; i <= x1; ++i) {

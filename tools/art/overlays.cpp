@@ -45,10 +45,10 @@ Image GlassPane() {
 
 Image GlassGlint(int k) {
   Image c = GlassPane();
-  const float centre = -6.f + 10.f * k;
+  const float centre = -6.f + 10.f * float(k);
   for (int y = 1; y < 31; ++y)
     for (int x = 1; x < 31; ++x) {
-      const float d = x + 0.45f * y - centre - 6;
+      const float d = float(x) + 0.45f * float(y) - centre - 6;
       const float a = std::max(0.f, 1.f - std::fabs(d) / 3.2f);
       if (a > 0) c.Set(x, y, Add(c.Get(x, y), Grey(static_cast<int>(150 * a))));
     }

@@ -142,7 +142,7 @@ struct Front {
 // The spring as carried: steel plates and a golden coil, 7 pixels high.
 void SmallSpring(Figure& f, V2 c) {
   f.Box(c.x - 3.5f, c.y - 4.5f, c.x + 3.5f, c.y + 1.5f, MakeTone(kGold));
-  for (int i = 0; i < 3; ++i) f.Limb({c.x - 3.5f, c.y + 0.5f - i * 2}, {c.x + 3.5f, c.y - 0.5f - i * 2}, 0.6f, MakeTone(kYellow)).NoOutline();
+  for (int i = 0; i < 3; ++i) f.Limb({c.x - 3.5f, c.y + 0.5f - float(i * 2)}, {c.x + 3.5f, c.y - 0.5f - float(i * 2)}, 0.6f, MakeTone(kYellow)).NoOutline();
   f.Box(c.x - 5, c.y + 1, c.x + 5, c.y + 3, MakeTone(kSteel));
   f.Box(c.x - 5, c.y - 6, c.x + 5, c.y - 4, MakeTone(kSteel));
 }
@@ -150,7 +150,7 @@ void SmallSpring(Figure& f, V2 c) {
 Figure FrontFigure(const Front& s) {
   Figure f;
   const float b = s.bob;
-  const V2 head{16 + s.look * 0.6f, 11.5f + b};
+  const V2 head{16 + float(s.look) * 0.6f, 11.5f + b};
   const float bodyY = s.sitting ? 24.5f : 21.5f + b * 0.8f;
   Broom(f, {24.5f, 7 + b}, {8.5f, 27 + b * 0.5f}, true);
   // Legs and boots.
@@ -175,10 +175,10 @@ Figure FrontFigure(const Front& s) {
   f.Ellipse(head, 6.4f, 6.0f, kFace);
   f.Poly(Arc({head.x, head.y - 2.3f}, 6.9f, 5.4f, 180, 360, 14), kHat);
   f.Limb({head.x - 6.6f, head.y - 2.2f}, {head.x + 6.6f, head.y - 2.2f}, 1.2f, kCuff);
-  f.Circle({head.x + s.look * 1.0f, head.y - 8.2f}, 2.1f, kPom);
+  f.Circle({head.x + float(s.look) * 1.0f, head.y - 8.2f}, 2.1f, kPom);
   f.Limb({head.x - 5, head.y + 6.2f}, {head.x + 5, head.y + 6.2f}, 1.6f, kScarf);
   f.Limb({head.x + 2.5f, head.y + 7}, {head.x + 3.5f, head.y + 10.5f}, 1.2f, kScarf);
-  const float ex = head.x + s.look * 1.5f, ey = head.y + 0.8f;
+  const float ex = head.x + float(s.look) * 1.5f, ey = head.y + 0.8f;
   for (float side : {-2.6f, 2.6f}) {
     const float x = ex + side;
     switch (s.eyes) {

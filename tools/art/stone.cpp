@@ -31,7 +31,7 @@ std::vector<Speck> Specks() {
 }  // namespace
 
 Figure SideStone(int frame, float speck) {
-  const float th = frame * kPi / 4;
+  const float th = float(frame) * kPi / 4;
   Figure f;
   const float hx = std::cos(th), hz = std::sin(th);  // handle direction: x across, z toward the viewer
   auto handleBar = [&]() {
@@ -62,14 +62,14 @@ Figure SideStone(int frame, float speck) {
 }
 
 Figure TopStone(int frame) {
-  const float th = frame * kPi / 4 - kPi / 2;
+  const float th = float(frame) * kPi / 4 - kPi / 2;
   Figure f;
   f.Circle({16, 16}, 13.4f, kGraniteTone);
   f.Ellipse({16, 16}, 9.2f, 9.2f, FlatTone(Rgb{96, 98, 114})).NoOutline();
   f.Circle({16, 16}, 8.4f, MakeTone(Rgb{164, 166, 180})).NoOutline();
   Rng rng(11);
   for (int i = 0; i < 30; ++i) {
-    const float r = 9.5f + rng.Unit() * 3.2f, a = rng.Unit() * 2 * kPi + frame * kPi / 4;
+    const float r = 9.5f + rng.Unit() * 3.2f, a = rng.Unit() * 2 * kPi + float(frame) * kPi / 4;
     f.Dot({16 + r * std::cos(a), 16 + r * std::sin(a)}, rng.Int(0, 2) ? Rgb{84, 86, 102} : Rgb{210, 212, 224});
   }
   const V2 end{16 + 9.f * std::cos(th), 16 + 9.f * std::sin(th)};

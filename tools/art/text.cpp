@@ -73,9 +73,9 @@ Ink Stretch(const Ink& in, int w, int h) {
   out.a.resize(static_cast<size_t>(w) * h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      const float fx = (x + 0.5f) * in.w / w - 0.5f, fy = (y + 0.5f) * in.h / h - 0.5f;
+      const float fx = (float(x) + 0.5f) * float(in.w) / float(w) - 0.5f, fy = (float(y) + 0.5f) * float(in.h) / float(h) - 0.5f;
       const int ix = static_cast<int>(std::floor(fx)), iy = static_cast<int>(std::floor(fy));
-      const float tx = fx - ix, ty = fy - iy;
+      const float tx = fx - float(ix), ty = fy - float(iy);
       out.a[y * w + x] = in.At(ix, iy) * (1 - tx) * (1 - ty) + in.At(ix + 1, iy) * tx * (1 - ty) +
                          in.At(ix, iy + 1) * (1 - tx) * ty + in.At(ix + 1, iy + 1) * tx * ty;
     }
@@ -87,7 +87,7 @@ Ink FitInk(const char* font, const std::string& text, int maxW, int maxH, float 
   Ink best;
   for (int pt = 8; pt < 400; pt += 1) {
     Ink ink = SizedInk(font, text, pt);
-    const int w = static_cast<int>(std::lround(ink.w * squeeze));
+    const int w = static_cast<int>(std::lround(float(ink.w) * squeeze));
     if (w > maxW || ink.h > maxH) break;
     best = squeeze == 1.f ? ink : Stretch(ink, w, ink.h);
   }
@@ -114,16 +114,16 @@ int FitSize(const char* font, const std::vector<std::string>& texts, int maxW, i
 }
 
 Ink Slant(const Ink& in, float shear) {
-  const int extra = static_cast<int>(std::ceil(std::fabs(shear) * in.h));
+  const int extra = static_cast<int>(std::ceil(std::fabs(shear) * float(in.h)));
   Ink out;
   out.w = in.w + extra, out.h = in.h;
   out.a.assign(static_cast<size_t>(out.w) * out.h, 0.f);
   for (int y = 0; y < in.h; ++y) {
-    const float off = shear * (in.h - 1 - y);
+    const float off = shear * float(in.h - 1 - y);
     for (int x = 0; x < out.w; ++x) {
-      const float sx = x - off;
+      const float sx = float(x) - off;
       const int ix = static_cast<int>(std::floor(sx));
-      const float t = sx - ix;
+      const float t = sx - float(ix);
       out.a[y * out.w + x] = in.At(ix, y) * (1 - t) + in.At(ix + 1, y) * t;
     }
   }
@@ -139,7 +139,7 @@ Ink Smear(const Ink& in, int length) {
     for (int x = 0; x < out.w; ++x) {
       float v = 0;
       for (int j = 0; j <= length; ++j)
-        v = std::max(v, in.At(x - length + j, y) * (j == 0 ? 1.f : 0.8f * (1.f - float(j) / length)));
+        v = std::max(v, in.At(x - length + j, y) * (j == 0 ? 1.f : 0.8f * (1.f - float(j) / float(length))));
       out.a[y * out.w + x] = v;
     }
   return out;
@@ -165,12 +165,12 @@ Image StyleWord(const Ink& ink, const WordStyle& s) {
     for (int y = 0; y < H; ++y)
       for (int x = 0; x < W; ++x)
         if (x - k >= 0 && y - k >= 0 && grown[(y - k) * W + x - k])
-          out.Set(x, y, NotBlack(Mix(s.depthColour, s.outline, 0.35f * k / s.depth)));
+          out.Set(x, y, NotBlack(Mix(s.depthColour, s.outline, 0.35f * float(k) / float(s.depth))));
   for (int y = 0; y < H; ++y)
     for (int x = 0; x < W; ++x) {
       if (!grown[y * W + x]) continue;
       const float a = glyph(x, y);
-      const float t = ink.h > 1 ? std::clamp(float(y - pad) / (ink.h - 1), 0.f, 1.f) : 0.f;
+      const float t = ink.h > 1 ? std::clamp(float(y - pad) / float(ink.h - 1), 0.f, 1.f) : 0.f;
       Rgb fill = Mix(s.top, s.bottom, t);
       if (!s.shine.IsBlack() && t < 0.42f) fill = Mix(fill, s.shine, 0.45f * (1 - t / 0.42f));
       out.Set(x, y, NotBlack(Mix(s.outline, fill, std::clamp((a - 0.15f) / 0.7f, 0.f, 1.f))));

@@ -90,7 +90,7 @@ void ArrowBlock(Image& s, int x, int y, float sx) {
 // Pipe top: a teal toy tube with a thick rim; the opening shows as a dark band on the rim.
 void PipeTop(Image& s, int x, int y) {
   auto shadeAcross = [](int i, int w, Rgb base) {
-    const float t = float(i) / (w - 1);
+    const float t = float(i) / float(w - 1);
     if (t < 0.18f) return Mix(base, kWhite, 0.35f);
     if (t < 0.3f) return Mix(base, kWhite, 0.6f);
     if (t > 0.78f) return Mix(Scale(base, 0.6f), Rgb{20, 30, 80}, 0.2f);

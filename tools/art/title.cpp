@@ -51,7 +51,7 @@ Image Logo(const std::string& text, int maxW, int maxH, const WordStyle& s) {
 
 void NightSky(Image& img, int h, Rgb top, Rgb bottom, uint64_t seed) {
   for (int y = 0; y < img.H(); ++y)
-    for (int x = 0; x < img.W(); ++x) img.Set(x, y, Mix(top, bottom, std::min(1.f, float(y) / h)));
+    for (int x = 0; x < img.W(); ++x) img.Set(x, y, Mix(top, bottom, std::min(1.f, float(y) / float(h))));
   Rng rng(seed);
   for (int i = 0; i < img.W() / 4; ++i) {
     const int x = rng.Int(0, img.W() - 1), y = rng.Int(0, img.H() - 1);
@@ -64,7 +64,7 @@ void SnowBank(Image& img, int surface) {
   for (int x = 0; x < img.W(); ++x) {
     const int s = surface + static_cast<int>(std::lround(2.5 * std::sin(x * 0.031) + 1.5 * std::sin(x * 0.083 + 1)));
     for (int y = s; y < img.H(); ++y) {
-      Rgb c = y == s ? Rgb{40, 60, 110} : y == s + 1 ? kSnowLight : y < s + 5 ? kSnow : Mix(kSnow, kSnowShade, std::min(1.f, (y - s - 5) / 20.f));
+      Rgb c = y == s ? Rgb{40, 60, 110} : y == s + 1 ? kSnowLight : y < s + 5 ? kSnow : Mix(kSnow, kSnowShade, std::min(1.f, float(y - s - 5) / 20.f));
       img.Set(x, y, c);
     }
   }
@@ -100,7 +100,7 @@ Image MakeTitle() {
   for (int k = 0; k < 4; ++k) {
     const int y = sy + 58 + 8 * k, len = 60 - 12 * k;
     for (int i = 0; i < len; ++i)
-      img.Set(sx + 24 - 14 * k - i, y, Mix(img.Get(sx + 24 - 14 * k - i, y), Rgb{220, 236, 255}, 0.7f * (1 - float(i) / len)));
+      img.Set(sx + 24 - 14 * k - i, y, Mix(img.Get(sx + 24 - 14 * k - i, y), Rgb{220, 236, 255}, 0.7f * (1 - float(i) / float(len))));
   }
   img.Blit(stone.Sprite(), 0, 0, 96, 96, sx, sy, true);
   return img;

@@ -33,7 +33,7 @@ Canvas Spring(int top) {
   cv.Outline();
   Figure plates;
   plates.Box(5, base, 27, 20, MakeTone(kSteel));
-  plates.Box(4, static_cast<float>(top), 28, top + 3.f, MakeTone(kRed));
+  plates.Box(4, static_cast<float>(top), 28, float(top) + 3.f, MakeTone(kRed));
   cv.Draw(plates);
   return cv;
 }
@@ -57,7 +57,7 @@ Figure SpringIcon() {
   Figure f;
   const Tone coil = MakeTone(kYellow);
   for (int i = 0; i < 4; ++i) {
-    const float y = 23 - i * 4.f;
+    const float y = 23 - float(i) * 4.f;
     f.Limb({10, y}, {22, y - 2}, 1.1f, coil);
     f.Limb({22, y - 2}, {10, y - 4}, 1.1f, MakeTone(kGold));
   }
@@ -82,7 +82,7 @@ void Icon(Image& sheet, int slot, int cell, const Figure& f) {
   Canvas cv(cell, cell);
   Xform xf;
   xf.pivot = {0, 0};
-  xf.sx = xf.sy = cell / 32.f;
+  xf.sx = xf.sy = float(cell) / 32.f;
   cv.Draw(f, xf);
   sheet.Blit(cv.Sprite(), 0, 0, cell, cell, x, 0, true);
 }

@@ -216,9 +216,9 @@ void Finish(Buffer& buffer, double peakDb) {
   buffer.resize(end);
   const std::size_t fadeIn = std::min<std::size_t>(kRate / 1000, buffer.size() / 4);   // 1 ms
   const std::size_t fadeOut = std::min<std::size_t>(kRate / 100, buffer.size() / 4);   // 10 ms
-  for (std::size_t i = 0; i < fadeIn; ++i) buffer[i] *= static_cast<double>(i) / fadeIn;
+  for (std::size_t i = 0; i < fadeIn; ++i) buffer[i] *= static_cast<double>(i) / static_cast<double>(fadeIn);
   for (std::size_t i = 0; i < fadeOut; ++i) {
-    const double x = static_cast<double>(i) / fadeOut;
+    const double x = static_cast<double>(i) / static_cast<double>(fadeOut);
     buffer[buffer.size() - 1 - i] *= x * x;
   }
   peak = 0;

@@ -110,13 +110,13 @@ void Editor::AnswerPrompt(bool save) {
 }
 
 bool Editor::Key(int code) {
-  if (g_.KeyState[size_t(code)] == 0) return false;
+  if (!On(g_.KeyState[size_t(code)])) return false;
   g_.KeyState[size_t(code)] = 0;
   return true;
 }
 
 void Editor::HandleKeys() {
-  const bool ctrl = g_.KeyState[kCtrl] != 0, shift = g_.KeyState[kShift] != 0;
+  const bool ctrl = On(g_.KeyState[kCtrl]), shift = On(g_.KeyState[kShift]);
   if (ask_ != Ask::None) {
     if (Key('S') || Key('Y')) AnswerPrompt(true);
     else if (Key('N')) AnswerPrompt(false);
@@ -231,7 +231,7 @@ void Editor::PressInPanel(int x, int y, bool left) {
   }
   if (y < kPropsY || y >= kPropsY + 32 || !loadError_.empty()) return;
   const int sign = left ? 1 : -1;
-  const int times = g_.KeyState[kShift] != 0 ? 10 : 1;
+  const int times = On(g_.KeyState[kShift]) ? 10 : 1;
   for (const PropertyBox& b : kBoxes) {
     if (x >= b.x && x < b.x + b.w) {
       edits_.SetProperty(b.field, int64_t(edits_.doc().record[size_t(b.field)]) + sign * times * b.step);
@@ -259,7 +259,7 @@ void Editor::PressInField(int col, int row, bool left) {
     drag_ = Drag::Erase;
     edits_.BeginStroke();
     edits_.Erase(col, row);
-  } else if (g_.KeyState[kShift] != 0) {
+  } else if (On(g_.KeyState[kShift])) {
     drag_ = Drag::Select;
     edits_.Select(SpanCells(col, row, col, row));
   } else if (edits_.selection().Contains(col, row)) {
@@ -319,7 +319,7 @@ void Editor::HandleMouse(const Input& in) {
              std::clamp(row < 0 ? (y - kFieldY) / 32 : row, 0, kMapFileRows - 1));
     }
   }
-  const bool left = g_.KeyState[kMouseLeft] != 0, right = g_.KeyState[kMouseRight] != 0;
+  const bool left = On(g_.KeyState[kMouseLeft]), right = On(g_.KeyState[kMouseRight]);
   const bool blocked = help_ || listChecks_ || ask_ != Ask::None;
   if (!blocked && drag_ == Drag::None) {
     if ((left && !leftDown_) || (right && !rightDown_)) {

@@ -68,7 +68,7 @@ void ShotTick(Game& g) {
   if (g.ShotFrame == kCommentFrame) ShowShotComment(g);
 
   // Space is only looked at, not consumed: held on, the next stage sees it too.
-  if (g.KeyState[kKeySpace] != 0 || g.ShotFrame >= kLastFrame) {
+  if (On(g.KeyState[kKeySpace]) || g.ShotFrame >= kLastFrame) {
     g.audio->StopMusic();
     if (g.Stage >= kStageCount) {  // the last stage has been cleared
       g.GameState = kStateResults;

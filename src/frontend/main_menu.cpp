@@ -87,17 +87,17 @@ void MainMenu(Game& g) {
   }
 
   // Arrows are read before Space, so a Space pressed with an arrow acts on the moved cursor.
-  if (g.KeyState[kKeyDown] != 0) {
+  if (On(g.KeyState[kKeyDown])) {
     g.KeyState[kKeyDown] = 0;
     g.CursorRow = (g.CursorRow + 1) % kMenuEntries;
     PlayCursorSound(*g.audio);
   }
-  if (g.KeyState[kKeyUp] != 0) {
+  if (On(g.KeyState[kKeyUp])) {
     g.KeyState[kKeyUp] = 0;
     g.CursorRow = g.CursorRow == 0 ? kMenuEntries - 1 : g.CursorRow - 1;
     PlayCursorSound(*g.audio);
   }
-  if (g.KeyState[kKeySpace] != 0) {
+  if (On(g.KeyState[kKeySpace])) {
     g.KeyState[kKeySpace] = 0;
     switch (g.CursorRow) {
       case kEntryStart:

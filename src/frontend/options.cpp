@@ -32,7 +32,7 @@ void DrawOptionRows(Game& g) {
             RowY(g.CursorRow == kRowLevel ? kRowLevelsBright : kRowLevelsDim));
 
   KeyedCopy(out, 30, 240, 256, kWordH, words, half(kRowTime), RowY(kRowTimeLimit));
-  const int onOff = (g.TimeLimitOn == kTrue ? 0 : 128) + half(kRowTime);
+  const int onOff = (On(g.TimeLimitOn) ? 0 : 128) + half(kRowTime);
   KeyedCopy(out, 320, 240, 128, kWordH, words, onOff, RowY(kRowOnOff));
 
   KeyedCopy(out, 30, 320, 256, kWordH, words, half(kRowStage), RowY(kRowStageSelect));
@@ -65,29 +65,29 @@ void OptionsScreen(Game& g) {
     DrawHighScore(g, g.HighScore);
   }
 
-  if (g.KeyState[kKeyDown] != 0) {
+  if (On(g.KeyState[kKeyDown])) {
     g.KeyState[kKeyDown] = 0;
     g.CursorRow = (g.CursorRow + 1) % 4;
     PlayCursorSound(*g.audio);
   }
-  if (g.KeyState[kKeyUp] != 0) {
+  if (On(g.KeyState[kKeyUp])) {
     g.KeyState[kKeyUp] = 0;
     g.CursorRow = g.CursorRow == 0 ? 3 : g.CursorRow - 1;
     PlayCursorSound(*g.audio);
   }
   // Left and Right belong to STAGESERECT alone; elsewhere they stay set, so an arrow still held
   // when the cursor reaches that row acts there.
-  if (g.KeyState[kKeyLeft] != 0 && g.CursorRow == kRowStage) {
+  if (On(g.KeyState[kKeyLeft]) && g.CursorRow == kRowStage) {
     g.KeyState[kKeyLeft] = 0;
     g.StartStage = g.StartStage - 1 < 0 ? kLastStageIndex : g.StartStage - 1;
     PlayOptionSound(g);
   }
-  if (g.KeyState[kKeyRight] != 0 && g.CursorRow == kRowStage) {
+  if (On(g.KeyState[kKeyRight]) && g.CursorRow == kRowStage) {
     g.KeyState[kKeyRight] = 0;
     g.StartStage = NextStage(g.StartStage);
     PlayOptionSound(g);
   }
-  if (g.KeyState[kKeySpace] != 0) {
+  if (On(g.KeyState[kKeySpace])) {
     g.KeyState[kKeySpace] = 0;
     switch (g.CursorRow) {
       case kRowLevel:
@@ -95,7 +95,7 @@ void OptionsScreen(Game& g) {
         PlayOptionSound(g);
         break;
       case kRowTime:
-        g.TimeLimitOn = g.TimeLimitOn == kFalse ? kTrue : kFalse;
+        g.TimeLimitOn = !On(g.TimeLimitOn) ? kTrue : kFalse;
         PlayOptionSound(g);
         break;
       case kRowStage:
@@ -117,8 +117,8 @@ void OptionsScreen(Game& g) {
   }
 
   // Options and menu keys differ (bit 40), so coming back from one to the other redraws. The
-  // time limit counts as what it shows: ON only for -1, OFF for anything else.
-  const int64_t shownOn = g.TimeLimitOn == kTrue ? 1 : 0;
+  // time limit counts as what it shows, ON or OFF, not by the number it holds.
+  const int64_t shownOn = On(g.TimeLimitOn) ? 1 : 0;
   const int64_t key = (int64_t(1) << 40) | (int64_t(g.CursorRow) << 32) |
                       (int64_t(g.Difficulty & 0xFF) << 24) | (shownOn << 16) |
                       int64_t(g.StartStage & 0xFFFF);

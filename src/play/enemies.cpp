@@ -14,7 +14,7 @@ constexpr int kBallMaxX = kFieldW - 16;   // 592: the ball is 16 pixels wide
 void StepWalker(Game& g, EnemyRecord& e, int32_t& vy) {
   e.frame = g.EnemyAnim / 2;
   if (SolidAt(g, e.x + 4, e.y + 32) || SolidAt(g, e.x + 27, e.y + 32)) {
-    if (e.fast == 0) {
+    if (!On(e.fast)) {
       e.x += e.state * 2;
     } else {
       e.frame = 7;
@@ -89,7 +89,7 @@ void UpdateEnemies(Game& g) {
     if (e.state == kWatcher || (e.state == kThrower && e.throwTimer == 0))
       e.facing = e.x > g.PlayerX ? 0 : 1;
     // While a ball flies every thrower's count stands still.
-    if (e.state == kThrower && g.BallActive == 0) StepThrower(g, e);
+    if (e.state == kThrower && !On(g.BallActive)) StepThrower(g, e);
     if (IsKnockedOut(e.state)) {
       e.frame += 1;
       if (e.frame == 10) e.state = kEnemyGone;
@@ -101,7 +101,7 @@ void UpdateEnemies(Game& g) {
     }
   }
 
-  if (g.BallActive != 0) {
+  if (On(g.BallActive)) {
     g.BallX += g.BallVx;
     if (g.BallX < 0 || g.BallX > kBallMaxX) {
       g.BallActive = kFalse;

@@ -6,7 +6,7 @@
 namespace slidestone {
 
 bool IsHitByEnemy(Game& g, bool menuVariant) {
-  if (g.PlayerHit != kFalse) return false;
+  if (On(g.PlayerHit)) return false;
   const int px = g.PlayerX, py = g.PlayerY;
   for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) {
     const EnemyRecord& e = g.Enemies[i];
@@ -21,7 +21,7 @@ bool IsHitByEnemy(Game& g, bool menuVariant) {
 }
 
 bool IsHitByBall(Game& g, bool toolMenuVariant) {
-  if (g.BallActive == kFalse || g.PlayerHit != kFalse) return false;
+  if (!On(g.BallActive) || On(g.PlayerHit)) return false;
   const int px = g.PlayerX, py = g.PlayerY, bx = g.BallX, by = g.BallY;
   if (toolMenuVariant) return px < bx && bx < px + 16 && py - 4 < by && by < py + 20;
   return px - 4 < bx && bx < px + 20 && py < by && by < py + 24;

@@ -22,9 +22,9 @@ void MenuBranch(Game& g) {
 }  // namespace
 
 void UpdatePlayer(Game& g) {
-  if (g.MenuOpen != kFalse) {
+  if (On(g.MenuOpen)) {
     MenuBranch(g);
-  } else if (g.PlayerInAction != kFalse) {
+  } else if (On(g.PlayerInAction)) {
     UpdatePlayerAction(g);
   } else if (StepDue(g, g.walkClock, 50)) {
     PlayerWalkStep(g);

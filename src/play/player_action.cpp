@@ -76,7 +76,7 @@ void Flight(Game& g) {
   // Once a jump has reached the top edge it may land anywhere from y = 0 down.
   if (ny <= 0 && g.JumpFloorY < 0) g.JumpFloorY = -32;
   if (g.JumpFloorY + 32 <= ny && g.JumpVy >= 0 && FloorUnder(g, x, ny)) Land(g, ny);
-  if (ny <= kFieldH - 32 && g.DropThrough != kFalse && g.JumpVy >= 0 && g.JumpFloorY <= ny &&
+  if (ny <= kFieldH - 32 && On(g.DropThrough) && g.JumpVy >= 0 && g.JumpFloorY <= ny &&
       ny <= g.JumpFloorY + 32 && ThickFloorUnder(g, x, ny)) {
     Land(g, ny);
   }
@@ -92,7 +92,7 @@ void Flight(Game& g) {
     if (g.PlayerX < 0) g.PlayerX = g.PlayerPrevX;
   }
   if (g.PlayerY >= kFieldH) {
-    if (g.PlayerHit == kFalse) {
+    if (!On(g.PlayerHit)) {
       g.StagePhaseFlag = kTrue;
       g.audio->PlayEffect("sound/rakka.wav", kChannelMain);
     } else {
@@ -146,15 +146,15 @@ void KnockOut(Game& g) {
 
 void UpdatePlayerAction(Game& g) {
   if (!StepDue(g, g.actionClock, 30)) return;
-  if (g.PlayerHit != kFalse) {  // a hit cancels whatever was under way
+  if (On(g.PlayerHit)) {  // a hit cancels whatever was under way
     g.InPipe = kFalse;
     g.Jumping = kFalse;
     g.PlacingSpring = kFalse;
   }
-  if (g.InPipe != kFalse) PipeTravel(g);
-  if (g.Jumping != kFalse) Flight(g);
-  if (g.PlacingSpring != kFalse) PlaceSpring(g);
-  if (g.PlayerHit != kFalse) KnockOut(g);
+  if (On(g.InPipe)) PipeTravel(g);
+  if (On(g.Jumping)) Flight(g);
+  if (On(g.PlacingSpring)) PlaceSpring(g);
+  if (On(g.PlayerHit)) KnockOut(g);
   if (IsHitByEnemy(g)) {
     StartKnockOut(g);
     // Struck in the middle of an action, the figure leaves the pipe, the jump or the spring.

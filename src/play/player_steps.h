@@ -8,7 +8,7 @@ namespace slidestone {
 
 inline bool FreeAt(const Game& g, int px, int py) { return !SolidAt(g, px, py); }
 
-inline bool Held(const Game& g, int key) { return g.KeyState[key] != kFalse; }
+inline bool Held(const Game& g, int key) { return On(g.KeyState[key]); }
 // A press that starts one action only: the next action needs a new key-down event.
 inline void Consume(Game& g, int key) { g.KeyState[key] = kFalse; }
 

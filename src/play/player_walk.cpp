@@ -183,7 +183,7 @@ void IdlePoses(Game& g) {
 
 void FallOut(Game& g) {
   if (g.PlayerY < kFieldH) return;
-  if (g.PlayerHit == kFalse) {
+  if (!On(g.PlayerHit)) {
     g.audio->PlayEffect("sound/rakka.wav", kChannelMain);
     g.StagePhaseFlag = kTrue;
   } else {

@@ -112,9 +112,9 @@ void KnockOutEnemies(Game& g) {
 // Step 11: home when the goal lies under both a quarter and three quarters across the top row.
 void GoalTest(Game& g) {
   if (g.AiMap.AtPixel(g.StoneX + 8, g.StoneY) != kGoal ||
-      g.AiMap.AtPixel(g.StoneX + 24, g.StoneY) != kGoal || g.PlayerHit != 0)
+      g.AiMap.AtPixel(g.StoneX + 24, g.StoneY) != kGoal || On(g.PlayerHit))
     return;
-  const int32_t bonus = g.TimeLimitOn != 0 ? g.StageTime / 4 : 0;
+  const int32_t bonus = On(g.TimeLimitOn) ? g.StageTime / 4 : 0;
   g.StageScore += bonus + g.ToolPoints * 20;
   g.TotalScore += bonus + g.ToolPoints * 20;
   DrawScores(g);
@@ -132,7 +132,7 @@ void SlideStep(Game& g) {
   SlideAndFall(g);
   TileUnderStone(g);
 
-  if (g.StoneSpeed < 1 && g.PlayerHit == 0) {
+  if (g.StoneSpeed < 1 && !On(g.PlayerHit)) {
     g.StageEndReason = kEndStoneStopped;
     g.StagePhaseFlag = kTrue;
     DrawSpeedDigit(g, 0);
@@ -158,11 +158,11 @@ void SlideStep(Game& g) {
   GoalTest(g);
 
   g.StonePeriod = PeriodForSpeed(g.StoneSpeed, g.StonePeriod);
-  if (g.SpeedFlash == 0) DrawSpeedDigit(g, g.StoneSpeed);
+  if (!On(g.SpeedFlash)) DrawSpeedDigit(g, g.StoneSpeed);
   g.SceneDirty = kTrue;
 
   if (g.StoneY >= kFieldH) {
-    if (g.PlayerHit == 0) {
+    if (!On(g.PlayerHit)) {
       g.StagePhaseFlag = kTrue;
       g.audio->PlayEffect("sound/rakka.wav", kChannelStone);
     } else {
@@ -178,7 +178,7 @@ void DrawSpeedDigit(Game& g, int digit) {
 }
 
 void UpdateStone(Game& g) {
-  if (g.StoneLaunched != 0) {
+  if (On(g.StoneLaunched)) {
     StoneLaunchStep(g);
     return;
   }

@@ -38,7 +38,7 @@ void SpringTick(Game& g) {
   }
   if (g.SpringTicks == 9) {
     // A blocked launch slides on from here, even in mid-air.
-    if (g.launchBlocked != 0) g.StoneLaunched = kFalse;
+    if (On(g.launchBlocked)) g.StoneLaunched = kFalse;
     g.springActive = kFalse;
     g.SpringRise = 0;
     g.SpringStep = 1;
@@ -50,7 +50,7 @@ void SpringTick(Game& g) {
 void BumpWall(Game& g) {
   g.StoneX = g.StonePrevX;
   g.StoneDir = -g.StoneDir;
-  if (g.stoneBumped == 0) {
+  if (!On(g.stoneBumped)) {
     g.stoneVy = 0;
     g.stoneBumped = kTrue;
   }
@@ -60,7 +60,7 @@ void BumpWall(Game& g) {
 // its spring to finish.
 void Land(Game& g, int y) {
   g.stoneFlying = kFalse;
-  if (g.launchBlocked == 0) {
+  if (!On(g.launchBlocked)) {
     g.StoneLaunched = kFalse;
     g.springActive = kFalse;
     g.SpringStep = 1;
@@ -86,7 +86,7 @@ int FloorCrossed(const Game& g, int x, int fromY) {
 
 void FlightTick(Game& g) {
   const int fromY = g.StoneY;
-  if (g.launchBlocked == 0) g.StoneX += g.StoneDir * 5;
+  if (!On(g.launchBlocked)) g.StoneX += g.StoneDir * 5;
   g.StoneY -= g.stoneVy;
 
   const int x = g.StoneX;
@@ -109,7 +109,7 @@ void FlightTick(Game& g) {
     g.stoneVy = 0;
   }
 
-  if (g.launchBlocked == 0) {
+  if (!On(g.launchBlocked)) {
     if (((BrickAt(g, g.StoneX + 31, g.StoneY + 8) || BrickAt(g, g.StoneX + 31, g.StoneY + 27)) &&
          g.StoneDir == 1) ||
         g.StoneX > kStoneMaxX)
@@ -128,16 +128,16 @@ void FlightTick(Game& g) {
 }  // namespace
 
 void StoneLaunchStep(Game& g) {
-  if (g.springActive != 0 && StepDue(g, g.springClock, 80)) SpringTick(g);
+  if (On(g.springActive) && StepDue(g, g.springClock, 80)) SpringTick(g);
 
-  if (g.stoneFlying != 0) {
+  if (On(g.stoneFlying)) {
     if (StepDue(g, g.stoneClock, g.StonePeriod)) AdvanceStoneSpin(g);
     if (StepDue(g, g.flightClock, 70)) FlightTick(g);
   }
 
   g.SceneDirty = kTrue;
   if (g.StoneY >= kFieldH) {
-    if (g.PlayerHit == 0)
+    if (!On(g.PlayerHit))
       g.StagePhaseFlag = kTrue;
     else
       g.StoneY = kFieldH;

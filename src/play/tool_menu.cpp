@@ -77,7 +77,7 @@ void UseSpring(Game& g) {
   const int c = (g.PlayerX + 16) / 32, r = g.PlayerY / 32;
   const int32_t under = TileUnderFigure(g);
   if (g.AiMap(c, r) != kNoObject || g.Map(c, r) != kEmptyCell || under == kPipe ||
-      under == kSpeedTile || g.StoneLaunched != kFalse) {
+      under == kSpeedTile || On(g.StoneLaunched)) {
     return;
   }
   // Only a spring's own mark is cleared, so a stage that never had a spring keeps whatever
@@ -111,7 +111,7 @@ void ChooseTool(Game& g) {
   }
   Consume(g, kKeySpace);
   const int slot = g.MenuCursor;
-  if (slot < 0 || slot >= kToolSlots || g.ToolEnabled[slot] == kFalse) return;
+  if (slot < 0 || slot >= kToolSlots || !On(g.ToolEnabled[slot])) return;
   if (slot == kToolHammer) UseHammer(g);
   if (slot == kToolBroom) UseBroom(g);
   if (slot == kToolSpring) UseSpring(g);

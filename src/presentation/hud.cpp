@@ -63,7 +63,7 @@ void DrawToolPoints(Game& g) {
                kSmallDigitY);
   }
   // While the number swells, its resting place stays empty.
-  if (g.PointsFlash == 0) {
+  if (!On(g.PointsFlash)) {
     KeyedCopy(f.gamebox1, kPointsX, kPointsY, 32, 32, f.gamebox1, kScratchX, kScratchY);
   }
 }

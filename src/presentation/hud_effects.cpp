@@ -51,8 +51,8 @@ void SpeedZoomStep(Game& g) {
 
 void HudEffectsStep(Game& g) {
   if (!StepDue(g, g.hudClock, kHudStepMs)) return;
-  if (g.PointsFlash != 0) PointsZoomStep(g);
-  if (g.SpeedFlash != 0) SpeedZoomStep(g);
+  if (On(g.PointsFlash)) PointsZoomStep(g);
+  if (On(g.SpeedFlash)) SpeedZoomStep(g);
 }
 
 }  // namespace slidestone

@@ -7,7 +7,7 @@
 namespace slidestone {
 
 void PauseStep(Game& g) {
-  if (g.KeyState[kKeyEnter] == 0) return;
+  if (!On(g.KeyState[kKeyEnter])) return;
   g.audio->PlayEffect("sound/Akouka01.wav", kChannelPause);
   g.KeyState[kKeyEnter] = 0;
   g.Paused = kFalse;

@@ -28,7 +28,7 @@ void DrawItems(Game& g) {
 }
 
 void DrawSparkles(Game& g) {
-  if (g.SparkleOn == 0 || g.SparkleTicks >= kSparkleShownTicks) return;
+  if (!On(g.SparkleOn) || g.SparkleTicks >= kSparkleShownTicks) return;
   StageWindow& f = g.Form1;
   for (const SparkleEntry& s : g.Sparkles) {
     if (s.frame == kHiddenSparkle) continue;
@@ -93,10 +93,10 @@ void DrawMovingThings(Game& g) {
   DrawItems(g);
   DrawSparkles(g);
   for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) DrawEnemy(g, g.Enemies[i]);
-  if (g.BallActive != 0) {
+  if (On(g.BallActive)) {
     MaskedPair(f.gamebox2, g.BallX, g.BallY, 16, 16, f.char3, 192, 176, 192, 160);
   }
-  if (g.SpringShown != 0) {
+  if (On(g.SpringShown)) {
     MaskedPair(f.gamebox2, g.SpringX, g.SpringY + 12, 32, 32, f.jumpd, 160 + 32 * g.SpringRise, 0,
                32 * g.SpringRise, 0);
   }
@@ -104,12 +104,12 @@ void DrawMovingThings(Game& g) {
              32 * g.PlayerPose, 32 * g.PlayerFrame, 32 * g.PlayerPose);
   MaskedPair(f.gamebox2, g.StoneX, g.StoneY, 32, 32, f.char3, g.StoneSpinX, 32, g.StoneSpinX, 0);
   // The pipe in front of the figure: it sinks into the entry and rises out of the exit.
-  if (g.InPipe != 0) {
+  if (On(g.InPipe)) {
     const int px = 32 * g.PlayerCol, py = 32 * g.PlayerFootRow;
     Copy(f.gamebox2, px, py, 32, 32, f.Bback, px, py);
   }
   // UP or DOWN rises from the middle of the stone while the speed digit zooms.
-  if (g.SpeedFlash != 0) {
+  if (On(g.SpeedFlash)) {
     KeyedCopy(f.gamebox2, g.StoneX, g.StoneY + 16 - 2 * g.SpeedFlashStep, 32, 12, f.char3, 224,
               64 + 12 * g.SpeedChange);
   }
@@ -134,7 +134,7 @@ void Repaint(Game& g) {
 }  // namespace
 
 void RenderPlayField(Game& g) {
-  if (g.SceneDirty == kTrue) Repaint(g);
+  if (On(g.SceneDirty)) Repaint(g);
   g.Form1.gamebox2.Present();
 }
 

@@ -30,11 +30,11 @@ void UncoverStrip(Game& g, int x) {
 // Step -1. With tries left the latch opens and closes at once and the next state is chosen;
 // with none left only the middle is darkened and step 0 shows the prompt.
 void Decide(Game& g) {
-  if (g.FlowLatch == kTrue) {
+  if (On(g.FlowLatch)) {
     ShadeStrip(g, 300, 8);
     if (g.Lives != 0) g.FlowLatch = kFalse;
   }
-  if (g.FlowLatch == kFalse) {
+  if (!On(g.FlowLatch)) {
     g.FlowLatch = kTrue;
     g.audio->StopMusic();
     if (g.StageEndReason == kEndGoal) {
@@ -83,18 +83,18 @@ void CurtainStep(Game& g) {
     g.audio->PlayMusic("sound/PSMAT526.mid", -1);
     g.WordsRunning = kTrue;
   }
-  if (!(g.FlowLatch == kFalse && s == -1)) g.FlowStep += 1;
+  if (On(g.FlowLatch) || s != -1) g.FlowStep += 1;
 }
 
 }  // namespace
 
 void StageFlowStep(Game& g) {
-  if (g.ContinuePromptOn != 0) {
+  if (On(g.ContinuePromptOn)) {
     ContinuePromptStep(g);
     return;
   }
   if (!StepDue(g, g.flowClock, kFlowInterval)) return;
-  if (g.WordsRunning != 0) {
+  if (On(g.WordsRunning)) {
     FlowWordsStep(g);
   } else {
     CurtainStep(g);

@@ -29,13 +29,13 @@ void DrawContinuePrompt(Game& g) {
 // of the loop would cost a good part of a core and show nothing new.
 void ContinuePromptStep(Game& g) {
   bool moved = false;
-  if (g.KeyState[kKeyDown] != 0) {
+  if (On(g.KeyState[kKeyDown])) {
     g.KeyState[kKeyDown] = 0;
     PlayCursorSound(*g.audio);
     g.ContinueCursor = (g.ContinueCursor + 1) % 2;
     moved = true;
   }
-  if (g.KeyState[kKeyUp] != 0) {
+  if (On(g.KeyState[kKeyUp])) {
     g.KeyState[kKeyUp] = 0;
     if (g.ContinueCursor > 0) {
       g.ContinueCursor -= 1;  // back to YES without a sound
@@ -46,7 +46,7 @@ void ContinuePromptStep(Game& g) {
     moved = true;
   }
   if (moved) DrawContinuePrompt(g);
-  if (g.KeyState[kKeySpace] != 0) {
+  if (On(g.KeyState[kKeySpace])) {
     g.KeyState[kKeySpace] = 0;
     PlayConfirmSound(*g.audio);
     if (g.ContinueCursor == 0) {

@@ -50,7 +50,7 @@ void DrawToolIcons(Game& g) {
   Copy(f.gamebox1, 336, 116, 72, 24, f.commandboxx, 0, 0);
   // Tools the stage does not offer are greyed out in both rows of icons.
   for (int j = 0; j < kToolCount; ++j) {
-    if (g.ToolEnabled[j] != 0) continue;
+    if (On(g.ToolEnabled[j])) continue;
     Shade(f.gamebox1, 336 + 32 * j, 16, 32, 32, f.time, 0, 0, 32, 32, kGreyAlpha);
     Shade(f.gamebox1, 336 + 24 * j, 116, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
   }

@@ -37,7 +37,7 @@ void DrawStageClock(Game& g) {
   const int cellX[4] = {kClockX, kClockX + 64, kClockX + 96, kClockX + 160};
   const int32_t digit[4] = {minutes, tensOfSeconds, seconds, tenths};
   for (int i = 0; i < 4; ++i) {
-    if (g.TimeLimitOn != 0) {
+    if (On(g.TimeLimitOn)) {
       CopyLargeDigit(g, cellX[i], kClockY, digit[i]);
     } else {
       Copy(f.gamebox1, cellX[i], kClockY, 32, 32, f.time, 256, 0);  // minus sign
@@ -49,10 +49,10 @@ void StageTimerStep(Game& g) {
   if (!StepDue(g, g.stageTimerClock, kTimerStepMs)) return;
   DrawStageClock(g);
 
-  if (g.TimeLimitOn != 0 && g.StageTime >= 0) g.StageTime -= 1;
+  if (On(g.TimeLimitOn) && g.StageTime >= 0) g.StageTime -= 1;
   if (g.StageTime < 0) {
     // During a knock-out the fall ends the stage instead; the clock just holds at zero.
-    if (g.PlayerHit == 0) {
+    if (!On(g.PlayerHit)) {
       g.StageEndReason = kEndTimeUp;
       g.StagePhaseFlag = kTrue;
     }

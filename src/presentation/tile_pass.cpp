@@ -19,7 +19,7 @@ constexpr int32_t kRegrowPasses = 1000;  // 40 s before a broken speed tile come
 // The figure found the bottom of its entry pipe: the first pipe top in reading order is the
 // exit, and the entry cell (marked as in use for the trip) becomes a pipe again.
 void PipeExit(Game& g, int col, int row) {
-  if (g.InPipe == 0 || g.PipeWarpPending == 0) return;
+  if (!On(g.InPipe) || !On(g.PipeWarpPending)) return;
   g.Map(g.PlayerCol, g.PlayerFootRow) = kPipe;
   g.PlayerCol = col;
   g.PlayerFootRow = row;
@@ -66,7 +66,7 @@ bool BoxOverCell(int x, int y, int col, int row) {
 void Regrow(Game& g) {
   for (int i = 0; i < g.SpeedTileCount && i < kMaxSpeedTiles; ++i) {
     SpeedTileRecord& t = g.SpeedTiles[i];
-    if (t.broken != 0) t.regrow += 1;
+    if (On(t.broken)) t.regrow += 1;
     if (t.regrow >= kRegrowPasses && !BoxOverCell(g.PlayerX, g.PlayerY, t.col, t.row) &&
         !BoxOverCell(g.StoneX, g.StoneY, t.col, t.row)) {
       t.regrow = 0;
@@ -115,13 +115,13 @@ void TilePass(Game& g) {
   if (StepDue(g, g.tileClock, kTileInterval)) {
     g.TileCycle = (g.TileCycle + 1) % kTileCycleLength;
     ScanMap(g);
-    if (g.SparkleOn != 0) SparkleStep(g);
+    if (On(g.SparkleOn)) SparkleStep(g);
     WaveGoalFlags(g);
     Regrow(g);
   }
-  if (g.StagePhaseFlag != 0) StartStageEnd(g);
-  if (g.KeyState[kKeyEnter] != 0) StartPause(g);
-  if (g.KeyState[kKeyZ] != 0 && g.PlayerHit == 0) GiveUp(g);
+  if (On(g.StagePhaseFlag)) StartStageEnd(g);
+  if (On(g.KeyState[kKeyEnter])) StartPause(g);
+  if (On(g.KeyState[kKeyZ]) && !On(g.PlayerHit)) GiveUp(g);
 }
 
 }  // namespace slidestone

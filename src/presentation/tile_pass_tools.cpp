@@ -61,7 +61,7 @@ void BreakTile(Game& g, int col, int row) {
 
 // Holding Up as the tile breaks jumps straight from the new hole's edge.
 void JumpAfterHammer(Game& g) {
-  if (g.KeyState[kKeyUp] == 0 || g.PlayerY - 32 < 0) return;
+  if (!On(g.KeyState[kKeyUp]) || g.PlayerY - 32 < 0) return;
   g.PlayerFrame = 0;
   if (g.PlayerPose >= 2) g.PlayerPose = 0;
   g.ActionCount = 0;
@@ -113,7 +113,7 @@ void CompleteWork(Game& g, int col, int row, int code) {
 void ToolWorkStep(Game& g, int col, int row) {
   const int code = g.Map(col, row);
   // A knock-out does not wait for the tool: the work completes in this pass.
-  if (g.PlayerHit != 0) {
+  if (On(g.PlayerHit)) {
     g.ToolAnim = kWorkStages;
     g.ToolAnimCount = kStagePasses;
   }

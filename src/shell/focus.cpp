@@ -8,7 +8,7 @@ std::vector<KeyEvent> FocusLostEvents(const Game& g, const std::array<bool, kKey
     if (held[size_t(code)]) events.push_back({false, code});
   }
   // Only the stage in play takes Enter as "pause"; elsewhere it would confirm a menu choice.
-  if (g.GameState == kStatePlay && g.Paused == kFalse && g.StagePhaseFlag == kFalse) {
+  if (g.GameState == kStatePlay && !On(g.Paused) && !On(g.StagePhaseFlag)) {
     events.push_back({true, kKeyEnter});
     events.push_back({false, kKeyEnter});
   }

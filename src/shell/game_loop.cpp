@@ -26,7 +26,7 @@ const StateHandlers& DefaultStateHandlers() {
 }
 
 bool GameLoopPass(Game& g, Input& input, const StateHandlers& handlers) {
-  if (g.KeyState[kKeyEscape] != 0 || g.QuitRequested != 0) return false;
+  if (On(g.KeyState[kKeyEscape]) || On(g.QuitRequested)) return false;
   const int32_t state = g.GameState;
   if (state >= 0 && state < int32_t(handlers.size()) && handlers[state]) handlers[state](g);
   input.Deliver(g);
@@ -34,11 +34,11 @@ bool GameLoopPass(Game& g, Input& input, const StateHandlers& handlers) {
 }
 
 void StageStep(Game& g) {
-  if (g.Paused != 0) {
+  if (On(g.Paused)) {
     PauseStep(g);
     return;
   }
-  if (g.StagePhaseFlag == kTrue) {
+  if (On(g.StagePhaseFlag)) {
     StageFlowStep(g);
     return;
   }

@@ -46,10 +46,10 @@ std::string CauseOfEnd(const Game& g) {
     case kEndTimeUp: return "time up";
     default: break;
   }
-  if (g.PlayerHit != 0) return "player knocked out";
+  if (On(g.PlayerHit)) return "player knocked out";
   if (g.StoneY >= kFieldH) return "stone fell out of the field";
   if (g.PlayerY >= kFieldH) return "player fell out of the field";
-  if (g.KeyState[kKeyZ] != 0) return "gave up (Z)";
+  if (On(g.KeyState[kKeyZ])) return "gave up (Z)";
   return "try lost";
 }
 
@@ -92,12 +92,12 @@ Outcome PlayProof(const RunKit& kit, const std::string& stageDir, std::vector<st
   int64_t playStart = 0;
   app.afterPass = [&] {
     if (o.ended || !o.problem.empty()) return;
-    const bool inPlay = g.GameState == kStatePlay && g.StagePhaseFlag == kFalse;
+    const bool inPlay = g.GameState == kStatePlay && !On(g.StagePhaseFlag);
     if (inPlay) {
       if (!begun) {
         playStart = g.Now;
         keys.Start(g.Now);
-        for (const Flag k : g.KeyState) o.keyHeldAtStart = o.keyHeldAtStart || k != 0;
+        for (const Flag k : g.KeyState) o.keyHeldAtStart = o.keyHeldAtStart || On(k);
       }
       begun = playing = true;
       o.stage = g.Stage;
@@ -109,7 +109,7 @@ Outcome PlayProof(const RunKit& kit, const std::string& stageDir, std::vector<st
       }
       return;
     }
-    if (playing && g.GameState == kStatePlay && g.StagePhaseFlag != kFalse) {
+    if (playing && g.GameState == kStatePlay && On(g.StagePhaseFlag)) {
       o.ended = true;
       o.reason = g.StageEndReason;
       o.cause = CauseOfEnd(g);
@@ -117,7 +117,7 @@ Outcome PlayProof(const RunKit& kit, const std::string& stageDir, std::vector<st
       o.par = g.StageTable[o.stage].parScore;
       o.time = g.StageTime;
       o.tools = g.ToolPoints;
-      o.timeLimitOn = g.TimeLimitOn != 0;
+      o.timeLimitOn = On(g.TimeLimitOn);
       keys.Stop();
       app.Quit();
       return;

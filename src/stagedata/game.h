@@ -4,7 +4,8 @@
 //
 // Names follow the game's own vocabulary exactly (StoneX, StagePhaseFlag, Enemies[i].throwTimer)
 // so a reader holding the rules finds the code at once. Numbers are 32-bit signed; flags are
-// 16-bit with -1 for true and 0 for false. Every table has its full size from the start.
+// 16-bit with -1 for true and 0 for false, read with On(). Every table has its full size from
+// the start.
 #pragma once
 
 #include <array>
@@ -22,6 +23,9 @@ class SettingsStore;
 using Flag = int16_t;
 constexpr Flag kTrue = -1;
 constexpr Flag kFalse = 0;
+// The one way to read a flag: it is set when it is not 0. The game stores only kTrue and kFalse,
+// but a script may leave any number in a flag, and every step must then read it alike.
+constexpr bool On(Flag f) { return f != kFalse; }
 
 constexpr int kFieldW = 608;  // play field in pixels: 19 x 11 cells of 32
 constexpr int kFieldH = 352;

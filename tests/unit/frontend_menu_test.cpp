@@ -346,7 +346,8 @@ TEST_F(OptionsTest, RowsShowTheValuesWithTheCursorRowBright) {
       // GAME LV under the cursor: its value bright (row 5), the others dim.
       {0, 2, 8, kTrue, Word(256, 5), Word(0, 6), none, Word(288, 11), Word(384, 4)},
       {1, 0, 9, kFalse, Word(0, 4), Word(384, 6), Word(32, 11), Word(0, 11), Word(384, 4)},
-      {1, 1, 9, 5, Word(128, 4), Word(384, 6), Word(32, 11), Word(0, 11), Word(384, 4)},
+      // A time limit a script set to 5 is on, as the stage clock reads it.
+      {1, 1, 9, 5, Word(128, 4), Word(256, 6), Word(32, 11), Word(0, 11), Word(384, 4)},
       {2, 1, 17, kTrue, Word(128, 4), Word(0, 6), Word(32, 10), Word(256, 10), Word(384, 4)},
       {3, 1, 0, kTrue, Word(128, 4), Word(0, 6), none, Word(32, 11), Word(384, 5)},
   };

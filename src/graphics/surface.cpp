@@ -1,6 +1,8 @@
 #include "graphics/surface.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace slidestone {
@@ -47,9 +49,30 @@ void StretchBlit(Surface& dst, int dx, int dy, int dw, int dh, const Surface& sr
   const int fullW = dw, fullH = dh;
   int ox, oy;
   if (!ClipDest(dst, dx, dy, dw, dh, ox, oy)) return;
+  // The source column of every destination column, worked out once rather than per pixel (the
+  // columns only grow from left to right, so the first and last say whether all are inside).
+  constexpr int kMaxColumns = 4096;
+  const bool unstretched = sw == fullW;
+  std::array<int, kMaxColumns> columns;
+  const bool mapped = !unstretched && dw <= kMaxColumns;
+  if (mapped) {
+    for (int i = 0; i < dw; ++i) columns[size_t(i)] = sx + int((int64_t(ox + i) * sw) / fullW);
+  }
+  const int first = sx + int((int64_t(ox) * sw) / fullW), last = sx + int((int64_t(ox + dw - 1) * sw) / fullW);
+  const bool columnsInside = first >= 0 && last < src.Width();
   for (int j = 0; j < dh; ++j) {
     const int yy = sy + int((int64_t(oy + j) * sh) / fullH);
     Pixel* out = dst.Row(dy + j) + dx;
+    if (columnsInside && yy >= 0 && yy < src.Height() && (unstretched || mapped)) {
+      const Pixel* in = src.Row(yy);
+      if (unstretched) {
+        in += first;
+        for (int i = 0; i < dw; ++i) out[i] = op(out[i], in[i]);
+      } else {
+        for (int i = 0; i < dw; ++i) out[i] = op(out[i], in[columns[size_t(i)]]);
+      }
+      continue;
+    }
     for (int i = 0; i < dw; ++i) {
       const int xx = sx + int((int64_t(ox + i) * sw) / fullW);
       out[i] = op(out[i], src.At(xx, yy));
@@ -68,14 +91,54 @@ void TouchScreen() {
 
 namespace {
 
-void DamageScreen(const Rect& r) {
-  ++g_screenVersion;
-  if (g_damage.all) return;
-  if (g_damage.count == ScreenDamage::kMaxRects) {
-    g_damage.all = true;
+Rect Union(const Rect& a, const Rect& b) {
+  const int x0 = std::min(a.x, b.x), y0 = std::min(a.y, b.y);
+  const int x1 = std::max(a.x + a.w, b.x + b.w), y1 = std::max(a.y + a.h, b.y + b.h);
+  return {x0, y0, x1 - x0, y1 - y0};
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+int64_t Area(const Rect& r) { return int64_t(r.w) * r.h; }
+
+// Adds r to a list of at most N rectangles. One that overlaps a noted rectangle joins
+// it, and so does anything the grown one then overlaps, so no pixel is listed twice; a new one
+// gets a slot; when the slots run out it joins the one that grows least by it, so a figure at one
+// end of the field and the stone at the other are never copied as one box.
+template <size_t N>
+void AddRect(std::array<Rect, N>& rects, int& count, Rect r) {
+  for (int i = 0; i < count;) {
+    if (Overlap(rects[size_t(i)], r)) {
+      r = Union(rects[size_t(i)], r);
+      rects[size_t(i)] = rects[size_t(--count)];
+      i = 0;
+      continue;
+    }
+    ++i;
+  }
+  if (count < int(N)) {
+    rects[size_t(count++)] = r;
     return;
   }
-  g_damage.rects[size_t(g_damage.count++)] = r;
+  int best = 0;
+  int64_t bestGrowth = INT64_MAX;
+  for (int i = 0; i < count; ++i) {
+    const int64_t growth = Area(Union(rects[size_t(i)], r)) - Area(rects[size_t(i)]);
+    if (growth < bestGrowth) {
+      best = i;
+      bestGrowth = growth;
+    }
+  }
+  r = Union(rects[size_t(best)], r);
+  rects[size_t(best)] = rects[size_t(--count)];
+  AddRect(rects, count, r);
+}
+
+void DamageScreen(const Rect& r) {
+  ++g_screenVersion;
+  if (!g_damage.all) AddRect(g_damage.rects, g_damage.count, r);
 }
 
 }  // namespace
@@ -109,38 +172,12 @@ void Surface::MakeWindow(int px, int py, bool vis) {
   shown_.assign(px_.size(), 0);
 }
 
-namespace {
-
-Rect Union(const Rect& a, const Rect& b) {
-  const int x0 = std::min(a.x, b.x), y0 = std::min(a.y, b.y);
-  const int x1 = std::max(a.x + a.w, b.x + b.w), y1 = std::max(a.y + a.h, b.y + b.h);
-  return {x0, y0, x1 - x0, y1 - y0};
-}
-
-bool Overlap(const Rect& a, const Rect& b) {
-  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
-}
-
-}  // namespace
-
 void Surface::MarkDrawn(const Rect& r) {
   if (r.Empty()) return;
   ++writes_;
   if (log_) log_->Add(r);
   if (!window_) return;
-  // A rectangle that overlaps one already noted joins it (a masked pair draws the same place
-  // twice); a new one gets a slot; when the slots run out the last one grows to hold it.
-  for (int i = 0; i < dirtyCount_; ++i) {
-    if (Overlap(dirty_[size_t(i)], r)) {
-      dirty_[size_t(i)] = Union(dirty_[size_t(i)], r);
-      return;
-    }
-  }
-  if (dirtyCount_ < kDirtyRects) {
-    dirty_[size_t(dirtyCount_++)] = r;
-  } else {
-    dirty_[kDirtyRects - 1] = Union(dirty_[kDirtyRects - 1], r);
-  }
+  AddRect(dirty_, dirtyCount_, r);
 }
 
 void Surface::Present() {
@@ -182,6 +219,22 @@ void XorCopy(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int
 
 void MaskedPair(Surface& dst, int dx, int dy, int w, int h, const Surface& sheet, int mx, int my,
                 int sx, int sy) {
+  int ox, oy;
+  int cx = dx, cy = dy, cw = w, ch = h;
+  auto inside = [&](int x, int y) {
+    return x + ox >= 0 && y + oy >= 0 && x + ox + cw <= sheet.Width() && y + oy + ch <= sheet.Height();
+  };
+  if (ClipDest(dst, cx, cy, cw, ch, ox, oy) && inside(mx, my) && inside(sx, sy) && &sheet != &dst) {
+    // Both halves in one pass over the destination: AND with the mask, then XOR the sprite.
+    for (int j = 0; j < ch; ++j) {
+      Pixel* out = dst.Row(cy + j) + cx;
+      const Pixel* mask = sheet.Row(my + oy + j) + mx + ox;
+      const Pixel* sprite = sheet.Row(sy + oy + j) + sx + ox;
+      for (int i = 0; i < cw; ++i) out[i] = ((out[i] & mask[i]) ^ sprite[i]) & 0xFFFFFFu;
+    }
+    dst.MarkDrawn({cx, cy, cw, ch});
+    return;
+  }
   AndCopy(dst, dx, dy, w, h, sheet, mx, my);
   XorCopy(dst, dx, dy, w, h, sheet, sx, sy);
 }

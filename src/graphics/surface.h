@@ -101,7 +101,7 @@ class Surface {
   std::vector<Pixel> shown_;
   // Drawn since the last present, in this surface's coordinates: a few separate rectangles, so
   // a figure at one end of the field and the stone at the other are not copied as one box.
-  static constexpr int kDirtyRects = 8;
+  static constexpr int kDirtyRects = 16;
   std::array<Rect, kDirtyRects> dirty_{};
   int dirtyCount_ = 0;
   uint64_t writes_ = 0;

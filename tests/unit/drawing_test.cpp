@@ -110,7 +110,9 @@ TEST(Drawing, PresentCopiesEveryDrawnRectangleAndNothingElse) {
     for (int x = 0; x < 64; ++x) paint.Row(y)[x] = Rgb(x * 4, y * 5, 7);
   const int spots[][4] = {{0, 0, 3, 3},  {60, 44, 4, 4}, {1, 1, 4, 2},   {30, 20, 2, 2},
                           {10, 40, 5, 1}, {50, 2, 3, 3},  {20, 10, 1, 1}, {40, 30, 2, 5},
-                          {5, 25, 2, 2},  {58, 20, 6, 3}, {33, 44, 2, 4}};  // more than its slots
+                          {5, 25, 2, 2},  {58, 20, 6, 3}, {33, 44, 2, 4}, {45, 5, 2, 2},
+                          {52, 12, 2, 2}, {60, 30, 3, 3}, {40, 40, 3, 3}, {25, 35, 2, 2},
+                          {12, 30, 2, 2}, {35, 2, 2, 2},  {48, 24, 2, 2}};  // more than its slots
   for (const auto& r : spots) Copy(w, r[0], r[1], r[2], r[3], paint, r[0], r[1]);
   w.Row(12)[12] = kWhite;  // not through a drawing operation
   w.Present();
@@ -124,6 +126,65 @@ TEST(Drawing, PresentCopiesEveryDrawnRectangleAndNothingElse) {
     }
   }
   EXPECT_EQ(w.Shown()[12 * 64 + 12], 0u);
+}
+
+// Every drawing operation, whatever its quick paths, gives what its definition pixel by pixel
+// gives: random rectangles, many clipped by the destination or running off the source, some
+// stretched, over random pixels with plenty of exact black (the key of keyed copies).
+TEST(Drawing, EveryOperationMatchesItsPixelByPixelDefinition) {
+  uint32_t seed = 20261210;
+  auto next = [&](int n) {
+    seed = seed * 1664525u + 1013904223u;
+    return int((seed >> 8) % uint32_t(n));
+  };
+  Surface src(50, 35);
+  for (Pixel& p : src.Pixels()) p = next(4) == 0 ? 0u : Rgb(next(256), next(256), next(256));
+  struct Case {
+    const char* name;
+    bool stretches;
+    void (*draw)(Surface&, int, int, int, int, const Surface&, int, int, int, int);
+    Pixel (*pixel)(Pixel d, Pixel s, Pixel mask);  // mask: the pixel 8 rows below the source's
+  };
+  const Case cases[] = {
+      {"Copy", false, [](Surface& d, int dx, int dy, int w, int h, const Surface& s, int sx, int sy, int, int) { Copy(d, dx, dy, w, h, s, sx, sy); },
+       [](Pixel, Pixel s, Pixel) { return s; }},
+      {"AndCopy", false, [](Surface& d, int dx, int dy, int w, int h, const Surface& s, int sx, int sy, int, int) { AndCopy(d, dx, dy, w, h, s, sx, sy); },
+       [](Pixel d, Pixel s, Pixel) { return d & s; }},
+      {"XorCopy", false, [](Surface& d, int dx, int dy, int w, int h, const Surface& s, int sx, int sy, int, int) { XorCopy(d, dx, dy, w, h, s, sx, sy); },
+       [](Pixel d, Pixel s, Pixel) { return (d ^ s) & 0xFFFFFFu; }},
+      {"MaskedPair", false, [](Surface& d, int dx, int dy, int w, int h, const Surface& s, int sx, int sy, int, int) { MaskedPair(d, dx, dy, w, h, s, sx, sy + 8, sx, sy); },
+       [](Pixel d, Pixel s, Pixel m) { return ((d & m) ^ s) & 0xFFFFFFu; }},
+      {"KeyedCopy", true, [](Surface& d, int dx, int dy, int w, int h, const Surface& s, int sx, int sy, int sw, int sh) { KeyedCopy(d, dx, dy, w, h, s, sx, sy, sw, sh); },
+       [](Pixel d, Pixel s, Pixel) { return s == 0 ? d : s; }},
+      {"Shade", true, [](Surface& d, int dx, int dy, int w, int h, const Surface& s, int sx, int sy, int sw, int sh) { Shade(d, dx, dy, w, h, s, sx, sy, sw, sh, 120); },
+       [](Pixel d, Pixel s, Pixel) {
+         auto mix = [](int sc, int dc) { return (sc * 120 + dc * 135 + 127) / 255; };
+         return Rgb(mix(RedOf(s), RedOf(d)), mix(GreenOf(s), GreenOf(d)), mix(BlueOf(s), BlueOf(d)));
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (int round = 0; round < 1500; ++round) {
+      Surface dst(40, 30);
+      for (Pixel& p : dst.Pixels()) p = Rgb(next(256), next(256), next(256));
+      const Surface before = dst;
+      const int dx = next(50) - 10, dy = next(40) - 10, w = 1 + next(30), h = 1 + next(25);
+      const int sx = next(60) - 8, sy = next(45) - 8;
+      const bool stretch = c.stretches && next(2) == 0;
+      const int sw = stretch ? 1 + next(30) : w, sh = stretch ? 1 + next(25) : h;
+      c.draw(dst, dx, dy, w, h, src, sx, sy, sw, sh);
+      for (int y = 0; y < dst.Height(); ++y) {
+        for (int x = 0; x < dst.Width(); ++x) {
+          Pixel expect = before.At(x, y);
+          if (x >= dx && x < dx + w && y >= dy && y < dy + h) {
+            const int xx = sx + (x - dx) * sw / w, yy = sy + (y - dy) * sh / h;
+            expect = c.pixel(expect, src.At(xx, yy), src.At(xx, yy + 8));
+          }
+          ASSERT_EQ(dst.At(x, y), expect) << "round " << round << " at " << x << "," << y;
+        }
+      }
+    }
+  }
 }
 
 // Full-screen surfaces live only while they can be seen: the house screen's are made when it is

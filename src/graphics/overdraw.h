@@ -1,7 +1,8 @@
 // A picture kept as a clean background with a few things drawn over it: the play field with its
-// figures, the sheet of the house shot with the house, its lines and the stone. While neither the
-// picture nor its background has been drawn into by anything else since the last redraw, the two
-// differ only where that redraw drew, so bringing the background back there is enough.
+// figures, the sheet of the house shot with the house, its lines and the stone. Between redraws
+// every rectangle drawn into either surface is noted (a tile changing under the figures, a cell
+// lit in both), so the two differ only where the last redraw drew or where something was drawn
+// since, and bringing the background back there is enough.
 #pragma once
 
 #include <cstdint>
@@ -11,19 +12,20 @@
 namespace slidestone {
 
 struct Overdraw {
-  DrawLog drawn;                // what the last redraw drew over the background
-  uint64_t backgroundWrites = 0;  // the write counts of both surfaces right after it
-  uint64_t pictureWrites = 0;
+  DrawLog drawn;              // what the last redraw drew over the background
+  DrawLog pictureTouched;     // drawn into the picture since, by anything else
+  DrawLog backgroundTouched;  // drawn into the background since
   bool known = false;
 };
 
-// Makes `area` of the picture equal to the same rectangle of the background: only the
-// rectangles the last redraw drew, when nothing else has touched either surface since, else the
-// whole area.
+// Makes `area` of the picture equal to the same rectangle of the background: only the rectangles
+// noted since the last redraw, or the whole area when they are not all known (too many, a surface
+// made anew, another log attached in between).
 void RestoreBackground(Overdraw& o, Surface& picture, const Surface& background, const Rect& area);
 
-// Around the drawing over the background: everything drawn into the picture in between is noted.
+// Around the drawing over the background: everything drawn into the picture in between is noted
+// as drawn over it; after it, the notes of what else is drawn into either surface begin.
 void BeginOverdraw(Overdraw& o, Surface& picture);
-void EndOverdraw(Overdraw& o, Surface& picture, const Surface& background);
+void EndOverdraw(Overdraw& o, Surface& picture, Surface& background);
 
 }  // namespace slidestone

@@ -156,7 +156,7 @@ void Surface::Resize(int w, int h) {
   px_.assign(size_t(w) * h, 0);
   if (window_) shown_.assign(px_.size(), 0);
   dirtyCount_ = 0;
-  ++writes_;
+  WholeImageChanged();
 }
 
 void Surface::Fill(Pixel p) {
@@ -174,8 +174,7 @@ void Surface::MakeWindow(int px, int py, bool vis) {
 
 void Surface::MarkDrawn(const Rect& r) {
   if (r.Empty()) return;
-  ++writes_;
-  if (log_) log_->Add(r);
+  if (log_.log) log_.log->Add(r);
   if (!window_) return;
   AddRect(dirty_, dirtyCount_, r);
 }

@@ -70,13 +70,13 @@ class Surface {
   // Exchanges the images of two plain surfaces of the same size (no copying).
   void SwapImage(Surface& other) {
     px_.swap(other.px_);
-    ++writes_;
-    ++other.writes_;
+    WholeImageChanged();
+    other.WholeImageChanged();
   }
-  // Counts every drawing into the image: two equal readings mean nothing was drawn in between.
-  uint64_t Writes() const { return writes_; }
-  // While attached, every rectangle drawn into the image is also noted in the log.
-  void AttachDrawLog(DrawLog* log) { log_ = log; }
+  // While attached, every rectangle drawn into the image is also noted in the log; a whole new
+  // image (resized or swapped) marks it overflowed. A copy of a surface starts with none.
+  void AttachDrawLog(DrawLog* log) { log_.log = log; }
+  const DrawLog* AttachedDrawLog() const { return log_.log; }
 
   // Window surfaces: the picture on screen, updated only by Present().
   bool IsWindow() const { return window_; }
@@ -104,8 +104,18 @@ class Surface {
   static constexpr int kDirtyRects = 16;
   std::array<Rect, kDirtyRects> dirty_{};
   int dirtyCount_ = 0;
-  uint64_t writes_ = 0;
-  DrawLog* log_ = nullptr;
+  struct LogLink {
+    DrawLog* log = nullptr;
+    LogLink() = default;
+    LogLink(const LogLink&) {}
+    LogLink& operator=(const LogLink&) {
+      log = nullptr;
+      return *this;
+    }
+  } log_;
+  void WholeImageChanged() {
+    if (log_.log) log_.log->overflowed = true;
+  }
 };
 
 // Bumped whenever something on screen may have changed (a present that copied pixels, a surface

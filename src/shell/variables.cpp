@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <string>
+#include <type_traits>
 #include <variant>
 
 #include "stagedata/game.h"
@@ -23,81 +25,46 @@ void Set(const Ref& r, int64_t v) {
 
 using Scalar = std::function<Ref(Game&)>;
 
-#define VAR(name) {#name, [](Game& g) -> Ref { return &g.name; }}
-
 const std::map<std::string, Scalar>& Scalars() {
-  static const std::map<std::string, Scalar> vars = {
-      VAR(Now), VAR(GameState), VAR(QuitRequested), VAR(Difficulty), VAR(TimeLimitOn),
-      VAR(StartStage), VAR(HighScore), VAR(Stage), VAR(Lives), VAR(TotalScore), VAR(StageScore),
-      VAR(BackdropIndex), VAR(Paused), VAR(StagePhaseFlag), VAR(StageTime), VAR(ToolPoints),
-      VAR(StageEndReason), VAR(SceneDirty), VAR(EnemyCount), VAR(ItemCount), VAR(SpeedTileCount),
-      VAR(PlayerX), VAR(PlayerY), VAR(PlayerPrevX), VAR(PlayerPrevY), VAR(PlayerFrame),
-      VAR(PlayerPose), VAR(IdleCount), VAR(ActionCount), VAR(PlayerCol), VAR(PlayerFootRow),
-      VAR(PlayerInAction), VAR(InPipe), VAR(PipeWarpPending), VAR(Jumping), VAR(DropThrough),
-      VAR(PlacingSpring), VAR(PlayerHit), VAR(PipeDir), VAR(JumpVy), VAR(JumpFloorY),
-      VAR(StoneX), VAR(StoneY), VAR(StonePrevX), VAR(StonePrevY), VAR(StoneDir),
-      VAR(StoneSpeed), VAR(StonePeriod), VAR(StoneSpin), VAR(StoneSpinX), VAR(SpeedDecayCount),
-      VAR(SpringRise), VAR(StoneLaunched), VAR(SpringShown), VAR(StoneFlightSign), VAR(SpringX),
-      VAR(SpringY), VAR(SpringStep), VAR(SpringTicks), VAR(MenuOpen), VAR(MenuCursor),
-      VAR(MenuX), VAR(MenuY), VAR(ToolAnim), VAR(ToolAnimCount), VAR(EnemyAnim),
-      VAR(BallActive), VAR(BallX), VAR(BallY), VAR(BallVx), VAR(SpeedFlash), VAR(PointsFlash),
-      VAR(SpeedFlashStep), VAR(SpeedChange), VAR(PointsFlashStep), VAR(TileCycle),
-      VAR(SparkleOn), VAR(SparkleTicks), VAR(SparkleX), VAR(SparkleY), VAR(FlowStep),
-      VAR(WordsRunning), VAR(WordCounter), VAR(ContinuePromptOn), VAR(ContinueCursor),
-      VAR(FlowLatch), VAR(CursorRow), VAR(BackgroundScroll), VAR(TitleAnimTick), VAR(WalkerX),
-      VAR(EnemyX), VAR(WalkerFrame), VAR(WalkerStep), VAR(EnemyFrame), VAR(ShotFrame),
-      VAR(ShotSpin), VAR(ShotStoneX), VAR(ShotStoneY), VAR(ShotTargetX), VAR(ShotTargetY),
-      VAR(ShotInterval), VAR(ShotDistance), VAR(DriftPeriod), VAR(DriftStart), VAR(RollTick),
-      VAR(walkClock), VAR(actionClock), VAR(stoneClock), VAR(springClock), VAR(flightClock),
-      VAR(enemyClock), VAR(flowClock), VAR(stageTimerClock), VAR(tileClock), VAR(hudClock),
-      VAR(menuClock), VAR(optionsClock), VAR(shotClock), VAR(rollClock), VAR(walkVy),
-      VAR(stoneVy), VAR(springActive), VAR(stoneFlying), VAR(launchBlocked), VAR(stoneBumped),
-      VAR(RandomState), VAR(beepEndsAt),
-  };
+#define SLIDESTONE_SCALAR(type, name, start) {#name, [](Game& g) -> Ref { return &g.name; }},
+  static const std::map<std::string, Scalar> vars = {SLIDESTONE_GAME_NUMBERS(SLIDESTONE_SCALAR)};
+#undef SLIDESTONE_SCALAR
   return vars;
 }
-
-#undef VAR
 
 // Fields of the table records, by name.
 template <typename Record>
 using Fields = std::map<std::string, std::function<Ref(Record&)>>;
 
-#define FIELD(T, f) {#f, [](T& r) -> Ref { return &r.f; }}
-
-const Fields<EnemyRecord>& EnemyFields() {
-  static const Fields<EnemyRecord> f = {
-      FIELD(EnemyRecord, x), FIELD(EnemyRecord, y), FIELD(EnemyRecord, prevX),
-      FIELD(EnemyRecord, prevY), FIELD(EnemyRecord, state), FIELD(EnemyRecord, frame),
-      FIELD(EnemyRecord, facing), FIELD(EnemyRecord, fast), FIELD(EnemyRecord, windup),
-      FIELD(EnemyRecord, throwTimer), FIELD(EnemyRecord, throwFrame)};
+#define SLIDESTONE_FIELD(type, name, start) {#name, [](auto& r) -> Ref { return &r.name; }},
+template <typename Record>
+const Fields<Record>& FieldsOf();
+template <>
+const Fields<EnemyRecord>& FieldsOf() {
+  static const Fields<EnemyRecord> f = {SLIDESTONE_ENEMY_FIELDS(SLIDESTONE_FIELD)};
   return f;
 }
-const Fields<ItemRecord>& ItemFields() {
-  static const Fields<ItemRecord> f = {FIELD(ItemRecord, x), FIELD(ItemRecord, y),
-                                       FIELD(ItemRecord, kind), FIELD(ItemRecord, frame)};
+template <>
+const Fields<ItemRecord>& FieldsOf() {
+  static const Fields<ItemRecord> f = {SLIDESTONE_ITEM_FIELDS(SLIDESTONE_FIELD)};
   return f;
 }
-const Fields<SpeedTileRecord>& SpeedTileFields() {
-  static const Fields<SpeedTileRecord> f = {
-      FIELD(SpeedTileRecord, col), FIELD(SpeedTileRecord, row), FIELD(SpeedTileRecord, regrow),
-      FIELD(SpeedTileRecord, broken)};
+template <>
+const Fields<SpeedTileRecord>& FieldsOf() {
+  static const Fields<SpeedTileRecord> f = {SLIDESTONE_SPEED_TILE_FIELDS(SLIDESTONE_FIELD)};
   return f;
 }
-const Fields<SparkleEntry>& SparkleFields() {
-  static const Fields<SparkleEntry> f = {FIELD(SparkleEntry, x), FIELD(SparkleEntry, y),
-                                         FIELD(SparkleEntry, frame)};
+template <>
+const Fields<SparkleEntry>& FieldsOf() {
+  static const Fields<SparkleEntry> f = {SLIDESTONE_SPARKLE_FIELDS(SLIDESTONE_FIELD)};
   return f;
 }
-const Fields<StageRecord>& StageFields() {
-  static const Fields<StageRecord> f = {
-      FIELD(StageRecord, playerX), FIELD(StageRecord, playerY), FIELD(StageRecord, stoneX),
-      FIELD(StageRecord, stoneY),  FIELD(StageRecord, time),    FIELD(StageRecord, toolPoints),
-      FIELD(StageRecord, parScore)};
+template <>
+const Fields<StageRecord>& FieldsOf() {
+  static const Fields<StageRecord> f = {SLIDESTONE_STAGE_RECORD_FIELDS(SLIDESTONE_FIELD)};
   return f;
 }
-
-#undef FIELD
+#undef SLIDESTONE_FIELD
 
 // Parses "Name[a]", "Name[a,b]" and "Name[a].field".
 struct Parsed {
@@ -129,19 +96,35 @@ std::optional<Parsed> ParseIndexed(const std::string& name) {
   return p;
 }
 
-template <typename Record, size_t N>
-std::optional<Ref> RecordField(std::array<Record, N>& table, const Fields<Record>& fields,
-                               const Parsed& p) {
-  if (p.indices != 1 || p.a < 0 || p.a >= int(N)) return std::nullopt;
-  auto it = fields.find(p.field);
-  if (it == fields.end()) return std::nullopt;
-  return it->second(table[p.a]);
+// The entry of one table that an indexed name points at, by the shape of the table: a grid
+// and a table of tables take two indices, a table of numbers one, a table of records one and
+// a field. Anything else, or an index outside the table, names nothing.
+std::optional<Ref> Entry(Grid& grid, const Parsed& p) {
+  if (p.indices != 2 || !p.field.empty() || p.a < 0 || p.a >= kGridCols || p.b < 0 ||
+      p.b >= kGridRows) {
+    return std::nullopt;
+  }
+  return &grid(p.a, p.b);
 }
 
 template <typename T, size_t N>
-std::optional<Ref> Element(std::array<T, N>& table, const Parsed& p) {
-  if (p.indices != 1 || !p.field.empty() || p.a < 0 || p.a >= int(N)) return std::nullopt;
-  return &table[p.a];
+std::optional<Ref> Entry(std::array<T, N>& table, const Parsed& p) {
+  if (p.a < 0 || p.a >= int(N)) return std::nullopt;
+  if constexpr (std::is_integral_v<T>) {
+    if (p.indices != 1 || !p.field.empty()) return std::nullopt;
+    return &table[size_t(p.a)];
+  } else if constexpr (requires { std::tuple_size<T>::value; }) {
+    if (p.indices != 2 || !p.field.empty() || p.b < 0 || p.b >= int(std::tuple_size_v<T>)) {
+      return std::nullopt;
+    }
+    return &table[size_t(p.a)][size_t(p.b)];
+  } else {
+    if (p.indices != 1) return std::nullopt;
+    const auto& fields = FieldsOf<T>();
+    auto it = fields.find(p.field);
+    if (it == fields.end()) return std::nullopt;
+    return it->second(table[size_t(p.a)]);
+  }
 }
 
 std::optional<Ref> Find(Game& g, const std::string& name) {
@@ -149,32 +132,33 @@ std::optional<Ref> Find(Game& g, const std::string& name) {
   if (auto it = scalars.find(name); it != scalars.end()) return it->second(g);
   const auto p = ParseIndexed(name);
   if (!p) return std::nullopt;
-  const bool grid = p->indices == 2 && p->field.empty() && p->a >= 0 && p->a < kGridCols &&
-                    p->b >= 0 && p->b < kGridRows;
-  if (p->table == "Map") return grid ? std::optional<Ref>(&g.Map(p->a, p->b)) : std::nullopt;
-  if (p->table == "AiMap") return grid ? std::optional<Ref>(&g.AiMap(p->a, p->b)) : std::nullopt;
-  if (p->table == "StageItems") {
-    if (p->indices != 2 || !p->field.empty() || p->a < 0 || p->a >= kStageRecords || p->b < 0 ||
-        p->b >= kToolSlots) {
-      return std::nullopt;
-    }
-    return &g.StageItems[p->a][p->b];
-  }
-  if (p->table == "KeyState") return Element(g.KeyState, *p);
-  if (p->table == "ToolEnabled") return Element(g.ToolEnabled, *p);
-  if (p->table == "enemyVy") return Element(g.enemyVy, *p);
-  if (p->table == "Enemies") return RecordField(g.Enemies, EnemyFields(), *p);
-  if (p->table == "Items") return RecordField(g.Items, ItemFields(), *p);
-  if (p->table == "SpeedTiles") return RecordField(g.SpeedTiles, SpeedTileFields(), *p);
-  if (p->table == "Sparkles") return RecordField(g.Sparkles, SparkleFields(), *p);
-  if (p->table == "StageTable") return RecordField(g.StageTable, StageFields(), *p);
+#define SLIDESTONE_FIND(name, ...) \
+  if (p->table == #name) return Entry(g.name, *p);
+  SLIDESTONE_GAME_TABLES(SLIDESTONE_FIND)
+#undef SLIDESTONE_FIND
   return std::nullopt;
 }
 
-template <typename Record>
-void AddFields(std::vector<std::string>& out, const std::string& table, const std::string& range,
-               const Fields<Record>& fields) {
-  for (const auto& [field, ref] : fields) out.push_back(table + "[" + range + "]." + field);
+std::string Range(size_t n) { return "0.." + std::to_string(n - 1); }
+
+// The names of one table as --list-vars shows them, with its index ranges.
+template <typename Table>
+void AddNames(std::vector<std::string>& out, const std::string& table) {
+  if constexpr (std::is_same_v<Table, Grid>) {
+    out.push_back(table + "[" + Range(size_t(kGridCols)) + "," + Range(size_t(kGridRows)) + "]");
+  } else {
+    using T = typename Table::value_type;
+    const std::string rows = Range(std::tuple_size_v<Table>);
+    if constexpr (std::is_integral_v<T>) {
+      out.push_back(table + "[" + rows + "]");
+    } else if constexpr (requires { std::tuple_size<T>::value; }) {
+      out.push_back(table + "[" + rows + "," + Range(std::tuple_size_v<T>) + "]");
+    } else {
+      for (const auto& [field, ref] : FieldsOf<T>()) {
+        out.push_back(table + "[" + rows + "]." + field);
+      }
+    }
+  }
 }
 
 }  // namespace
@@ -195,17 +179,9 @@ bool WriteVariable(Game& g, const std::string& name, int64_t value) {
 std::vector<std::string> ListVariables() {
   std::vector<std::string> out;
   for (const auto& [name, ref] : Scalars()) out.push_back(name);
-  out.push_back("Map[0..19,0..12]");
-  out.push_back("AiMap[0..19,0..12]");
-  out.push_back("KeyState[0..256]");
-  out.push_back("ToolEnabled[0..4]");
-  out.push_back("StageItems[0..22,0..4]");
-  out.push_back("enemyVy[0..10]");
-  AddFields(out, "Enemies", "0..10", EnemyFields());
-  AddFields(out, "Items", "0..10", ItemFields());
-  AddFields(out, "SpeedTiles", "0..30", SpeedTileFields());
-  AddFields(out, "Sparkles", "0..10", SparkleFields());
-  AddFields(out, "StageTable", "0..22", StageFields());
+#define SLIDESTONE_NAMES(table, ...) AddNames<decltype(Game::table)>(out, #table);
+  SLIDESTONE_GAME_TABLES(SLIDESTONE_NAMES)
+#undef SLIDESTONE_NAMES
   return out;
 }
 

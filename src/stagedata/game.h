@@ -14,6 +14,7 @@
 
 #include "graphics/forms.h"
 #include "stagedata/codes.h"
+#include "stagedata/game_variables.h"
 
 namespace slidestone {
 
@@ -55,28 +56,25 @@ class Grid {
   int32_t outside_ = 0;
 };
 
+// The records of the tables; their fields are listed in game_variables.h.
 struct EnemyRecord {
-  int32_t x = 0, y = 0, prevX = 0, prevY = 0, state = 0, frame = 0, facing = 0;
-  Flag fast = 0;
-  int32_t windup = 0, throwTimer = 0, throwFrame = 0;
+  SLIDESTONE_ENEMY_FIELDS(SLIDESTONE_MEMBER)
 };
 
 struct ItemRecord {
-  int32_t x = 0, y = 0, kind = 0, frame = 0;
+  SLIDESTONE_ITEM_FIELDS(SLIDESTONE_MEMBER)
 };
 
 struct SpeedTileRecord {
-  int32_t col = 0, row = 0, regrow = 0;
-  Flag broken = 0;
+  SLIDESTONE_SPEED_TILE_FIELDS(SLIDESTONE_MEMBER)
 };
 
 struct SparkleEntry {
-  int32_t x = 0, y = 0, frame = 0;
+  SLIDESTONE_SPARKLE_FIELDS(SLIDESTONE_MEMBER)
 };
 
 struct StageRecord {
-  int32_t playerX = 0, playerY = 0, stoneX = 0, stoneY = 0, time = 0, toolPoints = 0,
-          parScore = 0;
+  SLIDESTONE_STAGE_RECORD_FIELDS(SLIDESTONE_MEMBER)
 };
 
 constexpr int kMaxEnemies = 11;
@@ -97,9 +95,7 @@ constexpr int kMessageCount = 61;
 constexpr int kKeyCount = 257;
 
 struct Game {
-  // --- clock and platform services ----------------------------------------------------------
-  int64_t Now = 0;            // the virtual millisecond clock, the only time the game knows
-  uint64_t RandomState = 0;   // the one random generator (see random.h)
+  // --- platform services ----------------------------------------------------------------------
   Audio* audio = nullptr;
   SettingsStore* settings = nullptr;
   std::string stageDir = "stage";  // folder of xydata.dat, messagedata.dat, map and Aimap files
@@ -113,106 +109,16 @@ struct Game {
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  // --- keyboard -------------------------------------------------------------------------------
-  std::array<Flag, kKeyCount> KeyState{};
+  // --- every number and table of the game, listed in game_variables.h: the clock, the random
+  // generator, the game-wide, per-stage, player, stone, menu, flow and scene variables, the
+  // persistent step variables, the keyboard, the grids and the tables ------------------------
+  SLIDESTONE_GAME_NUMBERS(SLIDESTONE_MEMBER)
+  SLIDESTONE_GAME_TABLES(SLIDESTONE_TABLE_MEMBER)
 
-  // --- grids and tables -------------------------------------------------------------------------
-  Grid Map, AiMap;
-  std::array<EnemyRecord, kMaxEnemies> Enemies{};
-  std::array<ItemRecord, kMaxItems> Items{};
-  std::array<SpeedTileRecord, kMaxSpeedTiles> SpeedTiles{};
-  std::array<SparkleEntry, kMaxSparkles> Sparkles{};
-  std::array<StageRecord, kStageRecords> StageTable{};
-  std::array<std::array<int32_t, kToolSlots>, kStageRecords> StageItems{};
+  // --- what no script names: the stage's texts, and what the menu and options screens last drew
+  // their words for and the pass they last ran in (their words are redrawn only when something
+  // they show has changed) ----------------------------------------------------------------------
   std::array<std::string, kMessageCount> Messages{};
-  std::array<Flag, kToolSlots> ToolEnabled{};
-  int32_t EnemyCount = 0, ItemCount = 0, SpeedTileCount = 0;
-
-  // --- game-wide ----------------------------------------------------------------------------
-  int32_t GameState = kStateTitle;
-  Flag QuitRequested = 0;
-  int32_t Difficulty = kNormal;
-  Flag TimeLimitOn = kTrue;
-  int32_t StartStage = 0;
-  int32_t HighScore = 0;
-  int32_t Stage = 0;
-  int32_t Lives = 3;
-  int32_t TotalScore = 0;
-  int32_t StageScore = 0;
-  int16_t BackdropIndex = 1;
-  Flag Paused = 0;
-  Flag StagePhaseFlag = kTrue;
-
-  // --- per stage: timer, ending, renderer -------------------------------------------------------
-  int32_t StageTime = 0;
-  int32_t ToolPoints = 0;
-  int32_t StageEndReason = kEndLostTry;  // a StageEndCode
-  Flag SceneDirty = 0;
-
-  // --- player ---------------------------------------------------------------------------------
-  int32_t PlayerX = 0, PlayerY = 0, PlayerPrevX = 0, PlayerPrevY = 0;
-  int32_t PlayerFrame = 0, PlayerPose = 0, IdleCount = 0, ActionCount = 0;
-  int32_t PlayerCol = 0, PlayerFootRow = 0;
-  Flag PlayerInAction = 0, InPipe = 0, PipeWarpPending = 0, Jumping = 0, DropThrough = 0,
-       PlacingSpring = 0, PlayerHit = 0;
-  int32_t PipeDir = 1;
-  int32_t JumpVy = 0, JumpFloorY = 0;
-
-  // --- stone and spring -----------------------------------------------------------------------
-  int32_t StoneX = 0, StoneY = 0, StonePrevX = 0, StonePrevY = 0;
-  int32_t StoneDir = 1, StoneSpeed = 3, StonePeriod = 100;
-  int32_t StoneSpin = 0, StoneSpinX = 0, SpeedDecayCount = 0, SpringRise = 0;
-  Flag StoneLaunched = 0, SpringShown = 0;
-  int32_t StoneFlightSign = -1;
-  int32_t SpringX = 0, SpringY = 0, SpringStep = 1, SpringTicks = 0;
-
-  // --- tool menu ------------------------------------------------------------------------------
-  Flag MenuOpen = 0;
-  int32_t MenuCursor = 0, MenuX = 0, MenuY = 0, ToolAnim = 0, ToolAnimCount = 0;
-
-  // --- enemies and the ball -------------------------------------------------------------------
-  int32_t EnemyAnim = 0;
-  Flag BallActive = 0;
-  int32_t BallX = 0, BallY = 0, BallVx = 0;
-
-  // --- head-up display effects ----------------------------------------------------------------
-  Flag SpeedFlash = 0, PointsFlash = 0;
-  int32_t SpeedFlashStep = 0, SpeedChange = 0, PointsFlashStep = 0;
-
-  // --- tile pass and sparkles -----------------------------------------------------------------
-  int32_t TileCycle = 0;
-  Flag SparkleOn = 0;
-  int32_t SparkleTicks = 0, SparkleX = 0, SparkleY = 0;
-
-  // --- stage flow -----------------------------------------------------------------------------
-  int32_t FlowStep = 0;
-  Flag WordsRunning = 0;
-  int32_t WordCounter = 100;
-  Flag ContinuePromptOn = 0;
-  int32_t ContinueCursor = 0;
-  Flag FlowLatch = kTrue;
-
-  // --- title, menu and options ----------------------------------------------------------------
-  int32_t CursorRow = 0, BackgroundScroll = 0, TitleAnimTick = 0, WalkerX = 0, EnemyX = 0;
-  int32_t WalkerFrame = 0, WalkerStep = 0, EnemyFrame = 0;
-
-  // --- house shot, results, closing roll ------------------------------------------------------
-  int32_t ShotFrame = 0, ShotSpin = 0, ShotStoneX = 0, ShotStoneY = 0, ShotTargetX = 0,
-          ShotTargetY = 0, ShotInterval = 30, ShotDistance = 0, DriftPeriod = 500,
-          DriftStart = 0;
-  int32_t RollTick = 0;
-
-  // --- persistent step variables: 0 at program start, never reset by a stage or a game ------
-  int64_t walkClock = 0, actionClock = 0, stoneClock = 0, springClock = 0, flightClock = 0,
-          enemyClock = 0, flowClock = 0, stageTimerClock = 0, tileClock = 0, hudClock = 0,
-          menuClock = 0, optionsClock = 0, shotClock = 0, rollClock = 0;
-  int32_t walkVy = 0;
-  int32_t stoneVy = 0;
-  int64_t beepEndsAt = 0;  // when the no-points beep started last will have finished
-  Flag springActive = 0, stoneFlying = 0, launchBlocked = 0, stoneBumped = 0;
-  std::array<int32_t, kMaxEnemies> enemyVy{};
-  // What the menu and options screens last drew their words for, and the pass they last ran
-  // in: their words are redrawn only when something they show has changed.
   int64_t frontWordsKey = -1, frontLastPass = -2;
 };
 

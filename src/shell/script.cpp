@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 
 #include "audio/audio.h"
 #include "shell/app.h"
@@ -28,18 +29,35 @@ int64_t Value(Game& g, const std::string& name) {
   return *v;
 }
 
+bool Compare(int64_t v, const ScriptClause& c) {
+  return c.op == "==" ? v == c.value
+       : c.op == "!=" ? v != c.value
+       : c.op == "<"  ? v < c.value
+       : c.op == "<=" ? v <= c.value
+       : c.op == ">"  ? v > c.value
+                      : v >= c.value;
+}
+
 bool Holds(Game& g, const std::vector<ScriptClause>& cond) {
   for (const ScriptClause& c : cond) {
-    const int64_t v = Value(g, c.name);
-    bool ok = c.op == "==" ? v == c.value
-            : c.op == "!=" ? v != c.value
-            : c.op == "<"  ? v < c.value
-            : c.op == "<=" ? v <= c.value
-            : c.op == ">"  ? v > c.value
-                           : v >= c.value;
-    if (!ok) return false;
+    if (!Compare(Value(g, c.name), c)) return false;
   }
   return true;
+}
+
+// A condition waited for pass after pass, its names looked up once.
+std::function<bool()> Condition(Game& g, const std::vector<ScriptClause>& cond) {
+  std::vector<std::function<int64_t()>> readers;
+  for (const ScriptClause& c : cond) {
+    readers.push_back(VariableReader(g, c.name));
+    if (!readers.back()) throw Failure{"unknown variable '" + c.name + "'"};
+  }
+  return [&cond, readers = std::move(readers)] {
+    for (size_t i = 0; i < cond.size(); ++i) {
+      if (!Compare(readers[i](), cond[i])) return false;
+    }
+    return true;
+  };
 }
 
 std::string Describe(Game& g, const std::vector<ScriptClause>& cond) {
@@ -62,7 +80,8 @@ bool Run(ScriptHost& h, const ScriptCommand& c) {
       if (!app.Pass()) return false;
     }
   } else if (cmd == "until") {
-    for (int64_t ran = 0; !Holds(g, c.cond); ++ran) {
+    const std::function<bool()> holds = Condition(g, c.cond);
+    for (int64_t ran = 0; !holds(); ++ran) {
       if (ran >= c.number) {
         throw Failure{"until: not within " + std::to_string(c.number) + " ms: " + Describe(g, c.cond)};
       }

@@ -169,6 +169,12 @@ std::optional<int64_t> ReadVariable(Game& g, const std::string& name) {
   return Get(*ref);
 }
 
+std::function<int64_t()> VariableReader(Game& g, const std::string& name) {
+  auto ref = Find(g, name);
+  if (!ref) return {};
+  return [r = *ref] { return Get(r); };
+}
+
 bool WriteVariable(Game& g, const std::string& name, int64_t value) {
   auto ref = Find(g, name);
   if (!ref) return false;

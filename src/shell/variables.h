@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,9 @@ namespace slidestone {
 struct Game;
 
 std::optional<int64_t> ReadVariable(Game& g, const std::string& name);
+// The same reading with the name looked up once, for a condition read at every pass; empty for
+// an unknown name. Every variable lives in the game itself, so the reader holds while it does.
+std::function<int64_t()> VariableReader(Game& g, const std::string& name);
 // Returns false for an unknown name or an index outside its table.
 bool WriteVariable(Game& g, const std::string& name, int64_t value);
 // One line per name, tables with their index form.

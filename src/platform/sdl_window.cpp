@@ -136,14 +136,10 @@ bool SdlWindow::Open(int scale, bool fullscreen) {
   // surface. That path (shared memory on X11) costs far less than a GL renderer for a picture
   // that changes ten times a second.
   frame_.Resize(kScreenW, kScreenH);
-  uploaded_.Resize(kScreenW, kScreenH);
-  frameSurface_ = SDL_CreateRGBSurfaceWithFormatFrom(uploaded_.Pixels().data(), kScreenW, kScreenH, 32,
-                                                     kScreenW * 4, SDL_PIXELFORMAT_RGB888);
-  if (!frameSurface_ || !SDL_GetWindowSurface(window_)) {
+  if (!SDL_GetWindowSurface(window_)) {
     std::fprintf(stderr, "slidestone: cannot draw in the window: %s\n", SDL_GetError());
     return false;
   }
-  SDL_SetSurfaceBlendMode(frameSurface_, SDL_BLENDMODE_NONE);
   if (const char* log = std::getenv("SLIDESTONE_FRAME_LOG"); log && *log) {
     timingLog_ = std::fopen(log, "w");
   }
@@ -280,24 +276,6 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
     damage.count = 1;
     damage.rects[0] = {0, 0, kScreenW, kScreenH};
   }
-  std::array<SDL_Rect, ScreenDamage::kMaxRects> changed{};
-  int changedCount = 0;
-  for (int i = 0; i < damage.count; ++i) {
-    const Rect& d = damage.rects[size_t(i)];
-    const int x0 = std::max(0, d.x), x1 = std::min(kScreenW, d.x + d.w);
-    const int y0 = std::max(0, d.y), y1 = std::min(kScreenH, d.y + d.h);
-    if (x1 <= x0 || y1 <= y0) continue;
-    const size_t bytes = size_t(x1 - x0) * sizeof(Pixel);
-    int top = -1, bottom = -1;
-    for (int y = y0; y < y1; ++y) {
-      if (!resized && std::memcmp(frame_.Row(y) + x0, uploaded_.Row(y) + x0, bytes) == 0) continue;
-      if (top < 0) top = y;
-      bottom = y;
-      std::memcpy(uploaded_.Row(y) + x0, frame_.Row(y) + x0, bytes);
-    }
-    if (top >= 0) changed[size_t(changedCount++)] = {x0, top, x1 - x0, bottom - top + 1};
-  }
-  if (changedCount == 0 && !resized) return;
 
   // The largest whole scale that fits, centred, with black bars around it.
   const int scale = std::max(1, std::min(target->w / kScreenW, target->h / kScreenH));
@@ -308,13 +286,47 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
     lastW_ = target->w;
     lastH_ = target->h;
   }
+  // At scale 1 in the screen's own pixel format the window's surface itself is what is compared
+  // with and written to; otherwise a copy of what was sent is kept and scaled onto it.
+  const bool direct = scale == 1 && target->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(target);
+  if (!direct && !frameSurface_) {
+    uploaded_.Resize(kScreenW, kScreenH);
+    frameSurface_ = SDL_CreateRGBSurfaceWithFormatFrom(uploaded_.Pixels().data(), kScreenW, kScreenH, 32,
+                                                       kScreenW * 4, SDL_PIXELFORMAT_RGB888);
+    if (!frameSurface_) return;
+    SDL_SetSurfaceBlendMode(frameSurface_, SDL_BLENDMODE_NONE);
+  }
+  auto sentRow = [&](int y) {
+    return direct ? reinterpret_cast<Pixel*>(static_cast<uint8_t*>(target->pixels) + size_t(oy + y) * size_t(target->pitch)) + ox
+                  : uploaded_.Row(y);
+  };
+  std::array<SDL_Rect, ScreenDamage::kMaxRects> changed{};
+  int changedCount = 0;
+  for (int i = 0; i < damage.count; ++i) {
+    const Rect& d = damage.rects[size_t(i)];
+    const int x0 = std::max(0, d.x), x1 = std::min(kScreenW, d.x + d.w);
+    const int y0 = std::max(0, d.y), y1 = std::min(kScreenH, d.y + d.h);
+    if (x1 <= x0 || y1 <= y0) continue;
+    const size_t bytes = size_t(x1 - x0) * sizeof(Pixel);
+    int top = -1, bottom = -1;
+    for (int y = y0; y < y1; ++y) {
+      Pixel* sent = sentRow(y) + x0;
+      if (!resized && std::memcmp(frame_.Row(y) + x0, sent, bytes) == 0) continue;
+      if (top < 0) top = y;
+      bottom = y;
+      std::memcpy(sent, frame_.Row(y) + x0, bytes);
+    }
+    if (top >= 0) changed[size_t(changedCount++)] = {x0, top, x1 - x0, bottom - top + 1};
+  }
+  if (changedCount == 0 && !resized) return;
+
   std::array<SDL_Rect, ScreenDamage::kMaxRects> updated{};
   for (int i = 0; i < changedCount; ++i) {
     SDL_Rect src = changed[size_t(i)];
     SDL_Rect dst{ox + src.x * scale, oy + src.y * scale, src.w * scale, src.h * scale};
-    if (scale == 1) {
+    if (!direct && scale == 1) {
       SDL_BlitSurface(frameSurface_, &src, target, &dst);
-    } else {
+    } else if (!direct) {
       SDL_BlitScaled(frameSurface_, &src, target, &dst);
     }
     updated[size_t(i)] = dst;

@@ -64,8 +64,8 @@ class SdlWindow {
 
   SDL_Window* window_ = nullptr;
   Surface frame_;                        // the composed 640x480 picture, kept up to date part by part
-  Surface uploaded_;                     // what the window shows now
-  SDL_Surface* frameSurface_ = nullptr;  // the same pixels as an SDL surface
+  Surface uploaded_;                     // what the window shows now, when it is scaled
+  SDL_Surface* frameSurface_ = nullptr;  // the same pixels as an SDL surface (made when needed)
   SDL_Surface* lastTarget_ = nullptr;    // the window surface last drawn on, and its size
   int lastW_ = 0, lastH_ = 0;
   uint64_t shownVersion_ = 0;

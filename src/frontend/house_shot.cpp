@@ -51,7 +51,7 @@ void ShotTick(Game& g) {
   RestoreBackground(w.shot, w.clearbox1, w.back, kLanes);
   DrawShot(g);
   if (g.Form1.checkRepaint) {
-    const std::vector<Pixel> quick = w.clearbox1.Pixels();
+    const PixelBuffer quick = w.clearbox1.Pixels();
     Copy(w.clearbox1, kLanes.x, kLanes.y, kLanes.w, kLanes.h, w.back, kLanes.x, kLanes.y);
     DrawShot(g);
     if (quick != w.clearbox1.Pixels()) ++g.Form1.repaintMismatches;

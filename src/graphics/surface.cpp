@@ -153,8 +153,8 @@ ScreenDamage TakeScreenDamage() {
 void Surface::Resize(int w, int h) {
   w_ = w;
   h_ = h;
-  px_.assign(size_t(w) * h, 0);
-  if (window_) shown_.assign(px_.size(), 0);
+  px_ = PixelBuffer(size_t(w) * h);
+  if (window_) shown_ = PixelBuffer(px_.size());
   dirtyCount_ = 0;
   WholeImageChanged();
 }
@@ -169,7 +169,7 @@ void Surface::MakeWindow(int px, int py, bool vis) {
   x = px;
   y = py;
   visible = vis;
-  shown_.assign(px_.size(), 0);
+  shown_ = PixelBuffer(px_.size());
 }
 
 void Surface::MarkDrawn(const Rect& r) {

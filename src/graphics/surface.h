@@ -8,12 +8,42 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace slidestone {
 
 using Pixel = uint32_t;  // 0x00RRGGBB
+
+// Storage for pictures that starts as memory the system hands out already cleared and untouched:
+// a surface made but not drawn on yet (the stage screen's while the menus show) takes no room,
+// and no picture is cleared twice. A new buffer is always a fresh allocation, so it is zero.
+template <typename T>
+struct ZeroedAllocator {
+  using value_type = T;
+  ZeroedAllocator() = default;
+  template <typename U>
+  ZeroedAllocator(const ZeroedAllocator<U>&) {}
+  T* allocate(size_t n) {
+    if (void* p = std::calloc(n, sizeof(T))) return static_cast<T*>(p);
+    throw std::bad_alloc();
+  }
+  void deallocate(T* p, size_t) { std::free(p); }
+  // Making an element with no value writes nothing: fresh memory from calloc is zero already.
+  // Only a new buffer is ever made that way (Surface::Resize), never a reused one.
+  template <typename U>
+  void construct(U*) noexcept {}
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+  template <typename U>
+  bool operator==(const ZeroedAllocator<U>&) const { return true; }
+};
+using PixelBuffer = std::vector<Pixel, ZeroedAllocator<Pixel>>;
 
 constexpr Pixel Rgb(int r, int g, int b) {
   return (Pixel(r & 255) << 16) | (Pixel(g & 255) << 8) | Pixel(b & 255);
@@ -64,8 +94,8 @@ class Surface {
   }
   Pixel* Row(int py) { return px_.data() + size_t(py) * w_; }
   const Pixel* Row(int py) const { return px_.data() + size_t(py) * w_; }
-  std::vector<Pixel>& Pixels() { return px_; }
-  const std::vector<Pixel>& Pixels() const { return px_; }
+  PixelBuffer& Pixels() { return px_; }
+  const PixelBuffer& Pixels() const { return px_; }
   void Fill(Pixel p);
   // Exchanges the images of two plain surfaces of the same size (no copying).
   void SwapImage(Surface& other) {
@@ -81,7 +111,7 @@ class Surface {
   // Window surfaces: the picture on screen, updated only by Present().
   bool IsWindow() const { return window_; }
   void MakeWindow(int x, int y, bool visible);
-  const std::vector<Pixel>& Shown() const { return shown_; }
+  const PixelBuffer& Shown() const { return shown_; }
   // Copies what was drawn since the last present into the shown picture. Costs nothing when
   // nothing was drawn, and only the drawn rectangles when a few small things moved.
   void Present();
@@ -96,9 +126,9 @@ class Surface {
 
  private:
   int w_ = 0, h_ = 0;
-  std::vector<Pixel> px_;
+  PixelBuffer px_;
   bool window_ = false;
-  std::vector<Pixel> shown_;
+  PixelBuffer shown_;
   // Drawn since the last present, in this surface's coordinates: a few separate rectangles, so
   // a figure at one end of the field and the stone at the other are not copied as one box.
   static constexpr int kDirtyRects = 16;

@@ -2,6 +2,7 @@
 // the sound (or neither, headless), and runs the game: splash, start-up, the game-state loop and
 // shut-down, interactively or from a script.
 #include <SDL.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -182,6 +183,10 @@ int Fail(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Pictures are large: each gets a mapping of its own, so a freed one (the splash's) goes back to
+  // the system at once and a new one starts as untouched zero pages. Left to itself the C library
+  // raises this threshold after the first big free and serves later pictures from its heap.
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
   const Options opt = ParseOptions(argc, argv);
   if (opt.listVars) {
     for (const std::string& name : ListVariables()) std::printf("%s\n", name.c_str());

@@ -138,7 +138,7 @@ SDL_Surface* Opaque(const Surface& s, std::string& error) {
     error = SDL_GetError();
     return nullptr;
   }
-  const std::vector<Pixel>& px = s.IsWindow() ? s.Shown() : s.Pixels();
+  const PixelBuffer& px = s.IsWindow() ? s.Shown() : s.Pixels();
   SDL_LockSurface(out);
   for (int y = 0; y < s.Height(); ++y) {
     auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(out->pixels) + size_t(y) * out->pitch);

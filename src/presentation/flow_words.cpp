@@ -75,7 +75,7 @@ void FlowWordsStep(Game& g) {
   CleanField(f);
   DrawWords(g);
   if (f.checkRepaint) {
-    const std::vector<Pixel> quick = f.gamebox2.Pixels();
+    const PixelBuffer quick = f.gamebox2.Pixels();
     Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, f.Bback, 0, 0);
     DrawWords(g);
     if (quick != f.gamebox2.Pixels()) ++f.repaintMismatches;

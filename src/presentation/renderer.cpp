@@ -123,7 +123,7 @@ void Repaint(Game& g) {
   NoteDrawnPositions(g);
   DrawMovingThings(g);
   if (f.checkRepaint) {
-    const std::vector<Pixel> quick = f.gamebox2.Pixels();
+    const PixelBuffer quick = f.gamebox2.Pixels();
     Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, f.Bback, 0, 0);
     DrawMovingThings(g);
     if (quick != f.gamebox2.Pixels()) ++f.repaintMismatches;

@@ -327,7 +327,7 @@ struct RollTest : HouseTest {
     Strip role, name;
   };
   std::vector<Seen> after;  // after[t]: the strips once the tick with RollTick t has run
-  std::vector<Pixel> screenAt398, screenAt399;
+  PixelBuffer screenAt398, screenAt399;
   int64_t started = 0;
 
   void Roll(int32_t high, int32_t total) {

@@ -32,17 +32,17 @@ inline void Blacken(Surface& s, int x, int y, int w, int h) {
     for (int i = x; i < x + w; ++i) s.Row(j)[i] = 0;
 }
 
+// Every sheet of every window at the size the game loads it with, from the picture list.
+inline void SizeSheets(Forms& forms) {
+#define SHEET(name, width, height, surface, drawing) forms.surface.Resize(width, height);
+#define PICTURE(name, width, height, drawing)
+#include "graphics/picture_list.h"
+#undef SHEET
+#undef PICTURE
+}
+
 // Every sheet of the stage window traced, with its masks and black sources blackened.
 inline void PaintStageSheets(StageWindow& f) {
-  f.char1.Resize(320, 240);
-  f.char3.Resize(256, 576);
-  f.char4.Resize(224, 64);
-  f.mainchar.Resize(256, 288);
-  f.jumpd.Resize(320, 32);
-  f.commandbox.Resize(192, 32);
-  f.commandboxx.Resize(144, 24);
-  f.time.Resize(320, 896);
-  for (Surface& s : f.stageback) s.Resize(630, 352);
   PaintTraced(f.char1, 1);
   PaintTraced(f.char3, 2);
   PaintTraced(f.char4, 3);
@@ -90,6 +90,7 @@ struct StageScreen {
   Game g;
   explicit StageScreen() {
     CreateForms(g.forms);
+    SizeSheets(g.forms);
     PaintStageSheets(g.Form1);
     g.Now = 100000;
   }

@@ -218,6 +218,30 @@ TEST(TilePass, SparklesRiseSpreadFallAndGoOut) {
   }
 }
 
+// Over many hammer blows every speck starts 1 to 25 pixels into the cell on both axes, and both
+// ends of that range turn up.
+TEST(TilePass, SparklesStartOneToTwentyFivePixelsIntoTheCell) {
+  Game g;
+  g.SparkleX = 64;
+  g.SparkleY = 96;
+  int lowX = 99, highX = -99, lowY = 99, highY = -99;
+  for (int blow = 0; blow < 300; ++blow) {
+    g.Now = 10000 + 37 * blow;
+    g.SparkleTicks = 0;
+    SparkleStep(g);
+    for (const SparkleEntry& s : g.Sparkles) {
+      lowX = std::min(lowX, s.x - 64);
+      highX = std::max(highX, s.x - 64);
+      lowY = std::min(lowY, s.y - 96);
+      highY = std::max(highY, s.y - 96);
+    }
+  }
+  EXPECT_EQ(lowX, 1);
+  EXPECT_EQ(highX, 25);
+  EXPECT_EQ(lowY, 1);
+  EXPECT_EQ(highY, 25);
+}
+
 TEST(TilePass, UpHeldAsTheHammerBreaksTheTileJumpsAtOnce) {
   for (auto [y, jumps] : {std::pair{128, true}, std::pair{32, true}, std::pair{0, false}}) {
     TileField t;

@@ -92,12 +92,12 @@ Image MakeIcon(int kSize) {
   // was made for 128 pixels; other sizes scale it, but the outline never gets thinner than one
   // pixel, so the small icons keep their edge.
   constexpr int kSuper = 4;
-  const float k = kSize / 128.f;
+  const float k = float(kSize) / 128.f;
   Canvas big(kSize * kSuper, kSize * kSuper);
   Xform xf;
   xf.pivot = {16, 16};
   xf.sx = xf.sy = 14.5f * k;
-  xf.offset = {kSize * kSuper / 2.f - 16, kSize * kSuper / 2.f - 16 - 29 * k};
+  xf.offset = {float(kSize * kSuper) / 2.f - 16, float(kSize * kSuper) / 2.f - 16 - 29 * k};
   big.Draw(SideStone(1, 0.45f), xf);
   const int W = big.W();
   std::vector<uint8_t> ring(static_cast<size_t>(W) * W, 0);

@@ -69,7 +69,7 @@ Image MakeMessagebox() {
   const int small = std::min(pt, FitSize(kFont, values, static_cast<int>(cellInk / kValueSqueeze), 36));
   auto valueInk = [&](const std::string& text) {
     const Ink ink = SizedInk(kFont, text, small);
-    return Stretch(ink, static_cast<int>(std::lround(ink.w * kValueSqueeze)), ink.h);
+    return Stretch(ink, static_cast<int>(std::lround(float(ink.w) * kValueSqueeze)), ink.h);
   };
   for (int i = 0; i < 4; ++i) {
     const Ink ink = valueInk(values[i]);

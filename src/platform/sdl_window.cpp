@@ -21,10 +21,10 @@ namespace {
 
 constexpr int kStickThreshold = 16000;
 constexpr uint64_t kFrameMs = 16;  // show at most about once per display refresh
-// With nothing to do the loop wakes every few milliseconds and runs one pass for each
-// millisecond that has passed; a key or a button wakes it at once. Waking every single
-// millisecond would cost a few per cent of a core on its own.
-constexpr uint64_t kSliceMs = 10;
+// With nothing to do the loop wakes once a frame and runs one pass for each millisecond that has
+// passed; a key or a button wakes it at once. Waking every single millisecond would cost a few
+// per cent of a core on its own, and more often than frames are shown gains nothing to see.
+constexpr uint64_t kSliceMs = kFrameMs;
 
 // Real time in milliseconds on the clock SDL stamps its events with.
 uint64_t RealMs() { return SDL_GetTicks64(); }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "audio/audio.h"
+#include "graphics/overdraw.h"
 #include "frontend/frontend.h"
 #include "services/random.h"
 #include "stagedata/game.h"
@@ -51,10 +52,7 @@ void ShotTick(Game& g) {
   RestoreBackground(w.shot, w.clearbox1, w.back, kLanes);
   DrawShot(g);
   if (g.Form1.checkRepaint) {
-    const PixelBuffer quick = w.clearbox1.Pixels();
-    Copy(w.clearbox1, kLanes.x, kLanes.y, kLanes.w, kLanes.h, w.back, kLanes.x, kLanes.y);
-    DrawShot(g);
-    if (quick != w.clearbox1.Pixels()) ++g.Form1.repaintMismatches;
+    CheckQuickRedraw(w.clearbox1, w.back, kLanes, g.Form1.repaintMismatches, [&] { DrawShot(g); });
   }
 
   if (g.DriftPeriod > 0 && f % g.DriftPeriod == 0 && f > g.DriftStart) {

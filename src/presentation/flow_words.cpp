@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "audio/audio.h"
+#include "graphics/overdraw.h"
 #include "presentation/presentation.h"
 #include "stagedata/game.h"
 
@@ -75,10 +76,8 @@ void FlowWordsStep(Game& g) {
   CleanField(f);
   DrawWords(g);
   if (f.checkRepaint) {
-    const PixelBuffer quick = f.gamebox2.Pixels();
-    Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, f.Bback, 0, 0);
-    DrawWords(g);
-    if (quick != f.gamebox2.Pixels()) ++f.repaintMismatches;
+    CheckQuickRedraw(f.gamebox2, f.Bback, {0, 0, kFieldW, kFieldH}, f.repaintMismatches,
+                     [&] { DrawWords(g); });
   }
   g.WordCounter += 1;
   if (g.WordCounter == 100) {

@@ -3,6 +3,7 @@
 // repaint first notes where the figures are drawn (drawn_positions.h): play reads it back.
 #include <vector>
 
+#include "graphics/overdraw.h"
 #include "presentation/drawn_positions.h"
 #include "presentation/presentation.h"
 #include "stagedata/game.h"
@@ -123,10 +124,8 @@ void Repaint(Game& g) {
   NoteDrawnPositions(g);
   DrawMovingThings(g);
   if (f.checkRepaint) {
-    const PixelBuffer quick = f.gamebox2.Pixels();
-    Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, f.Bback, 0, 0);
-    DrawMovingThings(g);
-    if (quick != f.gamebox2.Pixels()) ++f.repaintMismatches;
+    CheckQuickRedraw(f.gamebox2, f.Bback, {0, 0, kFieldW, kFieldH}, f.repaintMismatches,
+                     [&] { DrawMovingThings(g); });
   }
   g.SceneDirty = kFalse;
 }

@@ -11,6 +11,7 @@ namespace {
 
 uint64_t g_screenVersion = 1;
 ScreenDamage g_damage;  // starts as "everything"
+bool g_screenWatched = true;
 
 // Clips a w x h destination rectangle at (dx, dy) to the destination surface. Returns the
 // clipped rectangle and the offset of its top-left corner from the unclipped one.
@@ -143,6 +144,14 @@ void DamageScreen(const Rect& r) {
 
 }  // namespace
 
+bool ScreenWatched() { return g_screenWatched; }
+
+ScreenUnwatched::ScreenUnwatched(bool unwatched) : before_(g_screenWatched) {
+  if (unwatched) g_screenWatched = false;
+}
+
+ScreenUnwatched::~ScreenUnwatched() { g_screenWatched = before_; }
+
 ScreenDamage TakeScreenDamage() {
   ScreenDamage taken = g_damage;
   g_damage = ScreenDamage{};
@@ -181,6 +190,10 @@ void Surface::MarkDrawn(const Rect& r) {
 
 void Surface::Present() {
   if (!window_ || dirtyCount_ == 0) return;
+  if (!g_screenWatched) {
+    dirtyCount_ = 0;
+    return;
+  }
   if (insideChild) TouchScreen();
   for (int i = 0; i < dirtyCount_; ++i) {
     const Rect& d = dirty_[size_t(i)];

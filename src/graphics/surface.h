@@ -165,6 +165,22 @@ struct ScreenDamage {
 // Hands over the damage gathered so far and starts a new, empty list.
 ScreenDamage TakeScreenDamage();
 
+// Whether anybody will look at the screen. A headless run that takes no pictures never composes
+// one, so while it lasts presenting copies nothing and notes no damage: the shown pictures are
+// left behind. Only for a whole run (ScreenUnwatched): a screen watched again afterwards would
+// show stale pictures.
+bool ScreenWatched();
+class ScreenUnwatched {
+ public:
+  explicit ScreenUnwatched(bool unwatched);
+  ~ScreenUnwatched();
+  ScreenUnwatched(const ScreenUnwatched&) = delete;
+  ScreenUnwatched& operator=(const ScreenUnwatched&) = delete;
+
+ private:
+  bool before_;
+};
+
 // --- The four drawing operations. All clip at the destination; source pixels outside the
 // source read as black. -----------------------------------------------------------------------
 

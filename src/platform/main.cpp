@@ -285,6 +285,7 @@ int main(int argc, char** argv) {
     if (!opt.script.empty()) {
       if (window) app.afterPass = [&] { window->AfterReplayPass(app, g, &text); };
       ScriptHost host{app, g, &recording, nullptr, stdout};
+      host.headless = !window;
       host.shot = [&](const std::string& path, std::string& why) {
         Surface frame(kScreenW, kScreenH);
         ComposeScreen(g.forms, frame, &text);

@@ -134,6 +134,7 @@ Outcome PlayProof(const RunKit& kit, const std::string& stageDir, std::vector<st
   std::FILE* errors = std::tmpfile();
   ScriptHost host{app, g, &audio, nullptr, sink ? sink : stdout};
   if (errors) host.err = errors;
+  host.headless = true;
   int code = 0;
   try {
     code = RunScript(scriptPath, host);

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "audio/audio.h"
+#include "graphics/surface.h"
 #include "shell/app.h"
 #include "shell/script_parse.h"
 #include "shell/variables.h"
@@ -215,6 +216,9 @@ int RunScript(const std::string& path, ScriptHost& host) {
     std::fprintf(host.err, "script:%d: %s\n", bad.line, EscapeControlBytes(bad.message).c_str());
     return 1;
   }
+  const bool shots = std::any_of(commands.begin(), commands.end(),
+                                 [](const ScriptCommand& c) { return c.verb == "shot"; });
+  const ScreenUnwatched unseen(host.headless && !shots);
   for (const ScriptCommand& c : commands) {
     try {
       if (!Run(host, c)) return 0;  // the game ended: the rest is not run

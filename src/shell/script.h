@@ -41,6 +41,9 @@ struct ScriptHost {
   std::function<bool(const std::string& path, std::string& error)> shot;
   std::FILE* out = stdout;
   std::FILE* err = stderr;  // where a failed line or an unreadable script is reported
+  // No window: when the script takes no shot either, nobody ever sees the screen, and the run
+  // skips presenting it.
+  bool headless = false;
 };
 
 // Checks every line of the script first (script_parse.h), then runs it to its end (or until the

@@ -65,6 +65,13 @@ printf 'set GameState 5\nset Now 10\nshot shot.png\n' > "$work/shot.script"
 run --shots-dir "$work" --script "$work/shot.script" >/dev/null 2>&1 || fail "shot script failed"
 [ -s "$work/shot.png" ] || fail "shot wrote no picture"
 
+# A headless run that takes a shot must still present its screens: the first stage, a second in,
+# is a picture of many colours, not the black of a screen never presented.
+printf 'wait 1000\ntap SPACE\nwait 4000\nshot play.png\n' > "$work/play.script"
+run --shots-dir "$work" --script "$work/play.script" >/dev/null 2>&1 || fail "play shot script failed"
+colours=$(identify -format '%k' "$work/play.png" 2>/dev/null)
+[ "${colours:-0}" -gt 500 ] || fail "the shot of the first stage has ${colours:-no} colours"
+
 # Escape ends the game: the rest of the script does not run, and the exit code is 0.
 printf 'set GameState 5\npress ESCAPE\nwait 5\nexpect Now == 999999\n' > "$work/esc.script"
 run --script "$work/esc.script" >/dev/null 2>&1 || fail "Escape did not end the script with 0"

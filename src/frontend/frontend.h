@@ -7,13 +7,18 @@ namespace slidestone {
 
 struct Game;
 class Surface;
+struct Rect;
 
 // One of the splash's 128 fade steps (0..127), drawn on Form4's canvas and presented.
 void LogoSplashStep(Game& g, int step);
 constexpr int kSplashSteps = 128;
 
 void TitleScreen(Game& g);
+// The creeping stone pattern at scroll s (0..31) over the whole surface, or over `area` only:
+// the menus put it back under their words from the pattern itself, so no clean copy of the
+// screen is kept.
 void DrawMenuBackground(Game& g, Surface& surface, int s);
+void DrawMenuBackground(Game& g, Surface& surface, int s, const Rect& area);
 void MainMenu(Game& g);
 void OptionsScreen(Game& g);
 void DrawHighScore(Game& g, int32_t value);

@@ -81,7 +81,6 @@ void MainMenu(Game& g) {
   if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
     DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
-    DrawMenuBackground(g, w.back, g.BackgroundScroll);
     LogoSceneStep(g);
     w.startbox2.Present();
   }
@@ -123,7 +122,7 @@ void MainMenu(Game& g) {
   }
 
   if (g.GameState == kStateMenu && FrontWordsStale(g, tick, g.CursorRow)) {
-    Copy(w.startbox1, 200, 250, 256, 192, w.back, 200, 250);
+    DrawMenuBackground(g, w.startbox1, g.BackgroundScroll, {200, 250, 256, 192});
     for (int i = 0; i < 3; ++i) {
       KeyedCopy(w.startbox1, 200, 250 + 64 * i, 256, kWordH, w.messagebox,
                 i == g.CursorRow ? kBrightX : 0, RowY(kRowGameStart + i));

@@ -19,12 +19,12 @@ int NextStage(int32_t s) { return s + 1 > kLastStageIndex ? 0 : s + 1; }
 constexpr int kRowsX = 30, kRowsY = 160, kRowsW = 448 - kRowsX, kRowsH = 400 + kWordH - kRowsY;
 
 // The rows under the high score, bright where the cursor is. The words are keyed, so the block
-// is first put back from the clean backdrop: a shorter word must not leave the end of the
-// longer one it replaces (EASY after HARD, 9 after 10).
+// is first put back from the pattern: a shorter word must not leave the end of the longer one it
+// replaces (EASY after HARD, 9 after 10).
 void DrawOptionRows(Game& g) {
   Surface& out = g.Form2.startbox1;
   const Surface& words = g.Form2.messagebox;
-  Copy(out, kRowsX, kRowsY, kRowsW, kRowsH, g.Form2.back, kRowsX, kRowsY);
+  DrawMenuBackground(g, out, g.BackgroundScroll, {kRowsX, kRowsY, kRowsW, kRowsH});
   auto half = [&](int row) { return g.CursorRow == row ? kBrightX : 0; };
 
   KeyedCopy(out, 30, 160, 256, kWordH, words, half(kRowLevel), RowY(kRowGameLv));
@@ -59,8 +59,6 @@ void OptionsScreen(Game& g) {
   if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
     DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
-    DrawMenuBackground(g, w.back, g.BackgroundScroll);
-    Copy(w.startbox1, 0, 0, kScreenW, kScreenH, w.back, 0, 0);
     KeyedCopy(w.startbox1, 30, 0, 256, kWordH, w.messagebox, kBrightX, RowY(kRowOption));
     DrawHighScore(g, g.HighScore);
   }

@@ -50,7 +50,6 @@ void CreateForms(Forms& f) {
   MenuWindow& m = f.Form2;
   Window(m.startbox1, kScreenW, kScreenH, 0, 0, true);
   Window(m.startbox2, 550, 220, 45, 10, true);
-  m.back.Resize(kScreenW, kScreenH);
   m.notice = {"", 0, kScreenH - 28, kScreenW, 28};
 
   // The house screen's full-screen surfaces are made when it is first shown (EnsureHouseWindow):

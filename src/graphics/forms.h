@@ -41,7 +41,6 @@ struct StageWindow : Form {  // Form1
 
 struct MenuWindow : Form {  // Form2
   Surface startbox1, startbox2;            // window surfaces
-  Surface back;                            // work surface
   Surface title, messagebox, startback;    // sheets
   TextField notice;  // one line along the bottom (a high score that could not be saved)
 };

@@ -25,6 +25,9 @@ constexpr uint64_t kFrameMs = 16;  // show at most about once per display refres
 // passed; a key or a button wakes it at once. Waking every single millisecond would cost a few
 // per cent of a core on its own, and more often than frames are shown gains nothing to see.
 constexpr uint64_t kSliceMs = kFrameMs;
+// When the game says its next paced step is further off than a slice (the menus tick every
+// 100 ms), the loop sleeps until that step, but never longer than this.
+constexpr uint64_t kLongestSleepMs = 100;
 
 // Real time in milliseconds on the clock SDL stamps its events with.
 uint64_t RealMs() { return SDL_GetTicks64(); }
@@ -383,11 +386,15 @@ void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
     }
     if (app.Ended()) break;
     Show(g, text);
-    // Next wake-up: the next slice of passes, or sooner when a changed picture is waiting for
+    // Next wake-up: the next slice of passes, or the game's next paced step when that is further
+    // off (nothing is seen or heard before it), or sooner when a changed picture is waiting for
     // its frame, or at once when input arrives. A pass hands its events to the game's key states
     // only at its end, so the pass that acts on them is the next one: it runs as soon as its
     // millisecond comes, not a whole slice later, and so does a release held back for it.
     uint64_t deadline = start + uint64_t(g.Now) + kSliceMs;
+    if (!app.loop && g.nextStepAt != Game::kNoStepDue && g.nextStepAt > g.Now + int64_t(kSliceMs)) {
+      deadline = start + uint64_t(std::min(g.nextStepAt, g.Now + int64_t(kLongestSleepMs)));
+    }
     if (handedOver || arrived_.Waiting() > 0) deadline = start + uint64_t(g.Now);
     if (shownVersion_ != ScreenVersion()) deadline = std::min(deadline, lastShowMs_ + kFrameMs);
     WaitForInputUntilMs(deadline);

@@ -9,6 +9,7 @@ namespace slidestone {
 
 bool App::Pass() {
   if (phase_ == Phase::Ended) return false;
+  g_.nextStepAt = Game::kNoStepDue;  // each pass notes afresh when its paced steps are next due
   if (phase_ == Phase::Splash) {
     // The splash runs before the loop and takes no input: a key pressed now is not recorded.
     if (g_.Now % kSplashStepMs == 0 && g_.Now / kSplashStepMs < kSplashSteps) {

@@ -34,6 +34,9 @@ bool GameLoopPass(Game& g, Input& input, const StateHandlers& handlers) {
 }
 
 void StageStep(Game& g) {
+  // Play changes things at many passes no timer paces (the tool menu, an action under way), and
+  // the stone keeps it busy anyway: it never lets the window sleep past the next pass.
+  NoteStepDueAt(g, g.Now + 1);
   if (On(g.Paused)) {
     PauseStep(g);
     return;

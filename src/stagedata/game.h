@@ -8,6 +8,7 @@
 // the start.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -120,16 +121,25 @@ struct Game {
   // they show has changed) ----------------------------------------------------------------------
   std::array<std::string, kMessageCount> Messages{};
   int64_t frontWordsKey = -1, frontLastPass = -2;
+  // The earliest pass at which a paced step the last pass looked at is next due (kNoStepDue when
+  // it looked at none). Play notes every pass; on the other screens every change to what is seen
+  // or heard comes from a paced step or a key, so a window with no input may sleep until then.
+  static constexpr int64_t kNoStepDue = INT64_MAX;
+  int64_t nextStepAt = kNoStepDue;
 };
 
+// Notes that something paced is next due at pass `at` (see Game::nextStepAt).
+inline void NoteStepDueAt(Game& g, int64_t at) { g.nextStepAt = std::min(g.nextStepAt, at); }
+
 // A step paced by its own timer is due when the clock is strictly more than its interval past
-// the last run; the due step stores the time first. After a long gap it fires once.
+// the last run; the due step stores the time first. After a long gap it fires once. A step that
+// runs may set others going at once (an action ends, the walk resumes), so after one the next
+// pass is due too.
 inline bool StepDue(Game& g, int64_t& lastRun, int64_t interval) {
-  if (g.Now > lastRun + interval) {
-    lastRun = g.Now;
-    return true;
-  }
-  return false;
+  const bool due = g.Now > lastRun + interval;
+  if (due) lastRun = g.Now;
+  NoteStepDueAt(g, due ? g.Now + 1 : lastRun + interval + 1);
+  return due;
 }
 
 inline bool Solid(int32_t code) { return code != 0; }

@@ -5,10 +5,12 @@
 // screen composed whole after every pass.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "audio/audio.h"
 #include "graphics/forms.h"
@@ -44,6 +46,33 @@ struct ScreenCheck {
   }
 };
 
+// The window sleeps until the game's next paced step when that is more than a slice away. What
+// the player sees or hears must then never change before it: after each pass, nothing may change
+// before the step that pass said was next, unless a key came in meanwhile (a key wakes the window
+// at once).
+struct WakeCheck {
+  int64_t quietUntil = 0;  // no change before this pass, as the passes since the last key said
+  uint64_t version = ScreenVersion();
+  int early = 0;           // changes at a pass some earlier pass said nothing was due by
+  int longSleeps = 0;      // passes after which the window would sleep longer than a slice
+  void Forget() { quietUntil = 0; }  // values written from outside, as a script's `set`
+  void After(Game& g, RecordingAudio& audio, bool keyDelivered) {
+    const int64_t pass = g.Now - 1;
+    const bool heard = !audio.TakeCalls().empty();  // taken every pass, so each is seen once
+    const bool changed = heard || ScreenVersion() != version;
+    version = ScreenVersion();
+    if (changed && pass < quietUntil) ++early;
+    if (keyDelivered) {  // the next pass acts on it
+      quietUntil = 0;
+      return;
+    }
+    if (g.nextStepAt != Game::kNoStepDue) {
+      quietUntil = std::max(quietUntil, g.nextStepAt);
+      if (g.nextStepAt > g.Now + 16) ++longSleeps;
+    }
+  }
+};
+
 struct RandomPlay {
   std::unique_ptr<Game> game = std::make_unique<Game>();
   Game& g = *game;
@@ -51,6 +80,8 @@ struct RandomPlay {
   MemorySettings settings;
   App app{g, false};
   ScreenCheck screen;
+  WakeCheck wake;
+  bool keyWaiting = false;
 
   explicit RandomPlay(int stage, bool start = true) {
     g.audio = &audio;
@@ -68,13 +99,18 @@ struct RandomPlay {
   void Run(int ms) {
     for (int i = 0; i < ms && !app.Ended(); ++i) {
       app.Pass();
+      wake.After(g, audio, std::exchange(keyWaiting, false));
       if (g.Now % 16 == 0) screen.After(g.forms);
     }
   }
+  void Push(KeyEvent e) {
+    app.input().Push(e);
+    keyWaiting = true;
+  }
   void Tap(int key) {
-    app.input().Push({true, key});
+    Push({true, key});
     Run(1);
-    app.input().Push({false, key});
+    Push({false, key});
     Run(1);
   }
 };
@@ -91,9 +127,9 @@ TEST(FieldRepaint, QuickRepaintsMatchFullOnesOverRandomPlayOnEveryStage) {
     for (int t = 0; t < 40000 && !play.app.Ended(); ) {
       const int key = keys[dice.Below(int(std::size(keys)))];
       const int held = 40 + dice.Below(400);
-      play.app.input().Push({true, key});
+      play.Push({true, key});
       play.Run(held);
-      play.app.input().Push({false, key});
+      play.Push({false, key});
       const int gap = 20 + dice.Below(600);
       play.Run(gap);
       t += held + gap;
@@ -102,6 +138,7 @@ TEST(FieldRepaint, QuickRepaintsMatchFullOnesOverRandomPlayOnEveryStage) {
     }
     EXPECT_EQ(play.g.Form1.repaintMismatches, 0);
     EXPECT_EQ(play.screen.mismatches, 0) << "of " << play.screen.compared << " screens";
+    EXPECT_EQ(play.wake.early, 0) << "changes before the step said to be next";
     repaintsChecked += play.g.Form1.sprites.known ? 1 : 0;
   }
   EXPECT_EQ(repaintsChecked, 18) << "every stage was repainted";
@@ -147,12 +184,15 @@ TEST(ScreenParts, EveryScreenComposedInPartsMatchesTheWhole) {
   g.FlowStep = -76;
   g.WordsRunning = kTrue;
   g.WordCounter = 0;
+  play.wake.Forget();
   run(90000);
   for (int32_t state : {kStateMenu, kStateOptions, kStatePlay, kStateHouseShot,
                         kStateResults, kStateClosingRoll}) {
     EXPECT_TRUE(seen.contains(state)) << "never reached game state " << state;
   }
   EXPECT_EQ(play.screen.mismatches, 0) << "of " << play.screen.compared << " screens";
+  EXPECT_EQ(play.wake.early, 0) << "changes before the step said to be next";
+  EXPECT_GT(play.wake.longSleeps, 1000) << "the menus let the window sleep a tick at a time";
   // The words over the field and the house shot over its sheet, redrawn in full beside.
   EXPECT_EQ(g.Form1.repaintMismatches, 0);
 }

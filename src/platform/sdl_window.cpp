@@ -39,12 +39,12 @@ void SleepUntilMs(uint64_t ms) {
 
 // Sleeps until the deadline or until input arrives, whichever comes first. With a joystick or
 // gamepad connected SDL can only wait by polling every millisecond, which costs more than the
-// game itself, so then the loop sleeps its whole slice and reads input after it.
+// game itself, so then the loop sleeps at most a slice and reads input after it.
 void WaitForInputUntilMs(uint64_t ms) {
   const uint64_t now = RealMs();
   if (ms <= now) return;
   if (SDL_NumJoysticks() > 0) {
-    SDL_Delay(Uint32(ms - now));
+    SDL_Delay(Uint32(std::min(ms - now, kSliceMs)));
     return;
   }
   SDL_WaitEventTimeout(nullptr, int(ms - now));  // leaves the event in the queue

@@ -144,8 +144,6 @@ void DamageScreen(const Rect& r) {
 
 }  // namespace
 
-bool ScreenWatched() { return g_screenWatched; }
-
 ScreenUnwatched::ScreenUnwatched(bool unwatched) : before_(g_screenWatched) {
   if (unwatched) g_screenWatched = false;
 }

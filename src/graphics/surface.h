@@ -165,11 +165,10 @@ struct ScreenDamage {
 // Hands over the damage gathered so far and starts a new, empty list.
 ScreenDamage TakeScreenDamage();
 
-// Whether anybody will look at the screen. A headless run that takes no pictures never composes
-// one, so while it lasts presenting copies nothing and notes no damage: the shown pictures are
-// left behind. Only for a whole run (ScreenUnwatched): a screen watched again afterwards would
-// show stale pictures.
-bool ScreenWatched();
+// While one of these says so, nobody looks at the screen: a headless run that takes no pictures
+// never composes one, so presenting copies nothing and notes no damage, and the shown pictures
+// are left behind. Only for a whole run: a screen watched again afterwards would show stale
+// pictures.
 class ScreenUnwatched {
  public:
   explicit ScreenUnwatched(bool unwatched);

@@ -182,16 +182,13 @@ void Surface::MakeWindow(int px, int py, bool vis) {
 void Surface::MarkDrawn(const Rect& r) {
   if (r.Empty()) return;
   if (log_.log) log_.log->Add(r);
-  if (!window_) return;
+  // Nobody looking: nothing will be presented, so nothing is noted for it.
+  if (!window_ || !g_screenWatched) return;
   AddRect(dirty_, dirtyCount_, r);
 }
 
 void Surface::Present() {
   if (!window_ || dirtyCount_ == 0) return;
-  if (!g_screenWatched) {
-    dirtyCount_ = 0;
-    return;
-  }
   if (insideChild) TouchScreen();
   for (int i = 0; i < dirtyCount_; ++i) {
     const Rect& d = dirty_[size_t(i)];

@@ -166,9 +166,9 @@ struct ScreenDamage {
 ScreenDamage TakeScreenDamage();
 
 // While one of these says so, nobody looks at the screen: a headless run that takes no pictures
-// never composes one, so presenting copies nothing and notes no damage, and the shown pictures
-// are left behind. Only for a whole run: a screen watched again afterwards would show stale
-// pictures.
+// never composes one, so what is drawn is not noted for presenting, presenting copies nothing and
+// notes no damage, and the shown pictures are left behind. Only for a whole run: a screen watched
+// again afterwards would show stale pictures.
 class ScreenUnwatched {
  public:
   explicit ScreenUnwatched(bool unwatched);

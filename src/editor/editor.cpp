@@ -43,6 +43,9 @@ bool Editor::Open(const std::string& dir, const std::string& shippedDir, int sta
   shippedDir_ = shippedDir;
   if (!folder_.Open(dir, shippedDir, error)) return false;
   LoadStage(std::clamp(stage, 0, kEditableStages - 1));
+  if (const std::string fault = folder_.MessagesFault(); !fault.empty() && loadError_.empty()) {
+    Say("the messages do not load and are left as they are: " + fault);
+  }
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "stagedata/data_reader.h"
 
@@ -24,6 +25,7 @@ const char* kDifficultyNames[] = {"easy", "normal", "hard"};
 
 bool StageFolder::Open(const std::string& dir, const std::string& messagesFrom, std::string& error) {
   dir_ = dir;
+  RemoveSaveLeftovers(dir);
   std::error_code ec;
   if (fs::exists(dir, ec)) {
     if (!fs::is_directory(dir, ec)) {
@@ -31,10 +33,6 @@ bool StageFolder::Open(const std::string& dir, const std::string& messagesFrom, 
       return false;
     }
     return true;
-  }
-  if (!fs::create_directories(dir, ec)) {
-    error = dir + ": cannot make the folder: " + ec.message();
-    return false;
   }
   std::array<std::string, kMessageCount> messages = PlainMessages();
   try {
@@ -45,20 +43,22 @@ bool StageFolder::Open(const std::string& dir, const std::string& messagesFrom, 
   const StageDoc empty = EmptyStage();
   StageTableValues table;
   table.fill(empty.record);
-  bool ok = WriteFileAtomically(MessageFilePath(dir), MessageFileText(messages), error) &&
-            WriteFileAtomically(StageTablePath(dir), StageTableText(table), error);
-  for (int s = 0; ok && s < kEditableStages; ++s) {
-    ok = WriteFileAtomically(MapFilePath(dir, s), CodeFileText(empty.map), error) &&
-         WriteFileAtomically(EnemyMapFilePath(dir, s), CodeFileText(empty.objects), error);
+  std::vector<NewFile> files = {{fs::path(MessageFilePath("")).filename().string(), MessageFileText(messages)},
+                                {fs::path(StageTablePath("")).filename().string(), StageTableText(table)}};
+  for (int s = 0; s < kEditableStages; ++s) {
+    files.push_back({fs::path(MapFilePath("", s)).filename().string(), CodeFileText(empty.map)});
+    files.push_back({fs::path(EnemyMapFilePath("", s)).filename().string(), CodeFileText(empty.objects)});
   }
-  return ok;
+  return MakeFolderAsOne(dir, files, error, afterStep);
 }
 
 bool StageFolder::Load(int stage, StageDoc& doc, std::string& error) const {
   doc = EmptyStage();
   try {
+    const StageTableFile table = ReadStageTableParts(dir_);
+    if (!table.faults[size_t(stage)].empty()) throw DataError(table.faults[size_t(stage)]);
     StageDoc d;
-    d.record = ReadStageTableFile(dir_)[size_t(stage)];
+    d.record = table.values[size_t(stage)];
     d.map = ReadCodeFile(MapFilePath(dir_, stage));
     d.objects = ReadCodeFile(EnemyMapFilePath(dir_, stage));
     doc = d;
@@ -70,18 +70,31 @@ bool StageFolder::Load(int stage, StageDoc& doc, std::string& error) const {
 }
 
 bool StageFolder::Save(int stage, const StageDoc& doc, std::string& error) {
-  // The other records are kept as they are; a table that no longer loads is rebuilt around
-  // this stage with empty records, which is better than refusing to save at all.
-  StageTableValues table;
+  // Only this stage's record is written; a table that cannot be taken apart into its records
+  // is left for its owner to mend rather than rewritten around the stage.
+  std::string table;
   try {
-    table = ReadStageTableFile(dir_);
-  } catch (const DataError&) {
-    table.fill(EmptyStage().record);
+    const StageTableFile file = ReadStageTableParts(dir_);
+    if (!file.whole) throw DataError(file.faults.back());
+    table = StageTableWithRecord(file, stage, doc.record);
+  } catch (const DataError& e) {
+    error = std::string("the stage table cannot be read, so nothing was written: ") + e.what();
+    return false;
   }
-  table[size_t(stage)] = doc.record;
-  return WriteFileAtomically(MapFilePath(dir_, stage), CodeFileText(doc.map), error) &&
-         WriteFileAtomically(EnemyMapFilePath(dir_, stage), CodeFileText(doc.objects), error) &&
-         WriteFileAtomically(StageTablePath(dir_), StageTableText(table), error);
+  const std::vector<NewFile> files = {
+      {fs::path(MapFilePath("", stage)).filename().string(), CodeFileText(doc.map)},
+      {fs::path(EnemyMapFilePath("", stage)).filename().string(), CodeFileText(doc.objects)},
+      {fs::path(StageTablePath("")).filename().string(), table}};
+  return ReplaceFilesAsOne(dir_, files, error, afterStep);
+}
+
+std::string StageFolder::MessagesFault() const {
+  try {
+    ReadMessageFile(dir_);
+  } catch (const DataError& e) {
+    return e.what();
+  }
+  return "";
 }
 
 std::string StageFolder::ProofPath(int stage, int difficulty) const {

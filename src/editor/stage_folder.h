@@ -1,10 +1,13 @@
 // The stage folder under edit: opening it (or making it), loading one stage from it and saving
-// one stage into it. A save writes that stage's map, its enemy map and the stage table, each
-// atomically; the other stages' files and the messages are left as they are.
+// one stage into it. A save writes that stage's map, its enemy map and its record in the stage
+// table, all three as one step (folder_swap.h); the other records keep every byte, and the other
+// stages' files and the messages are left as they are. The editor never writes what it could
+// not read: a table whose records cannot be told apart is not saved into at all.
 #pragma once
 
 #include <string>
 
+#include "editor/folder_swap.h"
 #include "editor/stage_edits.h"
 
 namespace slidestone::editor {
@@ -21,8 +24,13 @@ class StageFolder {
   // Stage `stage` (0-17) as its files describe it. False with the reader's message (file, line
   // and field) when they do not load; `doc` is then an empty stage.
   bool Load(int stage, StageDoc& doc, std::string& error) const;
-  // Writes the stage's files and its record. On failure nothing already on disk is torn.
+  // Writes the stage's files and its record. On failure nothing on disk has changed.
   bool Save(int stage, const StageDoc& doc, std::string& error);
+  // What is wrong with the folder's messages, or "" (the editor never writes them).
+  std::string MessagesFault() const;
+
+  // For tests: called after each step of a save or of making the folder.
+  SaveStepHook afterStep;
 
   // The folder for a proof of the stage, made on demand.
   std::string ProofPath(int stage, int difficulty) const;

@@ -28,7 +28,8 @@ FieldReader::FieldReader(const std::string& path) : path_(path) {
   std::ostringstream all;
   all << in.rdbuf();
   data_ = all.str();
-  DropByteOrderMark(data_);
+  mark_ = data_.substr(0, data_.size() - WithoutByteOrderMark(data_).size());
+  data_.erase(0, mark_.size());
 }
 
 void FieldReader::Fail(int line, const std::string& what, const std::string& found) const {
@@ -54,6 +55,7 @@ FieldReader::Field FieldReader::Next(const std::string& what) {
 
   Field f;
   f.line = fieldLine_ = line_;
+  fieldBegin_ = pos_;
   if (data_[pos_] == '"') {
     f.quoted = true;
     const size_t close = data_.find('"', pos_ + 1);
@@ -63,6 +65,7 @@ FieldReader::Field FieldReader::Next(const std::string& what) {
     }
     f.text = data_.substr(pos_ + 1, close - pos_ - 1);
     pos_ = close + 1;
+    fieldEnd_ = pos_;
     while (pos_ < data_.size() && (IsSpace(data_[pos_]) || data_[pos_] == '\r')) ++pos_;
     if (pos_ < data_.size() && data_[pos_] != ',' && data_[pos_] != '\n') {
       Fail(line_, what, "text after a closing quote");
@@ -73,6 +76,7 @@ FieldReader::Field FieldReader::Next(const std::string& what) {
     size_t end = pos_;
     while (end > start && (IsSpace(data_[end - 1]) || data_[end - 1] == '\r')) --end;
     f.text = data_.substr(start, end - start);
+    fieldEnd_ = end;
   }
   // Consume the separator. A comma right before a line end does not open an empty field.
   if (pos_ < data_.size() && data_[pos_] == ',') {
@@ -81,6 +85,7 @@ FieldReader::Field FieldReader::Next(const std::string& what) {
     while (look < data_.size() && (IsSpace(data_[look]) || data_[look] == '\r')) ++look;
     if (look < data_.size() && data_[look] == '\n') pos_ = look;
   }
+  ++fieldsTaken_;
   return f;
 }
 

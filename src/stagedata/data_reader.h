@@ -35,6 +35,14 @@ class FieldReader {
   // A text that is shown to the player: at most maxBytes long and without control bytes.
   std::string ReadText(const std::string& what, size_t maxBytes);
 
+  // Where the fields stand, for writers that change one part of a file and keep the rest byte
+  // for byte: the file as read, and the bytes of the field taken last (a faulty one included).
+  std::string Original() const { return mark_ + data_; }
+  size_t FieldBegin() const { return mark_.size() + fieldBegin_; }
+  size_t FieldEnd() const { return mark_.size() + fieldEnd_; }
+  // Fields taken apart so far (a number out of range counts; a quote never closed does not).
+  int FieldsTaken() const { return fieldsTaken_; }
+
  private:
   struct Field {
     std::string text;
@@ -45,11 +53,14 @@ class FieldReader {
   [[noreturn]] void Fail(int line, const std::string& what, const std::string& found) const;
 
   std::string path_;
+  std::string mark_;  // the byte-order marks before the text
   std::string data_;
   size_t pos_ = 0;
   int line_ = 1;
   int fieldLine_ = 1;  // the line of the field read last
   int fieldNumber_ = 0;
+  int fieldsTaken_ = 0;
+  size_t fieldBegin_ = 0, fieldEnd_ = 0;
 };
 
 }  // namespace slidestone

@@ -80,30 +80,61 @@ std::string CodeFileText(const CodeRows& rows) {
 
 std::string StageTablePath(const std::string& dir) { return dir + "/xydata.dat"; }
 
-StageTableValues ReadStageTableFile(const std::string& dir) {
+StageTableFile ReadStageTableParts(const std::string& dir) {
   FieldReader r(StageTablePath(dir));
-  StageTableValues table{};
+  StageTableFile file;
+  file.text = r.Original();
   const auto& specs = RecordFieldSpecs();
   for (int n = 0; n < kStageFileRecords; ++n) {
-    const std::string of = " of stage record " + std::to_string(n);
+    const std::string of = " of stage record " + std::to_string(n + 1);
     for (int f = 0; f < kRecordFields; ++f) {
       const RecordFieldSpec& s = specs[size_t(f)];
-      table[size_t(n)][size_t(f)] =
-          n < kStageCount ? r.ReadInt(s.name + of, s.lo, s.hi) : r.ReadInt(s.name + of);
+      const int taken = r.FieldsTaken();
+      std::string& fault = file.faults[size_t(n)];
+      try {
+        file.values[size_t(n)][size_t(f)] =
+            n < kStageCount ? r.ReadInt(s.name + of, s.lo, s.hi) : r.ReadInt(s.name + of);
+      } catch (const DataError& e) {
+        if (fault.empty()) fault = e.what();
+        if (r.FieldsTaken() == taken) {
+          // Nothing more can be told apart: this record and every later one are lost.
+          file.whole = false;
+          for (int later = n + 1; later < kStageFileRecords; ++later) file.faults[size_t(later)] = fault;
+          return file;
+        }
+      }
+      if (f == 0) file.begin[size_t(n)] = r.FieldBegin();
+      file.end[size_t(n)] = r.FieldEnd();
     }
   }
-  return table;
+  return file;
+}
+
+StageTableValues ReadStageTableFile(const std::string& dir) {
+  const StageTableFile file = ReadStageTableParts(dir);
+  for (const std::string& fault : file.faults) {
+    if (!fault.empty()) throw DataError(fault);
+  }
+  return file.values;
+}
+
+std::string StageTableWithRecord(const StageTableFile& file, int n, const RecordValues& values) {
+  const size_t at = file.begin[size_t(n)], end = file.end[size_t(n)];
+  return file.text.substr(0, at) + StageRecordText(values) + file.text.substr(end);
+}
+
+std::string StageRecordText(const RecordValues& record) {
+  std::string text;
+  for (size_t f = 0; f < record.size(); ++f) {
+    if (f > 0) text += ",";
+    text += std::to_string(record[f]);
+  }
+  return text;
 }
 
 std::string StageTableText(const StageTableValues& table) {
   std::string text;
-  for (const RecordValues& rec : table) {
-    for (size_t f = 0; f < rec.size(); ++f) {
-      if (f > 0) text += ",";
-      text += std::to_string(rec[f]);
-    }
-    text += "\n";
-  }
+  for (const RecordValues& rec : table) text += StageRecordText(rec) + "\n";
   return text;
 }
 

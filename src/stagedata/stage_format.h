@@ -57,7 +57,25 @@ using StageTableValues = std::array<RecordValues, kStageFileRecords>;
 std::string StageTablePath(const std::string& dir);
 // Reads every record; a played record outside its ranges is a fault. Throws DataError.
 StageTableValues ReadStageTableFile(const std::string& dir);
+
+// The stage table as the editor needs it: each record on its own, so that one bad record spoils
+// only its stage, and where each record stands in the file, so that a save can change one
+// record and keep every other byte.
+struct StageTableFile {
+  std::string text;  // the file as read
+  StageTableValues values{};
+  std::array<std::string, kStageFileRecords> faults;  // "" or what is wrong, as DataError says it
+  std::array<size_t, kStageFileRecords> begin{}, end{};  // each record's bytes in `text`
+  // False when the records could not all be told apart (a quote never closed, too few fields):
+  // then there is no safe place to write a record.
+  bool whole = true;
+};
+// Throws DataError only when the file cannot be read at all.
+StageTableFile ReadStageTableParts(const std::string& dir);
+// The table's text with record `n` replaced by `values`; every other byte as it was read.
+std::string StageTableWithRecord(const StageTableFile& file, int n, const RecordValues& values);
 // One record a line, numbers joined by commas.
+std::string StageRecordText(const RecordValues& record);
 std::string StageTableText(const StageTableValues& table);
 // Puts a record where play reads it: StageTable(n) and StageItems(n, 0..3).
 void ApplyStageRecord(Game& g, int n, const RecordValues& values);

@@ -110,7 +110,7 @@ TEST_F(StageFilesTest, BrokenFilesEndWithAMessageNamingTheFileLineAndField) {
        "expected a number (code of column 0, row 11)"},
       {"missing stage table", "xydata.dat", "", 0, "xydata.dat: cannot open the file"},
       {"short stage table", "xydata.dat", "1,2,3,4,5,6,1,0,0,0,100\n1,2\n", 0,
-       "field 14: expected a number (stone x of stage record 1), found the end of the file"},
+       "field 14: expected a number (stone x of stage record 2), found the end of the file"},
       {"quote left open", "messagedata.dat", "one\n\"two, three\n", 0,
        "messagedata.dat:2: field 2: expected a text (message 1), found a quote that is never closed"},
       {"too few messages", "messagedata.dat", "only\n", 0,

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "platform/png_decode.h"
+#include "stagedata/text_file.h"
 
 namespace slidestone {
 
@@ -33,6 +34,8 @@ bool PngHeaderSize(const unsigned char* bytes, size_t n, int& w, int& h) {
 }
 
 bool SdlImageIO::ReadSize(const std::string& path, int& w, int& h, std::string& error) {
+  // Only a regular file of a picture's size is opened at all: a pipe or a device would wait.
+  if (!IsSaneFile(path, kPictureMaxBytes, error)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     error = "cannot open the file";

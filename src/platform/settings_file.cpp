@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -40,11 +39,13 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream all;
-  all << in.rdbuf();
-  return all.str();
+// The file's text; a missing file reads as empty. False for anything that is not a settings
+// file of sane size (a pipe, a device, a folder, megabytes), with the reason.
+bool ReadFile(const std::string& path, std::string& text, std::string& why) {
+  text.clear();
+  std::error_code ec;
+  if (!fs::exists(path, ec)) return true;  // nothing saved yet (or a link to nothing yet)
+  return ReadWholeFile(path, kSettingsMaxBytes, text, why);
 }
 
 bool SectionHeader(const std::string& line, std::string& name) {
@@ -182,7 +183,16 @@ std::string IniSettings::PathFor(const std::string& app) const {
 
 std::optional<std::string> IniSettings::Read(const std::string& app, const std::string& section,
                                              const std::string& key) {
-  return IniValue(ReadFile(PathFor(app)), section, key);
+  const std::string path = PathFor(app);
+  std::string text, why;
+  if (!ReadFile(path, text, why)) {
+    if (!readReported_) {
+      std::fprintf(stderr, "slidestone: settings %s not read: %s\n", EscapeControlBytes(path).c_str(), why.c_str());
+      readReported_ = true;
+    }
+    return std::nullopt;
+  }
+  return IniValue(text, section, key);
 }
 
 SettingsStore::Outcome IniSettings::Update(const std::string& app, const std::string& section,
@@ -201,6 +211,7 @@ SettingsStore::Outcome IniSettings::Update(const std::string& app, const std::st
   };
 
   std::error_code ec;
+  if (fs::is_symlink(target, ec)) return fail(path + " is a loop of symbolic links");
   const fs::path dir = target.parent_path();
   if (!dir.empty()) fs::create_directories(dir, ec);
   if (!dir.empty() && !fs::is_directory(dir, ec)) return fail(dir.string() + " is not a folder");
@@ -215,6 +226,10 @@ SettingsStore::Outcome IniSettings::Update(const std::string& app, const std::st
     return fail(target.string() + " is read-only");
   }
 
+  // Nothing is put beside a file that cannot be read either (a pipe, a device, megabytes).
+  std::string old, unread;
+  if (!ReadFile(target.string(), old, unread)) return fail(target.string() + ": " + unread);
+
   const SaveLock lock(target.string() + ".lock");
   if (!lock.held()) return fail(Errno("cannot lock " + target.string() + ".lock"));
 
@@ -222,7 +237,7 @@ SettingsStore::Outcome IniSettings::Update(const std::string& app, const std::st
   if (exists && !S_ISREG(st.st_mode)) return fail(target.string() + " is not a regular file");
   if (exists && readOnly()) return fail(target.string() + " is read-only");
 
-  const std::string old = exists ? ReadFile(target.string()) : std::string();
+  if (exists && !ReadFile(target.string(), old, unread)) return fail(target.string() + ": " + unread);
   const auto value = decide(IniValue(old, section, key));
   if (!value) return Outcome::kKept;
   const std::string text = IniWithValue(old, section, key, *value);

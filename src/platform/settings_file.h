@@ -31,6 +31,7 @@ class IniSettings : public SettingsStore {
  private:
   std::string fixedPath_;
   bool reported_ = false;  // a failed save is reported once on stderr
+  bool readReported_ = false;  // and a file that cannot be read, once
 };
 
 // The INI text with `key` in `section` set to `value` (replaced where it stands, or added at

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
+#include <sstream>
 
 #include "audio/audio.h"
 #include "graphics/surface.h"
@@ -206,11 +206,12 @@ std::string KeyNameFromCode(int code) {
 }
 
 int RunScript(const std::string& path, ScriptHost& host) {
-  std::ifstream in(path);
-  if (!in) {
-    std::fprintf(host.err, "script: cannot open %s\n", EscapeControlBytes(path).c_str());
+  std::string text, why;
+  if (!ReadWholeFile(path, kScriptMaxBytes, text, why)) {
+    std::fprintf(host.err, "script: %s: %s\n", EscapeControlBytes(path).c_str(), why.c_str());
     return 1;
   }
+  std::istringstream in(text);
   std::vector<ScriptCommand> commands;
   if (ScriptError bad; !ParseScript(in, host.g, commands, bad)) {
     std::fprintf(host.err, "script:%d: %s\n", bad.line, EscapeControlBytes(bad.message).c_str());

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -14,6 +13,7 @@
 #include "stagedata/codes.h"
 #include "stagedata/game.h"
 #include "stagedata/stage_format.h"
+#include "stagedata/text_file.h"
 
 namespace slidestone {
 
@@ -50,9 +50,11 @@ class TempFolder {
   fs::path path_;
 };
 
-std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
-  std::ifstream in(path);
-  if (!in) return std::nullopt;
+// The proof's lines, or nothing with the reason in `why`.
+std::optional<std::vector<std::string>> ReadLines(const std::string& path, std::string& why) {
+  std::string text;
+  if (!ReadWholeFile(path, kScriptMaxBytes, text, why)) return std::nullopt;
+  std::istringstream in(text);
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
@@ -189,10 +191,11 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
     std::optional<std::vector<std::string>> menus;
     for (const bool hard : {false, true}) {
       const std::string path = ProofPath(stageDir, stage, hard);
-      const auto lines = ReadLines(path);
+      std::string why;
+      const auto lines = ReadLines(path, why);
       Row r{stage, hard ? "HARD" : "NORMAL", false, "-", "", std::nullopt};
       if (!lines) {
-        r.why = "no proof file " + path;
+        r.why = why == "cannot open the file" ? "no proof file " + path : path + ": " + why;
       } else if (auto bad = ForbiddenLine(*lines)) {
         r.why = path + ": " + *bad;
       } else {

@@ -1,8 +1,6 @@
 #include "stagedata/data_reader.h"
 
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "stagedata/text_file.h"
 
@@ -23,11 +21,7 @@ std::string Shown(const std::string& s) {
 }  // namespace
 
 FieldReader::FieldReader(const std::string& path) : path_(path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw DataError(path + ": cannot open the file");
-  std::ostringstream all;
-  all << in.rdbuf();
-  data_ = all.str();
+  if (std::string why; !ReadWholeFile(path, kStageFileMaxBytes, data_, why)) throw DataError(path + ": " + why);
   mark_ = data_.substr(0, data_.size() - WithoutByteOrderMark(data_).size());
   data_.erase(0, mark_.size());
 }

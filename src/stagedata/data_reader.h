@@ -24,7 +24,7 @@ class DataError : public std::runtime_error {
 class FieldReader {
  public:
   // Reads the whole file (a leading UTF-8 byte-order mark is skipped); throws DataError when
-  // it cannot be opened.
+  // it cannot be read, is not a regular file or is larger than a stage file can sensibly be.
   explicit FieldReader(const std::string& path);
 
   // `what` names the field for the error message ("time of stage record 3").

@@ -1,10 +1,74 @@
 #include "stagedata/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 namespace slidestone {
 
 namespace {
 
+std::string Size(size_t bytes) {
+  return bytes >= (size_t(1) << 20) ? std::to_string(bytes >> 20) + " MB" : std::to_string(bytes >> 10) + " KB";
+}
+
+bool Sane(const struct stat& st, size_t maxBytes, std::string& why) {
+  if (!S_ISREG(st.st_mode)) {
+    why = S_ISDIR(st.st_mode) ? "a folder, not a file" : "not a regular file";
+    return false;
+  }
+  if (st.st_size < 0 || size_t(st.st_size) > maxBytes) {
+    why = "too large (" + std::to_string(st.st_size) + " bytes; at most " + Size(maxBytes) + ")";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+bool IsSaneFile(const std::string& path, size_t maxBytes, std::string& why) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    why = errno == ENOENT ? "cannot open the file" : std::string("cannot open the file: ") + std::strerror(errno);
+    return false;
+  }
+  return Sane(st, maxBytes, why);
+}
+
+bool ReadWholeFile(const std::string& path, size_t maxBytes, std::string& text, std::string& why) {
+  // Looked at before it is opened: opening a pipe or a device can itself wait or have effects.
+  if (!IsSaneFile(path, maxBytes, why)) return false;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    why = std::string("cannot open the file: ") + std::strerror(errno);
+    return false;
+  }
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && Sane(st, maxBytes, why);  // it may have been swapped
+  text.clear();
+  char buffer[65536];
+  while (ok) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      why = std::string("cannot read the file: ") + std::strerror(errno);
+      ok = false;
+    } else if (n == 0) {
+      break;
+    } else if (text.size() + size_t(n) > maxBytes) {
+      why = "too large (more than " + Size(maxBytes) + ")";  // it grew while read
+      ok = false;
+    } else {
+      text.append(buffer, size_t(n));
+    }
+  }
+  ::close(fd);
+  if (!ok) text.clear();
+  return ok;
+}
 
 bool IsControl(char c) {
   const auto b = static_cast<unsigned char>(c);

@@ -2,10 +2,25 @@
 // start of a file, and control bytes that must never reach the screen or the terminal raw.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace slidestone {
+
+// How much the readers take. A stage file is a few KB; scripts and proofs are long recordings;
+// a settings file holds a few lines; a picture is a sheet of at most a few MB.
+constexpr size_t kStageFileMaxBytes = size_t(1) << 20;
+constexpr size_t kScriptMaxBytes = size_t(16) << 20;
+constexpr size_t kSettingsMaxBytes = size_t(64) << 10;
+constexpr size_t kPictureMaxBytes = size_t(64) << 20;
+
+// Reads a whole file that people share or edit. Only a regular file is read (a link is followed
+// to what it names, and a device, a pipe or a folder there is refused without waiting on it),
+// and only up to maxBytes. False with the reason in a few words ("not a regular file").
+bool ReadWholeFile(const std::string& path, size_t maxBytes, std::string& text, std::string& why);
+// Whether `path` names a regular file of at most maxBytes; false with the reason as above.
+bool IsSaneFile(const std::string& path, size_t maxBytes, std::string& why);
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 

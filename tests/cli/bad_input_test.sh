@@ -45,6 +45,9 @@ printf 'GIF89a not a png' > "$work/notpng/pictures/title.png"
 mkdata nosound
 rm "$work/nosound/sound"
 mkdir "$work/nosound/sound"
+mkdata fifopic
+rm "$work/fifopic/pictures/char1.png"
+mkfifo "$work/fifopic/pictures/char1.png"
 
 # Stage folders with one fault each.
 stage() {  # stage NAME: a copy of the shipped stage folder to break
@@ -58,6 +61,12 @@ python3 -c "import sys; print('\"' + 'x' * 201 + '\"')" > "$work/long.txt"
 { printf '"red\x1b[31m alert"\n'; cat "$data/stage/messagedata.dat"; } > "$(stage ctlmsg)/messagedata.dat"
 rm "$(stage notable)/xydata.dat"
 sed -i '2s/^\([^,]*\),/\1,\x07,/' "$(stage ctlnum)/map2.dat"
+# Files that are no files, or far too large: refused at once, never read or waited on.
+ln -sf /dev/zero "$(stage zeromap)/map1.dat"
+rm "$(stage fifomap)/map1.dat" && mkfifo "$work/fifomap/map1.dat"
+truncate -s 2M "$(stage hugemap)/map1.dat"
+mkfifo "$work/fifo.script"
+{ printf '[score]\nhigh=4321\n'; head -c 100000 /dev/zero | tr '\0' ';'; } > "$keep/huge.ini"
 
 script() {  # script NAME LINE...: $work/NAME.script holding the lines after an idle state
   local name=$1
@@ -107,6 +116,12 @@ cases=(
   "a control byte among numbers|1|map2.dat:2: .*found '\\\\x07'|--stage-dir $work/ctlnum --script $(game s3 1)"
   "message too long|1|messagedata.dat:1: field 1: expected a text of at most 200 bytes \(message 0\), found 201 bytes|--stage-dir $work/longmsg --script $(game s4 0)"
   "control bytes in a message|1|messagedata.dat:1: .*without control bytes.*red\\\\x1b\[31m|--stage-dir $work/ctlmsg --script $(game s5 0)"
+  "map linked to a device|1|zeromap/map1.dat: not a regular file|--stage-dir $work/zeromap --script $(game s6 0)"
+  "map that is a pipe|1|fifomap/map1.dat: not a regular file|--stage-dir $work/fifomap --script $(game s7 0)"
+  "map of 2 MB|1|hugemap/map1.dat: too large \(2097152 bytes; at most 1 MB\)|--stage-dir $work/hugemap --script $(game s8 0)"
+  "picture that is a pipe|1|char1.png: cannot load picture \(not a regular file\)|--data $work/fifopic --script $keep/replay.script"
+  "script that is a pipe|1|--script .*: not a regular file|--script $work/fifo.script"
+  "settings too large|0|settings .*huge.ini not read: too large \(100018 bytes; at most 64 KB\)|--settings $keep/huge.ini --script $(script hs 'wait 1' 'set TotalScore 9000' 'set GameState 8' 'until GameState == 1 within 40000' 'expect HighScore == 9000')"
 )
 
 for row in "${cases[@]}"; do
@@ -115,7 +130,7 @@ for row in "${cases[@]}"; do
   # Cases that name no data folder use the real one.
   with_data=(--data "$data")
   [[ " ${args[*]} " == *" --data "* ]] && with_data=()
-  out=$("$bin" --headless --no-splash "${with_data[@]}" --settings "$keep/settings.ini" "${args[@]}" 2>&1 </dev/null)
+  out=$(timeout 120 "$bin" --headless --no-splash "${with_data[@]}" --settings "$keep/settings.ini" "${args[@]}" 2>&1 </dev/null)
   got=$?
   [ "$got" = "$code" ] || fail "$name: exit $got, wanted $code: $out"
   grep -Eq -- "$pattern" <<<"$out" || fail "$name: message does not match '$pattern': $out"

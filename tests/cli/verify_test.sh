@@ -55,6 +55,15 @@ rm "$dir/proofs/01-hard.script"
 out=$(verify 1 --stage-dir "$dir" 2>&1); code=$?
 expect_fail "missing proof" "$out" $code 'HARD .*no proof file .*01-hard.script'
 
+# A proof that is a pipe is refused without waiting on it; one that is a folder says so.
+dir=$(copy pipe)
+rm "$dir/proofs/01-normal.script" "$dir/proofs/01-hard.script"
+mkfifo "$dir/proofs/01-normal.script"
+mkdir "$dir/proofs/01-hard.script"
+out=$(timeout 60 "$bin" --data "$data" --verify 1 --stage-dir "$dir" 2>&1); code=$?
+expect_fail "pipe proof" "$out" $code 'NORMAL .*01-normal.script: not a regular file'
+expect_fail "folder proof" "$out" $code 'HARD .*01-hard.script: a folder, not a file'
+
 # A proof that writes to the game instead of pressing keys.
 dir=$(copy cheat)
 echo 'set StoneX 480' >> "$dir/proofs/01-normal.script"

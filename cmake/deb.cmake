@@ -37,6 +37,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)
+# Everything but the fallback copy of the font, which the dependency above makes needless.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
 set(CPACK_GENERATOR DEB)
 # A package with the program outside /usr/games is refused rather than made wrong.
 configure_file(${CMAKE_SOURCE_DIR}/packaging/cpack-checks.cmake.in

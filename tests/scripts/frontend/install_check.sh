@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # `cmake --install` staged with DESTDIR gives a playable tree: the program in usr/bin, its data in
-# usr/share/slidestone (no font of its own: the system's is read), a menu entry naming the
+# usr/share/slidestone (with a copy of the text font for a system without it), a menu entry naming the
 # program by its final path, the icon at every size, the metainfo and the man page, each
 # accepted by its checker. The staged program, run from elsewhere, finds its data
 # relative to itself; the program in the build folder still finds the data beside it.
@@ -22,7 +22,7 @@ usr=$root/usr
 for f in stage/xydata.dat sound/PSMAT005.ogg pictures/title.png; do
   [ -f "$usr/share/slidestone/$f" ] || fail "missing usr/share/slidestone/$f"
 done
-[ ! -e "$usr/share/slidestone/fonts" ] || fail "a second copy of the font was installed"
+[ -f "$usr/share/slidestone/fonts/DejaVuSans-Bold.ttf" ] || fail "no fallback copy of the text font in usr/share/slidestone/fonts"
 [ ! -e "$usr/lib" ] || fail "something was installed under usr/lib: $(ls -R "$usr/lib")"
 entry=$usr/share/applications/org.slidestone.Slidestone.desktop
 grep -qx "Exec=/usr/bin/slidestone" "$entry" || fail "menu entry: $(cat "$entry" 2>&1)"

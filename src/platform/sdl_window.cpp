@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "graphics/forms.h"
+#include "platform/window_scale.h"
 #include "shell/app.h"
 #include "shell/focus.h"
 #include "stagedata/game.h"
@@ -119,20 +120,29 @@ bool SdlWindow::Open(int scale, bool fullscreen) {
   // Draw through the system's own window framebuffer, not a GL texture: on a desktop without a
   // GPU (or under Xvfb) the GL path costs several per cent of a core for every frame.
   SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
-  if (scale < 1) {
-    // The largest whole factor that fits the desktop comfortably.
-    SDL_DisplayMode mode;
-    scale = 1;
-    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
-      while (kScreenW * (scale + 1) <= mode.w * 9 / 10 && kScreenH * (scale + 1) <= mode.h * 9 / 10) ++scale;
-    }
-  }
+  // Without --scale: the largest whole factor whose window fits the part of the screen that
+  // panels and docks leave free; the frame the window manager adds is known only once the
+  // window is up, and when the window no longer fits with it, one step down is taken.
+  const bool fitted = scale < 1;
+  ScreenSize screen, usable;
+  if (SDL_DisplayMode mode; SDL_GetDesktopDisplayMode(0, &mode) == 0) screen = {mode.w, mode.h};
+  if (SDL_Rect r; SDL_GetDisplayUsableBounds(0, &r) == 0) usable = {r.w, r.h};
+  if (fitted) scale = FittingScale(screen, usable, {});
   Uint32 flags = SDL_WINDOW_RESIZABLE | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   window_ = SDL_CreateWindow("Slidestone", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              kScreenW * scale, kScreenH * scale, flags);
   if (!window_) {
     std::fprintf(stderr, "slidestone: cannot open a window: %s\n", SDL_GetError());
     return false;
+  }
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (fitted && !fullscreen && SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) == 0) {
+    const int framed = FittingScale(screen, usable, {left + right, top + bottom});
+    if (framed < scale) {
+      scale = framed;
+      SDL_SetWindowSize(window_, kScreenW * scale, kScreenH * scale);
+      SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
   }
   SDL_SetWindowMinimumSize(window_, kScreenW, kScreenH);
   // What the window shows, wrapped as an SDL surface so SDL can scale it onto the window's own

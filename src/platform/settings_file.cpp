@@ -171,6 +171,31 @@ std::string IniWithValue(const std::string& text, const std::string& section, co
   return out;
 }
 
+namespace {
+
+// What keeps the settings' folder from taking a new file, in words, or "" when nothing does: it
+// is something else than a folder, it cannot be made (a part of the path that is no folder, no
+// permission, a read-only disk), or it cannot be written.
+std::string FolderProblem(const fs::path& dir) {
+  std::error_code ec;
+  if (fs::exists(dir, ec) && !fs::is_directory(dir, ec)) return dir.string() + " is not a folder";
+  if (!fs::is_directory(dir, ec)) {
+    fs::create_directories(dir, ec);
+    if (!fs::is_directory(dir)) {
+      for (fs::path up = dir.parent_path(); !up.empty() && up != up.parent_path(); up = up.parent_path()) {
+        if (fs::exists(up) && !fs::is_directory(up)) {
+          return "cannot create the folder " + dir.string() + ": " + up.string() + " is not a folder";
+        }
+      }
+      return "cannot create the folder " + dir.string() + ": " + (ec ? ec.message() : "reason unknown");
+    }
+  }
+  if (::access(dir.c_str(), W_OK) != 0) return Errno(dir.string() + " is not writable");
+  return "";
+}
+
+}  // namespace
+
 std::string IniSettings::PathFor(const std::string& app) const {
   if (!fixedPath_.empty()) return fixedPath_;
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
@@ -213,8 +238,9 @@ SettingsStore::Outcome IniSettings::Update(const std::string& app, const std::st
   std::error_code ec;
   if (fs::is_symlink(target, ec)) return fail(path + " is a loop of symbolic links");
   const fs::path dir = target.parent_path();
-  if (!dir.empty()) fs::create_directories(dir, ec);
-  if (!dir.empty() && !fs::is_directory(dir, ec)) return fail(dir.string() + " is not a folder");
+  if (!dir.empty()) {
+    if (const std::string problem = FolderProblem(dir); !problem.empty()) return fail(problem);
+  }
 
   // Read-only is the owner's wish: the file stays as it is (also for a user who could write it
   // anyway, as root can), and nothing is put beside it.

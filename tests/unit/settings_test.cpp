@@ -1,6 +1,8 @@
 // The high-score store: an INI file per application, saved atomically, read with care.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -179,6 +181,61 @@ TEST_F(SettingsFile, AnUnwritablePlaceIsReportedOnceAndPlayGoesOn) {
   EXPECT_NE(err.find("cannot save settings"), std::string::npos) << err;
   EXPECT_EQ(err.find("cannot save settings"), err.rfind("cannot save settings")) << err;
   EXPECT_EQ(store.Read("VbApp", "score", "high"), std::nullopt);
+}
+
+// The message names what failed and where: no folder can be made, something else is in its
+// place, or it cannot be written (a read-only disk, mounted privately in a child).
+TEST_F(SettingsFile, AFailedSaveSaysWhatFailedWithThePath) {
+  Put(File("plain"), "a file, not a folder");
+  struct Case {
+    std::string path, expected;
+  };
+  const Case cases[] = {
+      {File("plain") + "/settings.ini", File("plain") + " is not a folder"},
+      {File("plain") + "/VbApp/settings.ini",
+       "cannot create the folder " + File("plain") + "/VbApp: " + File("plain") + " is not a folder"},
+  };
+  for (const Case& c : cases) {
+    IniSettings store(c.path);
+    std::string why;
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(store.Update("VbApp", "score", "high", [](auto) { return std::optional<std::string>("1"); }, &why),
+              SettingsStore::Outcome::kFailed);
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(why, c.expected) << c.path;
+  }
+
+  fs::create_directories(dir_ / "home" / "VbApp");
+  int out[2];
+  ASSERT_EQ(::pipe(out), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(out[0]);
+    const std::string home = (dir_ / "home").string();
+    std::string why = "skipped";
+    if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0 && ::mount(home.c_str(), home.c_str(), nullptr, MS_BIND, nullptr) == 0 &&
+        ::mount(nullptr, home.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0) {
+      std::fclose(stderr);
+      why.clear();
+      for (const char* sub : {"/new/settings.ini", "/VbApp/settings.ini"}) {
+        IniSettings store(home + sub);
+        std::string reason;
+        store.Update("VbApp", "score", "high", [](auto) { return std::optional<std::string>("1"); }, &reason);
+        why += reason + "\n";
+      }
+    }
+    (void)!::write(out[1], why.data(), why.size());
+    ::_exit(0);
+  }
+  ::close(out[1]);
+  std::string said;
+  char buf[512];
+  for (ssize_t n; (n = ::read(out[0], buf, sizeof buf)) > 0;) said.append(buf, size_t(n));
+  ::close(out[0]);
+  ::waitpid(child, nullptr, 0);
+  if (said == "skipped") GTEST_SKIP() << "no private mounts here for the read-only case";
+  EXPECT_EQ(said, "cannot create the folder " + (dir_ / "home/new").string() + ": Read-only file system\n" +
+                      (dir_ / "home/VbApp").string() + " is not writable: Read-only file system\n");
 }
 
 TEST_F(SettingsFile, ASaveKilledHalfwayLeavesTheOldValue) {

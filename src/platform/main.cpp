@@ -36,10 +36,10 @@ namespace {
 
 const char kUsage[] =
     "usage: slidestone [--data DIR] [--stage-dir DIR] [--settings FILE] [--fullscreen] [--scale N]\n"
-    "                  [--mute] [--no-splash] [--record FILE [--force]] [--script FILE]\n"
+    "                  [--mute] [--no-splash] [--record FILE] [--script FILE] [--force]\n"
     "                  [--shots-dir DIR] [--headless] [--list-vars] [--help]\n"
     "       slidestone --verify [N] [--stage-dir DIR] [--write-full-game FILE]\n"
-    "       slidestone --image N FILE.png [--stage-dir DIR]\n"
+    "       slidestone --image N FILE.png [--stage-dir DIR] [--force]\n"
     "       slidestone --edit [DIR] [--stage N] [--data DIR] [--scale N] [--script FILE] [--headless]\n"
     "\n"
     "  --data DIR       folder holding stage/, sound/ and pictures/ (default: ../share/slidestone\n"
@@ -51,7 +51,7 @@ const char kUsage[] =
     "  --mute           play no sound\n"
     "  --no-splash      skip the logo splash\n"
     "  --record FILE    write this session's input as a script (a new file)\n"
-    "  --force          let --record replace an existing file\n"
+    "  --force          let --record, a script's shots and --image replace a file\n"
     "  --script FILE    play a script instead of reading the keyboard\n"
     "  --shots-dir DIR  where a script's shot pictures go (default: the current folder)\n"
     "  --headless       no window and no sound device (with --script)\n"
@@ -213,7 +213,7 @@ int main(int argc, char** argv) {
   const std::string data = opt.data.empty() ? FindDataFolder(ProgramFolder()) : opt.data;
   const std::string stageDir = opt.stageDir.empty() ? data + "/stage" : opt.stageDir;
   if (opt.verify) return RunVerify(data, stageDir, opt.verifyStage, opt.fullGame);
-  if (!opt.image.empty()) return RunStageImage(data, stageDir, opt.imageStage, opt.image);
+  if (!opt.image.empty()) return RunStageImage(data, stageDir, opt.imageStage, opt.image, opt.force);
   for (const std::string& file : AllSoundFiles()) {
     if (IsMusicPiece(file)) continue;  // a missing piece is left out by the sound layer, said once
     if (!std::filesystem::exists(data + "/" + file)) return Fail(data + "/" + file + ": sound file missing");
@@ -286,10 +286,10 @@ int main(int argc, char** argv) {
       if (window) app.afterPass = [&] { window->AfterReplayPass(app, g, &text); };
       ScriptHost host{app, g, &recording, nullptr, stdout};
       host.headless = !window;
-      host.shot = [&](const std::string& path, std::string& why) {
+      host.shot = [&, shots = PictureWriter(images, opt.force)](const std::string& path, std::string& why) mutable {
         Surface frame(kScreenW, kScreenH);
         ComposeScreen(g.forms, frame, &text);
-        return WriteShot(images, frame, opt.shotsDir, path, why);
+        return shots.WriteShot(frame, opt.shotsDir, path, why);
       };
       code = RunScript(opt.script, host);
     } else {

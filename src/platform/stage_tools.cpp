@@ -5,6 +5,7 @@
 
 #include "platform/sdl_image_io.h"
 #include "platform/settings_file.h"
+#include "platform/shot_file.h"
 #include "shell/stage_image.h"
 #include "shell/verify.h"
 
@@ -36,10 +37,12 @@ int RunVerify(const std::string& dataDir, const std::string& stageDir, int only,
 }
 
 int RunStageImage(const std::string& dataDir, const std::string& stageDir, int stage,
-                  const std::string& path) {
+                  const std::string& path, bool force) {
   SdlImageIO images;
+  PictureWriter writer(images, force);
   std::string error;
-  if (!DrawStageImage(PlatformKit(dataDir, images), stageDir, stage, path, error)) {
+  const auto save = [&](const Surface& picture, std::string& why) { return writer.WriteFile(picture, path, why); };
+  if (!DrawStageImage(PlatformKit(dataDir, images), stageDir, stage, save, error)) {
     std::fprintf(stderr, "slidestone: --image: %s\n", error.c_str());
     return 1;
   }

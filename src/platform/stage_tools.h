@@ -10,8 +10,9 @@ namespace slidestone {
 // when fullGamePath is not empty; the exit code.
 int RunVerify(const std::string& dataDir, const std::string& stageDir, int only,
               const std::string& fullGamePath);
-// Draws stage N of stageDir to a PNG; the exit code, with one line on stderr on failure.
+// Draws stage N of stageDir to a PNG (a new file, or with force one that is a PNG already);
+// the exit code, with one line on stderr on failure.
 int RunStageImage(const std::string& dataDir, const std::string& stageDir, int stage,
-                  const std::string& path);
+                  const std::string& path, bool force);
 
 }  // namespace slidestone

@@ -13,7 +13,8 @@
 namespace slidestone {
 
 bool DrawStageImage(const RunKit& kit, const std::string& stageDir, int stage,
-                    const std::string& path, std::string& error) {
+                    const std::function<bool(const Surface&, std::string& error)>& save,
+                    std::string& error) {
   if (stage < 1 || stage > kStageCount) {
     error = "stage " + std::to_string(stage) + " is not a stage: they are numbered 1 to " +
             std::to_string(kStageCount);
@@ -32,7 +33,7 @@ bool DrawStageImage(const RunKit& kit, const std::string& stageDir, int stage,
     // clear, with everything that moves at its start.
     g.SceneDirty = kTrue;
     RenderPlayField(g);
-    return kit.images->Save(g.Form1.gamebox2, path, error);
+    return save(g.Form1.gamebox2, error);
   } catch (const std::exception& e) {
     error = e.what();
     return false;

@@ -2,16 +2,19 @@
 // enemies) with the player and the stone at their starts, as the first frame of play shows it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace slidestone {
 
 struct RunKit;
+class Surface;
 
-// Writes stage `stage` (1..18) of `stageDir` as a 608 x 352 PNG. On a stage number out of
-// range, a folder that does not load, or a file that cannot be written, returns false with one
-// line saying why; nothing is written unless the stage loaded.
+// Draws stage `stage` (1..18) of `stageDir` as a 608 x 352 picture and hands it to `save`. On
+// a stage number out of range, a folder that does not load, or a picture `save` refuses,
+// returns false with one line saying why; `save` is called only when the stage loaded.
 bool DrawStageImage(const RunKit& kit, const std::string& stageDir, int stage,
-                    const std::string& path, std::string& error);
+                    const std::function<bool(const Surface&, std::string& error)>& save,
+                    std::string& error);
 
 }  // namespace slidestone

@@ -19,6 +19,7 @@ printf 'my notes\n' > "$keep/notes.txt"
 printf 'set GameState 5\nwait 1\n' > "$keep/replay.script"
 printf '[window]\nscale=2\n\n[score]\nhigh=4321\n' > "$keep/settings.ini"
 printf 'not a picture\n' > "$work/shots/fake.png"
+cp "$data/pictures/icon.png" "$work/shots/old.png"
 ln -s "$keep/notes.txt" "$work/shots/link.png"
 ln -s "$keep" "$work/shots/linked"
 
@@ -107,6 +108,11 @@ cases=(
   "shot through a linked file|1|script:3: shot link.png: link.png is a symbolic link|--script $(script lnk 'wait 1' 'shot link.png')"
   "shot through a linked folder|1|script:3: shot linked/x.png: linked is a symbolic link|--script $(script lnd 'wait 1' 'shot linked/x.png')"
   "shot over a non-picture|1|script:3: shot fake.png: fake.png exists and is not a PNG|--script $(script fake 'wait 1' 'shot fake.png')"
+  "shot over a picture it did not make|1|script:3: shot old.png: old.png exists; add --force to replace it|--script $(script old 'wait 1' 'shot old.png')"
+  "image of another kind|1|--image: .*notes.txt: the picture must be a .png file|--image 1 $keep/notes.txt"
+  "image over a non-picture|1|--image: .*fake.png exists and is not a PNG|--image 1 $work/shots/fake.png --force"
+  "image through a link|1|--image: .*link.png is a symbolic link|--image 1 $work/shots/link.png --force"
+  "image over a picture|1|--image: .*old.png exists; add --force to replace it|--image 1 $work/shots/old.png"
   "control bytes in a script|1|script:2: unknown command 'bo\\\\x1bgus'|--script $(script ctl $'bo\x1bgus')"
   "huge picture header|1|char1.png: expected 320x240 pixels, found 30000x30000|--data $work/huge --script $keep/replay.script"
   "picture not a PNG|1|title.png: cannot load picture \(not a PNG picture\)|--data $work/notpng --script $keep/replay.script"
@@ -130,7 +136,9 @@ for row in "${cases[@]}"; do
   # Cases that name no data folder use the real one.
   with_data=(--data "$data")
   [[ " ${args[*]} " == *" --data "* ]] && with_data=()
-  out=$(timeout 120 "$bin" --headless --no-splash "${with_data[@]}" --settings "$keep/settings.ini" "${args[@]}" 2>&1 </dev/null)
+  headless=(--headless)
+  [[ " ${args[*]} " == *" --image "* ]] && headless=()
+  out=$(timeout 120 "$bin" "${headless[@]}" --no-splash "${with_data[@]}" --settings "$keep/settings.ini" "${args[@]}" 2>&1 </dev/null)
   got=$?
   [ "$got" = "$code" ] || fail "$name: exit $got, wanted $code: $out"
   grep -Eq -- "$pattern" <<<"$out" || fail "$name: message does not match '$pattern': $out"
@@ -138,6 +146,7 @@ for row in "${cases[@]}"; do
   [ "$(fingerprint)" = "$before" ] || { fail "$name: changed the kept files"; before=$(fingerprint); }
 done
 [ "$(cat "$work/shots/fake.png")" = "not a picture" ] || fail "the non-picture fake.png was overwritten"
+cmp -s "$data/pictures/icon.png" "$work/shots/old.png" || fail "the picture old.png was overwritten"
 
 # What still works: a BOM at the start of a stage file, a read-only settings file (reported,
 # left alone, play goes on), a shot inside the shots folder replacing an earlier shot.
@@ -153,6 +162,8 @@ out=$("$bin" --headless --no-splash --data "$data" --settings "$keep/settings.in
 shot=$(script shot 'wait 1' 'shot again.png' 'shot again.png')
 "$bin" --headless --no-splash --data "$data" --settings "$keep/settings.ini" --shots-dir "$work/shots" \
   --script "$shot" >/dev/null 2>&1 && [ -s "$work/shots/again.png" ] || fail "a shot replacing a shot"
+"$bin" --data "$data" --image 1 "$work/shots/old.png" --force >/dev/null 2>&1 && ! cmp -s "$data/pictures/icon.png" "$work/shots/old.png" \
+  || fail "--image with --force replacing a picture"
 
 if [ $failures -ne 0 ]; then echo "$failures failure(s)"; exit 1; fi
 echo "bad input: ${#cases[@]} cases refused clearly, nothing touched"

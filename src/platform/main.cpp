@@ -26,6 +26,7 @@
 #include "shell/app.h"
 #include "shell/script.h"
 #include "shell/variables.h"
+#include "shell/watch.h"
 #include "stagedata/data_reader.h"
 #include "stagedata/game.h"
 #include "stagedata/text_file.h"
@@ -40,6 +41,7 @@ const char kUsage[] =
     "                  [--shots-dir DIR] [--headless] [--list-vars] [--help]\n"
     "       slidestone --verify [N] [--stage-dir DIR] [--write-full-game FILE]\n"
     "       slidestone --image N FILE.png [--stage-dir DIR] [--force]\n"
+    "       slidestone --watch N [--hard] [--stage-dir DIR] [--scale N] [--mute]\n"
     "       slidestone --edit [DIR] [--stage N] [--data DIR] [--scale N] [--script FILE] [--headless]\n"
     "\n"
     "  --data DIR       folder holding stage/, sound/ and pictures/ (default: ../share/slidestone\n"
@@ -58,6 +60,8 @@ const char kUsage[] =
     "  --list-vars      print every variable name scripts can read or set\n"
     "  --verify [N]     replay the stage folder's proofs (of stage N only) and check them\n"
     "  --image N FILE   draw stage N's field at its start to a PNG\n"
+    "  --watch N        play stage N's proof in the window, from the curtain to the end\n"
+    "                   (Space doubles the speed, Escape ends); --hard: the HARD one\n"
     "  --write-full-game FILE  with --verify: stitch the NORMAL proofs into one whole game\n"
     "  --edit [DIR]     the stage editor on stage folder DIR (made when missing); without DIR\n"
     "                   a copy of the game's stages in $XDG_DATA_HOME/slidestone/stages/custom\n"
@@ -86,7 +90,8 @@ struct Options {
   bool fullscreen = false, mute = false, splash = true, headless = false, listVars = false;
   int scale = 0;
   bool verify = false;
-  int verifyStage = 0, imageStage = 0;
+  int verifyStage = 0, imageStage = 0, watchStage = 0;
+  bool watchHard = false;
   bool edit = false;
   std::string editDir;
   int editStage = 1;
@@ -152,6 +157,12 @@ Options ParseOptions(int argc, char** argv) {
     } else if (a == "--verify") {
       o.verify = true;
       if (i + 1 < argc && StageNumber(argv[i + 1]) >= 0) o.verifyStage = StageNumber(argv[++i]);
+    } else if (a == "--watch") {
+      const std::string v = value();
+      o.watchStage = StageNumber(v);
+      if (o.watchStage < 1 || o.watchStage > 18) Usage("--watch needs a stage number from 1 to 18, not '" + EscapeControlBytes(v) + "'");
+    } else if (a == "--hard") {
+      o.watchHard = true;
     } else if (a == "--write-full-game") {
       o.fullGame = value();
     } else if (a == "--image") {
@@ -170,8 +181,12 @@ Options ParseOptions(int argc, char** argv) {
       Usage("unknown option " + a);
     }
   }
-  if (o.headless && o.script.empty()) Usage("--headless needs --script");
+  if (o.headless && o.script.empty() && o.watchStage == 0) Usage("--headless needs --script or --watch");
   if (!o.edit && o.editStage != 1) Usage("--stage goes with --edit");
+  if (o.watchHard && o.watchStage == 0) Usage("--hard goes with --watch");
+  if (o.watchStage != 0 && (!o.script.empty() || !o.record.empty() || o.edit || o.verify || !o.image.empty())) {
+    Usage("--watch plays a proof on its own: not with --script, --record, --edit, --verify or --image");
+  }
   return o;
 }
 
@@ -187,7 +202,7 @@ int main(int argc, char** argv) {
   // the system at once and a new one starts as untouched zero pages. Left to itself the C library
   // raises this threshold after the first big free and serves later pictures from its heap.
   mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-  const Options opt = ParseOptions(argc, argv);
+  Options opt = ParseOptions(argc, argv);
   if (opt.listVars) {
     for (const std::string& name : ListVariables()) std::printf("%s\n", name.c_str());
     return 0;
@@ -214,6 +229,15 @@ int main(int argc, char** argv) {
   const std::string stageDir = opt.stageDir.empty() ? data + "/stage" : opt.stageDir;
   if (opt.verify) return RunVerify(data, stageDir, opt.verifyStage, opt.fullGame);
   if (!opt.image.empty()) return RunStageImage(data, stageDir, opt.imageStage, opt.image, opt.force);
+  std::unique_ptr<ProofWatch> watch;
+  if (opt.watchStage != 0) {
+    watch = std::make_unique<ProofWatch>(opt.watchStage, opt.watchHard);
+    std::string why;
+    if (!watch->Prepare(stageDir, why)) return Fail(why);
+    opt.script = watch->ScriptPath();
+    opt.settings = watch->SettingsPath();
+    opt.splash = false;
+  }
   for (const std::string& file : AllSoundFiles()) {
     if (IsMusicPiece(file)) continue;  // a missing piece is left out by the sound layer, said once
     if (!std::filesystem::exists(data + "/" + file)) return Fail(data + "/" + file + ": sound file missing");
@@ -284,6 +308,15 @@ int main(int argc, char** argv) {
   try {
     if (!opt.script.empty()) {
       if (window) app.afterPass = [&] { window->AfterReplayPass(app, g, &text); };
+      if (watch) {
+        // The menus the proof walks pass unseen; the stage is shown at play speed.
+        if (window) window->WatchReplay();
+        app.afterPass = [&] {
+          watch->AfterPass(g);
+          if (watch->Over()) app.Quit();
+          else if (window && watch->Shown()) window->AfterReplayPass(app, g, &text);
+        };
+      }
       ScriptHost host{app, g, &recording, nullptr, stdout};
       host.headless = !window;
       host.shot = [&, shots = PictureWriter(images, opt.force)](const std::string& path, std::string& why) mutable {
@@ -292,6 +325,7 @@ int main(int argc, char** argv) {
         return shots.WriteShot(frame, opt.shotsDir, path, why);
       };
       code = RunScript(opt.script, host);
+      if (watch) std::printf("watch: %s\n", watch->Result().empty() ? "ended before the stage did" : watch->Result().c_str());
     } else {
       window->Run(app, g, &text);
     }

@@ -205,6 +205,11 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
           if (down && !e.key.repeat) ToggleFullscreen();
           break;
         }
+        if (watched_ && !keys && down && !e.key.repeat) {
+          if (k == SDLK_SPACE) replaySpeed_ = replaySpeed_ >= 8 ? 1 : replaySpeed_ * 2;
+          if (k == SDLK_ESCAPE) app.input().Push({true, kKeyEscape});
+          break;
+        }
         const int code = VirtualKey(k);
         // Auto-repeat arrives as further key-downs, which the game relies on.
         if (keys && code >= 0) {
@@ -412,13 +417,15 @@ void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
 }
 
 void SdlWindow::AfterReplayPass(App& app, Game& g, TextPainter* text) {
-  if (!replayStarted_) {
-    replayStarted_ = true;
-    replayStartMs_ = RealMs() - uint64_t(g.Now);
-  }
+  const int speed = replaySpeed_;
   PumpEvents(app, false);
+  if (!replayStarted_ || replaySpeed_ != speed) {
+    replayStarted_ = true;
+    replayStartMs_ = RealMs();
+    replayFromMs_ = g.Now;
+  }
   Show(g, text);
-  const uint64_t due = replayStartMs_ + uint64_t(g.Now);
+  const uint64_t due = replayStartMs_ + uint64_t(g.Now - replayFromMs_) / uint64_t(replaySpeed_);
   if (RealMs() < due) SleepUntilMs(due);
 }
 

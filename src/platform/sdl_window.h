@@ -38,6 +38,9 @@ class SdlWindow {
   // For replays in a window: pumps window events (only closing it counts), shows the frame if
   // it changed and waits until real time has caught up with the virtual clock.
   void AfterReplayPass(App& app, Game& g, TextPainter* text);
+  // A replay being watched: Space doubles the speed (up to 8 times, then back to play speed),
+  // Escape ends it as closing the window does.
+  void WatchReplay() { watched_ = true; }
 
  private:
   // Moves pending window events into the app's input; false when the window was closed.
@@ -70,8 +73,10 @@ class SdlWindow {
   int lastW_ = 0, lastH_ = 0;
   uint64_t shownVersion_ = 0;
   uint64_t lastShowMs_ = 0;
-  uint64_t replayStartMs_ = 0;
-  bool replayStarted_ = false;
+  uint64_t replayStartMs_ = 0;  // real time at which the virtual time replayFromMs_ was due
+  int64_t replayFromMs_ = 0;
+  int replaySpeed_ = 1;
+  bool replayStarted_ = false, watched_ = false;
   int axisX_ = 0, axisY_ = 0;  // left stick as arrows: -1, 0, +1
   // Keys sent down and not yet up, released for the game when the window loses focus.
   std::array<bool, kKeyCount> held_{};

@@ -39,6 +39,9 @@ class PlayKeys : public KeyRecorder {
   int64_t start_ = 0;
 };
 
+
+}  // namespace
+
 std::string CauseOfEnd(const Game& g) {
   switch (g.StageEndReason) {
     case kEndGoal: return "goal";
@@ -52,8 +55,6 @@ std::string CauseOfEnd(const Game& g) {
   if (On(g.KeyState[kKeyZ])) return "gave up (Z)";
   return "try lost";
 }
-
-}  // namespace
 
 Outcome PlayProof(const RunKit& kit, const std::string& stageDir, std::vector<std::string> lines,
                   const std::string& workDir) {

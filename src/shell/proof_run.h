@@ -32,6 +32,9 @@ struct Outcome {
   bool keyHeldAtStart = false;
 };
 
+// Why the stage being played ended, in words: goal, time up, a fall, a knock-out...
+std::string CauseOfEnd(const Game& g);
+
 // Plays `lines` (with a long wait added at the end) in a fresh game, headless, keeping the
 // script and the settings file it writes in `workDir`. The run stops at the first stage end,
 // after kMenuLimitMs without reaching play, or after the stage's time + kPlayGraceMs of play.

@@ -37,7 +37,7 @@ metainfo=$usr/share/metainfo/org.slidestone.Slidestone.metainfo.xml
 grep -q "<launchable type=\"desktop-id\">org.slidestone.Slidestone.desktop<" "$metainfo" ||
   fail "metainfo does not launch the menu entry"
 manpage=$usr/share/man/man6/slidestone.6.gz
-for word in '\\-\\-scale' 'music=100' 'effects=100' 'high=' 'F11'; do
+for word in '\\-\\-scale' '\\-\\-watch' 'music=100' 'effects=100' 'high=' 'F11'; do
   zcat "$manpage" | grep -q -- "$word" || fail "man page lacks $word"
 done
 # What the distributions' checkers say, where they are installed (scripts/install-deps does).

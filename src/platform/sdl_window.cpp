@@ -190,17 +190,19 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
   while (SDL_PollEvent(&e)) {
     switch (e.type) {
       case SDL_QUIT:
-        // Closing the window ends the game as Escape does.
+        // Closing the window ends the game as Escape does; a replay it ends at once.
         if (keys) {
           Queue(e.common.timestamp, {true, kKeyEscape});
         } else {
-          app.input().Push({true, kKeyEscape});
+          app.Quit();
         }
         break;
       case SDL_KEYDOWN:
       case SDL_KEYUP: {
         const SDL_Keycode k = e.key.keysym.sym;
         const bool down = e.type == SDL_KEYDOWN;
+        // A replay takes no keys, but Escape still stops it.
+        if (!keys && down && k == SDLK_ESCAPE) app.Quit();
         if (k == SDLK_F11 || (k == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT))) {
           if (down && !e.key.repeat) ToggleFullscreen();
           break;

@@ -15,6 +15,7 @@
 //   shot FILE.png            write the composed 640x480 screen
 //   quit                     end the program as Escape would
 //
+// MS: 0 to 86400000 (a day of game time).
 // KEY: LEFT RIGHT UP DOWN SPACE ENTER ESCAPE Z, a letter A..Z, KEY0..KEY9, F1..F12, CTRL SHIFT
 // ALT TAB BACKSPACE DELETE PGUP PGDN HOME END LBUTTON RBUTTON, or a virtual-key code. COND: NAME OP INTEGER
 // joined by `and`, OP one of == != < <= > >=. `#` starts a comment.

@@ -32,6 +32,15 @@ int64_t Number(const std::string& text) {
   return v;
 }
 
+// A span of game time for wait and within.
+int64_t Duration(const std::string& text) {
+  const int64_t ms = Number(text);
+  if (ms < 0 || ms > kMaxWaitMs) {
+    throw BadLine{"'" + text + "' ms is out of range: 0 to " + std::to_string(kMaxWaitMs) + " (a day of game time)"};
+  }
+  return ms;
+}
+
 int Key(const std::string& name) {
   const int code = KeyCodeFromName(name);
   if (code < 0) throw BadLine{"unknown key '" + name + "'"};
@@ -75,12 +84,12 @@ ScriptCommand Command(Game& g, const std::vector<std::string>& w) {
   const std::string& v = c.verb;
   if (v == "wait") {
     need(1);
-    c.number = Number(w[1]);
+    c.number = Duration(w[1]);
   } else if (v == "until") {
     size_t end = w.size();
     c.number = 600000;
     if (w.size() >= 3 && w[w.size() - 2] == "within") {
-      c.number = Number(w.back());
+      c.number = Duration(w.back());
       end = w.size() - 2;
     }
     c.cond = Condition(g, w, 1, end);

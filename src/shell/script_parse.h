@@ -12,6 +12,10 @@ namespace slidestone {
 
 struct Game;
 
+// The longest `wait` or `until ... within`: a day of game time. Longer would only keep a run
+// busy for ever, and replays are shared.
+constexpr int64_t kMaxWaitMs = 86400000;
+
 // NAME OP INTEGER; a condition is one or more of these joined by `and`.
 struct ScriptClause {
   std::string name, op;

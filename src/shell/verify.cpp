@@ -54,6 +54,8 @@ class TempFolder {
 std::optional<std::vector<std::string>> ReadLines(const std::string& path, std::string& why) {
   std::string text;
   if (!ReadWholeFile(path, kScriptMaxBytes, text, why)) return std::nullopt;
+  // Read as the script runner reads it, so the rules see the first command as it will run.
+  DropByteOrderMark(text);
   std::istringstream in(text);
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(line);

@@ -69,6 +69,11 @@ dir=$(copy cheat)
 echo 'set StoneX 480' >> "$dir/proofs/01-normal.script"
 out=$(verify 1 --stage-dir "$dir" 2>&1); code=$?
 expect_fail "set in a proof" "$out" $code "NORMAL .*line [0-9]+ uses 'set'"
+# The same on the first line behind a byte-order mark.
+dir=$(copy bom)
+{ printf '\xEF\xBB\xBFset StoneX 480\n'; cat "$good/proofs/01-normal.script"; } > "$dir/proofs/01-normal.script"
+out=$(verify 1 --stage-dir "$dir" 2>&1); code=$?
+expect_fail "set behind a byte-order mark" "$out" $code "NORMAL .*line 1 uses 'set'"
 
 # A stage that wins by itself: without the arrow the stone slides straight home.
 dir=$(copy idle)

@@ -107,7 +107,7 @@ int StageNumber(const std::string& text) {
 
 // One line for a mistake on the command line; the full list is a --help away.
 [[noreturn]] void Usage(const std::string& problem) {
-  std::fprintf(stderr, "slidestone: %s (try --help)\n", problem.c_str());
+  std::fprintf(stderr, "slidestone: %s (try --help)\n", EscapeControlBytes(problem).c_str());
   std::exit(2);
 }
 
@@ -175,8 +175,8 @@ Options ParseOptions(int argc, char** argv) {
       if (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0) o.editDir = argv[++i];
     } else if (a == "--stage") {
       const std::string v = value();
-      o.editStage = std::atoi(v.c_str());
-      if (o.editStage < 1 || o.editStage > 18) Usage("--stage needs a stage number from 1 to 18");
+      o.editStage = WholeNumber(v, 1, 18).value_or(0);
+      if (o.editStage == 0) Usage("--stage needs a stage number from 1 to 18, not '" + v + "'");
     } else {
       Usage("unknown option " + a);
     }

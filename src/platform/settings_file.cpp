@@ -140,7 +140,15 @@ std::optional<std::string> IniValue(const std::string& text, const std::string& 
 
 std::string IniWithValue(const std::string& text, const std::string& section, const std::string& key,
                          const std::string& value) {
+  // Written back as the player's editor wrote it: its byte-order mark and its line ends.
+  const std::string_view body = WithoutByteOrderMark(text);
+  const std::string mark(text.substr(0, text.size() - body.size()));
+  const size_t firstEnd = body.find('\n');
+  const std::string eol = firstEnd != std::string::npos && firstEnd > 0 && body[firstEnd - 1] == '\r' ? "\r\n" : "\n";
   std::vector<std::string> lines = Lines(text);
+  for (std::string& line : lines) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+  }
   std::string current, name, k, v;
   bool done = false;
   long sectionEnd = -1;
@@ -166,8 +174,8 @@ std::string IniWithValue(const std::string& text, const std::string& section, co
       lines.push_back(key + "=" + value);
     }
   }
-  std::string out;
-  for (const std::string& line : lines) out += line + "\n";
+  std::string out = mark;
+  for (const std::string& line : lines) out += line + eol;
   return out;
 }
 

@@ -68,6 +68,8 @@ rm "$(stage fifomap)/map1.dat" && mkfifo "$work/fifomap/map1.dat"
 truncate -s 2M "$(stage hugemap)/map1.dat"
 mkfifo "$work/fifo.script"
 { printf '[score]\nhigh=4321\n'; head -c 100000 /dev/zero | tr '\0' ';'; } > "$keep/huge.ini"
+ln -s loop2.ini "$keep/loop1.ini"
+ln -s loop1.ini "$keep/loop2.ini"
 
 script() {  # script NAME LINE...: $work/NAME.script holding the lines after an idle state
   local name=$1
@@ -92,6 +94,9 @@ cases=(
   "empty stage folder|2|--stage-dir needs a value, not an empty one|--stage-dir ''"
   "empty script|2|--script needs a value|--script ''"
   "unknown option|2|unknown option|--bogus"
+  "unknown option with an escape code|2|unknown option --bo\\\\x1b\[31mgus|$'--bo\x1b[31mgus'"
+  "image stage with an escape code|2|--image needs a stage number, not '3\\\\x1b\[2J'|--image $'3\x1b[2J' x.png"
+  "editor stage with letters|2|--stage needs a stage number from 1 to 18, not '3x'|--edit $work/empty --stage 3x --script $keep/replay.script"
   "headless without a script|2|--headless needs --script|--headless"
   "data folder missing|1|--data /nonexistent/x: no such folder|--data /nonexistent/x --script $keep/replay.script"
   "stage folder is a file|1|--stage-dir .*: not a folder|--stage-dir $keep/notes.txt --script $keep/replay.script"
@@ -130,6 +135,7 @@ cases=(
   "map of 2 MB|1|hugemap/map1.dat: too large \(2097152 bytes; at most 1 MB\)|--stage-dir $work/hugemap --script $(game s8 0)"
   "picture that is a pipe|1|char1.png: cannot load picture \(not a regular file\)|--data $work/fifopic --script $keep/replay.script"
   "script that is a pipe|1|--script .*: not a regular file|--script $work/fifo.script"
+  "settings in a loop of links|0|cannot save settings to .*loop1.ini: .*loop1.ini is a loop of symbolic links|--settings $keep/loop1.ini --script $(script hl 'wait 1' 'set TotalScore 9000' 'set GameState 8' 'until GameState == 1 within 40000')"
   "settings too large|0|settings .*huge.ini not read: too large \(100018 bytes; at most 64 KB\)|--settings $keep/huge.ini --script $(script hs 'wait 1' 'set TotalScore 9000' 'set GameState 8' 'until GameState == 1 within 40000' 'expect HighScore == 9000')"
 )
 

@@ -8,7 +8,7 @@
 #include "editor/palette.h"
 #include "editor/test_play.h"
 #include "shell/input.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone::editor {
 

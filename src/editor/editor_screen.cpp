@@ -7,8 +7,9 @@
 #include "editor/palette.h"
 #include "graphics/forms.h"
 #include "presentation/field_picture.h"
+#include "presentation/presentation.h"
 #include "presentation/hud.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 #include "stagedata/stage_field.h"
 
 namespace slidestone::editor {

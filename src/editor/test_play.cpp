@@ -10,7 +10,7 @@
 #include "shell/app.h"
 #include "shell/script.h"
 #include "stagedata/data_reader.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 #include "stagedata/stage_format.h"
 
 namespace slidestone::editor {

@@ -7,7 +7,7 @@
 #include "frontend/frontend.h"
 #include "frontend/words.h"
 #include "services/settings.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

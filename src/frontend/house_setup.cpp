@@ -7,7 +7,7 @@
 #include "audio/audio.h"
 #include "frontend/frontend.h"
 #include "services/random.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

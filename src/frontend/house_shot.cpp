@@ -8,7 +8,7 @@
 #include "graphics/overdraw.h"
 #include "frontend/frontend.h"
 #include "services/random.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

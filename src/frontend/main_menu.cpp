@@ -6,7 +6,8 @@
 #include "frontend/words.h"
 #include "presentation/presentation.h"
 #include "services/random.h"
-#include "stagedata/game.h"
+#include "play/play.h"
+#include "presentation/game.h"
 #include "stagedata/stage_loader.h"
 
 namespace slidestone {
@@ -103,7 +104,7 @@ void MainMenu(Game& g) {
         PlayConfirmSound(*g.audio);
         g.audio->StopMusic();
         ShowFormMaximised(g.forms, g.Form1, g.MenuX, g.MenuY);
-        NewGame(g, DrawStageHud);
+        NewGame(g, OpenStageHud);
         break;
       case kEntryOption:  // the options use the whole window
         PlayConfirmSound(*g.audio);

@@ -3,7 +3,7 @@
 #include "audio/audio.h"
 #include "frontend/frontend.h"
 #include "frontend/words.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

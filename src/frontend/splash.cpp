@@ -3,7 +3,7 @@
 // repaints the canvas from black, so a step shows its logos at exactly its opacity.
 #include "frontend/frontend.h"
 #include "graphics/forms.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

@@ -1,7 +1,7 @@
 #include "frontend/words.h"
 
 #include "graphics/surface.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

@@ -28,7 +28,7 @@
 #include "shell/variables.h"
 #include "shell/watch.h"
 #include "stagedata/data_reader.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 #include "stagedata/text_file.h"
 
 using namespace slidestone;

@@ -14,7 +14,7 @@
 #include "platform/window_scale.h"
 #include "shell/app.h"
 #include "shell/focus.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

@@ -11,7 +11,7 @@
 
 #include "graphics/surface.h"
 #include "shell/input.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 struct SDL_Window;
 struct SDL_Surface;

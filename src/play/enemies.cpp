@@ -2,7 +2,7 @@
 // watchers and throwers turn to face the player, throwers wind up and throw the one ball, and
 // knocked-out enemies stay dazed for ten steps before they are gone.
 #include "play/play.h"
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 namespace {
@@ -11,7 +11,7 @@ constexpr int64_t kEnemyInterval = 100;
 constexpr int kEnemyMaxX = kFieldW - 32;  // 576
 constexpr int kBallMaxX = kFieldW - 16;   // 592: the ball is 16 pixels wide
 
-void StepWalker(Game& g, EnemyRecord& e, int32_t& vy) {
+void StepWalker(World& g, EnemyRecord& e, int32_t& vy) {
   e.frame = g.EnemyAnim / 2;
   if (SolidAt(g, e.x + 4, e.y + 32) || SolidAt(g, e.x + 27, e.y + 32)) {
     if (!On(e.fast)) {
@@ -51,7 +51,7 @@ void StepWalker(Game& g, EnemyRecord& e, int32_t& vy) {
   e.y = ny;
 }
 
-void StepThrower(Game& g, EnemyRecord& e) {
+void StepThrower(World& g, EnemyRecord& e) {
   e.windup += 1;
   if (e.windup == 20) {
     e.throwTimer = 1;
@@ -78,7 +78,7 @@ void StepThrower(Game& g, EnemyRecord& e) {
 
 }  // namespace
 
-void UpdateEnemies(Game& g) {
+void UpdateEnemies(World& g) {
   if (!StepDue(g, g.enemyClock, kEnemyInterval)) return;
   g.EnemyAnim = (g.EnemyAnim + 1) % 10;
 

@@ -1,11 +1,11 @@
 // Whether an enemy or the thrown ball touches the player. A figure already knocked out is never
 // hit again, so the first hit of a step is the only one.
 #include "play/play.h"
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
-bool IsHitByEnemy(Game& g, bool menuVariant) {
+bool IsHitByEnemy(World& g, bool menuVariant) {
   if (On(g.PlayerHit)) return false;
   const int px = g.PlayerX, py = g.PlayerY;
   for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) {
@@ -20,7 +20,7 @@ bool IsHitByEnemy(Game& g, bool menuVariant) {
   return false;
 }
 
-bool IsHitByBall(Game& g, bool toolMenuVariant) {
+bool IsHitByBall(World& g, bool toolMenuVariant) {
   if (!On(g.BallActive) || On(g.PlayerHit)) return false;
   const int px = g.PlayerX, py = g.PlayerY, bx = g.BallX, by = g.BallY;
   if (toolMenuVariant) return px < bx && bx < px + 16 && py - 4 < by && by < py + 20;

@@ -1,24 +1,50 @@
-// The player, the tool menu, the sliding stone and the enemies: the first three play steps.
+// The rules of a stage, in the order a pass of play runs them: the player, the tool menu, the
+// stone, the enemies, the stage clock, the tile pass, the head-up display's zooms and the end of
+// the pass; pause and the stage-flow sequence between moments of play. Every step changes the
+// model and asks the view (stagedata/stage_view.h) to show what changed.
 #pragma once
 
 namespace slidestone {
 
-struct Game;
+struct World;
+
+// One pass of the stage screen: pause, or the stage-flow sequence, or a pass of play.
+void StagePass(World& g);
 
 // The player step: the tool menu while it is open, else the action under way, else walking.
-void UpdatePlayer(Game& g);
+void UpdatePlayer(World& g);
 // Jumps, drops, pipe travel, spring placing and the knock-out (every 30 ms).
-void UpdatePlayerAction(Game& g);
+void UpdatePlayerAction(World& g);
 // One call of the open tool menu.
-void UpdateToolMenu(Game& g);
+void UpdateToolMenu(World& g);
 // The stone: a slide step when due, or the spring launch.
-void UpdateStone(Game& g);
+void UpdateStone(World& g);
 // Walkers, watchers, throwers and the thrown ball (every 100 ms).
-void UpdateEnemies(Game& g);
+void UpdateEnemies(World& g);
+// The stage clock, every 100 ms.
+void StageTimerStep(World& g);
+// The 40 ms map scan (pipe exit, glints, the tools' work, sparkles, goal flags, regrowing
+// tiles), plus the stage end, pause and give-up checks of every pass.
+void TilePass(World& g);
+void SparkleStep(World& g);
+// One step of the tool-points and speed-digit zooms, every 30 ms.
+void HudEffectsStep(World& g);
+// The end of a pass of play: the field repainted when something changed, and presented.
+void FieldFrameStep(World& g);
+
+// While paused: waits for Enter.
+void PauseStep(World& g);
+// The curtain, end words, START banner and continue prompt between moments of play.
+void StageFlowStep(World& g);
+void FlowWordsStep(World& g);
+
+// The head-up display of a stage that has just been loaded, from the counts the loader set,
+// around one step of the stage clock (the loader calls it; see stage_loader.h).
+void OpenStageHud(World& g);
 
 // Hit tests. The menu variant of the enemy test counts only walkers and watchers; the
 // tool-menu variant of the ball test uses the menu's narrower box.
-bool IsHitByEnemy(Game& g, bool menuVariant = false);
-bool IsHitByBall(Game& g, bool toolMenuVariant = false);
+bool IsHitByEnemy(World& g, bool menuVariant = false);
+bool IsHitByBall(World& g, bool toolMenuVariant = false);
 
 }  // namespace slidestone

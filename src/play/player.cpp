@@ -2,7 +2,7 @@
 // action under way (jump, drop, pipe, spring, knock-out), otherwise walking every 50 ms.
 #include "play/play.h"
 #include "play/player_steps.h"
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
@@ -10,7 +10,7 @@ namespace {
 
 // While the menu is open the figure stands still; only the menu and the hit tests run, on every
 // pass. A hit here does not close the menu: the knock-out waits until it is closed.
-void MenuBranch(Game& g) {
+void MenuBranch(World& g) {
   if (g.ToolAnim == 0) UpdateToolMenu(g);
   if (IsHitByEnemy(g, /*menuVariant=*/true)) {
     StartKnockOut(g);
@@ -21,7 +21,7 @@ void MenuBranch(Game& g) {
 
 }  // namespace
 
-void UpdatePlayer(Game& g) {
+void UpdatePlayer(World& g) {
   if (On(g.MenuOpen)) {
     MenuBranch(g);
   } else if (On(g.PlayerInAction)) {

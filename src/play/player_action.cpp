@@ -5,8 +5,7 @@
 #include "audio/audio.h"
 #include "play/play.h"
 #include "play/player_steps.h"
-#include "presentation/presentation.h"
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
@@ -21,7 +20,7 @@ constexpr int kSpringPlaceSteps = 20;      // 600 ms of placing
 
 // Down into the entry pipe, then, once the tile pass has moved the figure into the exit pipe's
 // cell, up and out onto the cell above it.
-void PipeTravel(Game& g) {
+void PipeTravel(World& g) {
   g.SceneDirty = kTrue;
   g.PlayerY += g.PipeDir * 2;
   g.ActionCount += 1;
@@ -40,7 +39,7 @@ void PipeTravel(Game& g) {
   }
 }
 
-void Land(Game& g, int& ny) {
+void Land(World& g, int& ny) {
   g.PlayerFrame = 1;
   ny = ny / 32 * 32;
   g.Jumping = kFalse;
@@ -51,13 +50,13 @@ void Land(Game& g, int& ny) {
 }
 
 // Feet on something solid with the middle of the body free: a floor to stand on.
-bool FloorUnder(const Game& g, int x, int ny) {
+bool FloorUnder(const World& g, int x, int ny) {
   return FreeAt(g, x + 4, ny + 16) && FreeAt(g, x + 27, ny + 16) &&
          (SolidAt(g, x + 4, ny + 31) || SolidAt(g, x + 27, ny + 31));
 }
 
 // A drop onto a floor two cells thick cannot go through: the figure lands back where it stood.
-bool ThickFloorUnder(const Game& g, int x, int ny) {
+bool ThickFloorUnder(const World& g, int x, int ny) {
   return FreeAt(g, x + 4, ny) && FreeAt(g, x + 27, ny) &&
          (SolidAt(g, x + 4, ny + 31) || SolidAt(g, x + 27, ny + 31)) &&
          (SolidAt(g, x + 4, ny + 63) || SolidAt(g, x + 27, ny + 63));
@@ -65,7 +64,7 @@ bool ThickFloorUnder(const Game& g, int x, int ny) {
 
 // Jumps and drops. The flight never tests the head or the sides: the figure passes up through
 // tiles and steers through walls; only a landing from above stops it.
-void Flight(Game& g) {
+void Flight(World& g) {
   const int x = g.PlayerX;
   int ny = g.PlayerY + g.JumpVy / 10;
   g.JumpVy = std::min(g.JumpVy + 10, kMaxFallVy);
@@ -103,7 +102,7 @@ void Flight(Game& g) {
 }
 
 // The spring is set down at the end of the animation; the tool point was paid at the menu.
-void PlaceSpring(Game& g) {
+void PlaceSpring(World& g) {
   if (g.ActionCount % 5 == 0) g.PlayerFrame += 1;
   if (g.ActionCount < kSpringPlaceSteps) {
     g.ActionCount += 1;
@@ -115,9 +114,9 @@ void PlaceSpring(Game& g) {
     g.PlayerInAction = kFalse;
     g.SpringShown = kTrue;
     g.audio->PlayEffect("sound/charjumpon.wav", kChannelMain);
-    DrawToolPoints(g);
+    g.view->ToolPointsShown();
     g.PointsFlash = kTrue;
-    DrawToolPoints(g);
+    g.view->ToolPointsShown();
     g.PointsFlashStep = 0;
     HudEffectsStep(g);
   }
@@ -126,7 +125,7 @@ void PlaceSpring(Game& g) {
 
 // Up 12, 11, ... 1 pixels, a pause, then down faster and faster (at most 32 a step) through
 // everything until the figure is out of the field.
-void KnockOut(Game& g) {
+void KnockOut(World& g) {
   if (g.ActionCount == 0) g.audio->PlayEffect("sound/puu46.wav", kChannelMain);
   if (g.ActionCount > 12) {
     g.PlayerY += std::min(g.ActionCount - 12, 32);
@@ -144,7 +143,7 @@ void KnockOut(Game& g) {
 
 }  // namespace
 
-void UpdatePlayerAction(Game& g) {
+void UpdatePlayerAction(World& g) {
   if (!StepDue(g, g.actionClock, 30)) return;
   if (On(g.PlayerHit)) {  // a hit cancels whatever was under way
     g.InPipe = kFalse;

@@ -2,29 +2,29 @@
 // figure's own pixel notation and the effects of being struck.
 #pragma once
 
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
-inline bool FreeAt(const Game& g, int px, int py) { return !SolidAt(g, px, py); }
+inline bool FreeAt(const World& g, int px, int py) { return !SolidAt(g, px, py); }
 
-inline bool Held(const Game& g, int key) { return On(g.KeyState[key]); }
+inline bool Held(const World& g, int key) { return On(g.KeyState[key]); }
 // A press that starts one action only: the next action needs a new key-down event.
-inline void Consume(Game& g, int key) { g.KeyState[key] = kFalse; }
+inline void Consume(World& g, int key) { g.KeyState[key] = kFalse; }
 
 // The walk step, every 50 ms (player_walk.cpp).
-void PlayerWalkStep(Game& g);
+void PlayerWalkStep(World& g);
 
 // An enemy or its ball found the player: the knock-out starts from its first frame. Where the
 // figure was busy the caller ends that too.
-inline void StartKnockOut(Game& g) {
+inline void StartKnockOut(World& g) {
   g.PlayerHit = kTrue;
   g.PlayerInAction = kTrue;
   g.ActionCount = 0;
 }
 
 // A thrown ball found the player: the knock-out starts and the ball is gone.
-inline void StruckByBall(Game& g) {
+inline void StruckByBall(World& g) {
   StartKnockOut(g);
   g.SceneDirty = kTrue;
   g.BallActive = kFalse;

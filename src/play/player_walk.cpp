@@ -6,8 +6,7 @@
 #include "audio/audio.h"
 #include "play/play.h"
 #include "play/player_steps.h"
-#include "presentation/presentation.h"
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
@@ -21,7 +20,7 @@ constexpr int kSlowDownSteps = 500;          // walk steps (25 s) per lost speed
 
 // Walking keys are never consumed: holding one walks on. A move into a wall or past the field's
 // edge is undone as a whole, back to where the figure was last drawn.
-void Walk(Game& g) {
+void Walk(World& g) {
   if (Held(g, kKeyRight)) {
     g.PlayerX += 4;
     g.IdleCount = 0;
@@ -48,12 +47,12 @@ void Walk(Game& g) {
 }
 
 // The figure leaves its idle or pipe look for the plain one when it takes off.
-void TakeOffPose(Game& g) {
+void TakeOffPose(World& g) {
   g.PlayerFrame = 0;
   if (g.PlayerPose >= 2) g.PlayerPose = 0;
 }
 
-void TryJump(Game& g) {
+void TryJump(World& g) {
   if (!Held(g, kKeyUp)) return;
   g.IdleCount = 0;
   const int x = g.PlayerX, y = g.PlayerY;
@@ -70,7 +69,7 @@ void TryJump(Game& g) {
 
 // Down over two pipe cells sends the figure down the pipe; otherwise it drops through the floor
 // it stands on, unless that floor is the bottom row.
-void TryPipeOrDrop(Game& g) {
+void TryPipeOrDrop(World& g) {
   if (!Held(g, kKeyDown)) return;
   g.IdleCount = 0;
   const int x = g.PlayerX, y = g.PlayerY;
@@ -104,12 +103,12 @@ void TryPipeOrDrop(Game& g) {
 
 // A stage that offers none of the three tools never opens the menu: there would be nothing for
 // the cursor to rest on.
-bool AnyToolOffered(const Game& g) {
+bool AnyToolOffered(const World& g) {
   const auto& offered = g.StageItems[g.Stage];
   return offered[kToolHammer] != 0 || offered[kToolBroom] != 0 || offered[kToolSpring] != 0;
 }
 
-void TryOpenMenu(Game& g) {
+void TryOpenMenu(World& g) {
   if (!Held(g, kKeySpace)) return;
   g.IdleCount = 0;
   if (g.PlayerPose == 2 && g.PlayerFrame >= 1) g.PlayerFrame = 0;
@@ -123,15 +122,13 @@ void TryOpenMenu(Game& g) {
   Consume(g, kKeySpace);
   g.MenuX = std::clamp(x - 24, 0, kMenuMaxX);
   g.MenuY = y >= 32 ? y - 28 : y + 36;  // above the head, or below it on the top row
-  Surface& box = g.Form1.gamebox3;
-  ShowSurface(box);
-  MoveSurface(box, g.MenuX, g.MenuY, 72, 24);
+  g.view->ToolMenuOpened();
   g.audio->PlayEffect("sound/push10.wav", kChannelToolMenu);
 }
 
 // Falling speeds up by a pixel per step each step; a move that would sink the feet into a floor
 // is refused and the speed halved, so standing still the speed settles into a small cycle.
-void Gravity(Game& g) {
+void Gravity(World& g) {
   const int x = g.PlayerX, y = g.PlayerY;
   int ny = y + g.walkVy / 10;
   if (FreeAt(g, x + 8, ny + 31) && FreeAt(g, x + 23, ny + 31) && FreeAt(g, x + 8, ny) &&
@@ -146,7 +143,7 @@ void Gravity(Game& g) {
 
 // A bucket under the figure's centre column is collected while standing on ground: five more
 // tool points, with the points zoom.
-void PickUpItem(Game& g) {
+void PickUpItem(World& g) {
   const int col = (g.PlayerX + 16) / 32, row = g.PlayerY / 32;
   if (g.AiMap(col, row) != kBucket || FreeAt(g, g.PlayerX + 16, g.PlayerY + 32)) return;
   g.audio->PlayEffect("sound/Aitem.wav", kChannelItem);
@@ -157,18 +154,18 @@ void PickUpItem(Game& g) {
   }
   g.ToolPoints += 5;
   g.PointsFlash = kTrue;
-  DrawToolPoints(g);
+  g.view->ToolPointsShown();
   g.PointsFlashStep = 0;
   HudEffectsStep(g);
 }
 
-void TestHits(Game& g) {
+void TestHits(World& g) {
   if (IsHitByEnemy(g)) StartKnockOut(g);
   if (IsHitByBall(g)) StruckByBall(g);
 }
 
 // Left alone for 10 seconds the figure turns to the viewer, then dozes, two frames in turn.
-void IdlePoses(Game& g) {
+void IdlePoses(World& g) {
   const int i = g.IdleCount;
   if (i < kIdleStart) return;
   if (i < kDozeStart) {
@@ -181,7 +178,7 @@ void IdlePoses(Game& g) {
   g.IdleCount = std::max(i % 2000, kDozeStart);
 }
 
-void FallOut(Game& g) {
+void FallOut(World& g) {
   if (g.PlayerY < kFieldH) return;
   if (!On(g.PlayerHit)) {
     g.audio->PlayEffect("sound/rakka.wav", kChannelMain);
@@ -192,7 +189,7 @@ void FallOut(Game& g) {
 }
 
 // Every walk step, standing or walking, wears the stone down: one speed level per 500 steps.
-void SlowDownClock(Game& g) {
+void SlowDownClock(World& g) {
   g.SpeedDecayCount += 1;
   if (g.SpeedDecayCount < kSlowDownSteps) return;
   g.SpeedFlash = kTrue;
@@ -205,7 +202,7 @@ void SlowDownClock(Game& g) {
 
 }  // namespace
 
-void PlayerWalkStep(Game& g) {
+void PlayerWalkStep(World& g) {
   g.PlayerFootRow = g.PlayerY / 32 + 1;
   g.PlayerCol = (g.PlayerX + 15) / 32;
   g.IdleCount += 1;

@@ -4,11 +4,8 @@
 #include "play/stone.h"
 
 #include "audio/audio.h"
-#include "graphics/blend.h"
-#include "graphics/surface.h"
 #include "play/play.h"
-#include "presentation/presentation.h"
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 namespace {
@@ -23,7 +20,7 @@ int32_t PeriodForSpeed(int32_t speed, int32_t current) {
 }
 
 // Steps 2 to 5: move along the floor, bounce off walls, fall.
-void SlideAndFall(Game& g) {
+void SlideAndFall(World& g) {
   if (SolidAt(g, g.StoneX, g.StoneY + 32) || SolidAt(g, g.StoneX + 31, g.StoneY + 32)) {
     g.StoneX += g.StoneDir;
     g.stoneVy = 30;
@@ -54,7 +51,7 @@ void SlideAndFall(Game& g) {
 }
 
 // Step 6: arrows and speed tiles act only while the stone sits exactly over one column.
-void TileUnderStone(Game& g) {
+void TileUnderStone(World& g) {
   if (g.StoneX % 32 != 0) return;
   const int col = g.StoneX / 32, row = (g.StoneY + 32) / 32;
   switch (g.Map(col, row)) {
@@ -72,7 +69,7 @@ void TileUnderStone(Game& g) {
       // The zoom starts now, with the raised level (even a 6 that is clamped a moment later).
       HudEffectsStep(g);
       g.Map(col, row) = kSpentSpeedTile;
-      BlendCell(g.Form1, col, row, 6, 0);
+      g.view->SpeedTileSpent(col, row);
       break;
     default:
       break;
@@ -91,7 +88,7 @@ constexpr KnockOut kKnockOuts[] = {
     {kWalkerLeft, kKnockedOutWalkerLeft, "sound/teki02.wav"},
 };
 
-void KnockOutEnemies(Game& g) {
+void KnockOutEnemies(World& g) {
   const int x = g.StoneX, y = g.StoneY;
   for (int i = 0; i < g.EnemyCount; ++i) {
     EnemyRecord& e = g.Enemies[i];
@@ -105,25 +102,25 @@ void KnockOutEnemies(Game& g) {
     e.frame = 0;
     g.StageScore += kKnockOutPoints;
     g.TotalScore += kKnockOutPoints;
-    DrawScores(g);
+    g.view->ScoresShown();
   }
 }
 
 // Step 11: home when the goal lies under both a quarter and three quarters across the top row.
-void GoalTest(Game& g) {
+void GoalTest(World& g) {
   if (g.AiMap.AtPixel(g.StoneX + 8, g.StoneY) != kGoal ||
       g.AiMap.AtPixel(g.StoneX + 24, g.StoneY) != kGoal || On(g.PlayerHit))
     return;
   const int32_t bonus = On(g.TimeLimitOn) ? g.StageTime / 4 : 0;
   g.StageScore += bonus + g.ToolPoints * 20;
   g.TotalScore += bonus + g.ToolPoints * 20;
-  DrawScores(g);
+  g.view->ScoresShown();
   g.StagePhaseFlag = kTrue;
   g.StageEndReason = kEndGoal;
   g.Stage += 1;
 }
 
-void SlideStep(Game& g) {
+void SlideStep(World& g) {
   AdvanceStoneSpin(g);
   g.StonePrevX = g.StoneX;
   g.springActive = kFalse;
@@ -135,8 +132,8 @@ void SlideStep(Game& g) {
   if (g.StoneSpeed < 1 && !On(g.PlayerHit)) {
     g.StageEndReason = kEndStoneStopped;
     g.StagePhaseFlag = kTrue;
-    DrawSpeedDigit(g, 0);
-    g.Form1.gamebox1.Present();
+    g.view->SpeedShown(0);
+    g.view->HudPresented();
   }
   if (g.StoneSpeed > 5) {
     g.StoneSpeed = 5;
@@ -158,7 +155,7 @@ void SlideStep(Game& g) {
   GoalTest(g);
 
   g.StonePeriod = PeriodForSpeed(g.StoneSpeed, g.StonePeriod);
-  if (!On(g.SpeedFlash)) DrawSpeedDigit(g, g.StoneSpeed);
+  if (!On(g.SpeedFlash)) g.view->SpeedShown(g.StoneSpeed);
   g.SceneDirty = kTrue;
 
   if (g.StoneY >= kFieldH) {
@@ -173,11 +170,7 @@ void SlideStep(Game& g) {
 
 }  // namespace
 
-void DrawSpeedDigit(Game& g, int digit) {
-  Copy(g.Form1.gamebox1, 224, 64, 32, 32, g.Form1.time, 32 * digit, 32);
-}
-
-void UpdateStone(Game& g) {
+void UpdateStone(World& g) {
   if (On(g.StoneLaunched)) {
     StoneLaunchStep(g);
     return;

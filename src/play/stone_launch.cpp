@@ -4,7 +4,7 @@
 // passes through a solid row.
 #include "audio/audio.h"
 #include "play/stone.h"
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 namespace {
@@ -12,15 +12,15 @@ namespace {
 constexpr int kStoneMaxX = kFieldW - 32;
 constexpr int kCeilingY = -24;
 
-bool BrickAt(const Game& g, int px, int py) { return g.Map.AtPixel(px, py) == kBrick; }
+bool BrickAt(const World& g, int px, int py) { return g.Map.AtPixel(px, py) == kBrick; }
 
-void RemoveSpring(Game& g) {
+void RemoveSpring(World& g) {
   g.AiMap(g.SpringX / 32, g.SpringY / 32) = kNoObject;
   g.SpringShown = kFalse;
   g.SpringTicks = 0;
 }
 
-void SpringTick(Game& g) {
+void SpringTick(World& g) {
   if (g.SpringStep == 1) {
     g.StoneY -= 5;
     // A brick right above: the stone goes straight up and no further sideways.
@@ -47,7 +47,7 @@ void SpringTick(Game& g) {
 }
 
 // A wall met in flight turns the stone back; the first one also kills its rise.
-void BumpWall(Game& g) {
+void BumpWall(World& g) {
   g.StoneX = g.StonePrevX;
   g.StoneDir = -g.StoneDir;
   if (!On(g.stoneBumped)) {
@@ -58,7 +58,7 @@ void BumpWall(Game& g) {
 
 // The flight is over: a normal launch ends here with the landing thud; a blocked one waits for
 // its spring to finish.
-void Land(Game& g, int y) {
+void Land(World& g, int y) {
   g.stoneFlying = kFalse;
   if (!On(g.launchBlocked)) {
     g.StoneLaunched = kFalse;
@@ -75,7 +75,7 @@ void Land(Game& g, int y) {
 // A floor is a solid cell under a landing probe with an empty cell above it: the stone keeps
 // falling through a block it flew into sideways, but a stone coming down with a side still
 // inside such a block fails the usual landing test, and must not sink through the floor below.
-int FloorCrossed(const Game& g, int x, int fromY) {
+int FloorCrossed(const World& g, int x, int fromY) {
   for (int row = (fromY + 31) / 32 + 1; row * 32 <= g.StoneY + 32; ++row) {
     for (int px : {x + 4, x + 27}) {
       if (SolidAt(g, px, row * 32) && !SolidAt(g, px, row * 32 - 1)) return row * 32;
@@ -84,7 +84,7 @@ int FloorCrossed(const Game& g, int x, int fromY) {
   return -1;
 }
 
-void FlightTick(Game& g) {
+void FlightTick(World& g) {
   const int fromY = g.StoneY;
   if (!On(g.launchBlocked)) g.StoneX += g.StoneDir * 5;
   g.StoneY -= g.stoneVy;
@@ -127,7 +127,7 @@ void FlightTick(Game& g) {
 
 }  // namespace
 
-void StoneLaunchStep(Game& g) {
+void StoneLaunchStep(World& g) {
   if (On(g.springActive) && StepDue(g, g.springClock, 80)) SpringTick(g);
 
   if (On(g.stoneFlying)) {

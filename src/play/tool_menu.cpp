@@ -5,7 +5,7 @@
 #include "audio/audio.h"
 #include "play/play.h"
 #include "play/player_steps.h"
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
@@ -13,14 +13,14 @@ namespace {
 
 constexpr int kSlotsOnMenu = 3;
 
-void CloseMenu(Game& g) {
+void CloseMenu(World& g) {
   g.MenuOpen = kFalse;
-  HideSurface(g.Form1.gamebox3);
+  g.view->ToolMenuHidden();
 }
 
 // Steps the cursor over the slots the stage does not offer. The menu opens only on stages that
 // offer one of the three tools, so the search always ends; the bound keeps it so regardless.
-void MoveCursor(Game& g, int delta) {
+void MoveCursor(World& g, int delta) {
   for (int tries = 0; tries < kSlotsOnMenu; ++tries) {
     g.MenuCursor = (g.MenuCursor + delta + kSlotsOnMenu) % kSlotsOnMenu;
     if (g.StageItems[g.Stage][g.MenuCursor] != 0) break;
@@ -28,13 +28,13 @@ void MoveCursor(Game& g, int delta) {
   g.audio->PlayEffect("sound/charjumpon.wav", kChannelToolMenu);
 }
 
-int32_t& TileUnderFigure(Game& g) { return g.Map(g.PlayerCol, g.PlayerFootRow); }
-bool SpringInOwnCell(const Game& g) {
+int32_t& TileUnderFigure(World& g) { return g.Map(g.PlayerCol, g.PlayerFootRow); }
+bool SpringInOwnCell(const World& g) {
   return g.AiMap(g.PlayerCol, g.PlayerFootRow - 1) == kPlacedSpring;
 }
 
 // A speed tile, spent or not, is broken. Anywhere else the hammer closes the menu.
-void UseHammer(Game& g) {
+void UseHammer(World& g) {
   int32_t& tile = TileUnderFigure(g);
   if ((tile != kSpeedTile && tile != kSpentSpeedTile) || SpringInOwnCell(g)) {
     CloseMenu(g);
@@ -50,12 +50,12 @@ void UseHammer(Game& g) {
     SpeedTileRecord& t = g.SpeedTiles[i];
     if (t.col == g.PlayerCol && t.row == g.PlayerFootRow) t.broken = kTrue;
   }
-  HideSurface(g.Form1.gamebox3);  // still open until the tile pass finishes the work
+  g.view->ToolMenuHidden();  // still open until the tile pass finishes the work
 }
 
 // An arrow is swept to point the other way, a spent speed tile is restored. Anywhere else
 // nothing happens and the menu stays open.
-void UseBroom(Game& g) {
+void UseBroom(World& g) {
   int32_t& tile = TileUnderFigure(g);
   if ((tile != kArrowRight && tile != kArrowLeft && tile != kSpentSpeedTile) || SpringInOwnCell(g))
     return;
@@ -67,13 +67,13 @@ void UseBroom(Game& g) {
   g.PlayerFrame = 0;
   g.PlayerPose = 4;
   g.ToolAnimCount = 0;
-  HideSurface(g.Form1.gamebox3);
+  g.view->ToolMenuHidden();
 }
 
 // The spring goes into the figure's own cell, which must be empty in both grids, never onto a
 // pipe top or a speed tile, and not while the stone is being thrown. Only one spring stands on
 // the field: choosing a new one takes the old one away.
-void UseSpring(Game& g) {
+void UseSpring(World& g) {
   const int c = (g.PlayerX + 16) / 32, r = g.PlayerY / 32;
   const int32_t under = TileUnderFigure(g);
   if (g.AiMap(c, r) != kNoObject || g.Map(c, r) != kEmptyCell || under == kPipe ||
@@ -98,7 +98,7 @@ void UseSpring(Game& g) {
   CloseMenu(g);
 }
 
-void ChooseTool(Game& g) {
+void ChooseTool(World& g) {
   if (!Held(g, kKeySpace)) return;
   if (g.ToolPoints <= 0) {
     // Space stays held, so the beep sounds again and again until it is let go; each one plays to
@@ -117,20 +117,9 @@ void ChooseTool(Game& g) {
   if (slot == kToolSpring) UseSpring(g);
 }
 
-// The three icons, as the stage loader composed them on the screen surface, with the cursor
-// frame over the chosen one.
-void DrawMenuBox(Game& g) {
-  StageWindow& f = g.Form1;
-  Copy(f.gamebox3, 0, 0, 96, 24, f.gamebox1, 336, 116);
-  const int x = g.MenuCursor * 24;
-  AndCopy(f.gamebox3, x, 0, 24, 24, f.commandboxx, 120, 0);
-  XorCopy(f.gamebox3, x, 0, 24, 24, f.commandboxx, 96, 0);
-  f.gamebox3.Present();
-}
-
 }  // namespace
 
-void UpdateToolMenu(Game& g) {
+void UpdateToolMenu(World& g) {
   if (Held(g, kKeyRight)) {
     MoveCursor(g, +1);
     Consume(g, kKeyRight);
@@ -145,7 +134,7 @@ void UpdateToolMenu(Game& g) {
     Consume(g, kKeyDown);
   }
   ChooseTool(g);
-  DrawMenuBox(g);
+  g.view->ToolMenuShown();
   if (IsHitByEnemy(g)) {
     StartKnockOut(g);
     CloseMenu(g);

@@ -1,17 +1,15 @@
-// The words of the stage-flow sequence, one tick at a time over the clean field: the end words
-// of a stage (WordCounter 0 to 99) and the START banner (100 or 101 to 199).
+// The words of the stage-flow sequence drawn over the clean field: the end words of a stage
+// (WordCounter 0 to 99) and the START banner (100 or 101 to 199).
 #include <vector>
 
-#include "audio/audio.h"
 #include "graphics/overdraw.h"
 #include "presentation/presentation.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 
 namespace {
 
-constexpr int kLostTryQuietTicks = 40;  // after a lost try only the clean field, 41 ticks
 constexpr int kBannerY = (kFieldH - 50) / 2;
 
 void WordOnField(Game& g, int x, int y, int sy) {
@@ -66,33 +64,21 @@ void CleanField(StageWindow& f) {
 
 }  // namespace
 
-void FlowWordsStep(Game& g) {
+void DrawFlowWords(Game& g) {
   StageWindow& f = g.Form1;
-  if (g.WordCounter < 100 && g.StageEndReason == kEndLostTry && g.WordCounter >= kLostTryQuietTicks) {
-    g.WordCounter = 99;
-  }
-  const int r = g.WordCounter % 100;
-  if (g.WordCounter >= 100 && (r == 30 || r == 73)) g.audio->PlayEffect("sound/migaku.wav", kChannelMain);
   CleanField(f);
   DrawWords(g);
   if (f.checkRepaint) {
     CheckQuickRedraw(f.gamebox2, f.Bback, {0, 0, kFieldW, kFieldH}, f.repaintMismatches,
                      [&] { DrawWords(g); });
   }
-  g.WordCounter += 1;
-  if (g.WordCounter == 100) {
-    g.WordCounter = 101;
-    g.WordsRunning = kFalse;  // the curtain takes over
-  }
-  if (g.WordCounter == 200) {
-    CleanField(f);
-    BeginOverdraw(f.sprites, f.gamebox2);
-    EndOverdraw(f.sprites, f.gamebox2, f.Bback);
-    g.WordCounter = 0;
-    g.WordsRunning = kFalse;
-    g.StagePhaseFlag = kFalse;  // play resumes in the next pass
-    g.FlowStep = -76;
-  }
+}
+
+void ClearFlowWords(Game& g) {
+  StageWindow& f = g.Form1;
+  CleanField(f);
+  BeginOverdraw(f.sprites, f.gamebox2);
+  EndOverdraw(f.sprites, f.gamebox2, f.Bback);
 }
 
 void DrawTimeUpWords(Game& g) { FallingWord(g, 384); }

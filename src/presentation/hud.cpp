@@ -6,7 +6,7 @@
 
 #include "presentation/hud_layout.h"
 #include "presentation/presentation.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 
@@ -66,6 +66,21 @@ void DrawToolPoints(Game& g) {
   if (!On(g.PointsFlash)) {
     KeyedCopy(f.gamebox1, kPointsX, kPointsY, 32, 32, f.gamebox1, kScratchX, kScratchY);
   }
+}
+
+void DrawSpeedDigit(Game& g, int digit) {
+  Copy(g.Form1.gamebox1, kSpeedX, kSpeedY, 32, 32, g.Form1.time, 32 * digit, kLargeDigitY);
+}
+
+// The three icons, as the head-up display composed them on the screen surface, with the cursor
+// frame over the chosen one.
+void DrawMenuBox(Game& g) {
+  StageWindow& f = g.Form1;
+  Copy(f.gamebox3, 0, 0, 96, 24, f.gamebox1, 336, 116);
+  const int x = g.MenuCursor * 24;
+  AndCopy(f.gamebox3, x, 0, 24, 24, f.commandboxx, 120, 0);
+  XorCopy(f.gamebox3, x, 0, 24, 24, f.commandboxx, 96, 0);
+  f.gamebox3.Present();
 }
 
 }  // namespace slidestone

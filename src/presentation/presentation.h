@@ -1,32 +1,51 @@
-// What the stage screen shows around play: the renderer, the stage clock, the head-up display,
-// the tile pass, pause and the stage-flow sequence.
+// What the stage screen draws: the play field's repaint, the head-up display, the curtain and
+// the words between moments of play. Only drawing: play decides, these show (stage_screen.h
+// connects the two).
 #pragma once
 
 namespace slidestone {
 
 struct Game;
+class Surface;
 
-// Repaints the play field when something changed; presents it every pass.
-void RenderPlayField(Game& g);
-// The stage clock, every 100 ms.
-void StageTimerStep(Game& g);
-// The whole head-up display of a stage that has just been loaded, from the counts the loader
-// set (runs one step of the stage clock); presents gamebox1.
-void DrawStageHud(Game& g);
+// The play field rebuilt from the clean field with every moving thing drawn over it.
+void RepaintField(Game& g);
+// The field of a stage just loaded from its Map and tables: the backdrop on all three field
+// buffers, the tiles on the visible and the clean field, every object's first picture; dimmed
+// under the curtain when `dimmed`.
+void DrawBuiltField(Game& g, bool dimmed);
+// The backdrop element in use (the sheet has two).
+const Surface& StageBackdrop(const Game& g);
+// The tiles' pictures as play changes them (see StageView).
+void DrawSpeedTileLook(Game& g, int col, int row, int overlay, int layer);
+void DrawToolWork(Game& g, int col, int row, int code, int stage);
+void DrawToolWorkDone(Game& g, int col, int row, int code);
+void DrawSnowCap(Game& g);
+
+// The head-up display of a stage just loaded: the top part before the clock's first step, the
+// rest after it (presents gamebox1).
+void DrawStageHudTop(Game& g);
+void DrawStageHudRest(Game& g);
 // Scores after TOTAL and STAGE; presents gamebox1.
 void DrawScores(Game& g);
 // The tool points left; does not present.
 void DrawToolPoints(Game& g);
-// One step of the tool-points and speed-digit zooms, every 30 ms.
-void HudEffectsStep(Game& g);
-// The 40 ms map scan, plus the stage end, pause and give-up checks of every pass.
-void TilePass(Game& g);
-void SparkleStep(Game& g);
-// While paused: waits for Enter.
-void PauseStep(Game& g);
-// The curtain, end words, START banner and continue prompt between moments of play.
-void StageFlowStep(Game& g);
-void FlowWordsStep(Game& g);
+// The large green speed digit after the SPEED label.
+void DrawSpeedDigit(Game& g, int digit);
+// A frame of the tool points' and the speed digit's zooms, and the speed back at its size.
+void DrawPointsZoom(Game& g);
+void DrawSpeedZoom(Game& g);
+void DrawSpeedZoomEnd(Game& g);
+// The tool menu's three icons with the cursor frame over the chosen one; presents gamebox3.
+void DrawMenuBox(Game& g);
+
+// The curtain at FlowStep, its middle strip, and the prompt after the last try.
+void DrawCurtain(Game& g);
+void ShadeCurtainMiddle(Game& g);
+void DrawContinuePrompt(Game& g);
+// The words of WordCounter over the clean field, and the clean field alone once they are done.
+void DrawFlowWords(Game& g);
+void ClearFlowWords(Game& g);
 void DrawTimeUpWords(Game& g);
 void DrawStoneStopWords(Game& g);
 void DrawClearWords(Game& g);

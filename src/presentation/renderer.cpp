@@ -1,12 +1,10 @@
-// The play-field renderer: when a step has changed something, rebuilds gamebox2 from the clean
-// field in Bback and draws every moving thing over it, back to front; presents every pass. Each
-// repaint first notes where the figures are drawn (drawn_positions.h): play reads it back.
+// The play-field renderer: rebuilds gamebox2 from the clean field in Bback and draws every moving
+// thing over it, back to front. Play asks for it when a step has changed something.
 #include <vector>
 
 #include "graphics/overdraw.h"
-#include "presentation/drawn_positions.h"
 #include "presentation/presentation.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 
@@ -117,24 +115,16 @@ void DrawMovingThings(Game& g) {
   EndOverdraw(f.sprites, f.gamebox2, f.Bback);
 }
 
-void Repaint(Game& g) {
+}  // namespace
+
+void RepaintField(Game& g) {
   StageWindow& f = g.Form1;
   RestoreBackground(f.sprites, f.gamebox2, f.Bback, {0, 0, kFieldW, kFieldH});
-  // Play state, not drawing: the bounces go back to what this repaint shows.
-  NoteDrawnPositions(g);
   DrawMovingThings(g);
   if (f.checkRepaint) {
     CheckQuickRedraw(f.gamebox2, f.Bback, {0, 0, kFieldW, kFieldH}, f.repaintMismatches,
                      [&] { DrawMovingThings(g); });
   }
-  g.SceneDirty = kFalse;
-}
-
-}  // namespace
-
-void RenderPlayField(Game& g) {
-  if (On(g.SceneDirty)) Repaint(g);
-  g.Form1.gamebox2.Present();
 }
 
 }  // namespace slidestone

@@ -5,7 +5,7 @@
 #include "presentation/hud.h"
 #include "presentation/hud_layout.h"
 #include "presentation/presentation.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 
@@ -75,18 +75,16 @@ void DrawBackdropPanel(Game& g) {
     for (int x : {0, 320}) Copy(f.gamebox1, x, y, 320, 240, f.char1, 0, 0);
 }
 
-void DrawStageHud(Game& g) {
-  StageWindow& f = g.Form1;
+void DrawStageHudTop(Game& g) {
   DrawBackdropPanel(g);
   DrawLives(g);
   DrawStageNumber(g);
   DrawScoreLabels(g);
   DrawScores(g);
-  const int64_t clockRanAt = g.stageTimerClock;
-  StageTimerStep(g);
-  // A stage loaded again within the clock's 100 ms (the flow reloads every stage at the start
-  // of its curtain) would otherwise open with an empty clock; showing the time counts nothing.
-  if (g.stageTimerClock == clockRanAt) DrawStageClock(g);
+}
+
+void DrawStageHudRest(Game& g) {
+  StageWindow& f = g.Form1;
   DrawSpeedLabel(g);
   DrawToolIcons(g);
   DrawStartingToolPoints(g);

@@ -3,7 +3,7 @@
 #include "frontend/frontend.h"
 #include "graphics/forms.h"
 #include "shell/startup.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "shell/input.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

@@ -19,8 +19,4 @@ const StateHandlers& DefaultStateHandlers();
 // is set: the loop is over.
 bool GameLoopPass(Game& g, Input& input, const StateHandlers& handlers = DefaultStateHandlers());
 
-// The handler of state 3: the pause step, or the stage flow while StagePhaseFlag is set, or
-// the seven play steps in order.
-void StageStep(Game& g);
-
 }  // namespace slidestone

@@ -1,6 +1,6 @@
 #include "shell/input.h"
 
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

@@ -12,7 +12,7 @@
 #include "shell/script.h"
 #include "services/settings.h"
 #include "stagedata/codes.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

@@ -10,7 +10,7 @@
 #include "shell/app.h"
 #include "shell/script_parse.h"
 #include "shell/variables.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 #include "stagedata/text_file.h"
 
 namespace slidestone {

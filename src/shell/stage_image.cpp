@@ -6,7 +6,8 @@
 #include "graphics/image_io.h"
 #include "presentation/presentation.h"
 #include "shell/verify.h"
-#include "stagedata/game.h"
+#include "play/play.h"
+#include "presentation/game.h"
 #include "stagedata/stage_format.h"
 #include "stagedata/stage_loader.h"
 
@@ -28,11 +29,11 @@ bool DrawStageImage(const RunKit& kit, const std::string& stageDir, int stage,
     // A new game from this stage reads the table, the messages and the stage's two maps
     // exactly as GAME START would.
     g.StartStage = stage - 1;
-    NewGame(g, DrawStageHud);
+    NewGame(g, OpenStageHud);
     // The loader leaves the field dimmed for the curtain; the renderer's first repaint shows it
     // clear, with everything that moves at its start.
     g.SceneDirty = kTrue;
-    RenderPlayField(g);
+    FieldFrameStep(g);
     return save(g.Form1.gamebox2, error);
   } catch (const std::exception& e) {
     error = e.what();

@@ -2,7 +2,7 @@
 
 #include "audio/audio.h"
 #include "services/settings.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

@@ -7,7 +7,7 @@
 #include <type_traits>
 #include <variant>
 
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

@@ -11,7 +11,7 @@
 #include "shell/full_game.h"
 #include "shell/proof_run.h"
 #include "stagedata/codes.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 #include "stagedata/stage_format.h"
 #include "stagedata/text_file.h"
 

@@ -2,7 +2,7 @@
 // again at every new game (and only then), so edited files take effect without a restart.
 #include <string>
 
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 #include "stagedata/stage_format.h"
 #include "stagedata/stage_loader.h"
 
@@ -10,16 +10,16 @@ namespace slidestone {
 
 namespace {
 
-void ReadStageTable(Game& g) {
+void ReadStageTable(World& g) {
   const StageTableValues table = ReadStageTableFile(g.stageDir);
   for (int n = 0; n < kStageFileRecords; ++n) ApplyStageRecord(g, n, table[size_t(n)]);
 }
 
-void ReadMessages(Game& g) { g.Messages = ReadMessageFile(g.stageDir); }
+void ReadMessages(World& g) { g.Messages = ReadMessageFile(g.stageDir); }
 
 }  // namespace
 
-void NewGame(Game& g, StageHudPainter drawHud) {
+void NewGame(World& g, StageHudPainter drawHud) {
   g.Stage = g.StartStage;
   g.BackdropIndex = 1;
   g.Lives = 3;

@@ -138,7 +138,7 @@ std::string StageTableText(const StageTableValues& table) {
   return text;
 }
 
-void ApplyStageRecord(Game& g, int n, const RecordValues& v) {
+void ApplyStageRecord(World& g, int n, const RecordValues& v) {
   StageRecord& rec = g.StageTable[size_t(n)];
   rec.playerX = v[kRecPlayerX];
   rec.playerY = v[kRecPlayerY];

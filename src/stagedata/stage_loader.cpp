@@ -8,7 +8,7 @@
 #include <string>
 
 #include "stagedata/data_reader.h"
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 #include "stagedata/stage_field.h"
 #include "stagedata/stage_loader_steps.h"
 
@@ -18,9 +18,8 @@ namespace {
 
 constexpr int32_t kTimePerLevel = 200;       // tenths of a second less per difficulty level
 constexpr int32_t kToolPointsPerLevel = 3;   // tool uses less per difficulty level
-constexpr int kDimAlpha = 120;
 
-void ResetStageVariables(Game& g) {
+void ResetStageVariables(World& g) {
   const StageRecord& rec = g.StageTable[g.Stage];
   g.SceneDirty = kFalse;
   g.PlayerX = g.PlayerPrevX = rec.playerX;
@@ -56,22 +55,13 @@ void ResetStageVariables(Game& g) {
 
 }  // namespace
 
-const Surface& StageBackdrop(const Game& g) {
-  return g.Form1.stageback[g.BackdropIndex == 0 ? 0 : 1];
-}
-
-void LoadStage(Game& g, StageHudPainter drawHud) {
+void LoadStage(World& g, StageHudPainter drawHud) {
   if (g.Stage < 0 || g.Stage >= kStageRecords) {
     throw DataError("stage " + std::to_string(g.Stage + 1) + " has no record in the stage table");
   }
-  StageWindow& f = g.Form1;
   const StageRecord& rec = g.StageTable[g.Stage];
 
   g.FlowLatch = kTrue;
-  const Surface& backdrop = StageBackdrop(g);
-  Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, backdrop, 0, 0);
-  Copy(f.back, 0, 0, kFieldW, kFieldH, backdrop, 0, 0);
-  Copy(f.Bback, 0, 0, kFieldW, kFieldH, backdrop, 0, 0);
 
   g.SpeedTileCount = 0;
   g.StageTime = rec.time - kTimePerLevel * g.Difficulty;
@@ -94,8 +84,8 @@ void LoadStage(Game& g, StageHudPainter drawHud) {
   g.ItemCount = 0;
   ReadEnemyMapFile(g);
 
-  // The field waits dimmed under the curtain; the stage flow shows it bright from Bback.
-  Shade(f.gamebox2, 0, 0, kFieldW, kFieldH, backdrop, kFieldW, 0, 8, kFieldH, kDimAlpha);
+  // The field waits dimmed under the curtain; the stage flow shows it bright.
+  g.view->StageFieldBuilt();
 
   ResetStageVariables(g);
 

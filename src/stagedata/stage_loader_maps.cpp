@@ -1,4 +1,4 @@
-// Reading a stage's two files: the map (what every cell is made of, drawn onto the field) and
+// Reading a stage's two files: the map (what every cell is made of) and
 // the enemy map (goal cells, buckets and the three kinds of enemies). Each holds 12 rows of 19
 // codes; row 11 is the unseen ground under the field.
 //
@@ -7,11 +7,10 @@
 #include <cstdio>
 #include <string>
 
-#include "graphics/blend.h"
 #include "stagedata/data_reader.h"
 #include "stagedata/stage_field.h"
 #include "stagedata/stage_format.h"
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 #include "stagedata/stage_loader_steps.h"
 
 namespace slidestone {
@@ -23,77 +22,30 @@ void WarnExtraCells(const std::string& path, const std::string& what) {
                path.c_str(), what.c_str());
 }
 
-// Brick walls and metal blocks wear snow where nothing lies on them.
-bool SnowOnTop(const Game& g, int col, int row) {
-  return row > 0 && g.Map(col, row - 1) == kEmptyCell;
-}
-
-// Draws one map code at its cell, on the visible field and on the clean field.
-void DrawTile(Game& g, int col, int row, int32_t code) {
-  StageWindow& f = g.Form1;
-  const int x = 32 * col, y = 32 * row;
-  auto keyed = [&](int sx, int sy) {
-    KeyedCopy(f.gamebox2, x, y, 32, 32, f.char3, sx, sy);
-    KeyedCopy(f.Bback, x, y, 32, 32, f.char3, sx, sy);
-  };
-  auto copy = [&](int sx, int sy) {
-    Copy(f.gamebox2, x, y, 32, 32, f.char3, sx, sy);
-    Copy(f.Bback, x, y, 32, 32, f.char3, sx, sy);
-  };
-  switch (code) {
-    case kBrick: keyed(0, SnowOnTop(g, col, row) ? 96 : 64); break;
-    case kMetalBlock: keyed(32, SnowOnTop(g, col, row) ? 96 : 64); break;
-    case kArrowRight: copy(128, 64); break;
-    case kArrowLeft: copy(160, 64); break;
-    case kPipe: copy(192, 64); break;
-    case kSpeedUpSign: copy(64, 64); break;
-    case kSpeedDownSign: copy(96, 64); break;
-    case kSpentSpeedTile:
-    case kSpeedTile: BlendCell(g.Form1, col, row, 6, 0); break;  // ice: the backdrop shows through
-    default: break;  // empty, or a state only play writes
-  }
-}
-
-// Items and enemies start where their cell is; the sprite drawn is their first frame.
-void AddItem(Game& g, int col, int row, int32_t kind) {
+// Items and enemies start where their cell is, at their first frame.
+void AddItem(World& g, int col, int row, int32_t kind) {
   ItemRecord& it = g.Items[size_t(g.ItemCount++)];
   it.x = 32 * col;
   it.y = 32 * row;
   it.kind = kind;
   it.frame = 0;
-  StageWindow& f = g.Form1;
-  if (kind == kGoal) {
-    MaskedPair(f.gamebox2, it.x, it.y, 32, 32, f.char3, 128, 128, 0, 128);
-  } else {
-    MaskedPair(f.gamebox2, it.x, it.y, 32, 32, f.char3, 96, 160, 0, 160);
-  }
 }
 
-void AddEnemy(Game& g, int col, int row, int32_t code) {
+void AddEnemy(World& g, int col, int row, int32_t code) {
   EnemyRecord& e = g.Enemies[size_t(g.EnemyCount++)];
   e = EnemyRecord{};  // nothing carried over from an earlier stage's enemy
   e.x = e.prevX = 32 * col;
   e.y = e.prevY = 32 * row;
-  StageWindow& f = g.Form1;
   switch (code) {
-    case kWatcherMark:
-      e.state = kWatcher;
-      MaskedPair(f.gamebox2, e.x, e.y, 32, 32, f.char3, 0, 352, 0, 320);
-      break;
-    case kWalkerMark:  // setting off to the left
-      e.state = kWalkerLeft;
-      MaskedPair(f.gamebox2, e.x, e.y, 32, 32, f.char3, 0, 288, 0, 256);
-      break;
-    default:  // kThrowerMark
-      e.state = kThrower;
-      MaskedPair(f.gamebox2, e.x, e.y, 32, 32, f.char3, 0, 480, 0, 448);
-      break;
+    case kWatcherMark: e.state = kWatcher; break;
+    case kWalkerMark: e.state = kWalkerLeft; break;  // setting off to the left
+    default: e.state = kThrower; break;               // kThrowerMark
   }
 }
 
 }  // namespace
 
-FieldOverflow PlaceMapCodes(Game& g, const CodeRows& codes) {
+FieldOverflow PlaceMapCodes(World& g, const CodeRows& codes) {
   FieldOverflow over;
   for (int row = 0; row < kMapFileRows; ++row) {
     for (int col = 0; col < kMapFileCols; ++col) {
@@ -107,13 +59,12 @@ FieldOverflow PlaceMapCodes(Game& g, const CodeRows& codes) {
         }
       }
       g.Map(col, row) = code;
-      DrawTile(g, col, row, code);
     }
   }
   return over;
 }
 
-FieldOverflow PlaceObjectCodes(Game& g, const CodeRows& codes) {
+FieldOverflow PlaceObjectCodes(World& g, const CodeRows& codes) {
   FieldOverflow over;
   for (int row = 0; row < kMapFileRows; ++row) {
     for (int col = 0; col < kMapFileCols; ++col) {
@@ -140,14 +91,14 @@ FieldOverflow PlaceObjectCodes(Game& g, const CodeRows& codes) {
   return over;
 }
 
-void ReadMapFile(Game& g) {
+void ReadMapFile(World& g) {
   const std::string path = MapFilePath(g.stageDir, g.Stage);
   if (PlaceMapCodes(g, ReadCodeFile(path)).speedTiles) {
     WarnExtraCells(path, std::to_string(kMaxSpeedTiles) + " speed tiles");
   }
 }
 
-void ReadEnemyMapFile(Game& g) {
+void ReadEnemyMapFile(World& g) {
   const std::string path = EnemyMapFilePath(g.stageDir, g.Stage);
   const FieldOverflow over = PlaceObjectCodes(g, ReadCodeFile(path));
   if (over.items || over.enemies) {

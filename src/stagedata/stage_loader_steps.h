@@ -3,10 +3,10 @@
 
 namespace slidestone {
 
-struct Game;
+struct World;
 
 // The stage's two files: map<N>.dat (tiles) and Aimap<N>.dat (goal, buckets, enemies).
-void ReadMapFile(Game& g);
-void ReadEnemyMapFile(Game& g);
+void ReadMapFile(World& g);
+void ReadEnemyMapFile(World& g);
 
 }  // namespace slidestone

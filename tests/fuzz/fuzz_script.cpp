@@ -10,7 +10,7 @@
 
 #include "shell/script_parse.h"
 #include "shell/shot_path.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace slidestone;

@@ -6,7 +6,7 @@
 #include "graphics/blend.h"
 #include "graphics/forms.h"
 #include "graphics/surface.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {

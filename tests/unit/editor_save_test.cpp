@@ -10,7 +10,7 @@
 
 #include "editor/editor.h"
 #include "shell/input.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone::editor {
 namespace {

@@ -6,7 +6,7 @@
 #include "graphics/forms.h"
 #include "play/play.h"
 #include "presentation/drawn_positions.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {

@@ -17,7 +17,7 @@
 #include "real_sheets.h"
 #include "shell/app.h"
 #include "services/settings.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {

@@ -36,7 +36,7 @@ TEST(Flags, ANumberAScriptSetsReadsTheSameInEveryStep) {
       g.flowClock = g.Now;  // the flow itself waits: only which of the two ran is seen
       const std::array<bool, kKeyCount> held{};
       EXPECT_EQ(FocusLostEvents(g, held).empty(), set) << "leaving the window";
-      StageStep(g);
+      StagePass(g);
       EXPECT_EQ(g.StageTime == 1000, set) << "the stage step";
     }
 

@@ -12,7 +12,7 @@
 #include "audio/audio.h"
 #include "frontend/frontend.h"
 #include "services/settings.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 #include "word_sheet.h"
 
 namespace slidestone {

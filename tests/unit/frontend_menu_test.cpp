@@ -14,7 +14,7 @@
 #include "frontend/words.h"
 #include "services/settings.h"
 #include "shell/startup.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 #include "word_sheet.h"
 
 namespace slidestone {

@@ -5,7 +5,7 @@
 
 #include "shell/game_loop.h"
 #include "shell/input.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {

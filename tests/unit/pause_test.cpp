@@ -9,7 +9,7 @@
 #include "graphics/forms.h"
 #include "presentation/presentation.h"
 #include "shell/game_loop.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {
@@ -29,7 +29,7 @@ struct PausedGame {
 TEST(Pause, EnterResumesWithTheSoundAndIsConsumed) {
   PausedGame p;
   Game& g = p.g;
-  StageStep(g);
+  StagePass(g);
   EXPECT_EQ(g.Paused, kTrue);
   EXPECT_TRUE(p.audio.TakeCalls().empty());
   g.KeyState[kKeyEnter] = kTrue;
@@ -53,7 +53,7 @@ TEST(Pause, WhilePausedNoStepOfPlayOrFlowRuns) {
     const int64_t tileClock = g.tileClock, flowClock = g.flowClock;
     for (int i = 0; i < 500; ++i) {
       ++g.Now;
-      StageStep(g);
+      StagePass(g);
     }
     EXPECT_EQ(g.tileClock, tileClock);
     EXPECT_EQ(g.flowClock, flowClock);

@@ -6,7 +6,7 @@
 
 #include "shell/game_loop.h"
 #include "stage_test_sheets.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {
@@ -45,7 +45,7 @@ struct OrderField {
   void DueNext(int64_t& clock, int64_t interval) { clock = g.Now + 1 - interval - 1; }
   void Pass() {
     g.Now += 1;
-    StageStep(g);
+    StagePass(g);
   }
 };
 

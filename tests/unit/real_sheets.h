@@ -9,7 +9,7 @@
 #include "graphics/forms.h"
 #include "graphics/sheets.h"
 #include "platform/sdl_image_io.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone::testing {
 

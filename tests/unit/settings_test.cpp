@@ -17,7 +17,7 @@
 #include "frontend/frontend.h"
 #include "platform/settings_file.h"
 #include "shell/startup.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {

@@ -9,7 +9,7 @@
 #include "audio/audio.h"
 #include "services/settings.h"
 #include "shell/app.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {

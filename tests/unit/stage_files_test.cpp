@@ -13,7 +13,8 @@
 #include "presentation/presentation.h"
 #include "stage_test_sheets.h"
 #include "stagedata/data_reader.h"
-#include "stagedata/game.h"
+#include "play/play.h"
+#include "presentation/game.h"
 #include "stagedata/stage_loader.h"
 
 namespace slidestone {
@@ -126,7 +127,7 @@ TEST_F(StageFilesTest, BrokenFilesEndWithAMessageNamingTheFileLineAndField) {
     g.stageDir = dir.Path();
     g.StartStage = c.startStage;
     try {
-      NewGame(g, DrawStageHud);
+      NewGame(g, OpenStageHud);
       ADD_FAILURE() << c.what << ": loaded without complaint";
     } catch (const DataError& e) {
       EXPECT_NE(std::string(e.what()).find(c.expected), std::string::npos)
@@ -139,7 +140,7 @@ TEST_F(StageFilesTest, AStageOutsideTheTableIsAnErrorNotAReadPastItsEnd) {
   StartAt(0);
   for (int32_t stage : {-1, 23, 100000}) {
     g.Stage = stage;
-    EXPECT_THROW(LoadStage(g, DrawStageHud), DataError) << stage;
+    EXPECT_THROW(LoadStage(g, OpenStageHud), DataError) << stage;
   }
 }
 

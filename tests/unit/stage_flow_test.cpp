@@ -10,7 +10,7 @@
 #include "graphics/forms.h"
 #include "presentation/presentation.h"
 #include "real_sheets.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {

@@ -11,7 +11,8 @@
 #include "presentation/presentation.h"
 #include "stage_test_sheets.h"
 #include "stagedata/data_reader.h"
-#include "stagedata/game.h"
+#include "play/play.h"
+#include "presentation/game.h"
 #include "stagedata/stage_loader.h"
 
 namespace slidestone {
@@ -86,7 +87,7 @@ TEST_F(StageLoaderTest, EachStageReadsTheFilesNumberedOneHigher) {
   EXPECT_EQ(g.Map(0, 0), 1);        // map1's wall in row 0
   EXPECT_EQ(g.AiMap(1, 9), 20);     // Aimap1's goal
   g.Stage = 17;
-  LoadStage(g, DrawStageHud);
+  LoadStage(g, OpenStageHud);
   EXPECT_EQ(g.Map(3, 5), 2);        // map18's marker
   EXPECT_EQ(g.Map(4, 5), 9);
   EXPECT_EQ(g.Map(0, 0), 0);
@@ -237,14 +238,14 @@ TEST_F(StageLoaderTest, ToolsNotOfferedAreGreyedInBothIconRows) {
 TEST_F(StageLoaderTest, TotalScoreIsResetWheneverStageIndexSixLoads) {
   StartAt(0);
   g.TotalScore = 4321;
-  LoadStage(g, DrawStageHud);
+  LoadStage(g, OpenStageHud);
   EXPECT_EQ(g.TotalScore, 4321);
   g.Stage = 6;
-  LoadStage(g, DrawStageHud);
+  LoadStage(g, OpenStageHud);
   EXPECT_EQ(g.TotalScore, 0);
   g.TotalScore = 800;  // a replay of the same stage resets it again
   g.StageScore = 200;
-  LoadStage(g, DrawStageHud);
+  LoadStage(g, OpenStageHud);
   EXPECT_EQ(g.TotalScore, 0);
   EXPECT_EQ(g.StageScore, 0);
 }
@@ -274,7 +275,7 @@ TEST_F(StageLoaderTest, EveryPerStageValueStartsAfresh) {
   g.EnemyAnim = 6;
   ShowSurface(g.Form1.gamebox3);
   g.GameState = kStateLoadStage;
-  LoadStage(g, DrawStageHud);
+  LoadStage(g, OpenStageHud);
 
   EXPECT_EQ(g.GameState, kStatePlay);
   EXPECT_EQ(g.FlowLatch, kTrue);
@@ -327,7 +328,7 @@ TEST_F(StageLoaderTest, TheShippedStagesAllLoadWithAGoalAToolAndFirmGround) {
     SCOPED_TRACE("stage index " + std::to_string(stage));
     g.Stage = stage;
     ::testing::internal::CaptureStderr();
-    LoadStage(g, DrawStageHud);
+    LoadStage(g, OpenStageHud);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     const StageRecord& r = g.StageTable[stage];
     int goals = 0;
@@ -359,7 +360,7 @@ TEST_F(StageLoaderTest, AStageLoadedAgainAtOnceShowsAWholeHeadUpDisplay) {
     SCOPED_TRACE("loaded again " + std::to_string(later) + " ms later");
     StartAt(0);
     g.Now += later;
-    LoadStage(g, DrawStageHud);
+    LoadStage(g, OpenStageHud);
     const StageWindow& f = g.Form1;
     const int32_t minutes = g.StageTime / 600;
     EXPECT_TRUE(SameRect(f.gamebox1, 128, 16, 32, 32, f.time, 32 * minutes, 32)) << "clock minutes";

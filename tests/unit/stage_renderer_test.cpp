@@ -4,7 +4,7 @@
 
 #include "presentation/presentation.h"
 #include "stage_test_sheets.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {
@@ -44,7 +44,7 @@ class RendererTest : public ::testing::Test {
 };
 
 TEST_F(RendererTest, WithoutSceneDirtyNothingIsDrawnAndNoPositionIsRemembered) {
-  RenderPlayField(g);  // a first repaint
+  FieldFrameStep(g);  // a first repaint
   g.PlayerPrevX = g.PlayerPrevY = g.StonePrevX = g.StonePrevY = 5;
   g.PlayerX = 300;
   g.StoneX = 400;
@@ -52,7 +52,7 @@ TEST_F(RendererTest, WithoutSceneDirtyNothingIsDrawnAndNoPositionIsRemembered) {
   Copy(field, 0, 0, 16, 16, tiles, 0, 64);  // drawn by someone else, not yet presented
   const auto image = field.Pixels();
   g.SceneDirty = kFalse;
-  RenderPlayField(g);
+  FieldFrameStep(g);
   EXPECT_EQ(field.Pixels(), image);
   EXPECT_EQ(field.Shown(), image) << "still presented";
   EXPECT_EQ(g.PlayerPrevX, 5);
@@ -86,7 +86,7 @@ TEST_F(RendererTest, ARepaintDrawsEachFigureFromItsCellAndRemembersWhereItWas) {
   g.PlayerFrame = 2;
   g.PlayerPose = 5;
   g.StoneSpinX = 160;
-  RenderPlayField(g);
+  FieldFrameStep(g);
 
   EXPECT_EQ(g.SceneDirty, kFalse);
   EXPECT_EQ(g.PlayerPrevX, 32);
@@ -126,7 +126,7 @@ TEST_F(RendererTest, LaterLayersCoverEarlierOnesAndThePipeCoversThePlayer) {
   g.BallX = g.SpringX = g.PlayerX = g.StoneX = 200;
   g.BallY = g.PlayerY = g.StoneY = 200;
   g.SpringY = 188;
-  RenderPlayField(g);
+  FieldFrameStep(g);
   EXPECT_TRUE(SameRect(field, 200, 200, 32, 32, tiles, 0, 0));
 
   // In a pipe the cell under the figure is painted back over it.
@@ -138,7 +138,7 @@ TEST_F(RendererTest, LaterLayersCoverEarlierOnesAndThePipeCoversThePlayer) {
   g.PlayerCol = 5;
   g.PlayerFootRow = 6;
   g.SceneDirty = kTrue;
-  RenderPlayField(g);
+  FieldFrameStep(g);
   EXPECT_TRUE(Clean(160, 192));
   EXPECT_TRUE(SameRect(field, 160, 170, 32, 22, g.Form1.mainchar, 0, 0)) << "above the pipe";
 }
@@ -152,7 +152,7 @@ TEST_F(RendererTest, TheSpeedLabelRisesFromTheMiddleOfTheStone) {
     g.SpeedFlashStep = c.step;
     g.SpeedChange = c.change;
     g.SceneDirty = kTrue;
-    RenderPlayField(g);
+    FieldFrameStep(g);
     EXPECT_TRUE(SameRect(field, 96, c.y, 32, 12, tiles, 224, 64 + 12 * c.change)) << c.step;
   }
 }
@@ -163,13 +163,13 @@ TEST_F(RendererTest, SparklesShowUntilTheirTimeIsUpAndSkipHiddenEntries) {
   g.Sparkles[10] = {440, 300, 0};
   g.SparkleOn = kTrue;
   g.SparkleTicks = 28;
-  RenderPlayField(g);
+  FieldFrameStep(g);
   EXPECT_TRUE(SameRect(field, 400, 300, 8, 8, g.Form1.char4, 208, 32));
   EXPECT_TRUE(SameRect(field, 440, 300, 8, 8, g.Form1.char4, 192, 32));
   EXPECT_TRUE(Clean(500, 300, 8, 8));
   g.SparkleTicks = 29;
   g.SceneDirty = kTrue;
-  RenderPlayField(g);
+  FieldFrameStep(g);
   EXPECT_TRUE(Clean(400, 300, 48, 8));
 }
 

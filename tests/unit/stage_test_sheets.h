@@ -13,7 +13,8 @@
 #include "graphics/forms.h"
 #include "graphics/surface.h"
 #include "presentation/presentation.h"
-#include "stagedata/game.h"
+#include "play/play.h"
+#include "presentation/game.h"
 #include "stagedata/stage_loader.h"
 
 namespace slidestone::testing {
@@ -113,7 +114,7 @@ class StageFolderTest : public ::testing::Test {
   // A new game at stage index `stage`, as GAME START would do it.
   void StartAt(int stage) {
     g.StartStage = stage;
-    NewGame(g, DrawStageHud);
+    NewGame(g, OpenStageHud);
   }
 };
 

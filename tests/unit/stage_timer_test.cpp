@@ -4,7 +4,7 @@
 
 #include "presentation/presentation.h"
 #include "stage_test_sheets.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {

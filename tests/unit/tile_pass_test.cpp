@@ -14,7 +14,7 @@
 #include "presentation/presentation.h"
 #include "real_sheets.h"
 #include "shell/game_loop.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {
@@ -506,7 +506,7 @@ TEST(TilePass, EnterPausesOverTheBareBackdropOnce) {
   ASSERT_EQ(t.sounds.size(), 1u);
   EXPECT_EQ(t.sounds[0].second, "effect sound/Akouka01.wav 3");
   // The press that paused is gone: the pause step does not see it.
-  StageStep(g);
+  StagePass(g);
   EXPECT_EQ(g.Paused, kTrue);
 }
 

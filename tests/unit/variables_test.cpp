@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "shell/variables.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 namespace {

@@ -3,10 +3,9 @@
 // the regrowing speed tiles. In every pass of play, due or not, it also starts the stage's
 // closing sequence, pauses on Enter and lets Z give up the try.
 #include "audio/audio.h"
-#include "graphics/blend.h"
-#include "presentation/presentation.h"
-#include "presentation/tile_pass.h"
-#include "stagedata/game.h"
+#include "play/play.h"
+#include "play/tile_pass.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
@@ -18,7 +17,7 @@ constexpr int32_t kRegrowPasses = 1000;  // 40 s before a broken speed tile come
 
 // The figure found the bottom of its entry pipe: the first pipe top in reading order is the
 // exit, and the entry cell (marked as in use for the trip) becomes a pipe again.
-void PipeExit(Game& g, int col, int row) {
+void PipeExit(World& g, int col, int row) {
   if (!On(g.InPipe) || !On(g.PipeWarpPending)) return;
   g.Map(g.PlayerCol, g.PlayerFootRow) = kPipe;
   g.PlayerCol = col;
@@ -29,14 +28,14 @@ void PipeExit(Game& g, int col, int row) {
 }
 
 // Speed tiles catch the light once per cycle: overlays 1 to 5, then back to the plain 0.
-void Glint(Game& g, int col, int row) {
+void Glint(World& g, int col, int row) {
   if (g.TileCycle > 0 && g.TileCycle < 7) {
     const int overlay = g.TileCycle == 6 ? 0 : g.TileCycle;
-    BlendCell(g.Form1, col, row, overlay, 0);
+    g.view->SpeedTileGlint(col, row, overlay);
   }
 }
 
-void ScanMap(Game& g) {
+void ScanMap(World& g) {
   for (int row = 0; row <= 10; ++row) {
     for (int col = 0; col <= 18; ++col) {
       switch (g.Map(col, row)) {
@@ -52,7 +51,7 @@ void ScanMap(Game& g) {
   }
 }
 
-void WaveGoalFlags(Game& g) {
+void WaveGoalFlags(World& g) {
   for (int i = 0; i < g.ItemCount && i < kMaxItems; ++i)
     if (g.Items[i].kind == kGoal) g.Items[i].frame = (g.TileCycle / 2) % 4;
 }
@@ -63,7 +62,7 @@ bool BoxOverCell(int x, int y, int col, int row) {
 
 // A broken tile comes back as a spent one once its time is up and neither the player nor the
 // stone is on its cell; until then the count waits at its top.
-void Regrow(Game& g) {
+void Regrow(World& g) {
   for (int i = 0; i < g.SpeedTileCount && i < kMaxSpeedTiles; ++i) {
     SpeedTileRecord& t = g.SpeedTiles[i];
     if (On(t.broken)) t.regrow += 1;
@@ -71,7 +70,7 @@ void Regrow(Game& g) {
         !BoxOverCell(g.StoneX, g.StoneY, t.col, t.row)) {
       t.regrow = 0;
       t.broken = kFalse;
-      BlendCell(g.Form1, t.col, t.row, 6, 0);
+      g.view->SpeedTileSpent(t.col, t.row);
       g.Map(t.col, t.row) = kSpentSpeedTile;
     }
     if (t.regrow > kRegrowPasses) t.regrow = kRegrowPasses;
@@ -80,7 +79,7 @@ void Regrow(Game& g) {
 
 // Some step of this pass ended the stage: the words and the curtain take over from the next
 // pass, to the clear music or the end sound.
-void StartStageEnd(Game& g) {
+void StartStageEnd(World& g) {
   g.FlowStep = -76;
   g.WordsRunning = kTrue;
   g.WordCounter = 0;
@@ -92,16 +91,16 @@ void StartStageEnd(Game& g) {
 }
 
 // The press is consumed here so the pause step does not take it as the resume.
-void StartPause(Game& g) {
+void StartPause(World& g) {
   g.audio->PlayEffect("sound/Akouka01.wav", kChannelPause);
   g.KeyState[kKeyEnter] = 0;
-  Copy(g.Form1.gamebox2, 0, 0, kFieldW, kFieldH, g.Form1.back, 0, 0);
+  g.view->FieldFrozen();
   g.SceneDirty = kFalse;
   g.Paused = kTrue;
 }
 
 // Z is left held on purpose: the knock-out under way already keeps a second give-up out.
-void GiveUp(Game& g) {
+void GiveUp(World& g) {
   g.InPipe = kFalse;
   g.Jumping = kFalse;
   g.PlayerHit = kTrue;
@@ -111,7 +110,7 @@ void GiveUp(Game& g) {
 
 }  // namespace
 
-void TilePass(Game& g) {
+void TilePass(World& g) {
   if (StepDue(g, g.tileClock, kTileInterval)) {
     g.TileCycle = (g.TileCycle + 1) % kTileCycleLength;
     ScanMap(g);

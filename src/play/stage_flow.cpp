@@ -5,9 +5,9 @@
 // FlowStep counts the curtain: -76 to -2 it closes one 4-pixel strip per side per tick, -1
 // decides, 0 to 76 it opens, and at 76 the banner takes over.
 #include "audio/audio.h"
-#include "presentation/presentation.h"
-#include "presentation/stage_flow.h"
-#include "stagedata/game.h"
+#include "play/play.h"
+#include "play/stage_flow.h"
+#include "stagedata/world.h"
 #include "stagedata/stage_loader.h"
 
 namespace slidestone {
@@ -15,23 +15,12 @@ namespace slidestone {
 namespace {
 
 constexpr int kFlowInterval = 10;
-constexpr int kCurtainAlpha = 120;
-
-// Darkens a full-height strip of the field with the black edge of the backdrop sheet.
-void ShadeStrip(Game& g, int x, int w) {
-  Shade(g.Form1.gamebox2, x, 0, w, kFieldH, g.Form1.stageback[g.BackdropIndex], 608, 0, w,
-        kFieldH, kCurtainAlpha);
-}
-
-void UncoverStrip(Game& g, int x) {
-  Copy(g.Form1.gamebox2, x, 0, 4, kFieldH, g.Form1.Bback, x, 0);
-}
 
 // Step -1. With tries left the latch opens and closes at once and the next state is chosen;
 // with none left only the middle is darkened and step 0 shows the prompt.
-void Decide(Game& g) {
+void Decide(World& g) {
   if (On(g.FlowLatch)) {
-    ShadeStrip(g, 300, 8);
+    g.view->CurtainMiddleShaded();
     if (g.Lives != 0) g.FlowLatch = kFalse;
   }
   if (!On(g.FlowLatch)) {
@@ -48,33 +37,24 @@ void Decide(Game& g) {
 
 // Step 0. Also runs after every stage load (the reason is kEndLostTry again then), which loads the
 // same stage once more with the same result.
-void Reopen(Game& g) {
+void Reopen(World& g) {
   if (g.Lives == 0) {
-    ShadeStrip(g, 300, 8);
+    g.view->CurtainMiddleShaded();
     g.Lives = 0;
     g.ContinuePromptOn = kTrue;
     // No tries left: the lives icons go, and the prompt shows over the dark field.
-    Copy(g.Form1.gamebox1, 0, 0, 128, 48, g.Form1.char1, 0, 0);
-    g.Form1.gamebox1.Present();
-    DrawContinuePrompt(g);
+    g.view->LivesCleared();
+    g.view->ContinuePromptShown();
   } else if (g.StageEndReason != kEndGoal) {
     g.TotalScore -= g.StageScore;  // the points of the lost try are taken back
-    LoadStage(g, DrawStageHud);
+    LoadStage(g, OpenStageHud);
     g.BackdropIndex = 1;
   }
 }
 
-void CurtainStep(Game& g) {
+void CurtainStep(World& g) {
   const int32_t s = g.FlowStep;
-  if (s == -76) Copy(g.Form1.gamebox2, 0, 0, kScreenW, kScreenH, g.Form1.Bback, 0, 0);
-  if (s >= -76 && s <= -2) {
-    ShadeStrip(g, 4 * (s + 76), 4);
-    ShadeStrip(g, 604 - 4 * (s + 76), 4);
-  }
-  if (s >= 0 && s <= 76) {
-    UncoverStrip(g, 300 + 4 * s);
-    UncoverStrip(g, 304 - 4 * s);
-  }
+  g.view->CurtainShown();
   if (s == -76 && g.StageEndReason != kEndGoal)
     g.Lives -= 1;  // every ending but the goal costs a try
   if (s == -1) Decide(g);
@@ -88,7 +68,7 @@ void CurtainStep(Game& g) {
 
 }  // namespace
 
-void StageFlowStep(Game& g) {
+void StageFlowStep(World& g) {
   if (On(g.ContinuePromptOn)) {
     ContinuePromptStep(g);
     return;
@@ -99,7 +79,7 @@ void StageFlowStep(Game& g) {
   } else {
     CurtainStep(g);
   }
-  g.Form1.gamebox2.Present();
+  g.view->FieldPresented();
 }
 
 }  // namespace slidestone

@@ -1,17 +1,15 @@
-// The stage clock: every 100 ms it shows the time left as m:ss:t, counts it down by a tenth
-// while the time limit is on, and calls time up once it has run out.
+// The stage clock on the head-up display: the time left as m:ss:t.
 #include <algorithm>
 
 #include "presentation/hud.h"
 #include "presentation/hud_layout.h"
 #include "presentation/presentation.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 
 namespace {
 
-constexpr int64_t kTimerStepMs = 100;
 constexpr int kClockX = 128;
 constexpr int kClockY = 16;
 // The clock has one minutes cell: anything from ten minutes up shows as the most it can say.
@@ -43,22 +41,6 @@ void DrawStageClock(Game& g) {
       Copy(f.gamebox1, cellX[i], kClockY, 32, 32, f.time, 256, 0);  // minus sign
     }
   }
-}
-
-void StageTimerStep(Game& g) {
-  if (!StepDue(g, g.stageTimerClock, kTimerStepMs)) return;
-  DrawStageClock(g);
-
-  if (On(g.TimeLimitOn) && g.StageTime >= 0) g.StageTime -= 1;
-  if (g.StageTime < 0) {
-    // During a knock-out the fall ends the stage instead; the clock just holds at zero.
-    if (!On(g.PlayerHit)) {
-      g.StageEndReason = kEndTimeUp;
-      g.StagePhaseFlag = kTrue;
-    }
-    g.StageTime = 0;
-  }
-  g.Form1.gamebox1.Present();
 }
 
 }  // namespace slidestone

@@ -1,10 +1,10 @@
-#include "presentation/drawn_positions.h"
+#include "play/drawn_positions.h"
 
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
-void NoteDrawnPositions(Game& g) {
+void NoteDrawnPositions(World& g) {
   g.StonePrevX = g.StoneX;
   g.PlayerPrevX = g.PlayerX;
   g.PlayerPrevY = g.PlayerY;

@@ -3,10 +3,10 @@
 
 namespace slidestone {
 
-struct Game;
+struct World;
 
 // One due pass of the hammer or broom work on a marked cell (codes 12, 13, 6 and 7): the
 // figure's swing, the sweeping sound, the three stages and the completion.
-void ToolWorkStep(Game& g, int col, int row);
+void ToolWorkStep(World& g, int col, int row);
 
 }  // namespace slidestone

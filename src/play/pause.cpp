@@ -1,12 +1,12 @@
 // While paused only this step runs: Enter resumes. The press is consumed so it cannot pause
 // again in the tile pass of the next pass.
 #include "audio/audio.h"
-#include "presentation/presentation.h"
-#include "stagedata/game.h"
+#include "play/play.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
-void PauseStep(Game& g) {
+void PauseStep(World& g) {
   if (!On(g.KeyState[kKeyEnter])) return;
   g.audio->PlayEffect("sound/Akouka01.wav", kChannelPause);
   g.KeyState[kKeyEnter] = 0;

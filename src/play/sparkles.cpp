@@ -1,9 +1,9 @@
 // The sparkles over a cell the hammer has cleared: eleven specks scattered over the cell rise a
 // little, drift apart, then fall and go out one by one; at the twentieth tick the block under the
 // cell gets its snow cap, now that nothing stands on it.
-#include "presentation/presentation.h"
+#include "play/play.h"
 #include "services/random.h"
-#include "stagedata/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
@@ -13,14 +13,14 @@ constexpr int32_t kHidden = 10;
 constexpr int32_t kSnowCapTick = 20;
 constexpr int32_t kLastTick = 30;
 
-void Scatter(Game& g, SparkleEntry& s) {
+void Scatter(World& g, SparkleEntry& s) {
   Randomize(g.RandomState, g.Now);
   s.frame = RandomBelow(g.RandomState, 4);
   s.x = g.SparkleX + RandomBelow(g.RandomState, 25) + 1;
   s.y = g.SparkleY + RandomBelow(g.RandomState, 25) + 1;
 }
 
-void Drift(const Game& g, SparkleEntry& s) {
+void Drift(const World& g, SparkleEntry& s) {
   int32_t dx = 0;
   if (g.SparkleTicks <= 10) {
     if (s.x <= g.SparkleX + 7)
@@ -33,20 +33,9 @@ void Drift(const Game& g, SparkleEntry& s) {
   if (s.frame != kHidden && g.SparkleTicks >= 3 * s.frame + 18) s.frame = kHidden;
 }
 
-// Bricks and metal blocks show snow on top when the cell above is empty.
-void SnowCap(Game& g) {
-  const int code = g.Map(g.SparkleX / 32, g.SparkleY / 32 + 1);
-  int sx = -1;
-  if (code == 1) sx = 0;
-  if (code == 2) sx = 32;
-  if (sx < 0) return;
-  KeyedCopy(g.Form1.gamebox2, g.SparkleX, g.SparkleY + 32, 32, 32, g.Form1.char3, sx, 96);
-  KeyedCopy(g.Form1.Bback, g.SparkleX, g.SparkleY + 32, 32, 32, g.Form1.char3, sx, 96);
-}
-
 }  // namespace
 
-void SparkleStep(Game& g) {
+void SparkleStep(World& g) {
   for (SparkleEntry& s : g.Sparkles) {
     if (g.SparkleTicks == 0)
       Scatter(g, s);
@@ -56,7 +45,7 @@ void SparkleStep(Game& g) {
   }
   g.SceneDirty = kTrue;
   g.SparkleTicks += 1;
-  if (g.SparkleTicks == kSnowCapTick) SnowCap(g);
+  if (g.SparkleTicks == kSnowCapTick) g.view->SnowCapped();
   if (g.SparkleTicks >= kLastTick) g.SparkleOn = kFalse;
 }
 

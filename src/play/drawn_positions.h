@@ -3,7 +3,7 @@
 
 namespace slidestone {
 
-struct Game;
+struct World;
 
 // Notes where the player, the stone and every standing enemy are drawn by the repaint about to
 // happen as their previous places (PlayerPrevX/Y, StonePrevX/Y, each enemy's prevX/Y).
@@ -13,6 +13,6 @@ struct Game;
 // left it. Between repaints a figure can take several steps, so where it turns back follows
 // when the field was last repainted. Call it with every repaint, before the figures are drawn,
 // and never elsewhere, or the bounces land somewhere else.
-void NoteDrawnPositions(Game& g);
+void NoteDrawnPositions(World& g);
 
 }  // namespace slidestone

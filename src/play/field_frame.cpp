@@ -1,0 +1,18 @@
+// The end of every pass of play: when a step has changed something the field is drawn again, and
+// the places the figures are drawn at become the places their bounces go back to.
+#include "play/drawn_positions.h"
+#include "play/play.h"
+#include "stagedata/world.h"
+
+namespace slidestone {
+
+void FieldFrameStep(World& g) {
+  if (On(g.SceneDirty)) {
+    NoteDrawnPositions(g);
+    g.view->FieldRepainted();
+    g.SceneDirty = kFalse;
+  }
+  g.view->FieldPresented();
+}
+
+}  // namespace slidestone

@@ -1,0 +1,44 @@
+// The two zooms of the head-up display, drawn a frame at a time: the number a little larger
+// around its place at each step, from 36 x 36 up to 64 x 64, and the speed digit back at its
+// normal size with its label at the end.
+#include <algorithm>
+
+#include "presentation/hud.h"
+#include "presentation/hud_layout.h"
+#include "presentation/presentation.h"
+#include "presentation/game.h"
+
+namespace slidestone {
+
+namespace {
+
+// Grows by two pixels on every side per step: 2 at step 0, 16 at step 7.
+int ZoomMargin(int32_t step) { return 2 * step + 2; }
+
+}  // namespace
+
+void DrawPointsZoom(Game& g) {
+  StageWindow& f = g.Form1;
+  const int c = ZoomMargin(g.PointsFlashStep);
+  KeyedCopy(f.gamebox1, kPointsX - c, kPointsY - c, 32 + 2 * c, 32 + 2 * c, f.gamebox1, kScratchX,
+            kScratchY, 32, 32);
+}
+
+void DrawSpeedZoom(Game& g) {
+  StageWindow& f = g.Form1;
+  const int c = ZoomMargin(g.SpeedFlashStep);
+  const int d = std::clamp(g.StoneSpeed, 0, 9);
+  Copy(f.gamebox1, kSpeedX, kSpeedY, 32, 32, f.time, 0, 0);
+  KeyedCopy(f.gamebox1, kSpeedX - c, kSpeedY - c, 32 + 2 * c, 32 + 2 * c, f.time, 32 * d,
+            kLargeDigitY, 32, 32);
+}
+
+// The last frame reached over the end of the label, so both come back.
+void DrawSpeedZoomEnd(Game& g) {
+  StageWindow& f = g.Form1;
+  Copy(f.gamebox1, 208, 48, 64, 64, f.char1, 208, 48);
+  KeyedCopy(f.gamebox1, 160, 64, 64, 32, f.time, 128, kLabelY);
+  CopyLargeDigit(g, kSpeedX, kSpeedY, g.StoneSpeed);
+}
+
+}  // namespace slidestone

@@ -1,0 +1,63 @@
+// The world the rules run in: the model (model.h), what the platform lends it (sound, settings,
+// the stage folder), the stage's texts, and the view that shows the stage (stage_view.h). It has
+// no window and no surface: play and the loader see only this.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "stagedata/model.h"
+#include "stagedata/stage_view.h"
+
+namespace slidestone {
+
+class Audio;
+class SettingsStore;
+
+// The view of a run nobody watches: it draws nothing. It has no state of its own.
+inline StageView& UnwatchedView() {
+  static StageView none;
+  return none;
+}
+
+struct World : Model {
+  Audio* audio = nullptr;
+  SettingsStore* settings = nullptr;
+  StageView* view = &UnwatchedView();
+  std::string stageDir = "stage";  // folder of xydata.dat, messagedata.dat, map and Aimap files
+  // What no script names: the stage's texts.
+  std::array<std::string, kMessageCount> Messages{};
+  // The earliest pass at which a paced step the last pass looked at is next due (kNoStepDue when
+  // it looked at none). Play notes every pass; on the other screens every change to what is seen
+  // or heard comes from a paced step or a key, so a window with no input may sleep until then.
+  static constexpr int64_t kNoStepDue = INT64_MAX;
+  int64_t nextStepAt = kNoStepDue;
+
+  World() = default;
+  World(const World&) = delete;
+  World& operator=(const World&) = delete;
+};
+
+// Notes that something paced is next due at pass `at` (see World::nextStepAt).
+inline void NoteStepDueAt(World& g, int64_t at) { g.nextStepAt = std::min(g.nextStepAt, at); }
+
+// A step paced by its own timer is due when the clock is strictly more than its interval past
+// the last run; the due step stores the time first. After a long gap it fires once. A step that
+// runs may set others going at once (an action ends, the walk resumes), so after one the next
+// pass is due too.
+inline bool StepDue(World& g, int64_t& lastRun, int64_t interval) {
+  const bool due = g.Now > lastRun + interval;
+  if (due) lastRun = g.Now;
+  NoteStepDueAt(g, due ? g.Now + 1 : lastRun + interval + 1);
+  return due;
+}
+
+// A snapshot is a copy of the model at one moment; restoring it puts back every number and
+// table, the random generator and the clocks, so the run goes on exactly as it went from there.
+// The screen is not part of it: a restored run nobody watches draws nothing anyway.
+inline Model TakeSnapshot(const World& g) { return static_cast<const Model&>(g); }
+inline void RestoreSnapshot(World& g, const Model& snapshot) { static_cast<Model&>(g) = snapshot; }
+
+}  // namespace slidestone

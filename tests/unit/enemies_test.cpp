@@ -5,7 +5,7 @@
 #include "audio/audio.h"
 #include "graphics/forms.h"
 #include "play/play.h"
-#include "presentation/drawn_positions.h"
+#include "play/drawn_positions.h"
 #include "presentation/game.h"
 
 namespace slidestone {

@@ -9,6 +9,7 @@
 #include "graphics/forms.h"
 #include "presentation/presentation.h"
 #include "shell/game_loop.h"
+#include "play/play.h"
 #include "presentation/game.h"
 
 namespace slidestone {

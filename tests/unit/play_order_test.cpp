@@ -6,6 +6,7 @@
 
 #include "shell/game_loop.h"
 #include "stage_test_sheets.h"
+#include "play/play.h"
 #include "presentation/game.h"
 
 namespace slidestone {

@@ -10,6 +10,7 @@
 #include "graphics/forms.h"
 #include "presentation/presentation.h"
 #include "real_sheets.h"
+#include "play/play.h"
 #include "presentation/game.h"
 
 namespace slidestone {

@@ -4,6 +4,7 @@
 
 #include "presentation/presentation.h"
 #include "stage_test_sheets.h"
+#include "play/play.h"
 #include "presentation/game.h"
 
 namespace slidestone {

@@ -10,7 +10,7 @@
 #include "graphics/forms.h"
 #include "graphics/surface.h"
 #include "play/play.h"
-#include "presentation/drawn_positions.h"
+#include "play/drawn_positions.h"
 #include "presentation/game.h"
 
 namespace slidestone {

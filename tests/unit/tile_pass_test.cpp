@@ -14,6 +14,7 @@
 #include "presentation/presentation.h"
 #include "real_sheets.h"
 #include "shell/game_loop.h"
+#include "play/play.h"
 #include "presentation/game.h"
 
 namespace slidestone {

@@ -8,7 +8,7 @@
 #include "shell/proof_run.h"
 #include "shell/verify.h"
 #include "stagedata/codes.h"
-#include "stagedata/game.h"
+#include "presentation/game.h"
 
 namespace slidestone {
 

@@ -219,7 +219,16 @@ int RunScript(const std::string& path, ScriptHost& host) {
   }
   const bool shots = std::any_of(commands.begin(), commands.end(),
                                  [](const ScriptCommand& c) { return c.verb == "shot"; });
-  const ScreenUnwatched unseen(host.headless && !shots);
+  const bool unwatched = host.headless && !shots;
+  const ScreenUnwatched unseen(unwatched);
+  // Nobody will see the stage screen: play runs on the model alone and draws nothing.
+  StageView* const shownBy = host.g.view;
+  if (unwatched) host.g.view = &UnwatchedView();
+  struct ViewBack {
+    Game& g;
+    StageView* view;
+    ~ViewBack() { g.view = view; }
+  } viewBack{host.g, shownBy};
   for (const ScriptCommand& c : commands) {
     try {
       if (!Run(host, c)) return 0;  // the game ended: the rest is not run

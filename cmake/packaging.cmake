@@ -51,6 +51,10 @@ configure_file(${CMAKE_SOURCE_DIR}/packaging/slidestone.metainfo.xml.in
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${SLIDESTONE_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The documents, for players and stage authors, where the man page points.
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/slidestone)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/slidestone)
+
 # The man page, compressed as man and the Debian tools expect it.
 configure_file(${CMAKE_SOURCE_DIR}/packaging/slidestone.6.in ${CMAKE_BINARY_DIR}/packaging/slidestone.6 @ONLY)
 add_custom_command(

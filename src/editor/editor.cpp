@@ -49,7 +49,13 @@ bool Editor::Open(const std::string& dir, const std::string& shippedDir, int sta
   return true;
 }
 
+std::string Editor::Title() const {
+  return "Slidestone stage editor: stage " + std::to_string(stage_ + 1) + " of " + folder_.dir() +
+         (edits_.Modified() ? " *" : "");
+}
+
 void Editor::Say(const std::string& text) {
+  ++says_;
   message_ = text;
   dirty_ = true;
   if (log) log(text);
@@ -69,6 +75,7 @@ void Editor::LoadStage(int stage) {
   edits_ = StageEdits(doc);
   checks_ = CheckStage(edits_.doc());
   proof_.clear();
+  wonScore_ = -1;
   dirty_ = true;
 }
 
@@ -92,9 +99,14 @@ bool Editor::Save() {
   edits_.MarkSaved();
   checks_ = CheckStage(edits_.doc());
   std::string text = "saved stage " + std::to_string(stage_ + 1);
-  if (!checks_.empty()) {
-    text += " with " + std::to_string(checks_.size()) + " warning" + (checks_.size() > 1 ? "s" : "") + ": ";
-    for (size_t i = 0; i < checks_.size(); ++i) text += (i ? "; " : "") + checks_[i].text;
+  const int warnings = WarningCount(checks_);
+  if (warnings > 0) text += " with " + std::to_string(warnings) + " warning" + (warnings > 1 ? "s" : "") + ":";
+  std::string sep = warnings > 0 ? " " : "; ";
+  for (const CheckResult& c : checks_) {
+    if (!c.note) text += sep + c.text, sep = "; ";
+  }
+  for (const CheckResult& c : checks_) {
+    if (c.note) text += sep + c.text, sep = "; ";
   }
   Say(text);
   return true;
@@ -166,6 +178,13 @@ void Editor::HandleKeys() {
     return;
   }
   if (!proof_.empty() && Key('R')) KeepProof();
+  if (wonScore_ >= 0 && Key('P')) {
+    edits_.SetProperty(kRecPar, wonScore_);
+    checks_ = CheckStage(edits_.doc());
+    Say("par set to " + std::to_string(wonScore_) + ", the score of the won test play");
+    wonScore_ = -1;
+    return;
+  }
 
   const StageDoc before = edits_.doc();
   const CellRect selBefore = edits_.selection();
@@ -198,6 +217,9 @@ void Editor::HandleKeys() {
         dirty_ = true;
       }
     }
+    // The wheel steps through the palette, round at either end.
+    if (Key(kWheelDown)) tool_ = (tool_ + 1) % kPaletteSize, dirty_ = true;
+    if (Key(kWheelUp)) tool_ = (tool_ + kPaletteSize - 1) % kPaletteSize, dirty_ = true;
     if (Key('F')) edits_.FlipSelection();
     if (Key(kDelete) || Key(kBackspace)) {
       edits_.Cut();
@@ -313,6 +335,15 @@ void Editor::HandleMouse(const Input& in) {
     col = (x - kFieldX) / 32;
     row = (y - kFieldY) / 32;
   }
+  int tool = -1;
+  if (y >= kPaletteY && y < kPaletteY + 32 && x >= kPaletteX && (x - kPaletteX) % kPaletteStep < 32) {
+    tool = (x - kPaletteX) / kPaletteStep < kPaletteSize ? (x - kPaletteX) / kPaletteStep : -1;
+  }
+  if (tool != hoverTool_) {
+    hoverTool_ = tool;
+    dirty_ = true;
+    if (tool >= 0 && log) log("hover: " + HoverLine(tool));
+  }
   if (col != hoverCol_ || row != hoverRow_) {
     hoverCol_ = col;
     hoverRow_ = row;
@@ -347,9 +378,19 @@ bool Editor::Pass(Input& in) {
     if (!test_->Pass(in)) EndTestPlay();
     return true;
   }
+  const StageDoc before = edits_.doc();
+  const int said = says_;
   HandleKeys();
   HandleMouse(in);
+  if (!(edits_.doc() == before)) {
+    wonScore_ = -1;                  // a changed stage needs a new run
+    if (says_ == said) message_.clear();  // "saved" no longer holds, and the line says "*"
+  }
   if (dirty_ && !quit_) Draw();
+  if (log && Title() != title_) {
+    title_ = Title();
+    log("title: " + title_);
+  }
   in.Deliver(g_);
   return !quit_;
 }
@@ -372,7 +413,9 @@ void Editor::EndTestPlay() {
   if (won) {
     proof_ = test_->Recording();
     proofDifficulty_ = difficulty_;
+    wonScore_ = test_->Score();
   }
+  const int timeLeft = test_->TimeLeft();
   test_.reset();
   // Keys held when play ended must not act in the editor.
   g_.KeyState.fill(0);
@@ -381,7 +424,9 @@ void Editor::EndTestPlay() {
   HideSurface(g_.Form1.gamebox2);
   HideSurface(g_.Form1.gamebox3);
   if (won) {
-    Say("STAGE CLEAR in test play: R keeps the run as the stage's proof");
+    const int par = edits_.doc().record[kRecPar];
+    Say("STAGE CLEAR in test play:  score " + std::to_string(wonScore_) + "  |  time left " + ClockText(timeLeft) +
+        "  |  par " + std::to_string(par) + "  -  P sets par to this score, R keeps the run as the proof");
   } else {
     static const char* const why[] = {"try lost", "time up", "the stone stopped", "goal"};
     Say(std::string("test play ended: ") + (reason >= 0 && reason <= 3 ? why[reason] : "left with Escape"));

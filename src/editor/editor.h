@@ -30,6 +30,11 @@ constexpr int kPaletteX = 16, kPaletteY = 4, kPaletteStep = 36;
 constexpr int kPropsY = 40;
 constexpr int kMessageY = 74, kMessageH = 20;
 
+// Tenths of a second as the clock shows them: m:ss:t.
+std::string ClockText(int32_t tenths);
+// What the status line says while the pointer is over a palette piece: key, name, what it does.
+std::string HoverLine(int tool);
+
 class Editor {
  public:
   Editor(Game& g, TextPainter* text);
@@ -41,6 +46,9 @@ class Editor {
   bool Pass(Input& in);
   // Every message the panel shows is also handed here (scripts print them).
   std::function<void(const std::string&)> log;
+
+  // The window's title: the stage and the folder, with "*" while there are unsaved changes.
+  std::string Title() const;
 
   // For tests.
   const StageEdits& edits() const { return edits_; }
@@ -98,6 +106,7 @@ class Editor {
   // Mouse.
   bool leftDown_ = false, rightDown_ = false;
   int hoverCol_ = -1, hoverRow_ = -1;
+  int hoverTool_ = -1;  // the palette piece under the pointer
   Drag drag_ = Drag::None;
   int anchorCol_ = 0, anchorRow_ = 0, lastCol_ = 0, lastRow_ = 0;
 
@@ -105,6 +114,9 @@ class Editor {
   std::unique_ptr<TestPlay> test_;
   std::string proof_;
   int proofDifficulty_ = 1;
+  int wonScore_ = -1;  // the stage score of that run until the stage changes; P makes it the par
+  int says_ = 0;       // messages said so far: an edit with nothing said clears an old one
+  std::string title_;  // as last handed to the log
 
   Surface paletteIcons_;
 };

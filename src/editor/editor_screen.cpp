@@ -18,10 +18,11 @@ namespace {
 
 constexpr int kGreyAlpha = 150;  // tools not offered, as on the stage screen
 constexpr int kDimAlpha = 120;   // the unseen ground row, as dim as the field under the curtain
-constexpr int kGridAlpha = 70;
+constexpr int kGridAlpha = 150;  // light and dark dashes: one of the two shows on any backdrop
 constexpr int kOverlayAlpha = 170;
 constexpr Pixel kSelectionColour = Rgb(255, 224, 64);
 constexpr Pixel kWarningColour = Rgb(240, 64, 48);
+constexpr Pixel kNoteColour = Rgb(120, 200, 255);
 constexpr Pixel kHoverColour = Rgb(255, 255, 255);
 constexpr int kOfferX = 374, kOfferStep = 28, kLevelX = 562, kLevelW = 70;
 const char* const kLevelNames[] = {"EASY", "NORMAL", "HARD"};
@@ -38,7 +39,22 @@ void Outline(Surface& s, int x, int y, int w, int h, Pixel colour, int thick) {
   s.MarkDrawn({x, y, w, h});
 }
 
-// Tenths of a second as the clock shows them: m:ss:t.
+// A grid line along x (length w) or down y (length h): dashes of 2 pixels, light then dark.
+void GridLine(Surface& s, int x, int y, int w, int h) {
+  const int n = std::max(w, h);
+  for (int k = 0; k < n; ++k) {
+    const int px = w ? x + k : x, py = h ? y + k : y;
+    if (px < 0 || py < 0 || px >= s.Width() || py >= s.Height()) continue;
+    const Pixel ink = (k / 2) % 2 ? Rgb(8, 12, 28) : Rgb(236, 242, 255);
+    const Pixel d = s.Row(py)[px];
+    auto mix = [](int a, int b) { return (a * kGridAlpha + b * (255 - kGridAlpha)) / 255; };
+    s.Row(py)[px] = Rgb(mix(RedOf(ink), RedOf(d)), mix(GreenOf(ink), GreenOf(d)), mix(BlueOf(ink), BlueOf(d)));
+  }
+  s.MarkDrawn({x, y, std::max(1, w), std::max(1, h)});
+}
+
+}  // namespace
+
 std::string ClockText(int32_t tenths) {
   const int t = std::max(0, tenths);
   char text[32];
@@ -46,36 +62,16 @@ std::string ClockText(int32_t tenths) {
   return text;
 }
 
-}  // namespace
+
+std::string HoverLine(int tool) {
+  const PaletteEntry& e = Palette()[size_t(tool)];
+  return std::string(1, char(e.key)) + "  " + e.name + ": " + e.does;
+}
 
 void Editor::Text(int x, int y, int w, int h, const std::string& text) {
   if (!text_) return;
   text_->Paint(g_.Form1.gamebox1, x, y, w, h, text);
   g_.Form1.gamebox1.MarkDrawn({x, y, w, h});
-}
-
-void Editor::BuildPaletteIcons() {
-  // Every piece drawn once by the loader's own drawing, one cell each, then kept.
-  StageDoc p;
-  for (int i = 0; i < kPaletteSize; ++i) {
-    const PaletteEntry& e = Palette()[size_t(i)];
-    if (e.layer == Layer::Map) p.map[1][size_t(i)] = e.code;
-    if (e.layer == Layer::Objects) p.objects[1][size_t(i)] = e.code;
-    if (e.layer == Layer::PlayerStart) p.record[kRecPlayerX] = 32 * i, p.record[kRecPlayerY] = 32;
-    if (e.layer == Layer::StoneStart) p.record[kRecStoneX] = 32 * i, p.record[kRecStoneY] = 32;
-  }
-  DrawStageField(g_, p.map, p.objects, p.record);
-  paletteIcons_.Resize(32 * kPaletteSize, 32);
-  Copy(paletteIcons_, 0, 0, 32 * kPaletteSize, 32, g_.Form1.gamebox2, 0, 32);
-  for (int i = 0; i < kPaletteSize; ++i) {
-    if (Palette()[size_t(i)].layer != Layer::Eraser) continue;
-    for (int k = 6; k < 26; ++k) {  // a red cross on the bare backdrop
-      for (int t = 0; t < 3; ++t) {
-        paletteIcons_.Row(k)[32 * i + k + t - 1] = kWarningColour;
-        paletteIcons_.Row(k)[32 * i + 31 - k + t - 1] = kWarningColour;
-      }
-    }
-  }
 }
 
 void Editor::DrawField() {
@@ -99,12 +95,13 @@ void Editor::DrawField() {
 
   const int rowsH = 32 * kMapFileRows;
   if (grid_) {
-    for (int c = 1; c < kMapFileCols; ++c) Shade(f.gamebox1, kFieldX + 32 * c, kFieldY, 1, rowsH, f.time, 0, 0, 1, 1, kGridAlpha);
-    for (int r = 1; r < kMapFileRows; ++r) Shade(f.gamebox1, kFieldX, kFieldY + 32 * r, kFieldW, 1, f.time, 0, 0, 1, 1, kGridAlpha);
+    for (int c = 1; c < kMapFileCols; ++c) GridLine(f.gamebox1, kFieldX + 32 * c, kFieldY, 0, rowsH);
+    for (int r = 1; r < kMapFileRows; ++r) GridLine(f.gamebox1, kFieldX, kFieldY + 32 * r, kFieldW, 0);
   }
   for (const CheckResult& c : checks_) {
     if (c.col >= 0 && c.row >= 0 && c.col < kMapFileCols && c.row < kMapFileRows) {
-      Outline(f.gamebox1, kFieldX + 32 * c.col, kFieldY + 32 * c.row, 32, 32, kWarningColour, 2);
+      Outline(f.gamebox1, kFieldX + 32 * c.col, kFieldY + 32 * c.row, 32, 32, c.note ? kNoteColour : kWarningColour,
+              c.note ? 1 : 2);
     }
   }
   const CellRect& s = edits_.selection();
@@ -152,18 +149,27 @@ void Editor::DrawProperties() {
 
 void Editor::DrawMessageLine() {
   std::string line = message_;
-  if (line.empty()) {
+  if (hoverTool_ >= 0) {
+    // The piece under the pointer: its key, its name and what it does.
+    line = HoverLine(hoverTool_);
+  } else if (line.empty()) {
     line = Palette()[size_t(tool_)].name;
-    line += edits_.Modified() ? "  -  unsaved" : "";
-    if (checks_.empty()) {
-      line += "  -  no warnings";
-    } else if (checks_.size() == 1) {
-      line += "  -  " + checks_[0].text;
-    } else {
-      line += "  -  " + std::to_string(checks_.size()) + " warnings (F2 lists them): " + checks_[0].text + "; ...";
+    const int warnings = WarningCount(checks_), notes = int(checks_.size()) - warnings;
+    const CheckResult* first = nullptr;
+    for (const CheckResult& c : checks_) {
+      if (!c.note && !first) first = &c;
     }
+    if (warnings == 0) {
+      line += "  -  no warnings";
+    } else if (warnings == 1) {
+      line += "  -  " + first->text;
+    } else {
+      line += "  -  " + std::to_string(warnings) + " warnings (F2 lists them): " + first->text + "; ...";
+    }
+    if (notes > 0) line += "  -  " + std::to_string(notes) + (notes > 1 ? " notes" : " note") + " (F2)";
     line += "  -  F1 help";
   }
+  if (edits_.Modified()) line = "* " + line;  // unsaved changes, as the window's title says too
   Text(kPaletteX, kMessageY, kFieldW, kMessageH, line);
 }
 
@@ -193,8 +199,8 @@ void Editor::DrawHelp() {
   static const char* const lines[] = {
       "STAGE EDITOR  -  F1 or Esc closes this help",
       "Left button: put the piece in hand (drag draws a line)   Right: erase",
-      "1-9 tiles  G goal  B bucket  W watcher  K walker  T thrower",
-      "P player start  O stone start  0 eraser  (or click the palette)",
+      "Pieces: the key on each palette icon, a click on it, or the wheel",
+      "(1-9 tiles, G goal, B bucket, W K T enemies, P O starts, 0 eraser)",
       "Shift+drag: select   drag the selection: move it   F: flip it",
       "Ctrl+C / Ctrl+X / Ctrl+V: copy, cut, paste (also in another stage)",
       "Del: erase the selection   Ctrl+arrows: shift the whole stage",
@@ -203,8 +209,8 @@ void Editor::DrawHelp() {
       "Tool icons: click to offer or not   Level: click or D",
       "F5: test play from the curtain; Esc, a win or a lost try returns",
       "F2: every warning about the stage (marked in red on the field)",
-      "R after a won test play: keep the run as the stage's proof",
-      "Ctrl+S: save   PgUp / PgDn: stage before / after   Esc: quit",
+      "After a won test play: R keeps the run as the proof, P sets the par",
+      "Ctrl+S: save (* marks unsaved changes)   PgUp / PgDn: stage   Esc: quit",
       "The dimmed bottom row is the unseen ground under the field",
   };
   int y = 12;
@@ -220,7 +226,7 @@ void Editor::DrawChecks() {
   int y = 24;
   Text(24, y, kScreenW - 48, 28, "WARNINGS (saving is still up to you)  -  F2 or Esc closes");
   y += 40;
-  if (checks_.empty()) Text(24, y, kScreenW - 48, 28, "none: the stage looks playable");
+  if (WarningCount(checks_) == 0) Text(24, y, kScreenW - 48, 28, "no warnings: the stage looks playable");
   for (const CheckResult& c : checks_) {
     if (y > kScreenH - 40) break;
     Text(24, y, kScreenW - 48, 28, c.text);

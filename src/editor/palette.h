@@ -16,6 +16,7 @@ struct PaletteEntry {
   Layer layer;
   int32_t code;  // the file code (map or object); 0 for starts and the eraser
   int key;       // virtual-key code that picks it
+  const char* does;  // what it does in play, for the hover line
 };
 
 constexpr int kPaletteSize = 17;

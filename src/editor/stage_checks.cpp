@@ -42,6 +42,12 @@ void CheckStart(const StageDoc& d, RecordField xField, const char* who, CheckKin
 
 }  // namespace
 
+int WarningCount(const std::vector<CheckResult>& checks) {
+  int n = 0;
+  for (const CheckResult& c : checks) n += c.note ? 0 : 1;
+  return n;
+}
+
 std::vector<CheckResult> CheckStage(const StageDoc& d) {
   std::vector<CheckResult> out;
   int goals = 0, enemies = 0, items = 0, speedTiles = 0;
@@ -56,14 +62,18 @@ std::vector<CheckResult> CheckStage(const StageDoc& d) {
   }
   if (goals == 0) out.push_back({CheckKind::NoGoal, -1, -1, "no goal"});
 
-  // The stone is home only when both quarter points of its top edge lie over goal cells, so a
-  // goal needs two cells side by side.
+  // The stone is home only when both quarter points of its top edge lie over goal cells: over
+  // a goal of one cell, only when it stops (or turns) right over it, as on the first stages.
+  // That is often meant, so it is a note.
   for (int r = 0; r < kMapFileRows; ++r) {
     for (int c = 0; c < kMapFileCols; ++c) {
       if (d.objects[size_t(r)][size_t(c)] != kGoal) continue;
       const bool left = c > 0 && d.objects[size_t(r)][size_t(c - 1)] == kGoal;
       const bool right = c + 1 < kMapFileCols && d.objects[size_t(r)][size_t(c + 1)] == kGoal;
-      if (!left && !right) out.push_back({CheckKind::LoneGoal, c, r, "goal of one cell" + CellText(c, r)});
+      if (!left && !right) {
+        out.push_back({CheckKind::LoneGoal, c, r,
+                       "note: goal of one cell" + CellText(c, r) + ": the stone must stop right over it", true});
+      }
     }
   }
 

@@ -11,7 +11,7 @@ namespace slidestone::editor {
 
 enum class CheckKind {
   NoGoal,
-  LoneGoal,          // fewer than two goal cells side by side: the stone cannot sit on it
+  LoneGoal,          // a goal of one cell: the stone is home only when it stops right over it
   PlayerInSolid,
   PlayerOutside,
   PlayerNotStanding,
@@ -28,7 +28,11 @@ struct CheckResult {
   CheckKind kind;
   int col = -1, row = -1;  // the cell it is about, when there is one
   std::string text;        // short, for the panel
+  bool note = false;       // worth knowing, but fine when meant: not counted as a warning
 };
+
+// How many of the results are warnings (not notes).
+int WarningCount(const std::vector<CheckResult>& checks);
 
 std::vector<CheckResult> CheckStage(const StageDoc& d);
 

@@ -112,7 +112,7 @@ bool MakeFolderFor(const std::string& path, std::string& error) {
   return false;
 }
 
-bool DefaultCustomFolder(const std::string& shipped, std::string& dir, std::string& error) {
+bool DefaultCustomFolder(const std::string& shipped, std::string& dir, std::string& error, bool* copied) {
   const char* xdg = std::getenv("XDG_DATA_HOME");
   const char* home = std::getenv("HOME");
   std::string base;
@@ -139,6 +139,7 @@ bool DefaultCustomFolder(const std::string& shipped, std::string& dir, std::stri
     error = "cannot copy " + shipped + " to " + dir + ": " + ec.message();
     return false;
   }
+  if (copied) *copied = true;
   return true;
 }
 

@@ -43,7 +43,8 @@ class StageFolder {
 bool MakeFolderFor(const std::string& path, std::string& error);
 
 // The folder `--edit` uses when given none: $XDG_DATA_HOME/slidestone/stages/custom (default
-// ~/.local/share), filled with a copy of `shipped` on first use. The shipped folder is only read.
-bool DefaultCustomFolder(const std::string& shipped, std::string& dir, std::string& error);
+// ~/.local/share), filled with a copy of `shipped` on first use (then `copied` is set). The
+// shipped folder is only read.
+bool DefaultCustomFolder(const std::string& shipped, std::string& dir, std::string& error, bool* copied = nullptr);
 
 }  // namespace slidestone::editor

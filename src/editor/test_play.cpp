@@ -22,6 +22,16 @@ namespace {
 constexpr int kShowEveryMs = 16;
 const char* const kLevelWords[] = {"EASY", "NORMAL", "HARD"};
 
+bool IsPlayKey(int code) {
+  switch (code) {
+    case kKeyEnter: case kKeyEscape: case kKeySpace: case kKeyLeft: case kKeyUp: case kKeyRight:
+    case kKeyDown: case kKeyZ:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 TestPlay::TestPlay(Game& editorGame, TextPainter* text) : eg_(editorGame), text_(text) {}
@@ -128,9 +138,12 @@ bool TestPlay::Start(const std::string& folder, const std::string& shippedDir, i
 }
 
 bool TestPlay::Pass(Input& editorInput) {
-  // Keys go to the game; the mouse has no part in play.
+  // The game's own keys go to the game; the mouse and the editor's keys have no part in play,
+  // and the release of a key pressed in the editor (F5 that started this) is not the game's.
   for (KeyEvent e; editorInput.Take(e);) {
-    if (e.pointer || e.code == kMouseLeft || e.code == kMouseRight) continue;
+    if (e.pointer || !IsPlayKey(e.code)) continue;
+    if (!e.down && !down_[size_t(e.code)]) continue;
+    down_[size_t(e.code)] = e.down;
     app_->input().Push(e);
   }
   try {
@@ -144,6 +157,8 @@ bool TestPlay::Pass(Input& editorInput) {
     return false;
   }
   if (tg_->GameState != kStatePlay) return false;  // the stage is over, won or lost
+  score_ = tg_->StageScore;
+  timeLeft_ = tg_->StageTime;
   Show(false);
   return true;
 }

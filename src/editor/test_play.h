@@ -4,6 +4,7 @@
 // player takes over at the curtain.
 #pragma once
 
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -40,8 +41,12 @@ class TestPlay {
   // The stage's end reason when play ended (0 a lost try, 1 time up, 2 stone stopped, 3 goal),
   // or -1 when the player left.
   int EndReason() const;
-  // The whole run as a script: the menus, a line "# play", then the play.
+  // The whole run as a script: the menus, a line "# play", then the play: the game's own keys
+  // only, each release after its press, with the waits of the game's clock between them.
   std::string Recording();
+  // The stage score and the time left (tenths of a second) as the stage ended.
+  int Score() const { return score_; }
+  int TimeLeft() const { return timeLeft_; }
 
  private:
   void Step();
@@ -60,6 +65,8 @@ class TestPlay {
   std::unique_ptr<ScriptRecorder> recorder_;
   int stage_ = 0;
   bool left_ = false;
+  int score_ = 0, timeLeft_ = 0;
+  std::array<bool, 256> down_{};  // the game's keys held in the test game
   uint64_t shownVersion_ = 0;
   int64_t lastShow_ = -1000;
 };

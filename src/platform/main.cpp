@@ -285,11 +285,19 @@ int main(int argc, char** argv) {
     // The stage editor runs in place of the game's loop, in the same window and scripts.
     stageEditor = std::make_unique<editor::Editor>(g, &text);
     std::string dir = opt.editDir, why;
-    if (dir.empty() && !editor::DefaultCustomFolder(data + "/stage", dir, why)) return Fail(why);
+    if (dir.empty()) {
+      bool copied = false;
+      if (!editor::DefaultCustomFolder(data + "/stage", dir, why, &copied)) return Fail(why);
+      std::printf("slidestone: %s %s (play it with --stage-dir %s)\n",
+                  copied ? "copied the game's stages to edit them to" : "editing the copy of the game's stages in",
+                  EscapeControlBytes(dir).c_str(), EscapeControlBytes(dir).c_str());
+      std::fflush(stdout);
+    }
     if (!opt.script.empty()) {
       stageEditor->log = [](const std::string& m) { std::printf("editor: %s\n", m.c_str()); };
     }
     if (!stageEditor->Open(dir, data + "/stage", opt.editStage - 1, why)) return Fail(why);
+    if (window) window->title = [&] { return stageEditor->Title(); };
     app.loop = [&] { return stageEditor->Pass(app.input()); };
   }
   std::FILE* recordFile = nullptr;

@@ -232,6 +232,15 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
         }
         break;
       }
+      case SDL_MOUSEWHEEL: {
+        const int notches = std::min(5, std::abs(e.wheel.y));
+        const int code = (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y) > 0 ? kWheelUp : kWheelDown;
+        for (int n = 0; keys && n < notches; ++n) {
+          Queue(e.common.timestamp, {true, code});
+          Queue(e.common.timestamp, {false, code});
+        }
+        break;
+      }
       case SDL_CONTROLLERDEVICEADDED:
         SDL_GameControllerOpen(e.cdevice.which);
         break;
@@ -276,6 +285,12 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
 void SdlWindow::Show(Game& g, TextPainter* text) {
   const uint64_t now = RealMs();
   if (shownVersion_ == ScreenVersion()) return;
+  if (title) {
+    if (std::string t = title(); t != shownTitle_) {
+      SDL_SetWindowTitle(window_, t.c_str());
+      shownTitle_ = std::move(t);
+    }
+  }
   // Frames are paced to the display's refresh, except the first change after the game has read a
   // key: the answer to a key is shown at once.
   if (now < lastShowMs_ + kFrameMs && shownActed_ == acted_) return;

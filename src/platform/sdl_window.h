@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -41,6 +42,9 @@ class SdlWindow {
   // A replay being watched: Space doubles the speed (up to 8 times, then back to play speed),
   // Escape ends it as closing the window does.
   void WatchReplay() { watched_ = true; }
+  // The window's title, asked again whenever a changed screen is shown (the editor marks
+  // unsaved changes there); "Slidestone" when not set.
+  std::function<std::string()> title;
 
  private:
   // Moves pending window events into the app's input; false when the window was closed.
@@ -72,6 +76,7 @@ class SdlWindow {
   SDL_Surface* lastTarget_ = nullptr;    // the window surface last drawn on, and its size
   int lastW_ = 0, lastH_ = 0;
   uint64_t shownVersion_ = 0;
+  std::string shownTitle_ = "Slidestone";
   uint64_t lastShowMs_ = 0;
   uint64_t replayStartMs_ = 0;  // real time at which the virtual time replayFromMs_ was due
   int64_t replayFromMs_ = 0;

@@ -22,6 +22,8 @@ struct KeyEvent {
 };
 
 constexpr int kMouseLeft = 1, kMouseRight = 2;
+// A notch of the mouse wheel comes as a tap of one of these (away from the user: up).
+constexpr int kWheelUp = 3, kWheelDown = 4;
 
 class KeyRecorder {
  public:

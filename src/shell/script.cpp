@@ -144,7 +144,8 @@ namespace {
 
 // Keys beyond the game's own, by name: the stage editor's chords and keys.
 constexpr std::pair<const char*, int> kMoreKeyNames[] = {
-    {"LBUTTON", kMouseLeft}, {"RBUTTON", kMouseRight}, {"BACKSPACE", 8}, {"TAB", 9},
+    {"LBUTTON", kMouseLeft}, {"RBUTTON", kMouseRight}, {"WHEELUP", kWheelUp}, {"WHEELDOWN", kWheelDown},
+    {"BACKSPACE", 8},        {"TAB", 9},
     {"SHIFT", 16},           {"CTRL", 17},             {"ALT", 18},      {"PGUP", 33},
     {"PGDN", 34},            {"END", 35},              {"HOME", 36},     {"DELETE", 46}};
 constexpr int kF1 = 112, kF12 = 123;

@@ -164,6 +164,42 @@ std::optional<std::vector<std::string>> MenuPart(const std::vector<std::string>&
   return std::nullopt;
 }
 
+// A stage nobody has designed yet, as a new stage folder holds them: an empty field with
+// nothing on it and no proofs. Not a failure, only not a stage yet. A stage whose files do not
+// read is not one of them: the game would refuse it, and its proofs say so.
+bool NotDesigned(const std::string& stageDir, int stage) {
+  for (const bool hard : {false, true}) {
+    std::error_code ec;
+    if (fs::exists(ProofPath(stageDir, stage, hard), ec)) return false;
+  }
+  try {
+    for (const std::string& path : {MapFilePath(stageDir, stage - 1), EnemyMapFilePath(stageDir, stage - 1)}) {
+      for (const auto& row : ReadCodeFile(path)) {
+        for (const int32_t code : row) {
+          if (code != 0) return false;
+        }
+      }
+    }
+  } catch (const std::exception&) {
+    return false;
+  }
+  return true;
+}
+
+// Stage numbers as runs: "2, 5-18".
+std::string StageRuns(const std::vector<int>& stages) {
+  std::string text;
+  for (size_t i = 0; i < stages.size();) {
+    size_t j = i;
+    while (j + 1 < stages.size() && stages[j + 1] == stages[j] + 1) ++j;
+    if (!text.empty()) text += ", ";
+    text += std::to_string(stages[i]);
+    if (j > i) text.append("-").append(std::to_string(stages[j]));
+    i = j + 1;
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string ProofPath(const std::string& stageDir, int stage, bool hard) {
@@ -188,8 +224,14 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
   std::vector<ProvenStage> proven;
   std::string unproven;  // why the full game cannot be written
   PrintHeader(out);
+  std::vector<int> notDesigned;
   for (int stage = 1; stage <= kStageCount; ++stage) {
     if (only != 0 && stage != only) continue;
+    if (NotDesigned(stageDir, stage)) {
+      notDesigned.push_back(stage);
+      if (unproven.empty()) unproven = "stage " + std::to_string(stage) + " is not designed";
+      continue;
+    }
     std::optional<std::vector<std::string>> menus;
     for (const bool hard : {false, true}) {
       const std::string path = ProofPath(stageDir, stage, hard);
@@ -222,6 +264,10 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
       idle = IdleRow(stage, PlayProof(kit, stageDir, *menus, tmp.Dir()));
     }
     report(idle);
+  }
+  if (!notDesigned.empty()) {
+    std::fprintf(out, "%zu not designed (an empty field, nothing on it, no proofs): stage%s %s\n", notDesigned.size(),
+                 notDesigned.size() > 1 ? "s" : "", StageRuns(notDesigned).c_str());
   }
   std::fprintf(out, "%d passed, %d failed\n", passed, failed);
   if (!fullGamePath.empty()) {

@@ -83,8 +83,46 @@ printf 'wait 5\ntap KEY1\nclick 48 176\nwait 2\ntap CTRL+S\nwait 2\n' >alone.scr
 XDG_DATA_HOME="$WORK/xdg" "$BIN" --headless --data "$DATA" --edit --script alone.script >out.txt 2>err.txt ||
   fail "--edit alone: $(cat err.txt)"
 [ -f xdg/slidestone/stages/custom/map1.dat ] || fail "no custom copy made"
+has "copied the game's stages to edit them to $WORK/xdg/slidestone/stages/custom" "--edit alone says where"
 [ "$(cd "$DATA/stage" && cat *.dat | md5sum)" = "$before" ] || fail "the game's own stages were written"
 cmp -s xdg/slidestone/stages/custom/map2.dat "$DATA/stage/map2.dat" || fail "the copy differs from the game's stages"
+
+# 7. First steps: labels, hover line, wheel, "*" while unsaved, the won play's score and par.
+cp -r new first
+rm -rf first/proofs
+edit first first_steps.script
+has "hover: 4  left arrow: turns a stone left over it" "hover line"
+# Every palette icon carries its key: white dots on a dark tab in its lower right corner.
+for i in $(seq 0 16); do
+  share=$(convert first_steps.png -crop "10x14+$((16 + 36 * i + 21))+$((4 + 17))" +repage \
+    -fx '(r>0.9 && g>0.9 && b>0.9) ? 1 : 0' -format '%[fx:mean]' info:)
+  awk -v s="$share" 'BEGIN { exit !(s > 0.15) }' || fail "palette icon $i has no key label ($share)"
+done
+# Three notches down and one up from the brick: the right arrow, painted at (6,3).
+[ "$(sed -n 3p first/map1.dat | cut -d, -f6 | tr -d ' ')" = 3 ] || fail "the wheel did not pick the right arrow: $(sed -n 3p first/map1.dat)"
+grep -q "^editor: title: .*stage 1 of first \*$" out.txt || fail "no '*' in the title after an edit: $(grep title: out.txt)"
+[ "$(grep 'title:' out.txt | tail -1)" = "editor: title: Slidestone stage editor: stage 1 of first" ] ||
+  fail "the title kept its '*' after saving: $(grep title: out.txt)"
+score=$(sed -n 's/.*STAGE CLEAR in test play:  score \([0-9]*\)  |  time left [0-9:]*  |  par 300  -  P sets par to this score.*/\1/p' out.txt)
+[ -n "$score" ] || fail "the won play's line: $(grep 'STAGE CLEAR' out.txt)"
+has "par set to $score" "P after the win"
+[ "$(head -1 first/xydata.dat | cut -d, -f11)" = "$score" ] || fail "par not saved as $score: $(head -1 first/xydata.dat)"
+proof=first/proofs/01-normal.script
+[ -f "$proof" ] || fail "no proof kept"
+# Only the game's keys, each release after its press, and waits.
+awk '/^# play$/ { play = 1; next } !play || /^#/ || /^wait [0-9]+$/ { next }
+     /^press (LEFT|RIGHT|UP|DOWN|SPACE|ENTER|ESCAPE|Z)$/ { down[$2] = 1; next }
+     /^release / && down[$2] { down[$2] = 0; next }
+     { print; bad = 1 } END { exit bad }' "$proof" >bad.txt || fail "the proof holds more than the game's keys: $(cat bad.txt)"
+
+# 8. --verify on a new folder with one designed stage: the others are not designed, not failed.
+"$BIN" --headless --data "$DATA" --edit fresh --script alone.script >/dev/null 2>&1
+cp "$DATA/stage/map1.dat" "$DATA/stage/Aimap1.dat" fresh/
+sed -i "1s/.*/$(head -1 "$DATA/stage/xydata.dat")/" fresh/xydata.dat
+mkdir -p fresh/proofs && cp "$DATA/stage/proofs/01-normal.script" "$DATA/stage/proofs/01-hard.script" fresh/proofs/
+"$BIN" --data "$DATA" --verify --stage-dir fresh >out.txt 2>err.txt || fail "--verify on one designed stage exited $?: $(cat out.txt err.txt)"
+has "17 not designed (an empty field, nothing on it, no proofs): stages 2-18" "--verify not designed"
+has "3 passed, 0 failed" "--verify designed"
 
 [ $FAILS -eq 0 ] && echo "editor scenarios: all passed"
 exit $FAILS

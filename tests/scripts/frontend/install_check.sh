@@ -23,6 +23,9 @@ for f in stage/xydata.dat sound/PSMAT005.ogg pictures/title.png; do
   [ -f "$usr/share/slidestone/$f" ] || fail "missing usr/share/slidestone/$f"
 done
 [ -f "$usr/share/slidestone/fonts/DejaVuSans-Bold.ttf" ] || fail "no fallback copy of the text font in usr/share/slidestone/fonts"
+for f in README.md stages.md stage-format.md stages.png; do
+  [ -f "$usr/share/doc/slidestone/$f" ] || fail "missing usr/share/doc/slidestone/$f"
+done
 [ ! -e "$usr/lib" ] || fail "something was installed under usr/lib: $(ls -R "$usr/lib")"
 entry=$usr/share/applications/org.slidestone.Slidestone.desktop
 grep -qx "Exec=/usr/bin/slidestone" "$entry" || fail "menu entry: $(cat "$entry" 2>&1)"
@@ -37,7 +40,7 @@ metainfo=$usr/share/metainfo/org.slidestone.Slidestone.metainfo.xml
 grep -q "<launchable type=\"desktop-id\">org.slidestone.Slidestone.desktop<" "$metainfo" ||
   fail "metainfo does not launch the menu entry"
 manpage=$usr/share/man/man6/slidestone.6.gz
-for word in '\\-\\-scale' '\\-\\-watch' 'music=100' 'effects=100' 'high=' 'F11'; do
+for word in 'SH EDITOR' 'share/doc/slidestone' 'Ctrl+Z' '\\-\\-scale' '\\-\\-watch' 'music=100' 'effects=100' 'high=' 'F11'; do
   zcat "$manpage" | grep -q -- "$word" || fail "man page lacks $word"
 done
 # What the distributions' checkers say, where they are installed (scripts/install-deps does).

@@ -39,7 +39,7 @@ const char kUsage[] =
     "usage: slidestone [--data DIR] [--stage-dir DIR] [--settings FILE] [--fullscreen] [--scale N]\n"
     "                  [--mute] [--no-splash] [--record FILE] [--script FILE] [--force]\n"
     "                  [--shots-dir DIR] [--headless] [--list-vars] [--help]\n"
-    "       slidestone --verify [N] [--stage-dir DIR] [--write-full-game FILE]\n"
+    "       slidestone --verify [N] [--slack] [--stage-dir DIR] [--write-full-game FILE]\n"
     "       slidestone --image N FILE.png [--stage-dir DIR] [--force]\n"
     "       slidestone --watch N [--hard] [--stage-dir DIR] [--scale N] [--mute]\n"
     "       slidestone --edit [DIR] [--stage N] [--data DIR] [--scale N] [--script FILE] [--headless]\n"
@@ -62,6 +62,8 @@ const char kUsage[] =
     "  --image N FILE   draw stage N's field at its start to a PNG\n"
     "  --watch N        play stage N's proof in the window, from the curtain to the end\n"
     "                   (Space doubles the speed, Escape ends); --hard: the HARD one\n"
+    "  --slack          with --verify: also measure how far each press of a proof can move\n"
+    "                   earlier and later before it loses (slow: dozens of replays a press)\n"
     "  --write-full-game FILE  with --verify: stitch the NORMAL proofs into one whole game\n"
     "  --edit [DIR]     the stage editor on stage folder DIR (made when missing); without DIR\n"
     "                   a copy of the game's stages in $XDG_DATA_HOME/slidestone/stages/custom\n"
@@ -89,7 +91,7 @@ struct Options {
   bool force = false;
   bool fullscreen = false, mute = false, splash = true, headless = false, listVars = false;
   int scale = 0;
-  bool verify = false;
+  bool verify = false, slack = false;
   int verifyStage = 0, imageStage = 0, watchStage = 0;
   bool watchHard = false;
   bool edit = false;
@@ -163,6 +165,8 @@ Options ParseOptions(int argc, char** argv) {
       if (o.watchStage < 1 || o.watchStage > 18) Usage("--watch needs a stage number from 1 to 18, not '" + EscapeControlBytes(v) + "'");
     } else if (a == "--hard") {
       o.watchHard = true;
+    } else if (a == "--slack") {
+      o.slack = true;
     } else if (a == "--write-full-game") {
       o.fullGame = value();
     } else if (a == "--image") {
@@ -187,6 +191,7 @@ Options ParseOptions(int argc, char** argv) {
   if (o.watchStage != 0 && (!o.script.empty() || !o.record.empty() || o.edit || o.verify || !o.image.empty())) {
     Usage("--watch plays a proof on its own: not with --script, --record, --edit, --verify or --image");
   }
+  if (o.slack && !o.verify) Usage("--slack goes with --verify");
   return o;
 }
 
@@ -227,7 +232,7 @@ int main(int argc, char** argv) {
 
   const std::string data = opt.data.empty() ? FindDataFolder(ProgramFolder()) : opt.data;
   const std::string stageDir = opt.stageDir.empty() ? data + "/stage" : opt.stageDir;
-  if (opt.verify) return RunVerify(data, stageDir, opt.verifyStage, opt.fullGame);
+  if (opt.verify) return RunVerify(data, stageDir, opt.verifyStage, opt.fullGame, opt.slack);
   if (!opt.image.empty()) return RunStageImage(data, stageDir, opt.imageStage, opt.image, opt.force);
   std::unique_ptr<ProofWatch> watch;
   if (opt.watchStage != 0) {

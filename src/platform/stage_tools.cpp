@@ -26,10 +26,11 @@ RunKit PlatformKit(const std::string& dataDir, ImageIO& images) {
 }  // namespace
 
 int RunVerify(const std::string& dataDir, const std::string& stageDir, int only,
-              const std::string& fullGamePath) {
+              const std::string& fullGamePath, bool slack) {
   SdlImageIO images;
   try {
-    return VerifyStages(stageDir, only, PlatformKit(dataDir, images), stdout, fullGamePath);
+    return VerifyStages(stageDir, only, PlatformKit(dataDir, images), stdout, fullGamePath,
+                        slack);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "slidestone: --verify: %s\n", e.what());
     return 1;

@@ -155,7 +155,12 @@ Outcome PlayProof(const RunKit& kit, const std::string& stageDir, std::vector<st
   if (!o.ended && o.problem.empty()) {
     o.problem = begun ? "the game ended before the stage did" : "never reached play";
   }
-  if (sink) std::fclose(sink);
+  if (sink) {
+    std::rewind(sink);
+    char buf[512];
+    while (std::fgets(buf, sizeof buf, sink)) o.printed += buf;
+    std::fclose(sink);
+  }
   if (errors) std::fclose(errors);
   return o;
 }

@@ -30,6 +30,7 @@ struct Outcome {
   std::string cause;  // in words, why the stage ended
   std::vector<TimedKey> keys;  // delivered from the first pass of play to the end
   bool keyHeldAtStart = false;
+  std::string printed;  // what the script's `print` lines wrote
 };
 
 // Why the stage being played ended, in words: goal, time up, a fall, a knock-out...

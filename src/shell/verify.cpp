@@ -10,6 +10,7 @@
 
 #include "shell/full_game.h"
 #include "shell/proof_run.h"
+#include "shell/proof_slack.h"
 #include "stagedata/codes.h"
 #include "presentation/game.h"
 #include "stagedata/stage_format.h"
@@ -88,33 +89,64 @@ struct Row {
   const char* result = "-";  // how the stage ended: won, lost, or - when it did not
   std::string why;
   std::optional<Outcome> seen;
+  std::optional<Slack> slack;  // with --slack, for a proof that won
 };
 
-void PrintHeader(std::FILE* out) {
-  std::fprintf(out, "%-4s %-5s %-7s %-5s %7s %7s %7s %6s %5s  %s\n", "", "stage", "run",
-               "ended", "score", "par", "margin", "time", "tools", "why");
+void PrintHeader(std::FILE* out, bool slack) {
+  std::fprintf(out, "%-4s %-5s %-7s %-5s %7s %7s %7s %6s %5s%s  %s\n", "", "stage", "run",
+               "ended", "score", "par", "margin", "time", "tools", slack ? "  slack" : "", "why");
 }
 
-void PrintRow(std::FILE* out, const Row& r) {
+// The slack column: the tightest move in ms, "1000+" when none within the cap lost, "!" after
+// one under the level's bound; and what the why column says about it.
+std::string SlackColumn(const Row& r, bool on) {
+  if (!on) return "";
+  char cell[16] = "-";
+  if (r.slack && r.slack->measured) {
+    if (!r.slack->limited) {
+      std::snprintf(cell, sizeof cell, "%lld+", static_cast<long long>(kSlackCapMs));
+    } else {
+      const int64_t bound = r.kind == "HARD" ? kSlackBoundHardMs : kSlackBoundNormalMs;
+      std::snprintf(cell, sizeof cell, "%lld%s", static_cast<long long>(r.slack->ms),
+                    r.slack->ms < bound ? "!" : "");
+    }
+  }
+  char column[24];
+  std::snprintf(column, sizeof column, " %6s", cell);
+  return column;
+}
+
+std::string SlackWords(const Row& r) {
+  if (!r.slack || (r.slack->measured && !r.slack->limited)) return r.why;
+  const int64_t bound = r.kind == "HARD" ? kSlackBoundHardMs : kSlackBoundNormalMs;
+  const bool tight = !r.slack->measured || (r.slack->limited && r.slack->ms < bound);
+  std::string words = (tight ? "TIGHT: " : "tightest: ") + DescribeSlack(*r.slack);
+  if (tight && r.slack->measured) words += " (the bound is " + std::to_string(bound) + " ms)";
+  return r.why.empty() ? words : r.why + "; " + words;
+}
+
+void PrintRow(std::FILE* out, const Row& r, bool slack) {
+  const std::string column = SlackColumn(r, slack), why = SlackWords(r);
   char stage[8];
   std::snprintf(stage, sizeof stage, "%02d", r.stage);
   if (r.seen && r.seen->ended) {
     const Outcome& o = *r.seen;
     char time[16];
     std::snprintf(time, sizeof time, "%d.%d", o.time / 10, std::abs(o.time % 10));
-    std::fprintf(out, "%-4s %-5s %-7s %-5s %7d %7d %+7d %6s %5d  %s\n", r.pass ? "ok" : "FAIL",
+    std::fprintf(out, "%-4s %-5s %-7s %-5s %7d %7d %+7d %6s %5d%s  %s\n", r.pass ? "ok" : "FAIL",
                  stage, r.kind.c_str(), r.result, o.score, o.par, o.score - o.par, time,
-                 o.tools, r.why.c_str());
+                 o.tools, column.c_str(), why.c_str());
   } else {
-    std::fprintf(out, "%-4s %-5s %-7s %-5s %7s %7s %7s %6s %5s  %s\n", r.pass ? "ok" : "FAIL",
-                 stage, r.kind.c_str(), r.result, "-", "-", "-", "-", "-", r.why.c_str());
+    std::fprintf(out, "%-4s %-5s %-7s %-5s %7s %7s %7s %6s %5s%s  %s\n", r.pass ? "ok" : "FAIL",
+                 stage, r.kind.c_str(), r.result, "-", "-", "-", "-", "-", column.c_str(),
+                 why.c_str());
   }
   std::fflush(out);
 }
 
 // The verdict on a proof: the stage it names, at the level it names, won with the time limit on.
 Row ProofRow(int stage, bool hard, const Outcome& o) {
-  Row r{stage, hard ? "HARD" : "NORMAL", false, "lost", "", o};
+  Row r{stage, hard ? "HARD" : "NORMAL", false, "lost", "", o, std::nullopt};
   const int32_t level = hard ? 2 : 1;
   if (!o.problem.empty()) {
     r.result = "-";
@@ -138,7 +170,7 @@ Row ProofRow(int stage, bool hard, const Outcome& o) {
 
 // The verdict on a do-nothing run: the stage must have been played, and lost.
 Row IdleRow(int stage, const Outcome& o) {
-  Row r{stage, "nothing", false, "lost", "", o};
+  Row r{stage, "nothing", false, "lost", "", o, std::nullopt};
   if (!o.problem.empty()) {
     r.result = "-";
     r.why = o.problem;
@@ -209,7 +241,7 @@ std::string ProofPath(const std::string& stageDir, int stage, bool hard) {
 }
 
 int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::FILE* out,
-                 const std::string& fullGamePath) {
+                 const std::string& fullGamePath, bool slack) {
   if (only < 0 || only > kStageCount) {
     std::fprintf(stderr, "slidestone: --verify: there is no stage %d (1 to %d)\n", only, kStageCount);
     return 1;
@@ -217,13 +249,13 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
   TempFolder tmp;
   int passed = 0, failed = 0;
   auto report = [&](const Row& r) {
-    PrintRow(out, r);
+    PrintRow(out, r, slack);
     (r.pass ? passed : failed) += 1;
   };
   std::vector<std::string> firstMenus;
   std::vector<ProvenStage> proven;
   std::string unproven;  // why the full game cannot be written
-  PrintHeader(out);
+  PrintHeader(out, slack);
   std::vector<int> notDesigned;
   for (int stage = 1; stage <= kStageCount; ++stage) {
     if (only != 0 && stage != only) continue;
@@ -237,7 +269,7 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
       const std::string path = ProofPath(stageDir, stage, hard);
       std::string why;
       const auto lines = ReadLines(path, why);
-      Row r{stage, hard ? "HARD" : "NORMAL", false, "-", "", std::nullopt};
+      Row r{stage, hard ? "HARD" : "NORMAL", false, "-", "", std::nullopt, std::nullopt};
       if (!lines) {
         r.why = why == "cannot open the file" ? "no proof file " + path : path + ": " + why;
       } else if (auto bad = ForbiddenLine(*lines)) {
@@ -245,6 +277,10 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
       } else {
         r = ProofRow(stage, hard, PlayProof(kit, stageDir, *lines, tmp.Dir()));
         if (!hard) menus = MenuPart(*lines);
+        if (slack && r.pass) {
+          r.slack = MeasureSlack(kit, stageDir, stage, hard ? kHard : kNormal, *lines,
+                                 r.seen->keys, tmp.Dir());
+        }
       }
       report(r);
       if (hard) continue;
@@ -257,7 +293,7 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
       }
     }
     // Nobody at the keys: the NORMAL proof's walk through the menus, then nothing.
-    Row idle{stage, "nothing", false, "-", "", std::nullopt};
+    Row idle{stage, "nothing", false, "-", "", std::nullopt, std::nullopt};
     if (!menus) {
       idle.why = ProofPath(stageDir, stage, false) + " is missing or has no '" + kPlayMark + "' line";
     } else {

@@ -43,7 +43,9 @@ inline constexpr const char kPlayMark[] = "# play";
 // fresh game and a settings file in a temporary folder that is removed afterwards. Returns 0
 // when every run passed, else 1. With `fullGamePath`, also writes the full-game proof stitched
 // from the NORMAL proofs' play (all 18 must win; else nothing is written and the result is 1).
+// With `slack`, every proof that wins is also replayed with each timed press moved earlier and
+// later (proof_slack.h): a slack column shows its tightest move, flagged with "!" under the bound.
 int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::FILE* out,
-                 const std::string& fullGamePath = "");
+                 const std::string& fullGamePath = "", bool slack = false);
 
 }  // namespace slidestone

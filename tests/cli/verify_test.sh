@@ -35,6 +35,24 @@ grep -qx '3 passed, 0 failed' <<<"$out" || fail "good count: $out"
 # The margin is the stage score less the par (300 in the fixture).
 grep -Eq '^ok +01 +NORMAL +won +125 +300 +-175 ' <<<"$out" || fail "good NORMAL figures: $out"
 
+# --slack: how far each press can move before the proof loses. The good proofs sweep at once,
+# seconds before the stone arrives; a HARD proof that waits until 6.3 s sweeps only about 60 ms
+# before it is too late (at 6.38 s the stone has turned away and the clock runs out).
+out=$(verify 1 --slack --stage-dir "$good" 2>&1); code=$?
+[ $code -eq 0 ] || fail "--slack on the good folder: exit $code: $out"
+grep -Eq '^ok +01 +NORMAL +won +125 +300 +-175 +22\.1 +3 +1000\+ *$' <<<"$out" || fail "--slack good NORMAL row: $out"
+dir=$(copy tight)
+sed -i 's/^until StagePhaseFlag == 0 within 10000$/&\nwait 6300/' "$dir/proofs/01-hard.script"
+out=$(verify 1 --slack --stage-dir "$dir" 2>&1); code=$?
+[ $code -eq 0 ] || fail "--slack on a tight proof: exit $code: $out"
+row=$(grep -E '^ok +01 +HARD +won ' <<<"$out")
+ms=$(sed -En 's/.* ([0-9]+)! +TIGHT: SPACE at 6\.3 s, ([0-9]+) ms later \(the bound is 100 ms\)$/\1 \2/p' <<<"$row")
+read -r shown said <<<"$ms"
+[ -n "$ms" ] && [ "$shown" = "$said" ] && [ "$shown" -ge 40 ] && [ "$shown" -le 80 ] ||
+  fail "--slack tight HARD row: $out"
+out=$(verify 1 --stage-dir "$dir" 2>&1)
+grep -q 'slack\|TIGHT' <<<"$out" && fail "slack measured without --slack: $out"
+
 # A proof that loses: the HARD proof without its broom.
 dir=$(copy losing)
 sed -i '/^# play/,$d' "$dir/proofs/01-hard.script"

@@ -30,15 +30,16 @@ std::string Command(const std::string& line, std::string* rest = nullptr) {
   return command;
 }
 
-// An `until` on the player's own state (where they stand, a jump, a pipe, the tool menu) waits
-// until the player is ready; one on the stone, an enemy or its ball waits for the right moment.
+// An `until` on the player's own state (where they stand, a jump, a pipe, the tool menu, a cell
+// their tool is changing) waits until the player is ready; one on the stone, an enemy or its ball
+// waits for the right moment.
 bool WaitsForPlayer(const std::string& condition) {
   static const char* const kOwn[] = {"Jumping", "InPipe", "MenuOpen", "PlacingSpring", "ToolPoints",
                                      "StagePhaseFlag", "GameState"};
   std::istringstream words(condition.substr(0, condition.find(" within ")));
   for (std::string w; words >> w;) {
     if (!std::isalpha(static_cast<unsigned char>(w[0])) || w == "and") continue;
-    bool own = w.rfind("Player", 0) == 0;
+    bool own = w.rfind("Player", 0) == 0 || w.rfind("Map[", 0) == 0;
     for (const char* name : kOwn) own = own || w == name;
     if (!own) return false;
   }
@@ -139,17 +140,16 @@ Slack MeasureSlack(const RunKit& kit, const std::string& stageDir, int stage, in
       return moved;
     };
     // Earlier: once the player was ready, they wait that much less for the moment they chose.
+    const ptrdiff_t from = anchor;
+    anchor = static_cast<ptrdiff_t>(i);
     int64_t ready = at;
-    if (anchor >= 0) {
-      ready = times[anchor] + (kinds[anchor] == LineKind::kReady ? 0 : kSlackMinGapMs);
-    }
+    if (from >= 0) ready = times[from] + (kinds[from] == LineKind::kReady ? 0 : kSlackMinGapMs);
     auto earlier = [&](int64_t ms) {
-      std::vector<std::string> moved(lines.begin(), lines.begin() + anchor + 1);
-      moved.push_back("wait " + std::to_string(at - times[anchor] - ms));
+      std::vector<std::string> moved(lines.begin(), lines.begin() + from + 1);
+      moved.push_back("wait " + std::to_string(at - times[from] - ms));
       moved.insert(moved.end(), lines.begin() + static_cast<ptrdiff_t>(i), lines.end());
       return moved;
     };
-    anchor = static_cast<ptrdiff_t>(i);
     for (const bool isLater : {false, true}) {
       const int64_t cap = isLater ? kSlackCapMs : std::min(kSlackCapMs, at - ready);
       if (cap <= 0) continue;

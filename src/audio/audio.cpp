@@ -1,6 +1,5 @@
 #include "audio/audio.h"
 
-#include "stagedata/codes.h"
 
 namespace slidestone {
 

@@ -13,6 +13,19 @@ namespace slidestone {
 
 constexpr int kEffectChannels = 9;
 
+// Effect channels: a new sound on a channel cuts off the one before it there, so the channel
+// says which sounds may interrupt each other. Channel 0 is never used.
+enum SoundChannel : int {
+  kChannelToolRefused = 1,  // the beep of Space with no tool points left
+  kChannelToolMenu = 2,     // the menu opening and its cursor
+  kChannelPause = 3,
+  kChannelKnockOut = 4,     // the stone knocks an enemy over
+  kChannelTileWork = 5,     // the tools' work on the map
+  kChannelItem = 6,
+  kChannelStone = 7,        // spring launch and landing, the stone's fall
+  kChannelMain = 8,         // the player, the stage flow and every menu
+};
+
 // How long "sound/beep01.wav", the no-tool-points beep, plays: the menu starts it again only
 // after this, however long Space is held. The sound tests hold the file to it.
 constexpr int kNoPointsBeepMs = 140;

@@ -10,7 +10,7 @@
 // The includer defines both macros; one entry a line, no commas inside an argument.
 SHEET(char1, 320, 240, Form1.char1, MakeChar1())
 SHEET(char3, 256, 576, Form1.char3, MakeChar3())
-SHEET(char4, 224, 64, Form1.char4, MakeChar4())
+SHEET(char4, 224, 96, Form1.char4, MakeChar4())
 SHEET(mainchar, 256, 320, Form1.mainchar, MakeMainchar())
 SHEET(jumpd, 320, 32, Form1.jumpd, MakeJumpd())
 SHEET(commandbox, 192, 32, Form1.commandbox, MakeCommandbox(32))

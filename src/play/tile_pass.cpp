@@ -27,7 +27,7 @@ void PipeExit(World& g, int col, int row) {
   g.PipeWarpPending = kFalse;
 }
 
-// Speed tiles catch the light once per cycle: overlays 1 to 5, then back to the plain 0.
+// Speed tiles catch the light once per cycle: overlays 1 to 5, then back to the live look 0.
 void Glint(World& g, int col, int row) {
   if (g.TileCycle > 0 && g.TileCycle < 7) {
     const int overlay = g.TileCycle == 6 ? 0 : g.TileCycle;
@@ -41,6 +41,9 @@ void ScanMap(World& g) {
       switch (g.Map(col, row)) {
         case kPipe: PipeExit(g, col, row); break;
         case kSpeedTile: Glint(g, col, row); break;
+        case kSpentSpeedTile:  // with the glint the stage's plain ice shows which tiles are spent
+          if (g.TileCycle == 1) g.view->SpeedTileSpent(col, row);
+          break;
         case kSpeedTileBreaking:
         case kSpeedTileSweeping:
         case kArrowRightTurning:

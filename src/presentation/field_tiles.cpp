@@ -39,7 +39,7 @@ void DrawTile(Game& g, int col, int row, int32_t code) {
     case kSpeedUpSign: CopyTile(g, col, row, 64, 64); break;
     case kSpeedDownSign: CopyTile(g, col, row, 96, 64); break;
     case kSpentSpeedTile:
-    case kSpeedTile: BlendCell(g.Form1, col, row, 6, 0); break;  // ice: the backdrop shows through
+    case kSpeedTile: BlendCell(g.Form1, col, row, 0, 2); break;  // plain ice until play begins
     default: break;  // empty, or a state only play writes
   }
 }

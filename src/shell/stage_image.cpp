@@ -30,6 +30,13 @@ bool DrawStageImage(const RunKit& kit, const std::string& stageDir, int stage,
     // exactly as GAME START would.
     g.StartStage = stage - 1;
     NewGame(g, OpenStageHud);
+    // The loader builds every speed tile as plain ice; the picture shows them as play shows them
+    // from its first glint on, live or spent.
+    for (int row = 0; row < kMapFileRows; ++row)
+      for (int col = 0; col < kMapFileCols; ++col) {
+        if (g.Map(col, row) == kSpeedTile) g.view->SpeedTileGlint(col, row, 0);
+        if (g.Map(col, row) == kSpentSpeedTile) g.view->SpeedTileSpent(col, row);
+      }
     // The loader leaves the field dimmed for the curtain; the renderer's first repaint shows it
     // clear, with everything that moves at its start.
     g.SceneDirty = kTrue;

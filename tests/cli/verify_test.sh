@@ -126,6 +126,15 @@ for n in 0 19; do
   [ $code -eq 1 ] && [ ! -e "$work/bad$n.png" ] && [ $(wc -l <<<"$out") -eq 1 ] ||
     fail "--image $n: exit $code, $out"
 done
+# --image shows the speed tiles as play does once it begins: a live tile (bright, with its
+# chevron) far brighter than a spent one, though the loader builds both as the same plain ice.
+dir=$(copy tiles)
+sed -i '11s/^2,2,2,2,2,2,4,2,2,2,2,2,2,2,2,2,2,2,2$/2,2,11,2,10,2,4,2,2,2,2,2,2,2,2,2,2,2,2/' "$dir/map1.dat"
+"$bin" --data "$data" --image 1 "$work/tiles.png" --stage-dir "$dir" || fail "--image of speed tiles failed"
+cell() { convert "$work/tiles.png" -crop "32x32+$1+320" -format '%[fx:int(1000*mean)]' info:; }
+live=$(cell 64) spent=$(cell 128)
+[ -n "$live" ] && [ -n "$spent" ] && [ "$live" -gt $((spent * 5 / 4)) ] ||
+  fail "--image: live tile $live, spent tile $spent (per mille): the live one must stand out"
 out=$("$bin" --data "$data" --image 1 "$work/broken.png" --stage-dir "$work/broken" 2>&1); code=$?
 [ $code -eq 1 ] && [ ! -e "$work/broken.png" ] && grep -q 'map1.dat' <<<"$out" ||
   fail "--image of a broken folder: exit $code, $out"

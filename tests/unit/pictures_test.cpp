@@ -219,24 +219,37 @@ TEST(Pictures, ScoreCanBeCutOutOfHighScore) {
   EXPECT_GT(score, 300);
 }
 
-// The tile overlays are added onto the backdrop: the active tile's six looks are grey levels, and
-// the ice block of a spent tile is visibly blue.
-TEST(Pictures, SpeedTileOverlaysAreGreyAndTheIceBlockIsBlue) {
+// The tile overlays are added onto the backdrop. The live tile's six looks are grey levels, a
+// glint adds light, and it reads as the active one: far brighter than the spent look, with a
+// bright chevron down its middle where the spent look has none.
+TEST(Pictures, TheLiveSpeedTileOutshinesTheSpentOne) {
   const Picture& p = Get("char4");
+  ASSERT_EQ(p.H(), 96);
   for (int k = 0; k < 6; ++k)
     for (int y = 0; y < 32; ++y)
       for (int x = 0; x < 32; ++x) {
         const Px c = p.At(32 * k + x, y);
         ASSERT_TRUE(c.r == c.g && c.g == c.b) << "overlay " << k << " (" << x << "," << y << ")";
       }
-  long red = 0, blue = 0, glint = 0;
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) {
-      red += p.At(192 + x, y).r, blue += p.At(192 + x, y).b;
-      for (int k = 1; k < 6; ++k) glint += p.At(32 * k + x, y).r - p.At(x, y).r;
-    }
-  EXPECT_GT(blue, red * 2);
-  EXPECT_GT(glint, 0) << "the glint frames must add light to the resting look";
+  auto light = [&](int sx, int sy) {
+    long sum = 0;
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x) sum += p.At(sx + x, sy + y).r + p.At(sx + x, sy + y).g + p.At(sx + x, sy + y).b;
+    return sum;
+  };
+  auto brightestInMiddle = [&](int sx, int sy) {
+    int most = 0;
+    for (int y = 4; y < 28; ++y)
+      for (int x = 14; x < 18; ++x) most = std::max({most, int(p.At(sx + x, sy + y).r), int(p.At(sx + x, sy + y).b)});
+    return most;
+  };
+  const long live = light(0, 0), spent = light(192, 0), plain = light(0, 64);
+  EXPECT_GT(live, 2 * spent);
+  EXPECT_GT(live, plain * 3 / 2) << "the start look must not promise speed";
+  for (int k = 1; k < 6; ++k) EXPECT_GT(light(32 * k, 0), live) << "glint " << k;
+  EXPECT_GE(brightestInMiddle(0, 0), 200);
+  EXPECT_LT(brightestInMiddle(192, 0), 160);
+  EXPECT_LT(brightestInMiddle(0, 64), 160);
 }
 
 }  // namespace

@@ -145,9 +145,10 @@ TEST_F(StageLoaderTest, SpeedTilesAreBlendedOntoTheBackdropAndRecorded) {
   EXPECT_EQ(g.SpeedTiles[1].broken, kFalse);
   EXPECT_EQ(g.Map(13, 3), 10);
   EXPECT_EQ(g.Map(14, 3), 11);
-  // Ice over the backdrop: each channel the sum of the two, at most 255.
+  // Plain ice over the backdrop (live and spent alike until play begins): each channel the sum
+  // of the two, at most 255.
   const Pixel under = g.Form1.stageback[1].At(14 * 32 + 5, 3 * 32 + 7);
-  const Pixel ice = g.Form1.char4.At(6 * 32 + 5, 7);
+  const Pixel ice = g.Form1.char4.At(5, 64 + 7);
   const Pixel want = Rgb(std::min(255, RedOf(under) + RedOf(ice)),
                          std::min(255, GreenOf(under) + GreenOf(ice)),
                          std::min(255, BlueOf(under) + BlueOf(ice)));

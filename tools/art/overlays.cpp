@@ -1,12 +1,15 @@
 // char4: the pictures that are ADDED onto the backdrop to make the ice tiles (black adds
 // nothing), and the four sparkles that fly up when the hammer clears a tile.
-//  row 0, 0-5: the active speed tile, a pane of frosted glass with speed chevrons (0), and the
+//  row 0, 0-5: the live speed tile, a bright pane of glass with a bold up-chevron (0), and the
 //              same with a glint sweeping across it (1-5); all grey levels
-//  row 0, 6:   the ice block, the spent tile: clearly blue, faceted
-//  row 1, 0-2: the ice block cracking; 3-5 the ice block being covered with fresh glass from the top
+//  row 0, 6:   the spent tile: dull, frosted and cracked, no chevron
+//  row 1, 0-2: the tile cracking under the hammer; 3-5 the spent tile being covered with fresh
+//              live glass from the top by the broom
 //  row 1, 6:   four 8 x 8 sparkles at y 32 and their masks at y 40
+//  row 2, 0:   the tile as a stage is built, before play begins: plain ice, neither live nor spent
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "sheets.h"
 
@@ -14,69 +17,87 @@ namespace art {
 
 namespace {
 
-// The active tile: a bevelled pane with a diagonal sheen and two faint chevrons.
-Image GlassPane() {
+// The bevelled edge every look shares, so each reads as the same kind of tile: light top and
+// left, dark bottom and right. `lift` scales it (a spent tile's edge is dull).
+int Bevel(int x, int y, int inside, float lift) {
+  int v = inside;
+  if (y == 0 || x == 0) v = static_cast<int>(200 * lift);
+  else if (y == 31 || x == 31) v = static_cast<int>(70 * lift);
+  else if (y == 1 || x == 1) v = static_cast<int>(140 * lift);
+  else if (y == 30 || x == 30) v = static_cast<int>(90 * lift);
+  return v;
+}
+
+// The live tile: bright glass with a sheen and two bold chevrons pointing up, speed to come.
+Image LivePane() {
   Image c(32, 32);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
-      int v = 30;
-      if (y == 0 || x == 0) v = 120;
-      else if (y == 31 || x == 31) v = 64;
-      else if (y == 1 || x == 1) v = 78;
-      else if (y == 30 || x == 30) v = 44;
+      int v = Bevel(x, y, 78, 1.f);
       const int d = x + y;
       if (x > 1 && y > 1 && x < 30 && y < 30) {
-        if (d >= 7 && d <= 10) v += 46;
-        if (d == 13) v += 26;
-        if (d >= 45 && d <= 46) v += 16;
+        if (d >= 6 && d <= 9) v += 50;
+        if (d == 12) v += 28;
       }
       c.Set(x, y, Grey(v));
     }
-  // Chevrons pointing the way the tile speeds the stone on (both ways: a double chevron pair).
-  for (int k = 0; k < 2; ++k) {
-    const int cx = 12 + 8 * k;
-    for (int t = -5; t <= 5; ++t) {
-      const int x = cx + (5 - std::abs(t)) / 2 - 1, y = 16 + t;
-      for (int w = 0; w < 2; ++w) c.Set(x + w, y, Add(c.Get(x + w, y), Grey(34)));
-    }
+  // Two chevrons, one above the other: apex in the middle column, arms three pixels thick.
+  for (const int top : {6, 15}) {
+    for (int t = 0; t <= 8; ++t)
+      for (int w = 0; w < 3; ++w) {
+        const int y = top + t + w;
+        for (const int x : {16 - t, 15 + t}) c.Set(x, y, Grey(std::min(255, 110 + 140 - 8 * w)));
+      }
   }
   return c;
 }
 
-Image GlassGlint(int k) {
-  Image c = GlassPane();
-  const float centre = -6.f + 10.f * float(k);
+Image LiveGlint(int k) {
+  Image c = LivePane();
+  const float centre = -2.f + 8.f * float(k);
   for (int y = 1; y < 31; ++y)
     for (int x = 1; x < 31; ++x) {
       const float d = float(x) + 0.45f * float(y) - centre - 6;
-      const float a = std::max(0.f, 1.f - std::fabs(d) / 3.2f);
-      if (a > 0) c.Set(x, y, Add(c.Get(x, y), Grey(static_cast<int>(150 * a))));
+      const float a = std::max(0.f, 1.f - std::fabs(d) / 3.6f);
+      if (a > 0) c.Set(x, y, Add(c.Get(x, y), Grey(static_cast<int>(170 * a))));
     }
   return c;
 }
 
-// The spent tile: a block of blue ice with facets, frost specks and a bright rim.
-Image IceBlock() {
+// The tile as the stage is built: plain pale ice with a soft sheen, no mark on it.
+Image PlainIce() {
+  Image c(32, 32);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      int v = Bevel(x, y, 46, 0.8f);
+      if (x > 1 && y > 1 && x < 30 && y < 30 && (y == 6 || y == 7) && x > 4 && x < 24) v += 22;
+      c.Set(x, y, Grey(v));
+    }
+  return c;
+}
+
+// The spent tile: dull, frosted glass gone grey-blue, with hairline cracks and no chevron.
+Image SpentBlock() {
   Image c(32, 32);
   Rng rng(21);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
-      Rgb v{8, 40, 86};
-      if (y == 0 || x == 0) v = {96, 150, 190};
-      else if (y == 31 || x == 31) v = {30, 70, 120};
-      else if (y == 1 || x == 1) v = {50, 100, 150};
-      else {
-        // Facets: a lighter upper-left triangle, a deeper lower-right one.
-        if (x + y < 22) v = Add(v, Rgb{10, 22, 30});
-        if (x - y > 8) v = Add(v, Rgb{0, 10, 18});
-        if (x + y == 22 || x - y == 8) v = Add(v, Rgb{30, 50, 60});
-        if (x + y >= 6 && x + y <= 8) v = Add(v, Rgb{60, 80, 90});
-      }
-      c.Set(x, y, v);
+      const int v = Bevel(x, y, 0, 0.45f);
+      c.Set(x, y, v > 0 ? Grey(v) : Rgb{34, 38, 46});
     }
-  for (int i = 0; i < 14; ++i) {
-    const int x = rng.Int(3, 28), y = rng.Int(3, 28);
-    c.Set(x, y, Add(c.Get(x, y), Rgb{70, 80, 90}));
+  for (int i = 0; i < 110; ++i) {  // frost
+    const int x = rng.Int(2, 29), y = rng.Int(2, 29);
+    c.Set(x, y, Add(c.Get(x, y), Rgb{26, 28, 32}));
+  }
+  for (const auto& [x0, y0, ang] : {std::tuple{4.f, 22.f, -0.5f}, std::tuple{19.f, 4.f, 1.9f}}) {
+    float x = x0, y = y0, a = ang;
+    for (int i = 0; i < 14; ++i) {
+      const int ix = static_cast<int>(x), iy = static_cast<int>(y);
+      if (ix < 2 || iy < 2 || ix > 29 || iy > 29) break;
+      c.Set(ix, iy, Add(c.Get(ix, iy), Rgb{34, 36, 40}));
+      a += (rng.Unit() - 0.5f) * 0.6f;
+      x += std::cos(a), y += std::sin(a);
+    }
   }
   return c;
 }
@@ -92,9 +113,9 @@ void CrackLine(Image& c, float x0, float y0, float ang, int len, Rng& rng) {
   }
 }
 
-// The ice block after `stage` blows of the hammer (1-3).
+// The tile after `stage` blows of the hammer (1-3).
 Image Cracked(int stage) {
-  Image c = IceBlock();
+  Image c = PlainIce();
   Rng rng(40);
   const float sx = 16, sy = 4;  // where the hammer lands
   const int lines = 2 + 3 * stage;
@@ -108,10 +129,10 @@ Image Cracked(int stage) {
   return c;
 }
 
-// The ice block being covered from the top with fresh glass: rows above `rows` are glass.
+// The spent tile being covered from the top with fresh live glass: rows above `rows` are glass.
 Image Covered(int rows) {
-  Image c = IceBlock();
-  const Image g = GlassPane();
+  Image c = SpentBlock();
+  const Image g = LivePane();
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
       const int edge = rows + ((x * 7) % 5 == 0 ? 1 : 0) - (x % 9 == 4 ? 1 : 0);
@@ -153,10 +174,11 @@ void Sparkle(Image& sheet, int f) {
 }  // namespace
 
 Image MakeChar4() {
-  Image sheet(224, 64);
-  sheet.BlitAll(GlassPane(), 0, 0);
-  for (int k = 1; k <= 5; ++k) sheet.BlitAll(GlassGlint(k), 32 * k, 0);
-  sheet.BlitAll(IceBlock(), 192, 0);
+  Image sheet(224, 96);
+  sheet.BlitAll(LivePane(), 0, 0);
+  for (int k = 1; k <= 5; ++k) sheet.BlitAll(LiveGlint(k), 32 * k, 0);
+  sheet.BlitAll(SpentBlock(), 192, 0);
+  sheet.BlitAll(PlainIce(), 0, 64);
   for (int s = 1; s <= 3; ++s) sheet.BlitAll(Cracked(s), 32 * (s - 1), 32);
   for (int k = 1; k <= 3; ++k) sheet.BlitAll(Covered(8 * k), 96 + 32 * (k - 1), 32);
   for (int f = 0; f < 4; ++f) Sparkle(sheet, f);

@@ -15,7 +15,6 @@ using namespace pal;
 const BlockTone kBrick = MakeBlockTone(Rgb{212, 56, 60}, Rgb{64, 14, 28});
 const BlockTone kSteelBlock = MakeBlockTone(Rgb{132, 150, 176}, Rgb{28, 32, 52});
 const BlockTone kArrowBlock = MakeBlockTone(Rgb{56, 104, 206}, Rgb{18, 24, 60});
-const BlockTone kSignFrame = MakeBlockTone(Rgb{70, 76, 100}, Rgb{20, 20, 34});
 
 // A toy brick: a bevelled body with two studs on top; the gaps between the studs stay black, so
 // the keyed copy shows the backdrop there.
@@ -45,22 +44,47 @@ void SteelBlock(Image& s, int x, int y) {
     }
 }
 
-// A sign block: grey frame, coloured enamel plate, white letters and an arrow.
+// A sign block: a piece of plain stone wall with an enamel sign nailed to it, white letters
+// and an arrow; the wall shows round the sign and under its shadow, so it reads as a notice
+// on a wall, not as a working part of the field.
 void SignBlock(Image& s, int x, int y, bool up) {
-  DrawBlock(s, x, y, 32, 32, kSignFrame);
-  const BlockTone plate = up ? MakeBlockTone(Rgb{58, 168, 72}, Rgb{16, 52, 24}) : MakeBlockTone(Rgb{226, 96, 40}, Rgb{70, 24, 10});
-  DrawBlock(s, x + 3, y + 3, 26, 26, plate, 1);
+  // The wall: grey stones in two courses, mortar between.
+  const Rgb stone{112, 108, 118}, mortar{58, 54, 64}, lit{140, 136, 146}, dark{86, 82, 94};
+  for (int j = 0; j < 32; ++j)
+    for (int i = 0; i < 32; ++i) {
+      const int course = j / 8, shift = course % 2 == 0 ? 0 : 8;
+      const bool joint = j % 8 == 7 || (i + shift) % 16 == 15;
+      Rgb c = joint ? mortar : stone;
+      if (!joint && j % 8 == 0) c = lit;
+      if (!joint && j % 8 == 6) c = dark;
+      s.Set(x + i, y + j, c);
+    }
+  // The sign's shadow on the wall, then the sign: a white rim round the enamel.
+  const int px = x + 3, py = y + 4, pw = 25, ph = 23;
+  for (int j = 0; j < ph; ++j)
+    for (int i = 0; i < pw; ++i) s.Set(px + i + 2, py + j + 2, Rgb{40, 36, 46});
+  const Rgb enamel = up ? Rgb{46, 150, 64} : Rgb{214, 84, 36};
+  for (int j = 0; j < ph; ++j)
+    for (int i = 0; i < pw; ++i) {
+      const bool rim = i == 0 || j == 0 || i == pw - 1 || j == ph - 1;
+      s.Set(px + i, py + j, rim ? Rgb{244, 244, 236} : enamel);
+    }
+  // Two nails at the top corners.
+  for (const int nx : {px + 2, px + pw - 3}) {
+    s.Set(nx, py + 2, Rgb{200, 200, 210});
+    s.Set(nx, py + 3, Rgb{70, 70, 80});
+  }
   Canvas cv(32, 32);
-  const Rgb ink{250, 250, 240}, shadow = up ? Rgb{24, 80, 36} : Rgb{120, 40, 14};
+  const Rgb ink{250, 250, 240}, shadow = up ? Rgb{20, 70, 30} : Rgb{110, 36, 12};
   const std::string word = up ? "UP" : "DOWN";
   for (int pass = 0; pass < 2; ++pass) {
     const int o = pass == 0 ? 1 : 0;
     const Rgb c = pass == 0 ? shadow : ink;
-    PixelText(cv, "SPEED", 7 + o, 6 + o, false, c);
+    PixelText(cv, "SPEED", 6 + o, 7 + o, false, c);
     const int ww = PixelTextWidth(word, false);
-    PixelText(cv, word, 16 - (ww + 1) / 2 + o, 13 + o, false, c);
-    for (int r = 0; r < 4; ++r)  // the arrow under the word
-      for (int k = -r - 1; k <= r; ++k) cv.Plot(16 + k + o, (up ? 20 + r : 23 - r) + o, c);
+    PixelText(cv, word, 16 - (ww + 1) / 2 + o, 14 + o, false, c);
+    for (int r = 0; r < 3; ++r)  // the arrow under the word
+      for (int k = -r - 1; k <= r; ++k) cv.Plot(15 + k + o, (up ? 21 + r : 23 - r) + o, c);
   }
   s.Blit(cv.Sprite(), 0, 0, 32, 32, x, y, true);
 }

@@ -281,16 +281,17 @@ Buffer Item() {
 }  // namespace
 
 const std::vector<Effect>& AllEffects() {
-  // Peaks sit near -3 dBFS; the constant little sounds (footsteps, cursor, landing) sit lower so
-  // that they never stand out against the rest.
+  // Peaks sit near -7 dBFS, so that an effect over the loudest bar of the music, or two effects
+  // at once, still leave headroom in the mix; the constant little sounds (footsteps, cursor,
+  // landing) sit lower so that they never stand out against the rest.
   static const std::vector<Effect> effects = {
-      {"beep01", NoPoints, -7},  {"charjumpon", Spring, -3},   {"push10", MenuOpen, -3},
-      {"Akouka01", Confirm, -3},   {"Akouka02", Cursor, -5},     {"Akouka03", OptionFlip, -4},
-      {"teki01", Bonk, -3},        {"teki02", Spin, -3},         {"migaku", Sweep, -4},
-      {"char03", Crack, -3},       {"char04", Shatter, -3},      {"Aitem", Item, -3},
-      {"stone02", StoneLaunch, -3}, {"stone01", StoneLand, -3},  {"rakka", Fall, -3},
-      {"char00", Footstep, -9},    {"charjump", Jump, -4},       {"dokan", Pipe, -3},
-      {"char01", Land, -6},        {"puu46", PlayerHit, -3},           {"end0", TryLost, -3},
+      {"beep01", NoPoints, -11},  {"charjumpon", Spring, -7},   {"push10", MenuOpen, -7},
+      {"Akouka01", Confirm, -7},   {"Akouka02", Cursor, -9},     {"Akouka03", OptionFlip, -8},
+      {"teki01", Bonk, -7},        {"teki02", Spin, -7},         {"migaku", Sweep, -8},
+      {"char03", Crack, -7},       {"char04", Shatter, -7},      {"Aitem", Item, -7},
+      {"stone02", StoneLaunch, -7}, {"stone01", StoneLand, -7},  {"rakka", Fall, -7},
+      {"char00", Footstep, -13},    {"charjump", Jump, -8},       {"dokan", Pipe, -7},
+      {"char01", Land, -10},        {"puu46", PlayerHit, -7},           {"end0", TryLost, -7},
   };
   return effects;
 }

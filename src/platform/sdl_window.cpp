@@ -207,9 +207,8 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
           if (down && !e.key.repeat) ToggleFullscreen();
           break;
         }
-        if (watched_ && !keys && down && !e.key.repeat) {
-          if (k == SDLK_SPACE) replaySpeed_ = replaySpeed_ >= 8 ? 1 : replaySpeed_ * 2;
-          if (k == SDLK_ESCAPE) app.input().Push({true, kKeyEscape});
+        if (watched_ && !keys && down && !e.key.repeat && k == SDLK_SPACE) {
+          replaySpeed_ = replaySpeed_ >= 8 ? 1 : replaySpeed_ * 2;
           break;
         }
         const int code = VirtualKey(k);

@@ -39,8 +39,8 @@ class SdlWindow {
   // For replays in a window: pumps window events (only closing it counts), shows the frame if
   // it changed and waits until real time has caught up with the virtual clock.
   void AfterReplayPass(App& app, Game& g, TextPainter* text);
-  // A replay being watched: Space doubles the speed (up to 8 times, then back to play speed),
-  // Escape ends it as closing the window does.
+  // A replay being watched: Space doubles the speed (up to 8 times, then back to play speed);
+  // Escape ends it, as it ends every replay.
   void WatchReplay() { watched_ = true; }
   // The window's title, asked again whenever a changed screen is shown (the editor marks
   // unsaved changes there); "Slidestone" when not set.

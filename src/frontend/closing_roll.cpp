@@ -44,7 +44,7 @@ void SlideLines(Game& g) {
       HideSurface(w.messagebox1);
       HideSurface(w.messagebox2);
     }
-  } else if (g.RollTick == kBlackTick) {
+  } else if (g.RollTick == kBlackTick && Watched(g)) {
     PaintHouseScreenBlack(g);
   }
   if (g.RollTick >= kFirstPair && (i == 0 || i == 72))

@@ -36,6 +36,7 @@ void HouseSetupStep(Game& g) {
 
   // The sheet, scrolled left by 64 pixels with wrap-around.
   for (Surface* s : {&w.back, &w.clearbox1}) {
+    if (!Watched(g)) break;
     Copy(*s, 0, 0, 576, 480, w.clear1, 64, 0);
     Copy(*s, 576, 0, 64, 480, w.clear1, 0, 0);
   }

@@ -49,10 +49,12 @@ void ShotTick(Game& g) {
   if (f < kSettleFrame) g.ShotSpin = ((f + 1) % 160) / 20;
   if (f >= kSettleFrame) g.ShotStoneX = g.ShotTargetX;
   constexpr Rect kLanes{64, 0, 512, 480};
-  RestoreBackground(w.shot, w.clearbox1, w.back, kLanes);
-  DrawShot(g);
-  if (g.Form1.checkRepaint) {
-    CheckQuickRedraw(w.clearbox1, w.back, kLanes, g.Form1.repaintMismatches, [&] { DrawShot(g); });
+  if (Watched(g)) {
+    RestoreBackground(w.shot, w.clearbox1, w.back, kLanes);
+    DrawShot(g);
+    if (g.Form1.checkRepaint) {
+      CheckQuickRedraw(w.clearbox1, w.back, kLanes, g.Form1.repaintMismatches, [&] { DrawShot(g); });
+    }
   }
 
   if (g.DriftPeriod > 0 && f % g.DriftPeriod == 0 && f > g.DriftStart) {

@@ -25,6 +25,7 @@ bool OnLogo(int32_t x) { return x >= 1 && x <= kSceneRight; }
 
 void LogoSceneStep(Game& g) {
   MenuWindow& w = g.Form2;
+  const bool watched = Watched(g);
   const Surface& player = g.Form1.mainchar;
   const Surface& enemies = g.Form1.char3;
 
@@ -40,12 +41,14 @@ void LogoSceneStep(Game& g) {
       g.EnemyFrame = 0;
     }
   }
-  Copy(w.startbox2, 0, 0, 550, 220, w.title, 0, 0);
+  if (watched) Copy(w.startbox2, 0, 0, 550, 220, w.title, 0, 0);
 
   if (OnLogo(g.WalkerX)) {
     const int row = g.WalkerStep == 2 ? 0 : 32;
-    MaskedPair(w.startbox2, g.WalkerX, kFigureY, 32, 32, player, 128 + 32 * g.WalkerFrame, row,
-               32 * g.WalkerFrame, row);
+    if (watched) {
+      MaskedPair(w.startbox2, g.WalkerX, kFigureY, 32, 32, player, 128 + 32 * g.WalkerFrame, row,
+                 32 * g.WalkerFrame, row);
+    }
     const int32_t gap = g.EnemyX - g.WalkerX;  // negative once the enemy is past the figure
     const bool enemyClose = gap <= 100 && g.EnemyX != 0;
     if (enemyClose && g.WalkerStep == 2) {
@@ -54,7 +57,7 @@ void LogoSceneStep(Game& g) {
     } else if (enemyClose && g.WalkerStep == 0) {
       if (g.WalkerFrame == 3) {
         g.WalkerStep = -5;
-      } else {
+      } else if (watched) {
         // The halt pose replaces the walking frame just drawn.
         Copy(w.startbox2, g.WalkerX, kFigureY, 32, 32, w.title, g.WalkerX, kFigureY);
         MaskedPair(w.startbox2, g.WalkerX, kFigureY, 32, 32, player, 224, 96, 96, 96);
@@ -66,8 +69,10 @@ void LogoSceneStep(Game& g) {
   }
 
   if (OnLogo(g.EnemyX)) {
-    MaskedPair(w.startbox2, g.EnemyX, kFigureY, 32, 32, enemies, 32 * g.EnemyFrame, 288,
-               32 * g.EnemyFrame, 256);
+    if (watched) {
+      MaskedPair(w.startbox2, g.EnemyX, kFigureY, 32, 32, enemies, 32 * g.EnemyFrame, 288,
+                 32 * g.EnemyFrame, 256);
+    }
     g.EnemyFrame = (g.EnemyFrame + 1) % 5;
   }
   g.EnemyX = g.EnemyX <= 3 ? 0 : g.EnemyX - 3;
@@ -81,7 +86,7 @@ void MainMenu(Game& g) {
   const bool tick = StepDue(g, g.menuClock, 100);
   if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
-    DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
+    if (Watched(g)) DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
     LogoSceneStep(g);
     w.startbox2.Present();
   }
@@ -122,7 +127,7 @@ void MainMenu(Game& g) {
     }
   }
 
-  if (g.GameState == kStateMenu && FrontWordsStale(g, tick, g.CursorRow)) {
+  if (g.GameState == kStateMenu && FrontWordsStale(g, tick, g.CursorRow) && Watched(g)) {
     DrawMenuBackground(g, w.startbox1, g.BackgroundScroll, {200, 250, 256, 192});
     for (int i = 0; i < 3; ++i) {
       KeyedCopy(w.startbox1, 200, 250 + 64 * i, 256, kWordH, w.messagebox,

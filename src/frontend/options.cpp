@@ -58,9 +58,11 @@ void OptionsScreen(Game& g) {
   const bool tick = StepDue(g, g.optionsClock, 100);
   if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
-    DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
-    KeyedCopy(w.startbox1, 30, 0, 256, kWordH, w.messagebox, kBrightX, RowY(kRowOption));
-    DrawHighScore(g, g.HighScore);
+    if (Watched(g)) {
+      DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
+      KeyedCopy(w.startbox1, 30, 0, 256, kWordH, w.messagebox, kBrightX, RowY(kRowOption));
+      DrawHighScore(g, g.HighScore);
+    }
   }
 
   if (On(g.KeyState[kKeyDown])) {
@@ -120,7 +122,7 @@ void OptionsScreen(Game& g) {
   const int64_t key = (int64_t(1) << 40) | (int64_t(g.CursorRow) << 32) |
                       (int64_t(g.Difficulty & 0xFF) << 24) | (shownOn << 16) |
                       int64_t(g.StartStage & 0xFFFF);
-  if (FrontWordsStale(g, tick, key)) DrawOptionRows(g);
+  if (FrontWordsStale(g, tick, key) && Watched(g)) DrawOptionRows(g);
   w.startbox1.Present();
 }
 

@@ -11,16 +11,19 @@ void ResultsScreen(Game& g) {
   HouseWindow& w = g.Form3;
   const Surface& words = g.Form2.messagebox;
   ShowForm(g.forms, w);
-  PaintHouseScreenBlack(g);
   HideSurface(w.messagebox);
   HideSurface(w.messagebox1);
   HideSurface(w.messagebox2);
   g.RollTick = 0;
 
-  KeyedCopy(w.clearbox1, 100, 160, 256, kWordH, words, kBrightX, RowY(kRowGameLv));
-  KeyedCopy(w.clearbox1, 400, 160, 128, kWordH, words, 128 * g.Difficulty, RowY(kRowLevelsBright));
-  KeyedCopy(w.clearbox1, 164, 300, 150, kWordH, words, 110, RowY(kRowHighScore));  // SCORE
-  DrawSixDigits(w.clearbox1, words, g.TotalScore, 320, 300);
+  if (Watched(g)) {
+    PaintHouseScreenBlack(g);
+    KeyedCopy(w.clearbox1, 100, 160, 256, kWordH, words, kBrightX, RowY(kRowGameLv));
+    KeyedCopy(w.clearbox1, 400, 160, 128, kWordH, words, 128 * g.Difficulty,
+              RowY(kRowLevelsBright));
+    KeyedCopy(w.clearbox1, 164, 300, 150, kWordH, words, 110, RowY(kRowHighScore));  // SCORE
+    DrawSixDigits(w.clearbox1, words, g.TotalScore, 320, 300);
+  }
   w.clearbox1.Present();
 
   g.audio->PlayMusic("sound/PSMAT051.mid", 0);

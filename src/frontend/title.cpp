@@ -31,10 +31,13 @@ void DrawMenuBackground(Game& g, Surface& surface, int s, const Rect& area) {
 
 void TitleScreen(Game& g) {
   MenuWindow& w = g.Form2;
-  DrawMenuBackground(g, w.startbox1, 0);
-  Copy(w.startbox2, 0, 0, 550, 220, w.title, 0, 0);
-  for (int i = 0; i < 3; ++i) {
-    KeyedCopy(w.startbox1, 200, 250 + 64 * i, 256, kWordH, w.messagebox, 0, RowY(kRowGameStart + i));
+  if (Watched(g)) {
+    DrawMenuBackground(g, w.startbox1, 0);
+    Copy(w.startbox2, 0, 0, 550, 220, w.title, 0, 0);
+    for (int i = 0; i < 3; ++i) {
+      KeyedCopy(w.startbox1, 200, 250 + 64 * i, 256, kWordH, w.messagebox, 0,
+                RowY(kRowGameStart + i));
+    }
   }
   g.GameState = kStateMenu;
   g.CursorRow = 0;

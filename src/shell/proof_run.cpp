@@ -75,7 +75,7 @@ Outcome PlayProof(const RunKit& kit, const std::string& stageDir, std::vector<st
 
   std::unique_ptr<Game> game;
   try {
-    game = FreshGame(kit, stageDir);
+    game = FreshGame(kit, stageDir, /*drawn=*/false);
   } catch (const std::exception& e) {
     o.problem = e.what();
     return o;
@@ -165,14 +165,15 @@ Outcome PlayProof(const RunKit& kit, const std::string& stageDir, std::vector<st
   return o;
 }
 
-std::unique_ptr<Game> FreshGame(const RunKit& kit, const std::string& stageDir) {
+std::unique_ptr<Game> FreshGame(const RunKit& kit, const std::string& stageDir, bool drawn) {
   auto game = std::make_unique<Game>();
+  game->stageDir = stageDir;
+  if (!drawn) return game;
   CreateForms(game->forms);
   std::string error;
   if (!kit.images || !LoadSheets(game->forms, kit.picturesDir, *kit.images, error)) {
     throw std::runtime_error(error.empty() ? "no pictures" : error);
   }
-  game->stageDir = stageDir;
   return game;
 }
 

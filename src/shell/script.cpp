@@ -30,14 +30,30 @@ int64_t Value(Game& g, const std::string& name) {
   return *v;
 }
 
-bool Compare(int64_t v, const ScriptClause& c) {
-  return c.op == "==" ? v == c.value
-       : c.op == "!=" ? v != c.value
-       : c.op == "<"  ? v < c.value
-       : c.op == "<=" ? v <= c.value
-       : c.op == ">"  ? v > c.value
-                      : v >= c.value;
+enum class Op { kEq, kNe, kLt, kLe, kGt, kGe };
+
+Op OpOf(const std::string& op) {
+  return op == "==" ? Op::kEq
+       : op == "!=" ? Op::kNe
+       : op == "<"  ? Op::kLt
+       : op == "<=" ? Op::kLe
+       : op == ">"  ? Op::kGt
+                    : Op::kGe;
 }
+
+bool Compare(int64_t v, Op op, int64_t value) {
+  switch (op) {
+    case Op::kEq: return v == value;
+    case Op::kNe: return v != value;
+    case Op::kLt: return v < value;
+    case Op::kLe: return v <= value;
+    case Op::kGt: return v > value;
+    case Op::kGe: return v >= value;
+  }
+  return false;
+}
+
+bool Compare(int64_t v, const ScriptClause& c) { return Compare(v, OpOf(c.op), c.value); }
 
 bool Holds(Game& g, const std::vector<ScriptClause>& cond) {
   for (const ScriptClause& c : cond) {
@@ -46,16 +62,21 @@ bool Holds(Game& g, const std::vector<ScriptClause>& cond) {
   return true;
 }
 
-// A condition waited for pass after pass, its names looked up once.
+// A condition waited for pass after pass, its names and operators looked up once.
 std::function<bool()> Condition(Game& g, const std::vector<ScriptClause>& cond) {
-  std::vector<std::function<int64_t()>> readers;
+  struct Check {
+    std::function<int64_t()> read;
+    Op op;
+    int64_t value;
+  };
+  std::vector<Check> checks;
   for (const ScriptClause& c : cond) {
-    readers.push_back(VariableReader(g, c.name));
-    if (!readers.back()) throw Failure{"unknown variable '" + c.name + "'"};
+    checks.push_back({VariableReader(g, c.name), OpOf(c.op), c.value});
+    if (!checks.back().read) throw Failure{"unknown variable '" + c.name + "'"};
   }
-  return [&cond, readers = std::move(readers)] {
-    for (size_t i = 0; i < cond.size(); ++i) {
-      if (!Compare(readers[i](), cond[i])) return false;
+  return [checks = std::move(checks)] {
+    for (const Check& c : checks) {
+      if (!Compare(c.read(), c.op, c.value)) return false;
     }
     return true;
   };

@@ -28,9 +28,10 @@ struct RunKit {
   std::function<std::unique_ptr<SettingsStore>(const std::string& path)> settingsAt;
 };
 
-// A fresh game with its sheets loaded and the folder it reads its stages from; throws
-// std::runtime_error when the sheets cannot be loaded.
-std::unique_ptr<Game> FreshGame(const RunKit& kit, const std::string& stageDir);
+// A fresh game with the folder it reads its stages from, and its windows with their sheets
+// loaded when it will draw (`drawn`); throws std::runtime_error when the sheets cannot be loaded.
+// A game that never draws (a proof's run: headless, and no proof takes a shot) needs neither.
+std::unique_ptr<Game> FreshGame(const RunKit& kit, const std::string& stageDir, bool drawn = true);
 
 // The proof of stage 1..18 on NORMAL or HARD: proofs/NN-normal.script or NN-hard.script.
 std::string ProofPath(const std::string& stageDir, int stage, bool hard);

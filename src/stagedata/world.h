@@ -22,6 +22,9 @@ inline StageView& UnwatchedView() {
   return none;
 }
 
+struct World;
+bool Watched(const World& g);
+
 struct World : Model {
   Audio* audio = nullptr;
   SettingsStore* settings = nullptr;
@@ -39,6 +42,10 @@ struct World : Model {
   World(const World&) = delete;
   World& operator=(const World&) = delete;
 };
+
+// Somebody sees the screens: a run nobody watches skips every picture, and the screens outside
+// play (the menus, the house shot, the roll) ask this before drawing theirs.
+inline bool Watched(const World& g) { return g.view != &UnwatchedView(); }
 
 // Notes that something paced is next due at pass `at` (see World::nextStepAt).
 inline void NoteStepDueAt(World& g, int64_t at) { g.nextStepAt = std::min(g.nextStepAt, at); }

@@ -80,6 +80,17 @@ class RecordingAudio : public Audio {
   Audio* passOn_ = nullptr;
 };
 
+// Plays nothing and keeps nothing: for runs nobody hears that must cost nothing per call (the
+// stage solver steps the model millions of times).
+class SilentAudio : public Audio {
+ public:
+  void StartSound() override {}
+  void PlayEffect(const std::string&, int) override {}
+  void PlayMusic(const std::string&, int) override {}
+  void StopMusic() override {}
+  void CloseMusic() override {}
+};
+
 // The SDL_mixer backend (src/audio/sdl_audio.cpp). dataRoot is the folder holding sound/.
 // Falls back to silence (one line on stderr) when there is no device.
 std::unique_ptr<Audio> MakeSdlAudio(const std::string& dataRoot, Volumes volumes = {});

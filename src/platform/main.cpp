@@ -22,6 +22,7 @@
 #include "platform/sdl_window.h"
 #include "platform/settings_file.h"
 #include "platform/shot_file.h"
+#include "platform/solve_main.h"
 #include "platform/stage_tools.h"
 #include "shell/app.h"
 #include "shell/script.h"
@@ -42,6 +43,7 @@ const char kUsage[] =
     "       slidestone --verify [N] [--slack] [--stage-dir DIR] [--write-full-game FILE]\n"
     "       slidestone --image N FILE.png [--stage-dir DIR] [--force]\n"
     "       slidestone --watch N [--hard] [--stage-dir DIR] [--scale N] [--mute]\n"
+    "       slidestone --solve N [--hard] [--stage-dir DIR] [--seconds S] [--out FILE]\n"
     "       slidestone --edit [DIR] [--stage N] [--data DIR] [--scale N] [--script FILE] [--headless]\n"
     "\n"
     "  --data DIR       folder holding stage/, sound/ and pictures/ (default: ../share/slidestone\n"
@@ -64,6 +66,9 @@ const char kUsage[] =
     "                   (Space doubles the speed, Escape ends); --hard: the HARD one\n"
     "  --slack          with --verify: also measure how far each press of a proof can move\n"
     "                   earlier and later before it loses (slow: dozens of replays a press)\n"
+    "  --solve N        search for a winning line of stage N (NORMAL, or HARD with --hard)\n"
+    "                   within S seconds (default 60), replay it, and write it as a proof\n"
+    "                   script (a new file; default solve-NN-normal.script)\n"
     "  --write-full-game FILE  with --verify: stitch the NORMAL proofs into one whole game\n"
     "  --edit [DIR]     the stage editor on stage folder DIR (made when missing); without DIR\n"
     "                   a copy of the game's stages in $XDG_DATA_HOME/slidestone/stages/custom\n"
@@ -207,6 +212,7 @@ int main(int argc, char** argv) {
   // the system at once and a new one starts as untouched zero pages. Left to itself the C library
   // raises this threshold after the first big free and serves later pictures from its heap.
   mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+  if (const auto solved = SolveCommandLine(argc, argv)) return *solved;
   Options opt = ParseOptions(argc, argv);
   if (opt.listVars) {
     for (const std::string& name : ListVariables()) std::printf("%s\n", name.c_str());

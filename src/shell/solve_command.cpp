@@ -1,0 +1,141 @@
+#include "shell/solve_command.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "shell/proof_run.h"
+#include "shell/line_script.h"
+#include "solver/search.h"
+#include "stagedata/codes.h"
+#include "stagedata/stage_format.h"
+#include "stagedata/text_file.h"
+
+namespace slidestone {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* LevelWord(bool hard) { return hard ? "HARD" : "NORMAL"; }
+
+std::string DefaultOut(int stage, bool hard) {
+  char name[40];
+  std::snprintf(name, sizeof name, "solve-%02d-%s.script", stage, hard ? "hard" : "normal");
+  return name;
+}
+
+void PrintProgress(std::FILE* to, const solver::Progress& p) {
+  std::fprintf(to, "\r%10lld states  depth %3d  nearest %4d px (at depth %d)  %6.1f s ",
+               static_cast<long long>(p.states), p.depth, p.nearest, p.nearestDepth, p.seconds);
+  std::fflush(to);
+}
+
+void PrintHeader(std::FILE* out) {
+  std::fprintf(out, "%-5s %-7s %-9s %5s %7s %6s %10s %8s\n", "stage", "level", "result", "tools",
+               "score", "time", "states", "seconds");
+}
+
+void PrintRow(std::FILE* out, const SolveCommand& c, const char* result, const solver::SolveResult& r,
+              bool won) {
+  char stage[8];
+  std::snprintf(stage, sizeof stage, "%02d", c.stage);
+  if (won) {
+    char time[16];
+    std::snprintf(time, sizeof time, "%d.%d", r.summary.timeLeft / 10, r.summary.timeLeft % 10);
+    std::fprintf(out, "%-5s %-7s %-9s %5d %7d %6s %10lld %8.1f\n", stage, LevelWord(c.hard), result,
+                 r.summary.toolUses, r.summary.score, time, static_cast<long long>(r.progress.states),
+                 r.progress.seconds);
+  } else {
+    std::fprintf(out, "%-5s %-7s %-9s %5s %7s %6s %10lld %8.1f\n", stage, LevelWord(c.hard), result, "-",
+                 "-", "-", static_cast<long long>(r.progress.states), r.progress.seconds);
+  }
+  std::fflush(out);
+}
+
+}  // namespace
+
+int RunSolveCommand(const SolveCommand& c, const RunKit& kit, const std::function<double()>& elapsed,
+                    std::FILE* out, std::FILE* progress) {
+  const std::string outPath = c.outPath.empty() ? DefaultOut(c.stage, c.hard) : c.outPath;
+  std::error_code ec;
+  if (fs::exists(fs::symlink_status(outPath, ec))) {
+    std::fprintf(progress, "slidestone: --solve: %s already exists: name a new file with --out\n",
+                 EscapeControlBytes(outPath).c_str());
+    return 2;
+  }
+  solver::SolveRequest req;
+  req.stageDir = c.stageDir;
+  req.stage = c.stage;
+  req.difficulty = c.hard ? kHard : kNormal;
+  req.seconds = c.seconds;
+  req.elapsed = elapsed;
+  if (c.terminal) req.progress = [&](const solver::Progress& p) { PrintProgress(progress, p); };
+  const solver::SolveResult r = solver::Solve(req);
+  if (c.terminal) std::fprintf(progress, "\n");
+
+  switch (r.verdict) {
+    case solver::Verdict::kBadStage:
+      std::fprintf(progress, "slidestone: --solve: stage %d: %s\n", c.stage, EscapeControlBytes(r.why).c_str());
+      return 2;
+    case solver::Verdict::kLostAtStart:
+      PrintHeader(out);
+      PrintRow(out, c, "lost", r, false);
+      std::fprintf(out, "no win: the stage is lost before any move\n");
+      return 1;
+    case solver::Verdict::kExhausted:
+      PrintHeader(out);
+      PrintRow(out, c, "no win", r, false);
+      std::fprintf(out, "no win: every line of moves was searched (%lld states)\n",
+                   static_cast<long long>(r.progress.states));
+      return 1;
+    case solver::Verdict::kBudgetSpent:
+      PrintHeader(out);
+      PrintRow(out, c, "not found", r, false);
+      std::fprintf(out, "no win found within %g s\n", c.seconds);
+      return 1;
+    case solver::Verdict::kWon: break;
+  }
+
+  char comment[96];
+  std::snprintf(comment, sizeof comment, "Stage %d on %s, as the solver found it.", c.stage, LevelWord(c.hard));
+  const std::vector<std::string> lines =
+      ProofLines(c.stage, req.difficulty, r.line, r.summary.passes, comment);
+  // Replayed once, from the title, through the runner that --verify uses.
+  std::string work = (fs::temp_directory_path() / "slidestone-solve-XXXXXX").string();
+  if (!::mkdtemp(work.data())) {
+    std::fprintf(progress, "slidestone: --solve: cannot make a temporary folder\n");
+    return 1;
+  }
+  const Outcome o = PlayProof(kit, c.stageDir, lines, work);
+  fs::remove_all(work, ec);
+  PrintHeader(out);
+  if (!o.problem.empty() || !o.ended || o.reason != kEndGoal || o.stage != c.stage - 1) {
+    PrintRow(out, c, "unproven", r, true);
+    std::fprintf(out, "the line did not replay as a win: %s\n",
+                 !o.problem.empty() ? o.problem.c_str() : o.ended ? o.cause.c_str() : "no end");
+    return 1;
+  }
+  // The search and the replay run the same rules from the same start: any difference is a fault.
+  if (o.score != r.summary.score || o.time != r.summary.timeLeft) {
+    PrintRow(out, c, "unproven", r, true);
+    std::fprintf(out, "the replay won with score %d and %d.%d s left, not as the search saw it\n", o.score,
+                 o.time / 10, o.time % 10);
+    return 1;
+  }
+  std::string text;
+  for (const std::string& l : lines) text += l + "\n";
+  std::string error;
+  if (!WriteFileAtomically(outPath, text, error)) {
+    PrintRow(out, c, "won", r, true);
+    std::fprintf(progress, "slidestone: --solve: %s\n", EscapeControlBytes(error).c_str());
+    return 1;
+  }
+  PrintRow(out, c, "won", r, true);
+  std::fprintf(out, "line written to %s\n", EscapeControlBytes(outPath).c_str());
+  return 0;
+}
+
+}  // namespace slidestone

@@ -1,0 +1,196 @@
+#include "solver/moves.h"
+
+#include <cstdlib>
+
+#include "stagedata/codes.h"
+
+namespace slidestone::solver {
+
+namespace {
+
+// Bounds on how long a move may take, in passes (virtual ms). A move that runs out of them is
+// not a move a player would make.
+constexpr int kStartLimit = 200;     // for a walk step to take a key
+constexpr int kWalkLimit = 2000;
+constexpr int kActionLimit = 6000;   // a jump, a drop, a pipe trip
+constexpr int kSettleLimit = 3000;   // a fall after a move
+constexpr int kToolLimit = 8000;     // the hammer's and broom's work
+constexpr int kStuckPasses = 150;    // three walk steps without a pixel gained: a wall
+constexpr int kWaitLimit = 1500;
+
+bool Standing(const World& w) {
+  const int x = w.PlayerX, y = w.PlayerY;
+  return y % 32 == 0 && (SolidAt(w, x + 8, y + 32) || SolidAt(w, x + 23, y + 32));
+}
+
+MoveResult Finish(Sim& sim, int32_t x0, int32_t y0) {
+  sim.RunUntil([&] { return FreeToAct(sim.w); }, kSettleLimit);
+  if (sim.Over()) return sim.Won() ? MoveResult::kWon : MoveResult::kLost;
+  if (!FreeToAct(sim.w)) return MoveResult::kLost;  // left hanging: not a place to decide at
+  if (sim.w.PlayerX == x0 && sim.w.PlayerY == y0) return MoveResult::kUseless;
+  return MoveResult::kDone;
+}
+
+MoveResult Walk(Sim& sim, int key) {
+  World& w = sim.w;
+  const int32_t x0 = w.PlayerX, y0 = w.PlayerY;
+  const int32_t target = key == kKeyRight ? (x0 / 32 + 1) * 32 : ((x0 + 31) / 32 - 1) * 32;
+  int32_t lastX = x0;
+  int still = 0;
+  sim.Press(key);
+  sim.RunUntil(
+      [&] {
+        if (w.PlayerX != lastX) {
+          lastX = w.PlayerX;
+          still = 0;
+        } else if (++still > kStuckPasses) {
+          return true;
+        }
+        return (key == kKeyRight ? w.PlayerX >= target : w.PlayerX <= target) || !Standing(w) ||
+               On(w.PlayerInAction) || On(w.MenuOpen);
+      },
+      kWalkLimit);
+  sim.Release(key);
+  return Finish(sim, x0, y0);
+}
+
+MoveResult Jump(Sim& sim, int steer, bool wholeFlight) {
+  World& w = sim.w;
+  const int32_t x0 = w.PlayerX, y0 = w.PlayerY;
+  sim.Press(kKeyUp);
+  const bool started = sim.RunUntil([&] { return On(w.PlayerInAction); }, kStartLimit);
+  if (steer != 0 && started) sim.Press(steer);
+  sim.Release(kKeyUp);
+  if (!started) return sim.Over() ? (sim.Won() ? MoveResult::kWon : MoveResult::kLost) : MoveResult::kUseless;
+  if (steer != 0) {
+    if (!wholeFlight) {
+      sim.RunUntil([&] { return w.JumpVy >= 0 || !On(w.PlayerInAction); }, kActionLimit);
+      sim.Release(steer);
+    }
+    sim.RunUntil([&] { return !On(w.PlayerInAction); }, kActionLimit);
+    if (wholeFlight) sim.Release(steer);
+  }
+  sim.RunUntil([&] { return !On(w.PlayerInAction); }, kActionLimit);
+  return Finish(sim, x0, y0);
+}
+
+MoveResult Down(Sim& sim) {
+  World& w = sim.w;
+  const int32_t x0 = w.PlayerX, y0 = w.PlayerY;
+  sim.Press(kKeyDown);
+  const bool started = sim.RunUntil([&] { return On(w.PlayerInAction); }, kStartLimit);
+  sim.Release(kKeyDown);
+  if (!started) return sim.Over() ? (sim.Won() ? MoveResult::kWon : MoveResult::kLost) : MoveResult::kUseless;
+  sim.RunUntil([&] { return !On(w.PlayerInAction); }, kActionLimit);
+  return Finish(sim, x0, y0);
+}
+
+// A hint read from the map, before the menu is opened at all: the rules still decide, and a
+// tool they refuse makes the move useless. It only spares trying what cannot work.
+bool WorthTrying(const World& w, int slot) {
+  if (w.ToolPoints <= 0 || !On(w.ToolEnabled[size_t(slot)])) return false;
+  const int32_t under = w.Map((w.PlayerX + 15) / 32, w.PlayerY / 32 + 1);
+  if (slot == kToolHammer) return under == kSpeedTile || under == kSpentSpeedTile;
+  if (slot == kToolBroom) return under == kArrowLeft || under == kArrowRight || under == kSpentSpeedTile;
+  const int c = (w.PlayerX + 16) / 32, r = w.PlayerY / 32;
+  return w.AiMap(c, r) == kNoObject && w.Map(c, r) == kEmptyCell && !On(w.StoneLaunched);
+}
+
+MoveResult UseTool(Sim& sim, int slot) {
+  World& w = sim.w;
+  if (!WorthTrying(w, slot)) return MoveResult::kUseless;
+  sim.Press(kKeySpace);
+  const bool open = sim.RunUntil([&] { return On(w.MenuOpen); }, kStartLimit);
+  sim.Release(kKeySpace);
+  if (!open) return sim.Over() ? (sim.Won() ? MoveResult::kWon : MoveResult::kLost) : MoveResult::kUseless;
+  for (int tries = 0; tries < 3 && w.MenuCursor != slot && !sim.Over(); ++tries) {
+    sim.Press(kKeyRight);
+    sim.Pass();
+    sim.Release(kKeyRight);
+    sim.Pass();
+  }
+  const int32_t points = w.ToolPoints;
+  if (w.MenuCursor == slot && On(w.MenuOpen)) {
+    sim.Press(kKeySpace);
+    sim.Pass();
+    sim.Release(kKeySpace);
+    sim.Pass();
+  }
+  if (sim.Over()) return sim.Won() ? MoveResult::kWon : MoveResult::kLost;
+  if (w.ToolPoints == points) return MoveResult::kUseless;
+  sim.RunUntil([&] { return !On(w.MenuOpen) && !On(w.PlayerInAction); }, kToolLimit);
+  sim.RunUntil([&] { return FreeToAct(w); }, kSettleLimit);
+  if (sim.Over()) return sim.Won() ? MoveResult::kWon : MoveResult::kLost;
+  return FreeToAct(w) ? MoveResult::kDone : MoveResult::kLost;
+}
+
+// What the stone is doing, coarsely: a change of it is the next event worth deciding at.
+int64_t StoneEvent(const World& w) {
+  return (int64_t(w.StoneX / 16) << 40) ^ (int64_t(w.StoneY / 32) << 28) ^ (int64_t(w.StoneDir + 1) << 24) ^
+         (int64_t(w.StoneSpeed) << 16) ^ (int64_t(On(w.StoneLaunched)) << 8) ^ int64_t(w.ToolPoints & 0xFF);
+}
+
+MoveResult Wait(Sim& sim) {
+  const int64_t before = StoneEvent(sim.w);
+  sim.RunUntil([&] { return StoneEvent(sim.w) != before; }, kWaitLimit);
+  if (sim.Over()) return sim.Won() ? MoveResult::kWon : MoveResult::kLost;
+  // The player may have been knocked about meanwhile (an enemy, a ball): that ends the try.
+  sim.RunUntil([&] { return FreeToAct(sim.w); }, kSettleLimit);
+  if (sim.Over()) return sim.Won() ? MoveResult::kWon : MoveResult::kLost;
+  return FreeToAct(sim.w) ? MoveResult::kDone : MoveResult::kLost;
+}
+
+MoveResult PlayOnly(Sim& sim, Move m) {
+  switch (m) {
+    case Move::kWait: return Wait(sim);
+    case Move::kWalkLeft: return Walk(sim, kKeyLeft);
+    case Move::kWalkRight: return Walk(sim, kKeyRight);
+    case Move::kJump: return Jump(sim, 0, true);
+    case Move::kJumpLeft: return Jump(sim, kKeyLeft, true);
+    case Move::kJumpRight: return Jump(sim, kKeyRight, true);
+    case Move::kJumpLeftShort: return Jump(sim, kKeyLeft, false);
+    case Move::kJumpRightShort: return Jump(sim, kKeyRight, false);
+    case Move::kDown: return Down(sim);
+    case Move::kHammer: return UseTool(sim, kToolHammer);
+    case Move::kBroom: return UseTool(sim, kToolBroom);
+    case Move::kSpring: return UseTool(sim, kToolSpring);
+  }
+  return MoveResult::kUseless;
+}
+
+}  // namespace
+
+const char* MoveName(Move m) {
+  switch (m) {
+    case Move::kWait: return "wait";
+    case Move::kWalkLeft: return "walk left";
+    case Move::kWalkRight: return "walk right";
+    case Move::kJump: return "jump";
+    case Move::kJumpLeft: return "jump left";
+    case Move::kJumpRight: return "jump right";
+    case Move::kJumpLeftShort: return "hop left";
+    case Move::kJumpRightShort: return "hop right";
+    case Move::kDown: return "down";
+    case Move::kHammer: return "hammer";
+    case Move::kBroom: return "broom";
+    case Move::kSpring: return "spring";
+  }
+  return "?";
+}
+
+bool FreeToAct(const World& w) {
+  return !On(w.PlayerInAction) && !On(w.MenuOpen) && !On(w.PlayerHit) && Standing(w);
+}
+
+MoveResult PlayMove(Sim& sim, Move m) {
+  MoveResult r = PlayOnly(sim, m);
+  // A key let go at the last moment is delivered before the next move starts from here.
+  if (sim.Pending()) {
+    sim.Pass();
+    if (sim.Over()) return sim.Won() ? MoveResult::kWon : MoveResult::kLost;
+    if (r == MoveResult::kDone && !FreeToAct(sim.w)) r = MoveResult::kLost;
+  }
+  return r;
+}
+
+}  // namespace slidestone::solver

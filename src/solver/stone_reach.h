@@ -1,0 +1,50 @@
+// Where the stone goes from a moment on if the player does nothing more: the cells it passes
+// through and the cells it slides over, how near it comes to the goal, and whether it gets
+// there. A tool is worth trying only where the stone will come: a spring in a cell it passes
+// through, the hammer or the broom on a tile it slides over. How near it comes leads the search.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
+
+#include "solver/moves.h"
+#include "solver/sim.h"
+
+namespace slidestone::solver {
+
+struct StoneReach {
+  std::bitset<kGridCols * kGridRows> through, over;
+  int nearest = 0;        // the stone's nearest to the goal on the way, in pixels
+  bool won = false;       // the way ends in the goal
+
+  bool Through(int col, int row) const { return In(col, row) && through[Index(col, row)]; }
+  bool Over(int col, int row) const { return In(col, row) && over[Index(col, row)]; }
+  static bool In(int col, int row) { return col >= 0 && row >= 0 && col < kGridCols && row < kGridRows; }
+  static size_t Index(int col, int row) { return size_t(row) * kGridCols + size_t(col); }
+};
+
+// Follows the stone from the sim's moment for `passes` passes with no key touched (the sim is
+// left wherever that run ended). Moments that differ only in the player's place share their
+// reach, so it is kept per stone, map and time.
+class ReachCache {
+ public:
+  explicit ReachCache(std::function<int(const World&)> distance) : distance_(std::move(distance)) {}
+  const StoneReach& Of(Sim& sim, int passes);
+  void Clear() { cache_.clear(); }
+  size_t Size() const { return cache_.size(); }
+
+ private:
+  std::function<int(const World&)> distance_;
+  std::unordered_map<uint64_t, StoneReach> cache_;
+};
+
+}  // namespace slidestone::solver
+
+namespace slidestone::solver {
+
+// Whether tool move `m`, made where the player stands, changes a cell the stone will come to.
+bool WithinReach(const StoneReach& reach, const World& w, Move m);
+
+}  // namespace slidestone::solver

@@ -34,8 +34,8 @@ void PrintProgress(std::FILE* to, const solver::Progress& p) {
 }
 
 void PrintHeader(std::FILE* out) {
-  std::fprintf(out, "%-5s %-7s %-9s %5s %7s %6s %10s %8s\n", "stage", "level", "result", "tools",
-               "score", "time", "states", "seconds");
+  std::fprintf(out, "%-5s %-7s %-9s %5s %7s %6s %10s %12s %8s\n", "stage", "level", "result", "tools",
+               "score", "time", "states", "passes", "seconds");
 }
 
 void PrintRow(std::FILE* out, const SolveCommand& c, const char* result, const solver::SolveResult& r,
@@ -45,17 +45,37 @@ void PrintRow(std::FILE* out, const SolveCommand& c, const char* result, const s
   if (won) {
     char time[16];
     std::snprintf(time, sizeof time, "%d.%d", r.summary.timeLeft / 10, r.summary.timeLeft % 10);
-    std::fprintf(out, "%-5s %-7s %-9s %5d %7d %6s %10lld %8.1f\n", stage, LevelWord(c.hard), result,
+    std::fprintf(out, "%-5s %-7s %-9s %5d %7d %6s %10lld %12lld %8.1f\n", stage, LevelWord(c.hard), result,
                  r.summary.toolUses, r.summary.score, time, static_cast<long long>(r.progress.states),
-                 r.progress.seconds);
+                 static_cast<long long>(r.progress.passes), r.progress.seconds);
   } else {
-    std::fprintf(out, "%-5s %-7s %-9s %5s %7s %6s %10lld %8.1f\n", stage, LevelWord(c.hard), result, "-",
-                 "-", "-", static_cast<long long>(r.progress.states), r.progress.seconds);
+    std::fprintf(out, "%-5s %-7s %-9s %5s %7s %6s %10lld %12lld %8.1f\n", stage, LevelWord(c.hard), result, "-",
+                 "-", "-", static_cast<long long>(r.progress.states), static_cast<long long>(r.progress.passes),
+                 r.progress.seconds);
   }
   std::fflush(out);
 }
 
 }  // namespace
+
+std::string ConfirmLine(const RunKit& kit, const std::string& stageDir, int stage,
+                        const std::vector<std::string>& lines, const solver::LineSummary& summary) {
+  std::string work = (fs::temp_directory_path() / "slidestone-solve-XXXXXX").string();
+  if (!::mkdtemp(work.data())) return "cannot make a temporary folder to replay the line in";
+  const Outcome o = PlayProof(kit, stageDir, lines, work);
+  std::error_code ec;
+  fs::remove_all(work, ec);
+  if (!o.problem.empty() || !o.ended || o.reason != kEndGoal || o.stage != stage - 1) {
+    return "the line did not replay as a win: " +
+           (!o.problem.empty() ? o.problem : o.ended ? o.cause : std::string("no end"));
+  }
+  // The search and the replay run the same rules from the same start: any difference is a fault.
+  if (o.score != summary.score || o.time != summary.timeLeft) {
+    return "the replay won with score " + std::to_string(o.score) + " and " + std::to_string(o.time / 10) + "." +
+           std::to_string(o.time % 10) + " s left, not as the search saw it";
+  }
+  return "";
+}
 
 int RunSolveCommand(const SolveCommand& c, const RunKit& kit, const std::function<double()>& elapsed,
                     std::FILE* out, std::FILE* progress) {
@@ -103,26 +123,10 @@ int RunSolveCommand(const SolveCommand& c, const RunKit& kit, const std::functio
   std::snprintf(comment, sizeof comment, "Stage %d on %s, as the solver found it.", c.stage, LevelWord(c.hard));
   const std::vector<std::string> lines =
       ProofLines(c.stage, req.difficulty, r.line, r.summary.passes, comment);
-  // Replayed once, from the title, through the runner that --verify uses.
-  std::string work = (fs::temp_directory_path() / "slidestone-solve-XXXXXX").string();
-  if (!::mkdtemp(work.data())) {
-    std::fprintf(progress, "slidestone: --solve: cannot make a temporary folder\n");
-    return 1;
-  }
-  const Outcome o = PlayProof(kit, c.stageDir, lines, work);
-  fs::remove_all(work, ec);
   PrintHeader(out);
-  if (!o.problem.empty() || !o.ended || o.reason != kEndGoal || o.stage != c.stage - 1) {
+  if (const std::string problem = ConfirmLine(kit, c.stageDir, c.stage, lines, r.summary); !problem.empty()) {
     PrintRow(out, c, "unproven", r, true);
-    std::fprintf(out, "the line did not replay as a win: %s\n",
-                 !o.problem.empty() ? o.problem.c_str() : o.ended ? o.cause.c_str() : "no end");
-    return 1;
-  }
-  // The search and the replay run the same rules from the same start: any difference is a fault.
-  if (o.score != r.summary.score || o.time != r.summary.timeLeft) {
-    PrintRow(out, c, "unproven", r, true);
-    std::fprintf(out, "the replay won with score %d and %d.%d s left, not as the search saw it\n", o.score,
-                 o.time / 10, o.time % 10);
+    std::fprintf(out, "%s\n", problem.c_str());
     return 1;
   }
   std::string text;

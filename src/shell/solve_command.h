@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "shell/verify.h"
+#include "solver/search.h"
 
 namespace slidestone {
 
@@ -23,5 +25,10 @@ struct SolveCommand {
 // stage cannot be played. Rows go to `out`, progress and problems to `progress`.
 int RunSolveCommand(const SolveCommand& c, const RunKit& kit, const std::function<double()>& elapsed,
                     std::FILE* out, std::FILE* progress);
+
+// Plays a line written as a proof script (solver/line_script.h) from the title through the
+// runner --verify uses; "" when it wins stage `stage` exactly as `summary` says, else why not.
+std::string ConfirmLine(const RunKit& kit, const std::string& stageDir, int stage,
+                        const std::vector<std::string>& lines, const solver::LineSummary& summary);
 
 }  // namespace slidestone

@@ -23,6 +23,7 @@ constexpr size_t kReachCacheMax = 1 << 18;
 // second of play gone and per tool used, so a line that wastes neither comes first.
 constexpr double kPixelsPerSecond = 4.0;
 constexpr double kPixelsPerTool = 8.0;
+constexpr int kWinRefused = kFieldW + kFieldH;
 
 struct Node {
   int32_t parent = -1;
@@ -85,12 +86,11 @@ class Search {
     nearest_ = way.nearest;
     if (way.won) {
       LineSummary s;
-      if (WinsAlone(start, 0, 0, s)) {
-        result.verdict = Verdict::kWon;
-        Found(0, s, result);
+      if (WinsAlone(start, 0, 0, s) && Record(0, s)) {
         Finish(result);
         return result;
       }
+      nearest_ = kWinRefused;
     }
     open_.push({Priority(nearest_, 0, 0), 0, 0});
 
@@ -102,11 +102,7 @@ class Search {
       }
       const Waiting next = open_.top();
       open_.pop();
-      if (Expand(next.node, result)) {
-        result.verdict = Verdict::kWon;
-        Finish(result);
-        return result;
-      }
+      if (Expand(next.node)) break;
     }
     result.verdict = dropped_ ? Verdict::kBudgetSpent : Verdict::kExhausted;
     Finish(result);
@@ -156,11 +152,27 @@ class Search {
     sim_.Run(sim_.w.StageTime * 100 + kReachTail);
     if (!sim_.Won()) return false;
     s = {tools, sim_.w.StageScore, sim_.w.StageTime, sim_.pass};
-    return !req_.accept || req_.accept(s);
+    return Counts(s);
   }
 
-  // Tries every move from the node; true when a line that wins (and is accepted) was found.
-  bool Expand(int32_t index, SolveResult& result) {
+  bool Counts(const LineSummary& s) const {
+    if (req_.accept && !req_.accept(s)) return false;
+    return !haveBest_ || (req_.better && req_.better(s, best_.summary));
+  }
+
+  // Keeps a win that counts; true when the search is over (it stops at the first win unless it
+  // looks for the best one).
+  bool Record(int32_t node, const LineSummary& s) {
+    best_.summary = s;
+    best_.line = Line(node);
+    best_.moves = Moves(node);
+    best_.foundAfter = req_.elapsed ? req_.elapsed() : 0;
+    haveBest_ = true;
+    return !req_.better;
+  }
+
+  // Tries every move from the node; true when a win ends the search.
+  bool Expand(int32_t index) {
     const int32_t slot = nodes_[size_t(index)].snapshot;
     const int32_t pass = nodes_[size_t(index)].pass;
     const int16_t depth = nodes_[size_t(index)].depth;
@@ -185,8 +197,9 @@ class Search {
       const int16_t childTools = int16_t(tools + (IsTool(move) ? 1 : 0));
       if (r == MoveResult::kWon) {
         const LineSummary s{childTools, sim_.w.StageScore, sim_.w.StageTime, sim_.pass};
-        if (req_.accept && !req_.accept(s)) continue;
-        return Found(AddNode(index, move, depth, childTools), s, result);
+        if (!Counts(s)) continue;
+        if (Record(AddNode(index, move, depth, childTools), s)) return true;
+        continue;
       }
       if (!seen_.insert(StateKey(sim_.w)).second) continue;
       if (pool_.size() - free_.size() >= req_.maxOpen) {
@@ -199,26 +212,23 @@ class Search {
       const int32_t childPass = sim_.pass;
       const StoneReach& way = Reach();
       reach = nullptr;  // the cache may have moved it
+      int nearest = way.nearest;
       if (way.won) {
         LineSummary s;
-        if (WinsAlone(pool_[size_t(childSlot)], childPass, childTools, s)) return Found(child, s, result);
+        if (WinsAlone(pool_[size_t(childSlot)], childPass, childTools, s) && Record(child, s)) return true;
+        // A win not good enough (or not for this place of the player's): what follows from
+        // here wins the same way, so the search looks elsewhere first.
+        nearest = kWinRefused;
       }
-      if (way.nearest < nearest_) {
-        nearest_ = way.nearest;
+      if (nearest < nearest_) {
+        nearest_ = nearest;
         progress_.nearestDepth = depth + 1;
       }
-      open_.push({Priority(way.nearest, childPass, childTools), depth + 1, child});
+      open_.push({Priority(nearest, childPass, childTools), depth + 1, child});
     }
     free_.push_back(slot);
     nodes_[size_t(index)].snapshot = -1;
     return false;
-  }
-
-  bool Found(int32_t node, const LineSummary& s, SolveResult& result) {
-    result.summary = s;
-    result.line = Line(node);
-    result.moves = Moves(node);
-    return true;
   }
 
   int32_t AddNode(int32_t parent, Move move, int16_t depth, int16_t tools) {
@@ -259,13 +269,21 @@ class Search {
 
   void Report() {
     progress_.nearest = nearest_;
+    progress_.passes = sim_.passesRun;
     if (req_.elapsed) progress_.seconds = req_.elapsed();
     req_.progress(progress_);
   }
 
   void Finish(SolveResult& result) {
     progress_.nearest = nearest_;
+    progress_.passes = sim_.passesRun;
     if (req_.elapsed) progress_.seconds = req_.elapsed();
+    if (haveBest_) {
+      const std::string why = result.why;
+      result = best_;
+      result.why = why;
+      result.verdict = Verdict::kWon;
+    }
     result.progress = progress_;
     if (req_.progress) req_.progress(progress_);
   }
@@ -283,6 +301,8 @@ class Search {
   Progress progress_;
   int nearest_ = 0;
   bool dropped_ = false;
+  bool haveBest_ = false;
+  SolveResult best_;
   double lastSeconds_ = 0;
 };
 

@@ -25,6 +25,7 @@ struct LineSummary {
 
 struct Progress {
   int64_t states = 0;     // moments expanded
+  int64_t passes = 0;     // passes of the model run, moves and the stone's ways together
   int32_t depth = 0;      // moves of the line being expanded
   int32_t nearest = 0;    // the stone's nearest to the goal so far, in pixels
   int32_t nearestDepth = 0;
@@ -38,8 +39,11 @@ struct SolveRequest {
   double seconds = 60;           // the budget
   int64_t maxStates = 0;         // another budget, in moments expanded (0: none)
   size_t maxOpen = 100000;       // moments kept waiting to be expanded (each is a snapshot)
-  // Only a win this accepts ends the search (the shortcut search asks for a better one).
+  // Only a win this accepts counts (the shortcut search asks for one that beats the proof).
   std::function<bool(const LineSummary&)> accept;
+  // When set, the search goes on after a win until the budget is spent, and keeps the best:
+  // a later win counts only when it is better than the best so far.
+  std::function<bool(const LineSummary& line, const LineSummary& best)> better;
   // How long the search has run, in seconds: the caller's clock (the rules have none).
   std::function<double()> elapsed;
   // Called now and then, and once at the end.
@@ -61,8 +65,14 @@ struct SolveResult {
   std::vector<Move> moves;         // the same line as moves, for reading
   LineSummary summary;
   Progress progress;
+  double foundAfter = 0;  // seconds into the search when the line was found
 };
 
 SolveResult Solve(const SolveRequest& request);
+
+// Plays a line of key events (a proof's, say) model-only from the start of the stage to its end;
+// whether it won, with what it achieved. A tool use is a tool point paid.
+bool ReplayLine(const std::string& stageDir, int stage, int32_t difficulty, const std::vector<KeyPress>& line,
+                LineSummary& summary);
 
 }  // namespace slidestone::solver

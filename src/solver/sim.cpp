@@ -26,6 +26,7 @@ void Sim::Pass() {
   queued_.clear();
   ++w.Now;
   ++pass;
+  ++passesRun;
 }
 
 bool StartStage(Sim& sim, const std::string& stageDir, int stage, int32_t difficulty, std::string& why) {

@@ -30,6 +30,7 @@ class Sim {
   World w;
   int32_t pass = 0;            // passes of play run so far
   std::vector<KeyPress> log;   // every event delivered, in order
+  int64_t passesRun = 0;       // every pass this sim ever ran, restores or not (for throughput)
 
   // Queues a key event for the next pass, as a script's press and release do.
   void Press(int key) { Queue(key, true); }

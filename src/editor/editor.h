@@ -32,6 +32,9 @@ constexpr int kMessageY = 74, kMessageH = 20;
 
 // Tenths of a second as the clock shows them: m:ss:t.
 std::string ClockText(int32_t tenths);
+// Play builds speed tiles as plain ice and gives them their live or spent look at the first
+// glint; the editor shows that look at once, on the field drawn by DrawStageField.
+void ShowSpeedTileLooks(Game& g, const CodeRows& map);
 // What the status line says while the pointer is over a palette piece: key, name, what it does.
 std::string HoverLine(int tool);
 

@@ -23,6 +23,7 @@ constexpr int kOverlayAlpha = 170;
 constexpr Pixel kSelectionColour = Rgb(255, 224, 64);
 constexpr Pixel kWarningColour = Rgb(240, 64, 48);
 constexpr Pixel kNoteColour = Rgb(120, 200, 255);
+constexpr int kLiveLook = 0, kSpentLook = 6;  // the speed tiles' overlays between glints
 constexpr Pixel kHoverColour = Rgb(255, 255, 255);
 constexpr int kOfferX = 374, kOfferStep = 28, kLevelX = 562, kLevelW = 70;
 const char* const kLevelNames[] = {"EASY", "NORMAL", "HARD"};
@@ -63,6 +64,15 @@ std::string ClockText(int32_t tenths) {
 }
 
 
+void ShowSpeedTileLooks(Game& g, const CodeRows& map) {
+  for (int row = 0; row + 1 < kMapFileRows; ++row) {
+    for (int col = 0; col < kMapFileCols; ++col) {
+      if (map[size_t(row)][size_t(col)] == kSpeedTile) DrawSpeedTileLook(g, col, row, kLiveLook, 0);
+      if (map[size_t(row)][size_t(col)] == kSpentSpeedTile) DrawSpeedTileLook(g, col, row, kSpentLook, 0);
+    }
+  }
+}
+
 std::string HoverLine(int tool) {
   const PaletteEntry& e = Palette()[size_t(tool)];
   return std::string(1, char(e.key)) + "  " + e.name + ": " + e.does;
@@ -87,10 +97,12 @@ void Editor::DrawField() {
   low.record = d.record;
   low.record[kRecPlayerY] = low.record[kRecStoneY] = -64;  // the figures are not down there
   DrawStageField(g_, low.map, low.objects, low.record);
+  ShowSpeedTileLooks(g_, low.map);
   Copy(f.gamebox1, kFieldX, kFieldY + kFieldH, kFieldW, 32, f.gamebox2, 0, kFieldH - 32);
   Shade(f.gamebox1, kFieldX, kFieldY + kFieldH, kFieldW, 32, StageBackdrop(g_), kFieldW, 0, 8, 32, kDimAlpha);
 
   DrawStageField(g_, d.map, d.objects, d.record);
+  ShowSpeedTileLooks(g_, d.map);
   Copy(f.gamebox1, kFieldX, kFieldY, kFieldW, kFieldH, f.gamebox2, 0, 0);
 
   const int rowsH = 32 * kMapFileRows;

@@ -17,8 +17,6 @@ namespace {
 constexpr Pixel kLabelInk = Rgb(255, 255, 255);
 constexpr Pixel kLabelBack = Rgb(12, 20, 48);
 constexpr Pixel kCrossColour = Rgb(240, 64, 48);
-constexpr Pixel kSpentGrey = Rgb(70, 74, 84);
-constexpr int kSpentAlpha = 140;  // a spent tile greyed, so it never looks like a live one
 constexpr int kDot = 2;           // a glyph dot is 2 x 2 pixels
 
 // The keys' glyphs, 3 x 5 dots, one row a string.
@@ -70,6 +68,7 @@ void Editor::BuildPaletteIcons() {
     if (e.layer == Layer::StoneStart) p.record[kRecStoneX] = 32 * i, p.record[kRecStoneY] = 32;
   }
   DrawStageField(g_, p.map, p.objects, p.record);
+  ShowSpeedTileLooks(g_, p.map);
   paletteIcons_.Resize(32 * kPaletteSize, 32);
   Copy(paletteIcons_, 0, 0, 32 * kPaletteSize, 32, g_.Form1.gamebox2, 0, 32);
   for (int i = 0; i < kPaletteSize; ++i) {
@@ -79,16 +78,6 @@ void Editor::BuildPaletteIcons() {
         for (int t = 0; t < 3; ++t) {
           paletteIcons_.Row(k)[32 * i + k + t - 1] = kCrossColour;
           paletteIcons_.Row(k)[32 * i + 31 - k + t - 1] = kCrossColour;
-        }
-      }
-    }
-    if (e.layer == Layer::Map && e.code == kSpentSpeedTile) {
-      for (int y = 0; y < 32; ++y) {
-        for (int x = 32 * i; x < 32 * i + 32; ++x) {
-          const Pixel d = paletteIcons_.Row(y)[x];
-          auto mix = [](int a, int b) { return (a * kSpentAlpha + b * (255 - kSpentAlpha)) / 255; };
-          paletteIcons_.Row(y)[x] = Rgb(mix(RedOf(kSpentGrey), RedOf(d)), mix(GreenOf(kSpentGrey), GreenOf(d)),
-                                         mix(BlueOf(kSpentGrey), BlueOf(d)));
         }
       }
     }

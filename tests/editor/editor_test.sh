@@ -98,6 +98,11 @@ for i in $(seq 0 16); do
     -fx '(r>0.9 && g>0.9 && b>0.9) ? 1 : 0' -format '%[fx:mean]' info:)
   awk -v s="$share" 'BEGIN { exit !(s > 0.15) }' || fail "palette icon $i has no key label ($share)"
 done
+# The spent (8) and the live (9) speed tile look apart, as play shows them between glints.
+convert first_steps.png -crop 32x18+268+4 +repage spent.png
+convert first_steps.png -crop 32x18+304+4 +repage live.png
+differ=$(compare -metric AE -fuzz 10% spent.png live.png null: 2>&1)
+[ "${differ%% *}" -gt 100 ] 2>/dev/null || fail "the spent and live speed tiles look alike ($differ pixels differ)"
 # Three notches down and one up from the brick: the right arrow, painted at (6,3).
 [ "$(sed -n 3p first/map1.dat | cut -d, -f6 | tr -d ' ')" = 3 ] || fail "the wheel did not pick the right arrow: $(sed -n 3p first/map1.dat)"
 grep -q "^editor: title: .*stage 1 of first \*$" out.txt || fail "no '*' in the title after an edit: $(grep title: out.txt)"

@@ -237,7 +237,7 @@ int RunScript(const std::string& path, ScriptHost& host) {
   std::vector<ScriptCommand> commands;
   if (ScriptError bad; !ParseScript(in, host.g, commands, bad)) {
     std::fprintf(host.err, "script:%d: %s\n", bad.line, EscapeControlBytes(bad.message).c_str());
-    return 1;
+    return bad.exitCode;
   }
   const bool shots = std::any_of(commands.begin(), commands.end(),
                                  [](const ScriptCommand& c) { return c.verb == "shot"; });

@@ -49,7 +49,8 @@ struct ScriptHost {
 
 // Checks every line of the script first (script_parse.h), then runs it to its end (or until the
 // game ends by itself). Returns the exit code: 0, or 1 after printing "script:LINE: ..." for a
-// bad line (before the first pass) or a failed check.
+// bad line (before the first pass) or a failed check, or 2 for a `set` outside the variable's
+// range (before the first pass).
 int RunScript(const std::string& path, ScriptHost& host);
 
 // Key names as scripts write them, and back.

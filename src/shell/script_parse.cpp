@@ -15,6 +15,7 @@ namespace {
 
 struct BadLine {
   std::string message;
+  int exitCode = 1;
 };
 
 std::vector<std::string> Words(const std::string& line) {
@@ -129,6 +130,13 @@ ScriptCommand Command(Game& g, const std::vector<std::string>& w) {
     need(2);
     KnownVariable(g, w[1]);
     c.number = Number(w[2]);
+    // A shared replay must not be able to put the game where its rules never go.
+    const ValueRange range = VariableRange(g, w[1]).value_or(ValueRange{});
+    if (c.number < range.lo || c.number > range.hi) {
+      throw BadLine{w[1] + " takes " + std::to_string(range.lo) + " to " + std::to_string(range.hi) +
+                        ", not " + w[2],
+                    2};
+    }
   } else if (v == "print") {
     for (const std::string& name : c.args) KnownVariable(g, name);
   } else if (v == "expect") {
@@ -158,7 +166,7 @@ bool ParseScript(std::istream& in, Game& g, std::vector<ScriptCommand>& out, Scr
       out.push_back(Command(g, words));
       out.back().line = number;
     } catch (const BadLine& bad) {
-      error = {number, bad.message};
+      error = {number, bad.message, bad.exitCode};
       return false;
     }
   }

@@ -36,6 +36,7 @@ struct ScriptCommand {
 struct ScriptError {
   int line = 0;
   std::string message;
+  int exitCode = 1;  // 2 for a value `set` may not write
 };
 
 // Reads the whole script and checks every line: the command, its arguments, key names, variable

@@ -23,10 +23,20 @@ void Set(const Ref& r, int64_t v) {
   std::visit([v](auto* p) { *p = static_cast<std::remove_reference_t<decltype(*p)>>(v); }, r);
 }
 
-using Scalar = std::function<Ref(Game&)>;
+// A variable found by its name: where it is and what `set` may write there.
+struct Found {
+  Ref ref;
+  ValueRange range;
+};
+
+struct Scalar {
+  std::function<Ref(Game&)> ref;
+  ValueRange range;
+};
 
 const std::map<std::string, Scalar>& Scalars() {
-#define SLIDESTONE_SCALAR(type, name, start) {#name, [](Game& g) -> Ref { return &g.name; }},
+#define SLIDESTONE_SCALAR(type, name, start, ...) \
+  {#name, Scalar{[](Game& g) -> Ref { return &g.name; }, ValueRange{__VA_ARGS__}}},
   static const std::map<std::string, Scalar> vars = {SLIDESTONE_GAME_NUMBERS(SLIDESTONE_SCALAR)};
 #undef SLIDESTONE_SCALAR
   return vars;
@@ -34,9 +44,15 @@ const std::map<std::string, Scalar>& Scalars() {
 
 // Fields of the table records, by name.
 template <typename Record>
-using Fields = std::map<std::string, std::function<Ref(Record&)>>;
+struct Field {
+  std::function<Ref(Record&)> ref;
+  ValueRange range;
+};
+template <typename Record>
+using Fields = std::map<std::string, Field<Record>>;
 
-#define SLIDESTONE_FIELD(type, name, start) {#name, [](auto& r) -> Ref { return &r.name; }},
+#define SLIDESTONE_FIELD(type, name, start, ...) \
+  {#name, {[](auto& r) -> Ref { return &r.name; }, ValueRange{__VA_ARGS__}}},
 template <typename Record>
 const Fields<Record>& FieldsOf();
 template <>
@@ -99,41 +115,41 @@ std::optional<Parsed> ParseIndexed(const std::string& name) {
 // The entry of one table that an indexed name points at, by the shape of the table: a grid
 // and a table of tables take two indices, a table of numbers one, a table of records one and
 // a field. Anything else, or an index outside the table, names nothing.
-std::optional<Ref> Entry(Grid& grid, const Parsed& p) {
+std::optional<Found> Entry(Grid& grid, const Parsed& p, ValueRange range) {
   if (p.indices != 2 || !p.field.empty() || p.a < 0 || p.a >= kGridCols || p.b < 0 ||
       p.b >= kGridRows) {
     return std::nullopt;
   }
-  return &grid(p.a, p.b);
+  return Found{&grid(p.a, p.b), range};
 }
 
 template <typename T, size_t N>
-std::optional<Ref> Entry(std::array<T, N>& table, const Parsed& p) {
+std::optional<Found> Entry(std::array<T, N>& table, const Parsed& p, ValueRange range) {
   if (p.a < 0 || p.a >= int(N)) return std::nullopt;
   if constexpr (std::is_integral_v<T>) {
     if (p.indices != 1 || !p.field.empty()) return std::nullopt;
-    return &table[size_t(p.a)];
+    return Found{&table[size_t(p.a)], range};
   } else if constexpr (requires { std::tuple_size<T>::value; }) {
     if (p.indices != 2 || !p.field.empty() || p.b < 0 || p.b >= int(std::tuple_size_v<T>)) {
       return std::nullopt;
     }
-    return &table[size_t(p.a)][size_t(p.b)];
+    return Found{&table[size_t(p.a)][size_t(p.b)], range};
   } else {
     if (p.indices != 1) return std::nullopt;
     const auto& fields = FieldsOf<T>();
     auto it = fields.find(p.field);
     if (it == fields.end()) return std::nullopt;
-    return it->second(table[size_t(p.a)]);
+    return Found{it->second.ref(table[size_t(p.a)]), it->second.range};
   }
 }
 
-std::optional<Ref> Find(Game& g, const std::string& name) {
+std::optional<Found> Find(Game& g, const std::string& name) {
   const auto& scalars = Scalars();
-  if (auto it = scalars.find(name); it != scalars.end()) return it->second(g);
+  if (auto it = scalars.find(name); it != scalars.end()) return Found{it->second.ref(g), it->second.range};
   const auto p = ParseIndexed(name);
   if (!p) return std::nullopt;
-#define SLIDESTONE_FIND(name, ...) \
-  if (p->table == #name) return Entry(g.name, *p);
+#define SLIDESTONE_FIND(name, range, ...) \
+  if (p->table == #name) return Entry(g.name, *p, ValueRange{range});
   SLIDESTONE_GAME_TABLES(SLIDESTONE_FIND)
 #undef SLIDESTONE_FIND
   return std::nullopt;
@@ -154,7 +170,7 @@ void AddNames(std::vector<std::string>& out, const std::string& table) {
     } else if constexpr (requires { std::tuple_size<T>::value; }) {
       out.push_back(table + "[" + rows + "," + Range(std::tuple_size_v<T>) + "]");
     } else {
-      for (const auto& [field, ref] : FieldsOf<T>()) {
+      for (const auto& [field, entry] : FieldsOf<T>()) {
         out.push_back(table + "[" + rows + "]." + field);
       }
     }
@@ -164,21 +180,27 @@ void AddNames(std::vector<std::string>& out, const std::string& table) {
 }  // namespace
 
 std::optional<int64_t> ReadVariable(Game& g, const std::string& name) {
-  auto ref = Find(g, name);
-  if (!ref) return std::nullopt;
-  return Get(*ref);
+  auto found = Find(g, name);
+  if (!found) return std::nullopt;
+  return Get(found->ref);
 }
 
 std::function<int64_t()> VariableReader(Game& g, const std::string& name) {
-  auto ref = Find(g, name);
-  if (!ref) return {};
-  return [r = *ref] { return Get(r); };
+  auto found = Find(g, name);
+  if (!found) return {};
+  return [r = found->ref] { return Get(r); };
+}
+
+std::optional<ValueRange> VariableRange(Game& g, const std::string& name) {
+  auto found = Find(g, name);
+  if (!found) return std::nullopt;
+  return found->range;
 }
 
 bool WriteVariable(Game& g, const std::string& name, int64_t value) {
-  auto ref = Find(g, name);
-  if (!ref) return false;
-  Set(*ref, value);
+  auto found = Find(g, name);
+  if (!found || value < found->range.lo || value > found->range.hi) return false;
+  Set(found->ref, value);
   return true;
 }
 

@@ -21,8 +21,8 @@ print Lives Now
 until Now >= 50 within 100
 expect Now == 50 and Lives == 7
 set Map[3,4] 11
-set Enemies[2].state -1
-expect Map[3,4] == 11 and AiMap[3,4] == 0 and Enemies[2].state == -1
+set Enemies[2].state 5
+expect Map[3,4] == 11 and AiMap[3,4] == 0 and Enemies[2].state == 5
 tap SPACE
 expect KeyState[32] == -1
 wait 1

@@ -51,13 +51,17 @@ TEST(ScriptVariables, EveryListedNameHoldsItsOwnValueAndTablesEndWhereListed) {
   std::vector<std::string> inside, outside;
   for (const std::string& listed : ListVariables()) Expand(listed, inside, outside);
   auto g = std::make_unique<Game>();
-  // A different value for every name, small enough for a 16-bit flag: were two names one
-  // variable, the first would read the second's value.
+  // A different value for every name as far as its range allows: were two names one variable,
+  // the first would read the second's value.
+  auto value = [&](size_t i) {
+    const ValueRange r = VariableRange(*g, inside[i]).value_or(ValueRange{});
+    return r.lo + int64_t(uint64_t(i) % (uint64_t(r.hi - r.lo) + 1));
+  };
   for (size_t i = 0; i < inside.size(); ++i) {
-    EXPECT_TRUE(WriteVariable(*g, inside[i], int64_t(i) + 1)) << inside[i];
+    EXPECT_TRUE(WriteVariable(*g, inside[i], value(i))) << inside[i];
   }
   for (size_t i = 0; i < inside.size(); ++i) {
-    EXPECT_EQ(ReadVariable(*g, inside[i]), int64_t(i) + 1) << inside[i];
+    EXPECT_EQ(ReadVariable(*g, inside[i]), value(i)) << inside[i];
   }
   for (const std::string& name : outside) {
     EXPECT_FALSE(WriteVariable(*g, name, 1)) << name;

@@ -52,6 +52,17 @@ read -r shown said <<<"$ms"
   fail "--slack tight HARD row: $out"
 out=$(verify 1 --stage-dir "$dir" 2>&1)
 grep -q 'slack\|TIGHT' <<<"$out" && fail "slack measured without --slack: $out"
+# Too early loses too: a NORMAL proof that turns the arrow back once the stone is past it waits
+# only until x 130; from x 126 the broom finishes first and the stone turns back (about 120 ms).
+dir=$(copy early)
+printf '%s\n' 'until MenuOpen == 0 and PlayerInAction == 0 within 5000' 'until StoneX >= 130 within 20000' \
+  'press SPACE' 'wait 60' 'release SPACE' 'wait 100' 'press SPACE' 'wait 60' 'release SPACE' \
+  >>"$dir/proofs/01-normal.script"
+out=$(verify 1 --slack --stage-dir "$dir" 2>&1)
+ms=$(sed -En 's/^ok +01 +NORMAL +won .* ([0-9]+)! +TIGHT: SPACE at 3\.9 s, ([0-9]+) ms earlier \(the bound is 250 ms\)$/\1 \2/p' <<<"$out")
+read -r shown said <<<"$ms"
+[ -n "$ms" ] && [ "$shown" = "$said" ] && [ "$shown" -ge 90 ] && [ "$shown" -le 150 ] ||
+  fail "--slack early NORMAL row: $out"
 
 # A proof that loses: the HARD proof without its broom.
 dir=$(copy losing)

@@ -130,7 +130,7 @@ bool MakeFolderAsOne(const std::string& dirName, const std::vector<NewFile>& fil
   fs::create_directories(dir.parent_path(), ec);
   fs::path temp;
   if (!TemporaryFolder(dir, kMaking, temp, error)) return false;
-  ::chmod(temp.c_str(), 0755);
+  ::chmod(temp.c_str(), 0777 & ~FileCreationMask());  // mkdtemp made it 0700
   if (hook) hook("made");
   if (!WriteAll(temp, files, error, hook)) {
     Remove(temp);

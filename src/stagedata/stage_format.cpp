@@ -6,8 +6,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <limits>
 
 #include "stagedata/data_reader.h"
@@ -181,6 +183,16 @@ std::string MessageFileText(const std::array<std::string, kMessageCount>& messag
   return text;
 }
 
+uint32_t FileCreationMask() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("Umask:", 0) == 0) return uint32_t(std::strtoul(line.c_str() + 6, nullptr, 8)) & 0777;
+  }
+  const mode_t mask = ::umask(022);  // a system without the line: asked the only other way
+  ::umask(mask);
+  return mask;
+}
+
 bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error) {
   std::string temp = path + ".tmp.XXXXXX";
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
@@ -188,7 +200,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& text, std::
     error = "cannot create a file in the folder of " + path + ": " + std::strerror(errno);
     return false;
   }
-  ::fchmod(fd, 0644);
+  ::fchmod(fd, 0666 & ~FileCreationMask());  // mkostemp made it 0600
   size_t done = 0;
   bool ok = true;
   while (done < text.size()) {

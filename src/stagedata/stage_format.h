@@ -88,8 +88,12 @@ std::array<std::string, kMessageCount> ReadMessageFile(const std::string& dir);
 // One text a line, in double quotes.
 std::string MessageFileText(const std::array<std::string, kMessageCount>& messages);
 
+// The user's file creation mask (umask), read without changing it even for a moment.
+uint32_t FileCreationMask();
+
 // Writes a file so that a crash or a full disk leaves either the old file or the new one: the
-// text goes to a temporary file beside it, is flushed, and is renamed over the old name.
+// text goes to a temporary file beside it, is flushed, and is renamed over the old name. The
+// file gets the mode any file made there gets (0644 under the usual umask 022).
 // False with a reason on failure; the old file is then untouched.
 bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error);
 

@@ -78,6 +78,16 @@ cp "$dir/proofs/01-normal.script" "$dir/proofs/01-hard.script"
 out=$(verify 1 --stage-dir "$dir" 2>&1); code=$?
 expect_fail "wrong level" "$out" $code 'HARD +won .*played on NORMAL, not HARD'
 
+# A proof played with the time limit off: the good NORMAL proof, TIME LIMIT switched off in the
+# options on the way. It still reaches the goal, and is still refused.
+dir=$(copy untimed)
+{ printf 'wait 1\ntap DOWN\nwait 1\ntap SPACE\nwait 1\ntap DOWN\nwait 1\ntap SPACE\nwait 1\n'
+  printf 'tap DOWN\nwait 1\ntap DOWN\nwait 1\ntap SPACE\nwait 1\ntap SPACE\nwait 1\n'
+  sed -n '/^# play$/,$p' "$good/proofs/01-normal.script"; } > "$dir/proofs/01-normal.script"
+out=$(verify 1 --stage-dir "$dir" 2>&1); code=$?
+expect_fail "time limit off" "$out" $code 'NORMAL +won .*the time limit was off'
+grep -Eq '^ok +01 +HARD +won ' <<<"$out" || fail "untimed NORMAL proof spoilt the HARD row: $out"
+
 # A missing proof file.
 dir=$(copy missing)
 rm "$dir/proofs/01-hard.script"

@@ -7,6 +7,7 @@
 #include "editor/palette.h"
 #include "editor/stage_checks.h"
 #include "editor/stage_edits.h"
+#include "stagedata/codes.h"
 
 namespace slidestone::editor {
 namespace {
@@ -32,8 +33,9 @@ TEST(EditorPalette, EveryCodeAStageMayHoldHasOneEntryAndOneKey) {
     keys.push_back(e.key);
     EXPECT_EQ(PaletteIndexForKey(e.key), &e - Palette().data());
   }
-  EXPECT_EQ(mapCodes, (std::vector<int32_t>{1, 2, 3, 4, 5, 8, 9, 10, 11}));
-  EXPECT_EQ(objectCodes, (std::vector<int32_t>{20, 21, 40, 41, 42}));
+  EXPECT_EQ(mapCodes, (std::vector<int32_t>{kBrick, kMetalBlock, kArrowRight, kArrowLeft, kPipe, kSpeedUpSign,
+                                              kSpeedDownSign, kSpentSpeedTile, kSpeedTile}));
+  EXPECT_EQ(objectCodes, (std::vector<int32_t>{kGoal, kBucket, kWatcherMark, kWalkerMark, kThrowerMark}));
   std::sort(keys.begin(), keys.end());
   EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end()) << "two entries share a key";
 }
@@ -44,16 +46,16 @@ TEST(EditorEdits, PaintingAndErasingKeepTheTwoLayersApart) {
   e.Place(Tool("goal"), 3, 10);
   e.Place(Tool("walker"), 3, 10);      // an object replaces an object, not the tile
   e.Place(Tool("speed tile"), 5, 4);
-  EXPECT_EQ(MapAt(e, 3, 11), 1);
-  EXPECT_EQ(ObjAt(e, 3, 10), 41);
-  EXPECT_EQ(MapAt(e, 3, 10), 0);
-  EXPECT_EQ(MapAt(e, 5, 4), 11);
+  EXPECT_EQ(MapAt(e, 3, 11), kBrick);
+  EXPECT_EQ(ObjAt(e, 3, 10), kWalkerMark);
+  EXPECT_EQ(MapAt(e, 3, 10), kEmptyCell);
+  EXPECT_EQ(MapAt(e, 5, 4), kSpeedTile);
   e.Place(Tool("metal block"), 3, 10);
   e.Erase(3, 10);
-  EXPECT_EQ(MapAt(e, 3, 10), 0);
-  EXPECT_EQ(ObjAt(e, 3, 10), 0);
+  EXPECT_EQ(MapAt(e, 3, 10), kEmptyCell);
+  EXPECT_EQ(ObjAt(e, 3, 10), kNoObject);
   e.Place(Tool("eraser"), 5, 4);
-  EXPECT_EQ(MapAt(e, 5, 4), 0);
+  EXPECT_EQ(MapAt(e, 5, 4), kEmptyCell);
   e.Place(Tool("brick wall"), 19, 0);  // outside the file's columns: nothing
   e.Place(Tool("brick wall"), 0, 12);
   EXPECT_EQ(e.doc(), [] {
@@ -89,31 +91,31 @@ TEST(EditorEdits, CopyPasteIntoAnotherStageCutMoveAndFlip) {
 
   StageEdits b;  // another stage of the folder
   b.Paste(clip, 17, 10);  // the part past the right edge is dropped
-  EXPECT_EQ(ObjAt(b, 18, 10), 20);
-  EXPECT_EQ(MapAt(b, 17, 11), 1);
-  EXPECT_EQ(MapAt(b, 18, 11), 3);
+  EXPECT_EQ(ObjAt(b, 18, 10), kGoal);
+  EXPECT_EQ(MapAt(b, 17, 11), kBrick);
+  EXPECT_EQ(MapAt(b, 18, 11), kArrowRight);
   EXPECT_EQ(b.selection(), (CellRect{17, 10, 2, 2}));
 
   a.FlipSelection();  // mirrored, and the arrow now points the other way
-  EXPECT_EQ(MapAt(a, 2, 5), 4);
-  EXPECT_EQ(MapAt(a, 3, 5), 1);
-  EXPECT_EQ(ObjAt(a, 2, 4), 20);
+  EXPECT_EQ(MapAt(a, 2, 5), kArrowLeft);
+  EXPECT_EQ(MapAt(a, 3, 5), kBrick);
+  EXPECT_EQ(ObjAt(a, 2, 4), kGoal);
 
   a.MoveSelection(5, 1);
-  EXPECT_EQ(MapAt(a, 2, 5), 0);
-  EXPECT_EQ(ObjAt(a, 2, 4), 0);
-  EXPECT_EQ(MapAt(a, 7, 6), 4);
-  EXPECT_EQ(ObjAt(a, 7, 5), 20);
+  EXPECT_EQ(MapAt(a, 2, 5), kEmptyCell);
+  EXPECT_EQ(ObjAt(a, 2, 4), kNoObject);
+  EXPECT_EQ(MapAt(a, 7, 6), kArrowLeft);
+  EXPECT_EQ(ObjAt(a, 7, 5), kGoal);
   EXPECT_EQ(a.selection(), (CellRect{7, 5, 2, 2}));
   ASSERT_TRUE(a.Undo());  // the move is one step
-  EXPECT_EQ(MapAt(a, 2, 5), 4);
-  EXPECT_EQ(MapAt(a, 7, 6), 0);
+  EXPECT_EQ(MapAt(a, 2, 5), kArrowLeft);
+  EXPECT_EQ(MapAt(a, 7, 6), kEmptyCell);
 
   a.Select(SpanCells(2, 4, 3, 5));
   const Clip cut = a.Cut();
-  EXPECT_EQ(cut.map, (std::vector<int32_t>{0, 0, 4, 1}));
-  EXPECT_EQ(MapAt(a, 3, 5), 0);
-  EXPECT_EQ(ObjAt(a, 2, 4), 0);
+  EXPECT_EQ(cut.map, (std::vector<int32_t>{kEmptyCell, kEmptyCell, kArrowLeft, kBrick}));
+  EXPECT_EQ(MapAt(a, 3, 5), kEmptyCell);
+  EXPECT_EQ(ObjAt(a, 2, 4), kNoObject);
 }
 
 TEST(EditorEdits, ShiftMovesCellsAndStartsOneCell) {
@@ -124,14 +126,14 @@ TEST(EditorEdits, ShiftMovesCellsAndStartsOneCell) {
   e.Place(Tool("player start"), 2, 3);
   e.Place(Tool("stone start"), 18, 3);
   e.Shift(1, 0);
-  EXPECT_EQ(MapAt(e, 1, 0), 1);
-  EXPECT_EQ(MapAt(e, 0, 0), 0);
-  EXPECT_EQ(ObjAt(e, 6, 5), 21);
+  EXPECT_EQ(MapAt(e, 1, 0), kBrick);
+  EXPECT_EQ(MapAt(e, 0, 0), kEmptyCell);
+  EXPECT_EQ(ObjAt(e, 6, 5), kBucket);
   EXPECT_EQ(e.doc().record[kRecPlayerX], 96);
   EXPECT_EQ(e.doc().record[kRecStoneX], 576);  // already at the edge: stays inside
   e.Shift(0, -1);
-  EXPECT_EQ(MapAt(e, 1, 0), 0);  // pushed off the top
-  EXPECT_EQ(ObjAt(e, 6, 4), 21);
+  EXPECT_EQ(MapAt(e, 1, 0), kEmptyCell);  // pushed off the top
+  EXPECT_EQ(ObjAt(e, 6, 4), kBucket);
   EXPECT_EQ(e.doc().record[kRecPlayerY], 64);
   int count = 0;
   for (const auto& row : e.doc().map)
@@ -172,6 +174,11 @@ TEST(EditorEdits, UndoRedoReachBackAtLeastAHundredSteps) {
   while (e.Redo()) {
   }
   EXPECT_EQ(e.doc(), full);
+  // What was redone can be undone again, all the way back.
+  undone = 0;
+  while (e.Undo()) ++undone;
+  EXPECT_EQ(undone, 150);
+  EXPECT_EQ(e.doc(), empty);
 
   // A dragged line is one step; a change that changes nothing is none; a new edit drops redo.
   StageEdits s;
@@ -186,7 +193,7 @@ TEST(EditorEdits, UndoRedoReachBackAtLeastAHundredSteps) {
   EXPECT_FALSE(s.Redo());
   ASSERT_TRUE(s.Undo());
   ASSERT_TRUE(s.Undo());
-  EXPECT_EQ(MapAt(s, 4, 10), 0);
+  EXPECT_EQ(MapAt(s, 4, 10), kEmptyCell);
 }
 
 // Each check, raised by the smallest stage that shows it, and a sound stage that raises none.

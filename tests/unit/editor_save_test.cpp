@@ -1,6 +1,7 @@
 // The editor's own save: a save that cannot be written says so in the panel and keeps every
-// edit; the next save that can be written writes them.
+// edit; the next save that can be written writes them; a save killed part way; saved modes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,65 +9,33 @@
 #include <fstream>
 #include <sstream>
 
-#include "editor/editor.h"
-#include "shell/input.h"
-#include "presentation/game.h"
+#include "editor_rig.h"
+#include "shell/script.h"
+#include "stagedata/codes.h"
 
 namespace slidestone::editor {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct EditorRig {
-  fs::path dir = fs::temp_directory_path() / ("slidestone_editor_save_" + std::to_string(::getpid()));
-  Game g;
-  Input in;
-  Editor editor{g, nullptr};
-  EditorRig() {
-    fs::remove_all(dir);
-    CreateForms(g.forms);
-    std::string error;
-    EXPECT_TRUE(editor.Open(dir.string(), "", 0, error)) << error;
-  }
-  ~EditorRig() { fs::remove_all(dir); }
-  void Pass() { editor.Pass(in); }
-  void Click(int x, int y) {
-    in.Push({false, 0, true, x, y});
-    in.Push({true, kMouseLeft, false, x, y});
-    Pass();
-    in.Push({false, kMouseLeft, false, x, y});
-    Pass();
-    Pass();
-  }
-  void Chord(int a, int b) {
-    in.Push({true, a});
-    in.Push({true, b});
-    Pass();
-    in.Push({false, b});
-    in.Push({false, a});
-    Pass();
-    Pass();
-  }
-};
-
 TEST(EditorSave, AFailedSaveKeepsTheEditsAndSaysSo) {
   EditorRig rig;
   rig.Pass();
   rig.Click(kFieldX + 32 * 4 + 5, kFieldY + 32 * 10 + 5);  // a brick at (4, 10)
-  ASSERT_EQ(rig.editor.edits().doc().map[10][4], 1);
+  ASSERT_EQ(rig.editor.edits().doc().map[10][4], kBrick);
   ASSERT_TRUE(rig.editor.edits().Modified());
 
   // A folder where the map file should go: the save cannot be finished, whoever runs it.
   fs::remove(rig.dir / "map1.dat");
   fs::create_directories(rig.dir / "map1.dat" / "in-the-way");
-  rig.Chord(17, 'S');
+  rig.Chord(KeyCodeFromName("CTRL"), 'S');
   EXPECT_NE(rig.editor.message().find("SAVE FAILED"), std::string::npos) << rig.editor.message();
   EXPECT_NE(rig.editor.message().find("map1.dat"), std::string::npos) << rig.editor.message();
   EXPECT_TRUE(rig.editor.edits().Modified());
-  EXPECT_EQ(rig.editor.edits().doc().map[10][4], 1);
+  EXPECT_EQ(rig.editor.edits().doc().map[10][4], kBrick);
 
   fs::remove_all(rig.dir / "map1.dat");
-  rig.Chord(17, 'S');
+  rig.Chord(KeyCodeFromName("CTRL"), 'S');
   EXPECT_EQ(rig.editor.message().rfind("saved stage 1", 0), 0u) << rig.editor.message();
   EXPECT_FALSE(rig.editor.edits().Modified());
   EXPECT_TRUE(fs::is_regular_file(rig.dir / "map1.dat"));
@@ -205,6 +174,37 @@ TEST(StageFolderSave, AKillAtAnyStepLeavesTheOldStageOrTheNewOneWhole) {
     EXPECT_EQ(reopened.MessagesFault(), "");
     EXPECT_EQ(rig.Beside().size(), 2u) << "stopped after step " << stop;
     fs::remove_all(fresh);
+  }
+}
+
+// Saved stage files, and the folder made for them, get the mode the user's umask gives any new
+// file, as files written in place always had: 0644 under the usual 022, not mkstemp's 0600.
+std::string Octal(fs::perms mode) {
+  std::ostringstream text;
+  text << std::oct << static_cast<unsigned>(mode);
+  return text.str();
+}
+
+TEST(StageFolderSave, FilesAndFolderGetTheModeTheUmaskGives) {
+  struct Case {
+    mode_t mask, file, folder;
+  } cases[] = {{022, 0644, 0755}, {002, 0664, 0775}, {077, 0600, 0700}};
+  for (const Case& c : cases) {
+    const mode_t before = ::umask(c.mask);
+    {
+      FolderRig rig;
+      std::string error;
+      ASSERT_TRUE(rig.folder.Save(0, Drawn(1), error)) << error;
+      EXPECT_EQ(Octal(fs::status(rig.dir).permissions()), Octal(fs::perms(c.folder))) << "umask " << std::oct << std::showbase << c.mask;
+      int files = 0;
+      for (const auto& e : fs::recursive_directory_iterator(rig.dir)) {
+        if (!e.is_regular_file()) continue;
+        ++files;
+        EXPECT_EQ(Octal(e.status().permissions()), Octal(fs::perms(c.file))) << e.path() << " umask " << std::oct << std::showbase << c.mask;
+      }
+      EXPECT_GT(files, 36);
+    }
+    ::umask(before);
   }
 }
 

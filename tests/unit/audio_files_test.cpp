@@ -119,14 +119,17 @@ MidiFacts ReadMidi(const fs::path& file) {
   }
   facts.endTick = facts.trackEnds.empty() ? 0 : *facts.trackEnds.rbegin();
   long lastTick = 0;
-  long micros = 500000;
+  long micros = 500000;  // a quarter note's length until a tempo changes it
+  const auto seconds = [&](long ticks) {
+    return static_cast<double>(ticks) * static_cast<double>(micros) / static_cast<double>(division) / 1e6;
+  };
   for (const auto& [tick, value] : tempo) {
     if (tick > facts.endTick) break;
-    facts.seconds += static_cast<double>(tick - lastTick) * micros / division / 1e6;
+    facts.seconds += seconds(tick - lastTick);
     lastTick = tick;
     micros = value;
   }
-  facts.seconds += static_cast<double>(facts.endTick - lastTick) * micros / division / 1e6;
+  facts.seconds += seconds(facts.endTick - lastTick);
   facts.ok = true;
   return facts;
 }

@@ -295,7 +295,7 @@ TEST_F(HouseTest, AnEndPointBelowTheStartIsReachedAtTheFirstTick) {
 TEST_F(HouseTest, ResultsShowTheLevelAndTheLastSixDigitsOfTheScore) {
   g.Form3.messagebox.visible = g.Form3.messagebox1.visible = g.Form3.messagebox2.visible = true;
   g.Form3.clearbox1.Fill(kIce);
-  g.Difficulty = 2;
+  g.Difficulty = kHard;
   g.TotalScore = 1234567;
   g.RollTick = 55;
   g.GameState = kStateResults;

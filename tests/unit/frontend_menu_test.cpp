@@ -418,7 +418,7 @@ TEST_F(OptionsTest, AShorterValueLeavesNothingOfTheLongerOneBehind) {
     for (int x = 64; x < 128; ++x) words.Row(y)[x] = 0;
   g.optionsClock = g.Now;
   g.Now += 101;
-  g.Difficulty = 2, g.StartStage = 9;  // HARD and 10, on a fresh background
+  g.Difficulty = kHard, g.StartStage = 9;  // HARD and 10, on a fresh background
   OptionsScreen(g);
   const Surface& s = g.Form2.startbox1;
   ASSERT_EQ(WordAt(s, 320 + 100, 161), Word(256 + 100, 5));
@@ -520,10 +520,10 @@ TEST_F(MenuTest, WordsDrawnOnlyWhenStaleLookAsIfDrawnOnEveryPass) {
 // --- start-up ---------------------------------------------------------------------------------
 
 TEST_F(MenuTest, StartUpSetsTheOptionDefaultsAndReadsTheHighScore) {
-  g.Difficulty = 2, g.TimeLimitOn = kFalse, g.StartStage = 9, g.QuitRequested = kTrue;
+  g.Difficulty = kHard, g.TimeLimitOn = kFalse, g.StartStage = 9, g.QuitRequested = kTrue;
   settings.Write("VbApp", "score", "high", "8120");
   StartUp(g);
-  EXPECT_EQ(g.Difficulty, 1);
+  EXPECT_EQ(g.Difficulty, kNormal);
   EXPECT_EQ(g.TimeLimitOn, kTrue);
   EXPECT_EQ(g.StartStage, 0);
   EXPECT_EQ(g.QuitRequested, kFalse);

@@ -14,10 +14,10 @@ std::string g_calls;
 
 StateHandlers Recording() {
   StateHandlers h{};
-  h[0] = [](Game& g) { g_calls += "T"; g.GameState = 1; };
-  h[1] = [](Game&) { g_calls += "M"; };
-  h[3] = [](Game&) { g_calls += "P"; };
-  h[4] = [](Game& g) { g_calls += "O"; g.QuitRequested = kTrue; };
+  h[kStateTitle] = [](Game& g) { g_calls += "T"; g.GameState = kStateMenu; };
+  h[kStateMenu] = [](Game&) { g_calls += "M"; };
+  h[kStatePlay] = [](Game&) { g_calls += "P"; };
+  h[kStateOptions] = [](Game& g) { g_calls += "O"; g.QuitRequested = kTrue; };
   return h;
 }
 
@@ -50,7 +50,7 @@ TEST(GameLoop, QuitRequestedEndsBeforeAnotherHandlerCall) {
   Game g;
   Input in;
   g_calls.clear();
-  g.GameState = 4;
+  g.GameState = kStateOptions;
   EXPECT_TRUE(GameLoopPass(g, in, Recording()));
   EXPECT_FALSE(GameLoopPass(g, in, Recording()));
   EXPECT_EQ(g_calls, "O");
@@ -62,7 +62,7 @@ TEST(GameLoop, KeyEventsOfOnePassArriveInOrderAndTheLastStateWins) {
   in.Push({true, kKeySpace});
   in.Push({false, kKeySpace});
   in.Push({true, 300});  // outside the table: ignored
-  g.GameState = 5;
+  g.GameState = 5;  // no handler
   GameLoopPass(g, in, Recording());
   EXPECT_EQ(g.KeyState[kKeySpace], 0);
 }

@@ -184,7 +184,7 @@ TEST(Pipe, TheTripGoesToTheFirstPipeTopInRowOrder) {
     f.Hold(kKeyDown);
     f.WalkStep();
     ASSERT_EQ(f.g.InPipe, kTrue) << c.name;
-    EXPECT_EQ(f.g.Map(2, 3), 50) << c.name;
+    EXPECT_EQ(f.g.Map(2, 3), kPipeInUse) << c.name;
     std::vector<int> ys;
     int steps = 0;
     while (f.g.PlayerInAction != kFalse && steps < 100) {
@@ -210,10 +210,10 @@ TEST(Pipe, TheTripGoesToTheFirstPipeTopInRowOrder) {
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "effect sound/dokan.wav 8"), 2)
         << c.name;
     if (c.exits.empty()) {
-      EXPECT_EQ(f.g.Map(2, 3), 50) << c.name << ": the entry cannot be used again";
+      EXPECT_EQ(f.g.Map(2, 3), kPipeInUse) << c.name << ": the entry cannot be used again";
       EXPECT_EQ(f.g.PipeWarpPending, kTrue) << c.name;
     } else {
-      EXPECT_EQ(f.g.Map(2, 3), 5) << c.name;
+      EXPECT_EQ(f.g.Map(2, 3), kPipe) << c.name;
       EXPECT_EQ(f.g.PipeWarpPending, kFalse) << c.name;
     }
   }
@@ -236,12 +236,12 @@ TEST(Spring, PlacingTakes20StepsAndSetsTheSpringDownAtTheEnd) {
   StartPlacingSpring(f);
   std::vector<int> frames;
   while (f.g.PlayerInAction != kFalse && frames.size() < 50) {
-    EXPECT_EQ(f.g.AiMap(2, 2), 0) << "not yet set down";
+    EXPECT_EQ(f.g.AiMap(2, 2), kNoObject) << "not yet set down";
     f.ActionStep();
     frames.push_back(f.g.PlayerFrame);
   }
   EXPECT_EQ(frames, (std::vector<int>{0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 1}));
-  EXPECT_EQ(f.g.AiMap(2, 2), 30);
+  EXPECT_EQ(f.g.AiMap(2, 2), kPlacedSpring);
   EXPECT_EQ(f.g.SpringShown, kTrue);
   EXPECT_EQ(f.g.PlacingSpring, kFalse);
   EXPECT_EQ(f.g.PlayerPose, 0);
@@ -315,11 +315,11 @@ TEST(KnockOut, AHitCancelsTheActionUnderWay) {
     EXPECT_EQ(f.g.Jumping | f.g.InPipe | f.g.PlacingSpring, kFalse) << a << byBall;
     EXPECT_EQ(f.g.PlayerY, yAtHit - 12) << a << byBall << ": the knock-out flight, nothing else";
     if (a == kPipe) {
-      EXPECT_EQ(f.g.Map(2, 7), 50) << "the entry stays marked";
+      EXPECT_EQ(f.g.Map(2, 7), kPipeInUse) << "the entry stays marked";
     }
     if (a == kSpring) {
       for (int i = 0; i < 30; ++i) f.ActionStep();
-      EXPECT_EQ(f.g.AiMap(2, 2), 0) << "the spring is never set down";
+      EXPECT_EQ(f.g.AiMap(2, 2), kNoObject) << "the spring is never set down";
       EXPECT_EQ(f.g.SpringShown, kFalse);
       EXPECT_EQ(f.g.ToolPoints, 4) << "the point paid is not returned";
     }

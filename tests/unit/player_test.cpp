@@ -186,7 +186,7 @@ TEST(Walk, DownEntersAPipeOrDropsThroughTheFloor) {
         EXPECT_EQ(f.g.Jumping, kFalse) << c.name;
         EXPECT_EQ(f.g.PlayerX, 64) << c.name;
         EXPECT_EQ(f.g.PlayerPose, 2) << c.name;
-        EXPECT_EQ(f.g.Map(2, floorRow), 50) << c.name << ": the pipe in use is marked";
+        EXPECT_EQ(f.g.Map(2, floorRow), kPipeInUse) << c.name << ": the pipe in use is marked";
         EXPECT_EQ(sounds, Sounds{"effect sound/dokan.wav 8"}) << c.name;
         break;
       case kDrop:
@@ -298,14 +298,14 @@ TEST(Walk, ABucketIsPickedUpUnderTheCentreColumnOnGround) {
     f.WalkStep();
     const Sounds sounds = f.Sounds();
     if (c.picked) {
-      EXPECT_EQ(f.g.AiMap(2, 2), 0) << c.name;
+      EXPECT_EQ(f.g.AiMap(2, 2), kNoObject) << c.name;
       EXPECT_EQ(f.g.Items[0].kind, 0) << c.name;
       EXPECT_EQ(f.g.ToolPoints, 10) << c.name;
       EXPECT_EQ(f.g.PointsFlash, kTrue) << c.name;
       EXPECT_EQ(f.g.PointsFlashStep, 1) << c.name << ": the zoom restarts and shows a step at once";
       EXPECT_EQ(sounds, Sounds{"effect sound/Aitem.wav 6"}) << c.name;
     } else {
-      EXPECT_EQ(f.g.AiMap(2, 2), 21) << c.name;
+      EXPECT_EQ(f.g.AiMap(2, 2), kBucket) << c.name;
       EXPECT_EQ(f.g.Items[0].kind, 21) << c.name;
       EXPECT_EQ(f.g.ToolPoints, 5) << c.name;
       EXPECT_EQ(f.g.PointsFlash, kFalse) << c.name;

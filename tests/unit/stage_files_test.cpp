@@ -73,14 +73,14 @@ TEST_F(StageFilesTest, ExtraItemsEnemiesAndSpeedTilesAreLeftOutWithOneWarningPer
   EXPECT_EQ(g.SpeedTileCount, 31);
   EXPECT_EQ(g.SpeedTiles[30].col, 11);
   EXPECT_EQ(g.SpeedTiles[30].row, 5);
-  EXPECT_EQ(g.Map(11, 5), 11);
-  EXPECT_EQ(g.Map(12, 5), 0) << "a speed tile without a record is left empty";
+  EXPECT_EQ(g.Map(11, 5), kSpeedTile);
+  EXPECT_EQ(g.Map(12, 5), kEmptyCell) << "a speed tile without a record is left empty";
   EXPECT_EQ(g.ItemCount, 11);
-  EXPECT_EQ(g.AiMap(10, 8), 20);
-  EXPECT_EQ(g.AiMap(11, 8), 0);
+  EXPECT_EQ(g.AiMap(10, 8), kGoal);
+  EXPECT_EQ(g.AiMap(11, 8), kNoObject);
   EXPECT_EQ(g.EnemyCount, 11);
   EXPECT_EQ(g.Enemies[10].x, 320);
-  EXPECT_EQ(g.AiMap(11, 9), 0);
+  EXPECT_EQ(g.AiMap(11, 9), kNoObject);
 
   int lines = 0;
   for (char ch : err) lines += ch == '\n';

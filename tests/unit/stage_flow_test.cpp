@@ -378,7 +378,7 @@ TEST(StageFlow, StageClearCheersInARhythmAndSlantsFrom71) {
   for (const Case c : cases) {
     FlowField f;
     Game& g = f.g;
-    g.StageEndReason = 3;
+    g.StageEndReason = kEndGoal;
     g.PlayerX = 64;
     g.PlayerY = 288;
     g.WordsRunning = kTrue;

@@ -33,7 +33,7 @@ TEST_F(StageLoaderTest, NewGameReadsTheTableAndMessagesAndOpensTheFirstStage) {
   g.WordCounter = 3;
   g.WordsRunning = kTrue;
   g.ContinuePromptOn = kTrue;
-  g.Difficulty = 0;
+  g.Difficulty = kEasy;
   StartAt(0);
 
   EXPECT_EQ(g.GameState, kStatePlay);
@@ -48,7 +48,7 @@ TEST_F(StageLoaderTest, NewGameReadsTheTableAndMessagesAndOpensTheFirstStage) {
   EXPECT_EQ(g.WordCounter, 100);
   EXPECT_EQ(g.WordsRunning, kFalse);
   EXPECT_EQ(g.ContinuePromptOn, kFalse);
-  EXPECT_EQ(g.Difficulty, 0) << "the options stay as chosen";
+  EXPECT_EQ(g.Difficulty, kEasy) << "the options stay as chosen";
 
   const StageRecord& r0 = g.StageTable[0];
   EXPECT_EQ(r0.playerX, 64);
@@ -212,7 +212,7 @@ TEST_F(StageLoaderTest, DifficultyTakesTimeAndToolPointsButNeverPointsBelowZero)
   g.StagePhaseFlag = kFalse;
   g.Now += 101;
   StageTimerStep(g);
-  EXPECT_EQ(g.StageEndReason, 1);
+  EXPECT_EQ(g.StageEndReason, kEndTimeUp);
   EXPECT_EQ(g.StagePhaseFlag, kTrue);
   EXPECT_EQ(g.StageTime, 0);
 }
@@ -271,7 +271,7 @@ TEST_F(StageLoaderTest, EveryPerStageValueStartsAfresh) {
   g.TileCycle = 12;
   g.MenuX = g.MenuY = g.ToolAnim = 5;
   g.SpringX = g.SpringY = 64;
-  g.StageEndReason = 3;
+  g.StageEndReason = kEndGoal;
   g.ContinueCursor = 1;
   g.EnemyAnim = 6;
   ShowSurface(g.Form1.gamebox3);

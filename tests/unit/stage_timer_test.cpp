@@ -80,20 +80,20 @@ TEST_F(StageTimerTest, TimeRunsOutOnceTheLastTenthIsShown) {
   EXPECT_EQ(g.StagePhaseFlag, kFalse);
   DueStep();
   EXPECT_TRUE(Reads(0, 0, 0, 0));
-  EXPECT_EQ(g.StageEndReason, 1);
+  EXPECT_EQ(g.StageEndReason, kEndTimeUp);
   EXPECT_EQ(g.StagePhaseFlag, kTrue);
   EXPECT_EQ(g.StageTime, 0);
 }
 
 TEST_F(StageTimerTest, DuringAKnockOutTheClockHoldsAtZeroWithoutCallingTimeUp) {
   g.PlayerHit = kTrue;
-  g.StageEndReason = 0;
+  g.StageEndReason = kEndLostTry;
   g.StageTime = 0;
   DueStep();
   DueStep();
   EXPECT_TRUE(Reads(0, 0, 0, 0));
   EXPECT_EQ(g.StageTime, 0);
-  EXPECT_EQ(g.StageEndReason, 0);
+  EXPECT_EQ(g.StageEndReason, kEndLostTry);
   EXPECT_EQ(g.StagePhaseFlag, kFalse);
 }
 
@@ -107,13 +107,13 @@ TEST_F(StageTimerTest, TimesTheClockCannotShow) {
   for (Flag limit : {kTrue, kFalse}) {
     g.TimeLimitOn = limit;
     g.StagePhaseFlag = kFalse;
-    g.StageEndReason = 0;
+    g.StageEndReason = kEndLostTry;
     g.StageTime = -100;
     DueStep();
     if (limit) {
       EXPECT_TRUE(Reads(0, 0, 0, 0));
     }
-    EXPECT_EQ(g.StageEndReason, 1);
+    EXPECT_EQ(g.StageEndReason, kEndTimeUp);
     EXPECT_EQ(g.StagePhaseFlag, kTrue);
     EXPECT_EQ(g.StageTime, 0);
   }

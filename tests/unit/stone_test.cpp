@@ -192,7 +192,7 @@ TEST_F(StoneTest, SpeedTileRaisesTheLevelSpendsTheTileAndLightsIt) {
   SlideOnce();
   EXPECT_EQ(g.StoneSpeed, 4);
   EXPECT_EQ(g.StonePeriod, 30);
-  EXPECT_EQ(g.Map(2, kFloorRow), 10);
+  EXPECT_EQ(g.Map(2, kFloorRow), kSpentSpeedTile);
   EXPECT_EQ(g.SpeedFlash, kTrue);
   EXPECT_EQ(g.SpeedChange, 0);
   EXPECT_EQ(g.SpeedDecayCount, 77) << "only the clamp restarts the slow-down clock";
@@ -252,18 +252,18 @@ TEST_F(StoneTest, StoneAtSpeedZeroStopsTheStageUnlessThePlayerIsHit) {
     g.StonePeriod = 60;
     g.PlayerHit = hit;
     g.StagePhaseFlag = kFalse;
-    g.StageEndReason = 0;
+    g.StageEndReason = kEndLostTry;
     Copy(g.Form1.gamebox1, 0, 0, 640, 480, g.Form1.time, 0, 0);  // black
     g.Form1.gamebox1.Present();
     SlideOnce();
     EXPECT_EQ(g.StonePeriod, 60) << "speed 0 keeps the period";
     const Pixel shown = g.Form1.gamebox1.Shown()[80 * 640 + 240];
     if (hit == kFalse) {
-      EXPECT_EQ(g.StageEndReason, 2);
+      EXPECT_EQ(g.StageEndReason, kEndStoneStopped);
       EXPECT_EQ(g.StagePhaseFlag, kTrue);
       EXPECT_EQ(shown, DigitColour(0)) << "the 0 is on screen at once";
     } else {
-      EXPECT_EQ(g.StageEndReason, 0);
+      EXPECT_EQ(g.StageEndReason, kEndLostTry);
       EXPECT_EQ(g.StagePhaseFlag, kFalse);
       EXPECT_EQ(shown, 0u);
     }
@@ -375,12 +375,12 @@ TEST_F(StoneTest, GoalAddsTheBonusAndAdvancesTheStage) {
     g.TotalScore = 5000;
     g.Stage = 4;
     g.StagePhaseFlag = kFalse;
-    g.StageEndReason = 0;
+    g.StageEndReason = kEndLostTry;
     SlideOnce();
     EXPECT_EQ(g.StageScore, 100 + c.wantBonus);
     EXPECT_EQ(g.TotalScore, 5000 + c.wantBonus);
     EXPECT_EQ(g.Stage, 5);
-    EXPECT_EQ(g.StageEndReason, 3);
+    EXPECT_EQ(g.StageEndReason, kEndGoal);
     EXPECT_EQ(g.StagePhaseFlag, kTrue);
   }
 }
@@ -454,7 +454,7 @@ TEST_F(StoneTest, FallingOutEndsTheStageWithASoundOnlyWhenThePlayerIsNotHit) {
       EXPECT_EQ(g.StoneY, 352);
       EXPECT_EQ(audio.TakeCalls(), Calls{});
     }
-    EXPECT_EQ(g.StageEndReason, 0);
+    EXPECT_EQ(g.StageEndReason, kEndLostTry);
   }
 }
 
@@ -530,7 +530,7 @@ TEST_F(LaunchTest, StoneOnTheSpringIsThrownInAnArcAndLandsFlush) {
   // 29 flight ticks of 5 pixels: up 13..1, 0, down 1..12, then 11, 12, 11 to reach the floor.
   EXPECT_EQ(g.StoneX, 128 + 29 * 5);
   EXPECT_EQ(g.StoneDir, 1);
-  EXPECT_EQ(g.AiMap(4, 4), 0);
+  EXPECT_EQ(g.AiMap(4, 4), kNoObject);
   EXPECT_EQ(g.SpringShown, kFalse);
   EXPECT_EQ(g.SpringTicks, 0);
   EXPECT_EQ(g.SpringRise, 0);
@@ -583,7 +583,7 @@ TEST_F(LaunchTest, BrickAboveBlocksTheLaunchAndSlidingResumesAtTheNinthSpringTic
   // The brick is met at the third lift (y 113); the first flight tick bumps its head and puts
   // it back where it was last drawn, so it never rises further.
   EXPECT_EQ(top, kOnFloorY - 15);
-  EXPECT_EQ(g.AiMap(4, 4), 0);
+  EXPECT_EQ(g.AiMap(4, 4), kNoObject);
   EXPECT_EQ(g.SpringShown, kFalse);
   EXPECT_EQ(audio.TakeCalls(), Calls{}) << "a blocked launch lands silently";
   RunMs(1500);

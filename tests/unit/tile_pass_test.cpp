@@ -115,7 +115,7 @@ TEST(TilePass, HammerCracksThreeTimesThenBreaksTheTileForTenPoints) {
   EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 5, 5, 1, 1)) << "second crack";
   t.RunDuePasses(20);
   EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 5, 5, 2, 1)) << "third crack";
-  EXPECT_EQ(g.Map(5, 5), 12);
+  EXPECT_EQ(g.Map(5, 5), kSpeedTileBreaking);
   EXPECT_EQ(g.ToolAnim, 4);
   EXPECT_EQ(g.MenuOpen, kTrue);
 
@@ -123,7 +123,7 @@ TEST(TilePass, HammerCracksThreeTimesThenBreaksTheTileForTenPoints) {
   EXPECT_EQ(t.TimesOf("effect sound/char03.wav 5"),
             (std::vector<int64_t>{start, start + 20 * kDue, start + 40 * kDue}));
   EXPECT_EQ(t.TimesOf("effect sound/char04.wav 5"), std::vector<int64_t>{start + 60 * kDue});
-  EXPECT_EQ(g.Map(5, 5), 0);
+  EXPECT_EQ(g.Map(5, 5), kEmptyCell);
   EXPECT_TRUE(CellIsCopyOf(g.Form1.Bback, 5, 5, g.Form1.back, 160, 160));
   EXPECT_TRUE(CellIsCopyOf(g.Form1.gamebox2, 5, 5, g.Form1.back, 160, 160));
   EXPECT_EQ(g.StageScore, 50);
@@ -253,7 +253,7 @@ TEST(TilePass, UpHeldAsTheHammerBreaksTheTileJumpsAtOnce) {
     t.RunDuePasses(60);
     g.KeyState[kKeyUp] = kTrue;
     t.RunDuePasses(1);
-    EXPECT_EQ(g.Map(5, 5), 0);
+    EXPECT_EQ(g.Map(5, 5), kEmptyCell);
     EXPECT_EQ(g.PlayerPose, 1) << "facing left after the hammer to the left";
     EXPECT_EQ(g.Jumping, jumps ? kTrue : kFalse) << "y " << y;
     EXPECT_EQ(g.PlayerInAction, jumps ? kTrue : kFalse);
@@ -388,7 +388,7 @@ TEST(TilePass, PipeExitIsTheFirstPipeTopInReadingOrder) {
   EXPECT_EQ(g.PlayerX, 320) << "nothing before the bottom of the pipe";
   g.PipeWarpPending = kTrue;
   t.RunDuePasses(1);
-  EXPECT_EQ(g.Map(10, 8), 5);
+  EXPECT_EQ(g.Map(10, 8), kPipe);
   EXPECT_EQ(g.PlayerCol, 12);
   EXPECT_EQ(g.PlayerFootRow, 1);
   EXPECT_EQ(g.PlayerX, 384);
@@ -405,7 +405,7 @@ TEST(TilePass, WithoutASecondPipeTheTripGoesNowhere) {
   g.PlayerCol = 10;
   g.PlayerFootRow = 8;
   t.RunDuePasses(3);
-  EXPECT_EQ(g.Map(10, 8), 50);
+  EXPECT_EQ(g.Map(10, 8), kPipeInUse);
   EXPECT_EQ(g.PipeWarpPending, kTrue);
 }
 
@@ -440,7 +440,7 @@ TEST(TilePass, BrokenTileRegrowsSpentOnlyWhenNothingStandsOnIt) {
     g.StoneY = c.sy;
     t.RunDuePasses(1);
     EXPECT_EQ(g.SpeedTiles[1].regrow, 999);
-    EXPECT_EQ(g.Map(6, 4), 0);
+    EXPECT_EQ(g.Map(6, 4), kEmptyCell);
     t.RunDuePasses(1);
     EXPECT_EQ(g.Map(6, 4), c.regrows ? 10 : 0) << c.px << "," << c.py << " " << c.sx;
     EXPECT_EQ(g.SpeedTiles[1].broken, c.regrows ? kFalse : kTrue);
@@ -451,7 +451,7 @@ TEST(TilePass, BrokenTileRegrowsSpentOnlyWhenNothingStandsOnIt) {
       EXPECT_EQ(g.SpeedTiles[1].regrow, 1000) << "waits at its top";
       g.PlayerX = g.PlayerY = g.StoneX = g.StoneY = 0;
       t.RunDuePasses(1);
-      EXPECT_EQ(g.Map(6, 4), 10) << "first due pass after the cell is free";
+      EXPECT_EQ(g.Map(6, 4), kSpentSpeedTile) << "first due pass after the cell is free";
     }
     EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 6, 4, 6, 0));
     EXPECT_TRUE(CellIsBlend(g, g.Form1.gamebox2, 6, 4, 6, 0));
@@ -518,7 +518,7 @@ TEST(TilePass, EnterInThePassThatEndsTheStageStillPauses) {
   TileField t;
   Game& g = t.g;
   g.StagePhaseFlag = kTrue;
-  g.StageEndReason = 1;
+  g.StageEndReason = kEndTimeUp;
   g.KeyState[kKeyEnter] = kTrue;
   t.Run(1);
   EXPECT_EQ(g.Paused, kTrue);

@@ -111,7 +111,7 @@ TEST(ToolMenu, TheHammerBreaksASpeedTileAndCloseTheMenuElsewhere) {
     EXPECT_FALSE(BoxShown(f)) << c.name;
     EXPECT_TRUE(f.Sounds().empty()) << c.name;
     if (c.used) {
-      EXPECT_EQ(f.g.Map(2, 3), 12) << c.name;
+      EXPECT_EQ(f.g.Map(2, 3), kSpeedTileBreaking) << c.name;
       EXPECT_EQ(f.g.ToolPoints, 4) << c.name;
       EXPECT_EQ(f.g.ToolAnim, 1) << c.name;
       EXPECT_EQ(f.g.ToolAnimCount, 0) << c.name;
@@ -208,7 +208,7 @@ TEST(ToolMenu, TheSpringNeedsAnEmptyCellAndNoPipeSpeedTileOrLaunch) {
       EXPECT_EQ(f.g.SceneDirty, kTrue) << c.name;
       EXPECT_EQ(f.g.MenuOpen, kFalse) << c.name;
       EXPECT_FALSE(BoxShown(f)) << c.name;
-      EXPECT_EQ(f.g.AiMap(2, 2), 0) << c.name << ": set down only when the placing ends";
+      EXPECT_EQ(f.g.AiMap(2, 2), kNoObject) << c.name << ": set down only when the placing ends";
     } else {
       EXPECT_EQ(f.g.PlacingSpring, kFalse) << c.name;
       EXPECT_EQ(f.g.ToolPoints, 5) << c.name;
@@ -236,8 +236,8 @@ TEST(ToolMenu, ASecondSpringRemovesTheFirstWhenChosen) {
   f.Floor(3);
   f.g.AiMap(0, 0) = 20;  // a goal cell where the spring position starts
   PlaceSpringAt(f, 64);
-  EXPECT_EQ(f.g.AiMap(2, 2), 30);
-  EXPECT_EQ(f.g.AiMap(0, 0), 20) << "the first spring takes nothing away";
+  EXPECT_EQ(f.g.AiMap(2, 2), kPlacedSpring);
+  EXPECT_EQ(f.g.AiMap(0, 0), kGoal) << "the first spring takes nothing away";
   EXPECT_EQ(f.g.SpringShown, kTrue);
   EXPECT_EQ(f.g.ToolPoints, 4);
 
@@ -247,13 +247,13 @@ TEST(ToolMenu, ASecondSpringRemovesTheFirstWhenChosen) {
   f.Hold(kKeySpace);
   f.Pass();
   // Gone at the moment of the choice, before the new one is set down.
-  EXPECT_EQ(f.g.AiMap(2, 2), 0);
+  EXPECT_EQ(f.g.AiMap(2, 2), kNoObject);
   EXPECT_EQ(f.g.SpringShown, kFalse);
   EXPECT_EQ(f.g.SpringTicks, 0);
-  EXPECT_EQ(f.g.AiMap(5, 2), 0);
+  EXPECT_EQ(f.g.AiMap(5, 2), kNoObject);
   f.ActionYs();
-  EXPECT_EQ(f.g.AiMap(5, 2), 30);
-  EXPECT_EQ(f.g.AiMap(2, 2), 0);
+  EXPECT_EQ(f.g.AiMap(5, 2), kPlacedSpring);
+  EXPECT_EQ(f.g.AiMap(2, 2), kNoObject);
   EXPECT_EQ(f.g.SpringShown, kTrue);
   EXPECT_EQ(f.g.ToolPoints, 3);
 }
@@ -280,7 +280,7 @@ TEST(ToolMenu, WithoutPointsHeldSpaceBeepsAgainEachTimeTheBeepHasEnded) {
   EXPECT_EQ(f.g.KeyState[kKeySpace], kTrue);
   EXPECT_EQ(f.g.MenuOpen, kTrue);
   EXPECT_TRUE(BoxShown(f));
-  EXPECT_EQ(f.g.Map(2, 3), 11);
+  EXPECT_EQ(f.g.Map(2, 3), kSpeedTile);
   f.Release(kKeySpace);
   for (int i = 0; i < 10; ++i) f.Pass();
   EXPECT_TRUE(f.Sounds().empty());

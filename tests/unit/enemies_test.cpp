@@ -45,8 +45,8 @@ class EnemiesTest : public ::testing::Test {
 };
 
 TEST_F(EnemiesTest, StepsEvery100MsAndWalkersWalkTwoPixels) {
-  EnemyRecord& right = Add(1, 64);
-  EnemyRecord& left = Add(-1, 256);
+  EnemyRecord& right = Add(kWalkerRight, 64);
+  EnemyRecord& left = Add(kWalkerLeft, 256);
   g.Now = g.enemyClock + 100;
   UpdateEnemies(g);
   EXPECT_EQ(right.x, 64) << "not due at exactly 100 ms";
@@ -76,16 +76,16 @@ TEST_F(EnemiesTest, WalkersTurnBackOntoTheirLastDrawnPositionAtWallsAndEdges) {
     int32_t wantState;
     int wantX;
   } cases[] = {
-      {"wall on the left", 1, -1, 65, 69, 1, 69},
-      {"wall on the right", 5, 1, 126, 122, -1, 122},
-      {"left edge of the field", -1, -1, 2, 6, 1, 6},
-      {"right edge of the field", -1, 1, 574, 570, -1, 570},
-      {"walking away from a wall", 1, 1, 65, 69, 1, 67},
+      {"wall on the left", 1, kWalkerLeft, 65, 69, kWalkerRight, 69},
+      {"wall on the right", 5, kWalkerRight, 126, 122, kWalkerLeft, 122},
+      {"left edge of the field", -1, kWalkerLeft, 2, 6, kWalkerRight, 6},
+      {"right edge of the field", -1, kWalkerRight, 574, 570, kWalkerLeft, 570},
+      {"walking away from a wall", 1, kWalkerRight, 65, 69, kWalkerRight, 67},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    for (int col = 0; col <= 18; ++col) g.Map(col, kFloorRow - 1) = 0;
-    if (c.brickCol >= 0) g.Map(c.brickCol, kFloorRow - 1) = 1;
+    for (int col = 0; col <= 18; ++col) g.Map(col, kFloorRow - 1) = kEmptyCell;
+    if (c.brickCol >= 0) g.Map(c.brickCol, kFloorRow - 1) = kBrick;
     g.EnemyCount = 0;
     EnemyRecord& e = Add(c.state, c.x);
     e.prevX = c.prevX;
@@ -106,15 +106,15 @@ TEST_F(EnemiesTest, WalkerOverASpeedTileWalksFastEvenWithAnOddX) {
     int x;
     bool wantFast;
   } cases[] = {
-      {"reaches the column exactly", 1, 30, true},       // 32
-      {"odd x reaches one past the column", 1, 31, true},  // 33
-      {"two past the column", 1, 32, false},              // 34
-      {"odd x going left", -1, 35, true},                 // 33
-      {"going left, one short of the column", -1, 33, false},  // 31
+      {"reaches the column exactly", kWalkerRight, 30, true},           // 32
+      {"odd x reaches one past the column", kWalkerRight, 31, true},    // 33
+      {"two past the column", kWalkerRight, 32, false},                 // 34
+      {"odd x going left", kWalkerLeft, 35, true},                      // 33
+      {"going left, one short of the column", kWalkerLeft, 33, false},  // 31
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    g.Map(1, kFloorRow) = 11;  // x 32..63
+    g.Map(1, kFloorRow) = kSpeedTile;  // x 32..63
     g.EnemyCount = 0;
     EnemyRecord& e = Add(c.state, c.x);
     Step();
@@ -128,7 +128,7 @@ TEST_F(EnemiesTest, WalkerOverASpeedTileWalksFastEvenWithAnOddX) {
 }
 
 TEST_F(EnemiesTest, WalkerInTheAirKeepsItsXFallsFasterAndLosesItsFastWalk) {
-  EnemyRecord& e = Add(1, 128, 64);  // two rows above the floor, nothing under it
+  EnemyRecord& e = Add(kWalkerRight, 128, 64);  // two rows above the floor, nothing under it
   e.fast = kTrue;
   g.enemyVy[0] = 0;
   Step();
@@ -149,8 +149,8 @@ TEST_F(EnemiesTest, WalkerInTheAirKeepsItsXFallsFasterAndLosesItsFastWalk) {
 }
 
 TEST_F(EnemiesTest, WalkerWalksOffALedgeOnlyWhenItsFeetFourPixelsInHavePassedTheEdge) {
-  for (int c = 9; c <= 18; ++c) g.Map(c, kFloorRow) = 0;  // the ledge ends at x 287
-  EnemyRecord& e = Add(1, 280);
+  for (int c = 9; c <= 18; ++c) g.Map(c, kFloorRow) = kEmptyCell;  // the ledge ends at x 287
+  EnemyRecord& e = Add(kWalkerRight, 280);
   Step();
   EXPECT_EQ(e.x, 282);
   EXPECT_EQ(e.y, kOnFloorY) << "its left foot, at 286, still stands on the ledge";
@@ -164,11 +164,11 @@ TEST_F(EnemiesTest, WalkerWalksOffALedgeOnlyWhenItsFeetFourPixelsInHavePassedThe
 }
 
 TEST_F(EnemiesTest, WalkerFallingOutOfTheFieldIsGone) {
-  for (int c = 0; c <= 18; ++c) g.Map(c, kFloorRow) = 0;
-  EnemyRecord& e = Add(-1, 200, 340);
+  for (int c = 0; c <= 18; ++c) g.Map(c, kFloorRow) = kEmptyCell;
+  EnemyRecord& e = Add(kWalkerLeft, 200, 340);
   g.enemyVy[0] = 120;
   Step();
-  EXPECT_EQ(e.state, 2);
+  EXPECT_EQ(e.state, kEnemyGone);
   EXPECT_EQ(e.x, 0);
   EXPECT_EQ(e.y, 0);
 }
@@ -177,7 +177,7 @@ TEST_F(EnemiesTest, WatchersAndThrowersFaceThePlayer) {
   struct Case {
     int x, playerX, wantFacing;
   } cases[] = {{200, 100, 0}, {200, 200, 1}, {200, 300, 1}};
-  for (int32_t state : {0, 6}) {
+  for (int32_t state : {kWatcher, kThrower}) {
     for (const Case& c : cases) {
       SCOPED_TRACE(::testing::Message() << "state " << state << " player " << c.playerX);
       g.EnemyCount = 0;
@@ -192,7 +192,7 @@ TEST_F(EnemiesTest, WatchersAndThrowersFaceThePlayer) {
 }
 
 TEST_F(EnemiesTest, ThrowerWindsUpAnimatesKeepingItsFacingAndThrowsTheBall) {
-  EnemyRecord& t = Add(6, 300);
+  EnemyRecord& t = Add(kThrower, 300);
   g.PlayerX = 500;  // to the right
   for (int i = 0; i < 19; ++i) Step();
   EXPECT_EQ(t.windup, 19);
@@ -224,7 +224,7 @@ TEST_F(EnemiesTest, ThrowerWindsUpAnimatesKeepingItsFacingAndThrowsTheBall) {
 }
 
 TEST_F(EnemiesTest, ThrowerFacingLeftThrowsLeft) {
-  EnemyRecord& t = Add(6, 300);
+  EnemyRecord& t = Add(kThrower, 300);
   t.windup = 19;
   g.PlayerX = 10;
   for (int i = 0; i < 10; ++i) Step();
@@ -234,8 +234,8 @@ TEST_F(EnemiesTest, ThrowerFacingLeftThrowsLeft) {
 }
 
 TEST_F(EnemiesTest, TwoThrowersNeverHaveTwoBallsInFlight) {
-  EnemyRecord& a = Add(6, 100);
-  EnemyRecord& b = Add(6, 400);
+  EnemyRecord& a = Add(kThrower, 100);
+  EnemyRecord& b = Add(kThrower, 400);
   g.PlayerX = 250;  // a throws right, b throws left
   a.windup = 19;
   b.windup = 19;
@@ -284,7 +284,8 @@ TEST_F(EnemiesTest, BallLeavesTheFieldBelowZeroOrBeyond592) {
 }
 
 TEST_F(EnemiesTest, KnockedOutEnemyStaysPutAndIsGoneAfterTenSteps) {
-  for (int32_t state : {3, 4, 5, 7}) {
+  for (int32_t state :
+       {kKnockedOutWalkerRight, kKnockedOutWalkerLeft, kKnockedOutWatcher, kKnockedOutThrower}) {
     SCOPED_TRACE(state);
     g.EnemyCount = 0;
     EnemyRecord& e = Add(state, 200);
@@ -296,15 +297,15 @@ TEST_F(EnemiesTest, KnockedOutEnemyStaysPutAndIsGoneAfterTenSteps) {
       EXPECT_EQ(e.x, 200);
     }
     Step();
-    EXPECT_EQ(e.state, 2);
+    EXPECT_EQ(e.state, kEnemyGone);
     Step();
-    EXPECT_EQ(e.state, 2);
+    EXPECT_EQ(e.state, kEnemyGone);
     EXPECT_EQ(e.frame, 10) << "gone records are left alone";
   }
 }
 
 TEST_F(EnemiesTest, StoneKnockOutThenGoneASecondLater) {
-  EnemyRecord& w = Add(-1, 90);
+  EnemyRecord& w = Add(kWalkerLeft, 90);
   g.StoneX = g.StonePrevX = 70;
   g.StoneY = g.StonePrevY = kOnFloorY;
   g.StoneDir = 1;
@@ -312,9 +313,9 @@ TEST_F(EnemiesTest, StoneKnockOutThenGoneASecondLater) {
   g.stoneClock = g.Now;
   g.Now = g.stoneClock + 41;
   UpdateStone(g);
-  ASSERT_EQ(w.state, 4);
+  ASSERT_EQ(w.state, kKnockedOutWalkerLeft);
   for (int i = 0; i < 10; ++i) Step();
-  EXPECT_EQ(w.state, 2);
+  EXPECT_EQ(w.state, kEnemyGone);
 }
 
 }  // namespace

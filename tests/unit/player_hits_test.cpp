@@ -80,7 +80,7 @@ TEST(Walk, AHitStartsTheKnockOut) {
   PlayerField f;
   f.Floor(3);
   f.PlacePlayer(64, 64);
-  f.g.Enemies[0].state = 1;
+  f.g.Enemies[0].state = kWalkerRight;
   f.g.Enemies[0].x = 70;
   f.g.Enemies[0].y = 64;
   f.g.EnemyCount = 1;

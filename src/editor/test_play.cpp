@@ -164,13 +164,13 @@ bool TestPlay::Pass(Input& editorInput) {
 }
 
 void TestPlay::Show(bool now) {
-  if (ScreenVersion() == shownVersion_) return;
+  if (ScreenVersion(tg_->forms) == shownVersion_) return;
   if (!now && tg_->Now - lastShow_ < kShowEveryMs) return;
   Surface& screen = eg_.Form1.gamebox1;
   ComposeScreen(tg_->forms, screen, text_);
   screen.MarkDrawn({0, 0, kScreenW, kScreenH});
   screen.Present();
-  shownVersion_ = ScreenVersion();
+  shownVersion_ = ScreenVersion(tg_->forms);
   lastShow_ = tg_->Now;
 }
 

@@ -1,14 +1,15 @@
 #include "graphics/forms.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace slidestone {
 
 namespace {
 
-void Window(Surface& s, int w, int h, int x, int y, bool visible) {
+void Window(Forms& f, Surface& s, int w, int h, int x, int y, bool visible) {
   s.Resize(w, h);
-  s.MakeWindow(x, y, visible);
+  s.MakeWindow(&f.screen, x, y, visible);
 }
 
 void DrawChild(Surface& out, const Surface& s, int ox, int oy, const Rect& clip) {
@@ -38,9 +39,9 @@ void DrawText(Surface& out, const Surface& box, const TextField& t, TextPainter*
 
 void CreateForms(Forms& f) {
   StageWindow& s = f.Form1;
-  Window(s.gamebox1, kScreenW, kScreenH, 0, 0, true);
-  Window(s.gamebox2, 608, 352, 16, 112, true);
-  Window(s.gamebox3, 72, 24, 0, 0, false);
+  Window(f, s.gamebox1, kScreenW, kScreenH, 0, 0, true);
+  Window(f, s.gamebox2, 608, 352, 16, 112, true);
+  Window(f, s.gamebox3, 72, 24, 0, 0, false);
   s.gamebox3.insideChild = true;  // drawn inside gamebox2
   s.back.Resize(608, 352);
   s.Bback.Resize(608, 352);
@@ -48,28 +49,51 @@ void CreateForms(Forms& f) {
   s.char6.Resize(32, 32);
 
   MenuWindow& m = f.Form2;
-  Window(m.startbox1, kScreenW, kScreenH, 0, 0, true);
-  Window(m.startbox2, 550, 220, 45, 10, true);
+  Window(f, m.startbox1, kScreenW, kScreenH, 0, 0, true);
+  Window(f, m.startbox2, 550, 220, 45, 10, true);
   m.notice = {"", 0, kScreenH - 28, kScreenW, 28};
 
   // The house screen's full-screen surfaces are made when it is first shown (EnsureHouseWindow):
   // many games never get that far.
   HouseWindow& h = f.Form3;
-  Window(h.messagebox, 320, 32, 160, 160, true);
-  Window(h.messagebox1, 320, 32, 0, 64, true);
-  Window(h.messagebox2, 320, 32, 0, 0, true);
+  Window(f, h.messagebox, 320, 32, 160, 160, true);
+  Window(f, h.messagebox1, 320, 32, 0, 64, true);
+  Window(f, h.messagebox2, 320, 32, 0, 0, true);
   h.Text1 = {"", 0, 0, 320, 32};
   h.Text2 = {"", 0, 0, 480, 32};
   h.namebox = {"", 0, 0, 192, 32};
 
   SplashWindow& p = f.Form4;
-  Window(p.Picture2, kScreenW, kScreenH, 0, 0, true);
+  Window(f, p.Picture2, kScreenW, kScreenH, 0, 0, true);
+  f.ConnectScreen();
+}
+
+void Forms::ConnectScreen() {
+  for (Form* form : std::initializer_list<Form*>{&Form1, &Form2, &Form3, &Form4}) form->screen = &screen;
+  for (TextField* t : {&Form2.notice, &Form3.Text1, &Form3.Text2, &Form3.namebox}) t->screen = &screen;
+  for (Surface* s : {&Form1.gamebox1, &Form1.gamebox2, &Form1.gamebox3, &Form2.startbox1,
+                     &Form2.startbox2, &Form3.clearbox1, &Form3.messagebox, &Form3.messagebox1,
+                     &Form3.messagebox2, &Form4.Picture1, &Form4.Picture2, &Form4.Picture3}) {
+    s->JoinScreen(&screen);
+  }
+}
+
+Forms& Forms::operator=(const Forms& other) {
+  if (this == &other) return *this;
+  Form1 = other.Form1;
+  Form2 = other.Form2;
+  Form3 = other.Form3;
+  Form4 = other.Form4;
+  topZ = other.topZ;
+  screen = ScreenState{};
+  ConnectScreen();
+  return *this;
 }
 
 void EnsureHouseWindow(Forms& f) {
   HouseWindow& h = f.Form3;
   if (h.clearbox1.Width() != 0) return;
-  Window(h.clearbox1, kScreenW, kScreenH, 0, 0, true);
+  Window(f, h.clearbox1, kScreenW, kScreenH, 0, 0, true);
   h.back.Resize(kScreenW, kScreenH);
 }
 
@@ -83,7 +107,7 @@ void ShowForm(Forms& f, Form& form) {
   if (&form == &f.Form3) EnsureHouseWindow(f);
   form.shown = true;
   form.z = ++f.topZ;
-  TouchScreen();
+  f.screen.Touch();
 }
 
 void ShowFormMaximised(Forms& f, Form& form, int menuX, int menuY) {
@@ -95,7 +119,7 @@ void ShowFormMaximised(Forms& f, Form& form, int menuX, int menuY) {
 
 void HideForm(Form& form) {
   form.shown = false;
-  TouchScreen();
+  if (form.screen) form.screen->Touch();
 }
 
 void LayoutStageWindow(StageWindow& w, int clientW, int clientH, int menuX, int menuY) {
@@ -121,17 +145,17 @@ void LayoutHouseWindow(HouseWindow& w, int clientW, int clientH) {
 }
 
 void ShowSurface(Surface& s) {
-  if (!s.visible) TouchScreen();
+  if (!s.visible) s.TouchScreen();
   s.visible = true;
 }
 
 void HideSurface(Surface& s) {
-  if (s.visible) TouchScreen();
+  if (s.visible) s.TouchScreen();
   s.visible = false;
 }
 
 void MoveSurface(Surface& s, int x, int y) {
-  if (s.x != x || s.y != y) TouchScreen();
+  if (s.x != x || s.y != y) s.TouchScreen();
   s.x = x;
   s.y = y;
 }
@@ -141,7 +165,7 @@ void MoveSurface(Surface& s, int x, int y, int w, int h) {
   if (s.Width() != w || s.Height() != h) {
     // A resized box keeps what it held where the old and new sizes overlap; what it covered
     // before may now show what lies under it.
-    TouchScreen();
+    s.TouchScreen();
     Surface old = s;
     s.Resize(w, h);
     Copy(s, 0, 0, std::min(w, old.Width()), std::min(h, old.Height()), old, 0, 0);
@@ -150,7 +174,7 @@ void MoveSurface(Surface& s, int x, int y, int w, int h) {
 }
 
 void SetText(TextField& t, const std::string& text) {
-  if (t.text != text) TouchScreen();
+  if (t.text != text && t.screen) t.screen->Touch();
   t.text = text;
 }
 

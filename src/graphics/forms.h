@@ -18,11 +18,13 @@ constexpr int kScreenH = 480;
 struct TextField {
   std::string text;
   int x = 0, y = 0, w = 0, h = 0;  // inside its parent box
+  ScreenState* screen = nullptr;   // the screen a new text changes
 };
 
 struct Form {
   bool shown = false;
   uint64_t z = 0;  // higher is nearer the top
+  ScreenState* screen = nullptr;  // the screen showing or hiding it changes
 };
 
 struct StageWindow : Form {  // Form1
@@ -64,7 +66,20 @@ struct Forms {
   HouseWindow Form3;
   SplashWindow Form4;
   uint64_t topZ = 0;
+  // The screen the four windows make up; their surfaces, forms and texts point at it. A copy
+  // of the windows (the editor's test play starts from the editor's loaded sheets) is a screen
+  // of its own, at first wholly unseen.
+  ScreenState screen;
+
+  Forms() { ConnectScreen(); }
+  Forms(const Forms& other) { *this = other; }
+  Forms& operator=(const Forms& other);
+  // Points every window surface, form and text field at this set's screen.
+  void ConnectScreen();
 };
+
+inline uint64_t ScreenVersion(const Forms& f) { return f.screen.version; }
+inline ScreenDamage TakeScreenDamage(Forms& f) { return f.screen.TakeDamage(); }
 
 // Creates every surface with its size, kind, parent position and visibility. Sheets are left
 // blank; the sheet catalogue fills them.

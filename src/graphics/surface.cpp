@@ -9,10 +9,6 @@ namespace slidestone {
 
 namespace {
 
-uint64_t g_screenVersion = 1;
-ScreenDamage g_damage;  // starts as "everything"
-bool g_screenWatched = true;
-
 // Clips a w x h destination rectangle at (dx, dy) to the destination surface. Returns the
 // clipped rectangle and the offset of its top-left corner from the unclipped one.
 bool ClipDest(const Surface& dst, int& dx, int& dy, int& w, int& h, int& ox, int& oy) {
@@ -84,12 +80,6 @@ void StretchBlit(Surface& dst, int dx, int dy, int dw, int dh, const Surface& sr
 
 }  // namespace
 
-uint64_t ScreenVersion() { return g_screenVersion; }
-void TouchScreen() {
-  ++g_screenVersion;
-  g_damage.all = true;
-}
-
 namespace {
 
 Rect Union(const Rect& a, const Rect& b) {
@@ -137,25 +127,26 @@ void AddRect(std::array<Rect, N>& rects, int& count, Rect r) {
   AddRect(rects, count, r);
 }
 
-void DamageScreen(const Rect& r) {
-  ++g_screenVersion;
-  if (!g_damage.all) AddRect(g_damage.rects, g_damage.count, r);
-}
-
 }  // namespace
 
-ScreenUnwatched::ScreenUnwatched(bool unwatched) : before_(g_screenWatched) {
-  if (unwatched) g_screenWatched = false;
+void ScreenState::Damage(const Rect& r) {
+  ++version;
+  if (!damage.all) AddRect(damage.rects, damage.count, r);
 }
 
-ScreenUnwatched::~ScreenUnwatched() { g_screenWatched = before_; }
-
-ScreenDamage TakeScreenDamage() {
-  ScreenDamage taken = g_damage;
-  g_damage = ScreenDamage{};
-  g_damage.all = false;
+ScreenDamage ScreenState::TakeDamage() {
+  ScreenDamage taken = damage;
+  damage = ScreenDamage{};
+  damage.all = false;
   return taken;
 }
+
+ScreenUnwatched::ScreenUnwatched(ScreenState& screen, bool unwatched)
+    : screen_(screen), before_(screen.watched) {
+  if (unwatched) screen.watched = false;
+}
+
+ScreenUnwatched::~ScreenUnwatched() { screen_.watched = before_; }
 
 void Surface::Resize(int w, int h) {
   w_ = w;
@@ -171,8 +162,9 @@ void Surface::Fill(Pixel p) {
   MarkDrawn({0, 0, w_, h_});
 }
 
-void Surface::MakeWindow(int px, int py, bool vis) {
+void Surface::MakeWindow(ScreenState* screen, int px, int py, bool vis) {
   window_ = true;
+  screen_ = screen;
   x = px;
   y = py;
   visible = vis;
@@ -183,7 +175,7 @@ void Surface::MarkDrawn(const Rect& r) {
   if (r.Empty()) return;
   if (log_.log) log_.log->Add(r);
   // Nobody looking: nothing will be presented, so nothing is noted for it.
-  if (!window_ || !g_screenWatched) return;
+  if (!window_ || (screen_ && !screen_->watched)) return;
   AddRect(dirty_, dirtyCount_, r);
 }
 
@@ -192,7 +184,7 @@ void Surface::Present() {
   if (insideChild) TouchScreen();
   for (int i = 0; i < dirtyCount_; ++i) {
     const Rect& d = dirty_[size_t(i)];
-    DamageScreen({x + d.x, y + d.y, d.w, d.h});
+    if (screen_) screen_->Damage({x + d.x, y + d.y, d.w, d.h});
     for (int j = d.y; j < d.y + d.h; ++j) {
       std::memcpy(shown_.data() + size_t(j) * size_t(w_) + size_t(d.x),
                   px_.data() + size_t(j) * size_t(w_) + size_t(d.x), size_t(d.w) * sizeof(Pixel));

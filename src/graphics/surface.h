@@ -80,6 +80,54 @@ struct DrawLog {
   }
 };
 
+// Where on the 640x480 screen things may have changed since the window last took the list: the
+// rectangles presented surfaces copied, or "everything" after any other change (a form or
+// surface shown, hidden or moved, a text changed) or when too many rectangles came together.
+struct ScreenDamage {
+  static constexpr int kMaxRects = 16;
+  std::array<Rect, kMaxRects> rects{};
+  int count = 0;
+  bool all = true;
+};
+
+// What one screen (a set of windows, graphics/forms.h) keeps about being shown. Each game owns
+// its own: the stage editor's screen and the screen of the game it test-plays never mix.
+struct ScreenState {
+  // Bumped whenever something on screen may have changed (a present that copied pixels, a
+  // surface shown, hidden or moved, a form shown, a text changed). The window uploads a frame
+  // only then.
+  uint64_t version = 1;
+  ScreenDamage damage;  // starts as "everything"
+  // False while nobody looks at the screen: a headless run that takes no pictures never composes
+  // one, so what is drawn is not noted for presenting, presenting copies nothing and notes no
+  // damage, and the shown pictures are left behind. Only for a whole run (ScreenUnwatched): a
+  // screen watched again afterwards would show stale pictures.
+  bool watched = true;
+
+  // Something other than presented pixels changed: the whole screen is damaged.
+  void Touch() {
+    ++version;
+    damage.all = true;
+  }
+  // Presented pixels changed in r (screen coordinates).
+  void Damage(const Rect& r);
+  // Hands over the damage gathered so far and starts a new, empty list.
+  ScreenDamage TakeDamage();
+};
+
+// The screen goes unwatched for as long as one of these lives (see ScreenState::watched).
+class ScreenUnwatched {
+ public:
+  ScreenUnwatched(ScreenState& screen, bool unwatched);
+  ~ScreenUnwatched();
+  ScreenUnwatched(const ScreenUnwatched&) = delete;
+  ScreenUnwatched& operator=(const ScreenUnwatched&) = delete;
+
+ private:
+  ScreenState& screen_;
+  bool before_;
+};
+
 class Surface {
  public:
   Surface() = default;
@@ -110,7 +158,17 @@ class Surface {
 
   // Window surfaces: the picture on screen, updated only by Present().
   bool IsWindow() const { return window_; }
-  void MakeWindow(int x, int y, bool visible);
+  // A window surface of `screen`: what it presents, and its being shown, hidden or moved, change
+  // that screen.
+  void MakeWindow(ScreenState* screen, int x, int y, bool visible);
+  // A window surface copied into another set of windows joins that set's screen.
+  void JoinScreen(ScreenState* screen) {
+    if (window_) screen_ = screen;
+  }
+  // This surface's place or visibility changed (no-op for a surface of no screen).
+  void TouchScreen() {
+    if (screen_) screen_->Touch();
+  }
   const PixelBuffer& Shown() const { return shown_; }
   // Copies what was drawn since the last present into the shown picture. Costs nothing when
   // nothing was drawn, and only the drawn rectangles when a few small things moved.
@@ -128,6 +186,7 @@ class Surface {
   int w_ = 0, h_ = 0;
   PixelBuffer px_;
   bool window_ = false;
+  ScreenState* screen_ = nullptr;
   PixelBuffer shown_;
   // Drawn since the last present, in this surface's coordinates: a few separate rectangles, so
   // a figure at one end of the field and the stone at the other are not copied as one box.
@@ -146,38 +205,6 @@ class Surface {
   void WholeImageChanged() {
     if (log_.log) log_.log->overflowed = true;
   }
-};
-
-// Bumped whenever something on screen may have changed (a present that copied pixels, a surface
-// shown, hidden or moved, a form shown, a text changed). The window uploads a frame only then.
-uint64_t ScreenVersion();
-void TouchScreen();
-
-// Where on the 640x480 screen things may have changed since the window last took the list: the
-// rectangles presented surfaces copied, or "everything" after any other change (a form or
-// surface shown, hidden or moved, a text changed) or when too many rectangles came together.
-struct ScreenDamage {
-  static constexpr int kMaxRects = 16;
-  std::array<Rect, kMaxRects> rects{};
-  int count = 0;
-  bool all = true;
-};
-// Hands over the damage gathered so far and starts a new, empty list.
-ScreenDamage TakeScreenDamage();
-
-// While one of these says so, nobody looks at the screen: a headless run that takes no pictures
-// never composes one, so what is drawn is not noted for presenting, presenting copies nothing and
-// notes no damage, and the shown pictures are left behind. Only for a whole run: a screen watched
-// again afterwards would show stale pictures.
-class ScreenUnwatched {
- public:
-  explicit ScreenUnwatched(bool unwatched);
-  ~ScreenUnwatched();
-  ScreenUnwatched(const ScreenUnwatched&) = delete;
-  ScreenUnwatched& operator=(const ScreenUnwatched&) = delete;
-
- private:
-  bool before_;
 };
 
 // --- The four drawing operations. All clip at the destination; source pixels outside the

@@ -283,7 +283,7 @@ void SdlWindow::PumpEvents(App& app, bool keys) {
 
 void SdlWindow::Show(Game& g, TextPainter* text) {
   const uint64_t now = RealMs();
-  if (shownVersion_ == ScreenVersion()) return;
+  if (shownVersion_ == ScreenVersion(g.forms)) return;
   if (title) {
     if (std::string t = title(); t != shownTitle_) {
       SDL_SetWindowTitle(window_, t.c_str());
@@ -293,7 +293,7 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
   // Frames are paced to the display's refresh, except the first change after the game has read a
   // key: the answer to a key is shown at once.
   if (now < lastShowMs_ + kFrameMs && shownActed_ == acted_) return;
-  shownVersion_ = ScreenVersion();
+  shownVersion_ = ScreenVersion(g.forms);
   shownActed_ = acted_;
   lastShowMs_ = now;
   SDL_Surface* target = SDL_GetWindowSurface(window_);
@@ -303,7 +303,7 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
   // Only the parts of the screen that were presented since the last frame are composed again,
   // and of those only what differs from what the window shows is sent: a field repainted with
   // nothing moved costs a comparison, not an upload.
-  ScreenDamage damage = TakeScreenDamage();
+  ScreenDamage damage = TakeScreenDamage(g.forms);
   if (resized) damage.all = true;
   ComposeScreenParts(g.forms, frame_, text, damage);
   if (damage.all) {
@@ -427,7 +427,7 @@ void SdlWindow::Run(App& app, Game& g, TextPainter* text) {
       deadline = start + uint64_t(std::min(g.nextStepAt, g.Now + int64_t(kLongestSleepMs)));
     }
     if (handedOver || arrived_.Waiting() > 0) deadline = start + uint64_t(g.Now);
-    if (shownVersion_ != ScreenVersion()) deadline = std::min(deadline, lastShowMs_ + kFrameMs);
+    if (shownVersion_ != ScreenVersion(g.forms)) deadline = std::min(deadline, lastShowMs_ + kFrameMs);
     WaitForInputUntilMs(deadline);
   }
 }

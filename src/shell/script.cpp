@@ -242,7 +242,7 @@ int RunScript(const std::string& path, ScriptHost& host) {
   const bool shots = std::any_of(commands.begin(), commands.end(),
                                  [](const ScriptCommand& c) { return c.verb == "shot"; });
   const bool unwatched = host.headless && !shots;
-  const ScreenUnwatched unseen(unwatched);
+  const ScreenUnwatched unseen(host.g.forms.screen, unwatched);
   // Nobody will see the stage screen: play runs on the model alone and draws nothing.
   StageView* const shownBy = host.g.view;
   if (unwatched) host.g.view = &UnwatchedView();

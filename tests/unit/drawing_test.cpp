@@ -85,26 +85,29 @@ TEST(Drawing, CopiesClipAtTheDestinationAndReadBlackOutsideTheSource) {
 }
 
 TEST(Drawing, PresentShowsOnlyWhatWasDrawnSinceTheLastPresent) {
+  ScreenState screen, other;
   Surface w(8, 8);
-  w.MakeWindow(0, 0, true);
+  w.MakeWindow(&screen, 0, 0, true);
   Surface red(8, 8);
   red.Fill(Rgb(255, 0, 0));
   Copy(w, 0, 0, 2, 2, red, 0, 0);
   EXPECT_EQ(w.Shown()[0], 0u);
-  const uint64_t before = ScreenVersion();
+  const uint64_t before = screen.version;
   w.Present();
   EXPECT_EQ(w.Shown()[0], Rgb(255, 0, 0));
-  EXPECT_NE(ScreenVersion(), before);
-  const uint64_t after = ScreenVersion();
+  EXPECT_NE(screen.version, before);
+  EXPECT_EQ(other.version, 1u) << "another screen saw nothing";
+  const uint64_t after = screen.version;
   w.Present();  // nothing drawn since: nothing to do
-  EXPECT_EQ(ScreenVersion(), after);
+  EXPECT_EQ(screen.version, after);
 }
 
 // Present copies each drawn rectangle, however many were drawn and wherever they lie, and
 // nothing else: a pixel drawn behind Present's back (straight into the image) stays unshown.
 TEST(Drawing, PresentCopiesEveryDrawnRectangleAndNothingElse) {
+  ScreenState screen;
   Surface w(64, 48);
-  w.MakeWindow(0, 0, true);
+  w.MakeWindow(&screen, 0, 0, true);
   Surface paint(64, 48);
   for (int y = 0; y < 48; ++y)
     for (int x = 0; x < 64; ++x) paint.Row(y)[x] = Rgb(x * 4, y * 5, 7);
@@ -264,6 +267,28 @@ TEST(Grid, ReadsOutsideAreEmptyAndWritesThereAreDropped) {
   EXPECT_EQ(g.Map(20, 0), 0);
   EXPECT_EQ(g.Map(-1, 3), 0);
   EXPECT_EQ(g.Map.AtPixel(-4, 0), g.Map(0, 0));  // -4 div 32 is 0
+}
+
+// Each set of windows is a screen of its own: the editor's test play copies the editor's windows,
+// and what it presents must never count as a change of the editor's screen, nor the other way.
+TEST(Drawing, ACopiedSetOfWindowsIsAScreenOfItsOwn) {
+  Forms editor;
+  CreateForms(editor);
+  Forms testPlay = editor;
+  const uint64_t editorBefore = ScreenVersion(editor), playBefore = ScreenVersion(testPlay);
+  Surface red(8, 8);
+  red.Fill(Rgb(255, 0, 0));
+  Copy(testPlay.Form1.gamebox2, 0, 0, 8, 8, red, 0, 0);
+  testPlay.Form1.gamebox2.Present();
+  HideSurface(testPlay.Form1.gamebox3);
+  ShowSurface(testPlay.Form1.gamebox3);
+  EXPECT_NE(ScreenVersion(testPlay), playBefore);
+  EXPECT_EQ(ScreenVersion(editor), editorBefore);
+  Copy(editor.Form2.startbox1, 0, 0, 8, 8, red, 0, 0);
+  editor.Form2.startbox1.Present();
+  const uint64_t playAfter = ScreenVersion(testPlay);
+  EXPECT_NE(ScreenVersion(editor), editorBefore);
+  EXPECT_EQ(ScreenVersion(testPlay), playAfter);
 }
 
 }  // namespace

@@ -38,8 +38,8 @@ struct ScreenCheck {
   Surface whole{kScreenW, kScreenH};
   int compared = 0;
   int mismatches = 0;
-  void After(const Forms& forms) {
-    ComposeScreenParts(forms, parts, nullptr, TakeScreenDamage());
+  void After(Forms& forms) {
+    ComposeScreenParts(forms, parts, nullptr, TakeScreenDamage(forms));
     ComposeScreen(forms, whole, nullptr);
     ++compared;
     if (parts.Pixels() != whole.Pixels()) ++mismatches;
@@ -52,15 +52,15 @@ struct ScreenCheck {
 // at once).
 struct WakeCheck {
   int64_t quietUntil = 0;  // no change before this pass, as the passes since the last key said
-  uint64_t version = ScreenVersion();
+  uint64_t version = 0;
   int early = 0;           // changes at a pass some earlier pass said nothing was due by
   int longSleeps = 0;      // passes after which the window would sleep longer than a slice
   void Forget() { quietUntil = 0; }  // values written from outside, as a script's `set`
   void After(Game& g, RecordingAudio& audio, bool keyDelivered) {
     const int64_t pass = g.Now - 1;
     const bool heard = !audio.TakeCalls().empty();  // taken every pass, so each is seen once
-    const bool changed = heard || ScreenVersion() != version;
-    version = ScreenVersion();
+    const bool changed = heard || ScreenVersion(g.forms) != version;
+    version = ScreenVersion(g.forms);
     if (changed && pass < quietUntil) ++early;
     if (keyDelivered) {  // the next pass acts on it
       quietUntil = 0;

@@ -114,7 +114,11 @@ int RunSolveCommand(const SolveCommand& c, const RunKit& kit, const std::functio
     case solver::Verdict::kBudgetSpent:
       PrintHeader(out);
       PrintRow(out, c, "not found", r, false);
-      std::fprintf(out, "no win found within %g s\n", c.seconds);
+      if (r.progress.memoryFull) {
+        std::fprintf(out, "no win found within the search's memory bound (after %.1f s)\n", r.progress.seconds);
+      } else {
+        std::fprintf(out, "no win found within %g s\n", c.seconds);
+      }
       return 1;
     case solver::Verdict::kWon: break;
   }

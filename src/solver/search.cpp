@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <deque>
 #include <queue>
 #include <unordered_set>
 
@@ -24,6 +25,9 @@ constexpr size_t kReachCacheMax = 1 << 18;
 constexpr double kPixelsPerSecond = 4.0;
 constexpr double kPixelsPerTool = 8.0;
 constexpr int kWinRefused = kFieldW + kFieldH;
+// An unordered set's entry of a 64-bit key and a cached way of the stone, with their buckets.
+constexpr size_t kBytesPerSeen = 32;
+constexpr size_t kBytesPerReach = 120;
 
 struct Node {
   int32_t parent = -1;
@@ -119,8 +123,19 @@ class Search {
     return nearest + kPixelsPerSecond * pass / 1000.0 + kPixelsPerTool * tools;
   }
 
+  // What the search holds, roughly: the waiting snapshots, every moment's record and key events,
+  // the moments seen and the stone's ways.
+  size_t MemoryUsed() const {
+    return pool_.size() * sizeof(Model) + nodes_.size() * sizeof(Node) + events_.size() * sizeof(KeyPress) +
+           seen_.size() * kBytesPerSeen + reaches_.Size() * kBytesPerReach;
+  }
+
   bool OutOfBudget() {
     if (req_.maxStates > 0 && progress_.states >= req_.maxStates) return true;
+    if (progress_.states % 64 == 0 && MemoryUsed() > req_.maxBytes) {
+      progress_.memoryFull = true;
+      return true;
+    }
     if (progress_.states % 64 == 0 && req_.elapsed) lastSeconds_ = req_.elapsed();
     return req_.elapsed && lastSeconds_ >= req_.seconds;
   }
@@ -291,9 +306,10 @@ class Search {
   const SolveRequest& req_;
   Sim sim_;
   std::vector<std::pair<int, int>> goals_;
-  std::vector<Node> nodes_;
-  std::vector<KeyPress> events_;
-  std::vector<Model> pool_;
+  // Deques grow without copying what they hold, so memory never doubles for a moment.
+  std::deque<Node> nodes_;
+  std::deque<KeyPress> events_;
+  std::deque<Model> pool_;
   std::vector<int32_t> free_;
   std::priority_queue<Waiting> open_;
   std::unordered_set<uint64_t> seen_;

@@ -30,6 +30,7 @@ struct Progress {
   int32_t nearest = 0;    // the stone's nearest to the goal so far, in pixels
   int32_t nearestDepth = 0;
   double seconds = 0;
+  bool memoryFull = false;  // the search stopped at its memory bound
 };
 
 struct SolveRequest {
@@ -39,6 +40,7 @@ struct SolveRequest {
   double seconds = 60;           // the budget
   int64_t maxStates = 0;         // another budget, in moments expanded (0: none)
   size_t maxOpen = 100000;       // moments kept waiting to be expanded (each is a snapshot)
+  size_t maxBytes = size_t(900) << 20;  // what the search may hold; it stops there
   // Only a win this accepts counts (the shortcut search asks for one that beats the proof).
   std::function<bool(const LineSummary&)> accept;
   // When set, the search goes on after a win until the budget is spent, and keeps the best:

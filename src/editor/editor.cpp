@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "editor/palette.h"
+#include "editor/editor_solve.h"
 #include "editor/test_play.h"
 #include "shell/input.h"
 #include "presentation/game.h"
@@ -15,7 +16,7 @@ namespace slidestone::editor {
 namespace {
 
 constexpr int kBackspace = 8, kTab = 9, kShift = 16, kCtrl = 17, kPgUp = 33, kPgDn = 34,
-              kDelete = 46, kF1 = 112, kF2 = 113, kF5 = 116;
+              kDelete = 46, kF1 = 112, kF2 = 113, kF5 = 116, kF6 = 117;
 
 const char* const kLevelNames[] = {"EASY", "NORMAL", "HARD"};
 
@@ -152,6 +153,13 @@ void Editor::HandleKeys() {
     return;
   }
   if (help_ || listChecks_) return;
+  if (solve_ && Key(kKeyEscape)) {
+    solve_->Cancel();
+    solve_->Wait();
+    Say("solver cancelled after " + std::to_string(solve_->States()) + " moments");
+    solve_.reset();
+    return;
+  }
   if (Key(kPgUp)) GoToStage(stage_ - 1);
   if (Key(kPgDn)) GoToStage(stage_ + 1);
   if (Key(kKeyEscape)) {
@@ -234,6 +242,7 @@ void Editor::HandleKeys() {
       Say(std::string("test play at ") + kLevelNames[difficulty_]);
     }
     if (Key(kF5)) StartTestPlay();
+    if (Key(kF6)) StartSolve();
   }
   (void)shift;
   if (!(edits_.doc() == before) || !(edits_.selection() == selBefore)) {
@@ -378,6 +387,7 @@ bool Editor::Pass(Input& in) {
     if (!test_->Pass(in)) EndTestPlay();
     return true;
   }
+  if (solve_) WatchSolve();
   const StageDoc before = edits_.doc();
   const int said = says_;
   HandleKeys();
@@ -432,6 +442,57 @@ void Editor::EndTestPlay() {
     Say(std::string("test play ended: ") + (reason >= 0 && reason <= 3 ? why[reason] : "left with Escape"));
   }
   dirty_ = true;
+}
+
+void Editor::StartSolve() {
+  if (solve_) {
+    Say("the solver is still searching (Esc cancels it)");
+    return;
+  }
+  std::string error;
+  solve_ = std::make_unique<SolveRun>();
+  solveDoc_ = edits_.doc();
+  if (!solve_->Start(folder_.dir(), shippedDir_, stage_, solveDoc_, difficulty_, kSolveBudgetStates, error)) {
+    solve_.reset();
+    Say("the solver cannot start: " + error);
+    return;
+  }
+  proof_.clear();
+  Say(std::string("solver: stage ") + std::to_string(stage_ + 1) + " at " + kLevelNames[difficulty_] + ", up to " +
+      std::to_string(kSolveBudgetStates) + " moments (Esc cancels)");
+}
+
+// Every pass while the solver searches: its progress on the message line now and then, and its
+// result once it is done.
+void Editor::WatchSolve() {
+  constexpr int64_t kShowEveryMs = 250;
+  if (!solve_->Done()) {
+    if (g_.Now % kShowEveryMs == 0) {
+      Say("solver: " + std::to_string(solve_->States()) + " of " + std::to_string(kSolveBudgetStates) +
+          " moments, the stone's nearest to the goal " + std::to_string(solve_->Nearest()) + " px (Esc cancels)");
+    }
+    return;
+  }
+  solve_->Wait();
+  const solver::SolveResult& r = solve_->Result();
+  const std::string moments = std::to_string(r.progress.states) + " moments";
+  if (solve_->Stage() != stage_ || !(solveDoc_ == edits_.doc())) {
+    Say("solver: the stage changed while it searched; F6 searches again");
+  } else if (r.verdict == solver::Verdict::kWon) {
+    proof_ = solve_->ProofText();
+    proofDifficulty_ = solve_->Difficulty();
+    Say("solver WON:  tools " + std::to_string(r.summary.toolUses) + "  |  score " + std::to_string(r.summary.score) +
+        "  |  time left " + ClockText(r.summary.timeLeft) + "  |  " + moments + "  -  R keeps the line as the proof");
+  } else if (r.verdict == solver::Verdict::kExhausted) {
+    Say("solver: no win: every line of its moves was searched (" + moments + ")");
+  } else if (r.verdict == solver::Verdict::kLostAtStart) {
+    Say("solver: no win: the stage is lost before any move");
+  } else if (r.verdict == solver::Verdict::kBadStage) {
+    Say("solver: the stage cannot be played: " + r.why);
+  } else {
+    Say("solver: no win found within " + moments);
+  }
+  solve_.reset();
 }
 
 void Editor::KeepProof() {

@@ -23,6 +23,7 @@ class TextPainter;
 namespace slidestone::editor {
 
 class TestPlay;
+class SolveRun;
 
 // Where things are on the editor's 640 x 480 screen.
 constexpr int kFieldX = 16, kFieldY = 96;  // the field, rows 0-11, to the bottom of the screen
@@ -78,6 +79,8 @@ class Editor {
   void StartTestPlay();
   void EndTestPlay();
   void KeepProof();
+  void StartSolve();
+  void WatchSolve();
 
   void Draw();
   void DrawField();
@@ -115,6 +118,9 @@ class Editor {
 
   // Test play, and a won run waiting to be kept as the stage's proof.
   std::unique_ptr<TestPlay> test_;
+  // The solver (F6) on a copy of the stage as it was when it started.
+  std::unique_ptr<SolveRun> solve_;
+  StageDoc solveDoc_;
   std::string proof_;
   int proofDifficulty_ = 1;
   int wonScore_ = -1;  // the stage score of that run until the stage changes; P makes it the par

@@ -219,9 +219,9 @@ void Editor::DrawHelp() {
       "Ctrl+Z / Ctrl+Y: undo / redo   Tab: cell grid on or off",
       "TIME, POINTS, PAR: click raises, right click lowers, Shift x10",
       "Tool icons: click to offer or not   Level: click or D",
-      "F5: test play from the curtain; Esc, a win or a lost try returns",
+      "F5: test play (Esc, a win or a lost try returns)   F6: solver (Esc stops)",
       "F2: every warning about the stage (marked in red on the field)",
-      "After a won test play: R keeps the run as the proof, P sets the par",
+      "After a win (F5 or F6): R keeps it as the proof; after F5, P sets the par",
       "Ctrl+S: save (* marks unsaved changes)   PgUp / PgDn: stage   Esc: quit",
       "The dimmed bottom row is the unseen ground under the field",
   };

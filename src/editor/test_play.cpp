@@ -34,6 +34,39 @@ bool IsPlayKey(int code) {
 
 }  // namespace
 
+bool MakeScratchStage(const std::string& folder, const std::string& shippedDir, int stage, const StageDoc& doc,
+                      std::string& dir, std::string& error) {
+  std::string temp = (fs::temp_directory_path() / "slidestone-test-XXXXXX").string();
+  if (!::mkdtemp(temp.data())) {
+    error = "cannot make a scratch folder in " + fs::temp_directory_path().string();
+    return false;
+  }
+  dir = temp;
+
+  // The other records and the messages as the folder has them, so the game reads them as a
+  // proof run over the saved folder will.
+  std::array<std::string, kMessageCount> messages;
+  messages.fill("Slidestone");
+  for (const std::string& from : {folder, shippedDir}) {
+    try {
+      messages = ReadMessageFile(from);
+      break;
+    } catch (const DataError&) {
+    }
+  }
+  StageTableValues table;
+  try {
+    table = ReadStageTableFile(folder);
+  } catch (const DataError&) {
+    table.fill(EmptyStage().record);
+  }
+  table[size_t(stage)] = doc.record;
+  return WriteFileAtomically(MessageFilePath(temp), MessageFileText(messages), error) &&
+         WriteFileAtomically(StageTablePath(temp), StageTableText(table), error) &&
+         WriteFileAtomically(MapFilePath(temp, stage), CodeFileText(doc.map), error) &&
+         WriteFileAtomically(EnemyMapFilePath(temp, stage), CodeFileText(doc.objects), error);
+}
+
 TestPlay::TestPlay(Game& editorGame, TextPainter* text) : eg_(editorGame), text_(text) {}
 
 TestPlay::~TestPlay() {
@@ -61,37 +94,8 @@ void TestPlay::Tap(int key) {
 bool TestPlay::Start(const std::string& folder, const std::string& shippedDir, int stage,
                      const StageDoc& doc, int difficulty, std::string& error) {
   stage_ = stage;
-  std::string temp = (fs::temp_directory_path() / "slidestone-test-XXXXXX").string();
-  if (!::mkdtemp(temp.data())) {
-    error = "cannot make a scratch folder in " + fs::temp_directory_path().string();
-    return false;
-  }
-  tempDir_ = temp;
-
-  // The other records and the messages as the folder has them, so the game reads them as a
-  // proof run over the saved folder will.
-  std::array<std::string, kMessageCount> messages;
-  messages.fill("Slidestone");
-  for (const std::string& from : {folder, shippedDir}) {
-    try {
-      messages = ReadMessageFile(from);
-      break;
-    } catch (const DataError&) {
-    }
-  }
-  StageTableValues table;
-  try {
-    table = ReadStageTableFile(folder);
-  } catch (const DataError&) {
-    table.fill(EmptyStage().record);
-  }
-  table[size_t(stage)] = doc.record;
-  if (!WriteFileAtomically(MessageFilePath(temp), MessageFileText(messages), error) ||
-      !WriteFileAtomically(StageTablePath(temp), StageTableText(table), error) ||
-      !WriteFileAtomically(MapFilePath(temp, stage), CodeFileText(doc.map), error) ||
-      !WriteFileAtomically(EnemyMapFilePath(temp, stage), CodeFileText(doc.objects), error)) {
-    return false;
-  }
+  if (!MakeScratchStage(folder, shippedDir, stage, doc, tempDir_, error)) return false;
+  const std::string& temp = tempDir_;
 
   tg_ = std::make_unique<Game>();
   Game& g = *tg_;

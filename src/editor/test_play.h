@@ -22,6 +22,11 @@ class ScriptRecorder;
 
 namespace slidestone::editor {
 
+// A scratch folder (made under the system's temporary folder; its path in `dir`, even on failure,
+// for removal) holding the stage table and messages of `folder` with stage `stage` as edited.
+bool MakeScratchStage(const std::string& folder, const std::string& shippedDir, int stage, const StageDoc& doc,
+                      std::string& dir, std::string& error);
+
 class TestPlay {
  public:
   TestPlay(Game& editorGame, TextPainter* text);

@@ -132,6 +132,7 @@ class Search {
 
   bool OutOfBudget() {
     if (req_.maxStates > 0 && progress_.states >= req_.maxStates) return true;
+    if (req_.stop && req_.stop()) return true;
     if (progress_.states % 64 == 0 && MemoryUsed() > req_.maxBytes) {
       progress_.memoryFull = true;
       return true;

@@ -48,6 +48,8 @@ struct SolveRequest {
   std::function<bool(const LineSummary& line, const LineSummary& best)> better;
   // How long the search has run, in seconds: the caller's clock (the rules have none).
   std::function<double()> elapsed;
+  // Asked at every moment expanded: true stops the search as a spent budget does (a cancel).
+  std::function<bool()> stop;
   // Called now and then, and once at the end.
   std::function<void(const Progress&)> progress;
 };

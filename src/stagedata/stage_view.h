@@ -18,9 +18,10 @@ class StageView {
   // The loader has filled Map, AiMap and the tables: the backdrop, every tile and every object's
   // first picture, dimmed under the curtain.
   virtual void StageFieldBuilt() {}
-  // A speed tile's plain look after the stone went over it (or it grew back).
+  // A speed tile's spent look: after the stone went over it, when it grew back, and with the
+  // first glint of play for a tile the stage starts spent (the loader drew it as plain ice).
   virtual void SpeedTileSpent(int /*col*/, int /*row*/) {}
-  // One picture of a speed tile catching the light (overlay 0 puts the plain tile back).
+  // One picture of a live speed tile catching the light (overlay 0 is its live look at rest).
   virtual void SpeedTileGlint(int /*col*/, int /*row*/, int /*overlay*/) {}
   // Hammer or broom work at the cell: `code` is the work under way (a *Breaking, *Sweeping or
   // *Turning code) and `stage` the stage reached, 1 to 3.

@@ -10,6 +10,8 @@
 #include "editor/test_play.h"
 #include "shell/input.h"
 #include "presentation/game.h"
+#include "stagedata/codes.h"
+#include "stagedata/stage_format.h"
 
 namespace slidestone::editor {
 
@@ -18,7 +20,6 @@ namespace {
 constexpr int kBackspace = 8, kTab = 9, kShift = 16, kCtrl = 17, kPgUp = 33, kPgDn = 34,
               kDelete = 46, kF1 = 112, kF2 = 113, kF5 = 116, kF6 = 117;
 
-const char* const kLevelNames[] = {"EASY", "NORMAL", "HARD"};
 
 // Property boxes of the panel: a click raises the number by its step, a right click lowers it,
 // with Shift ten steps at a time.
@@ -239,7 +240,7 @@ void Editor::HandleKeys() {
     }
     if (Key('D')) {
       difficulty_ = (difficulty_ + 1) % 3;
-      Say(std::string("test play at ") + kLevelNames[difficulty_]);
+      Say(std::string("test play at ") + DifficultyWord(difficulty_));
     }
     if (Key(kF5)) StartTestPlay();
     if (Key(kF6)) StartSolve();
@@ -279,7 +280,7 @@ void Editor::PressInPanel(int x, int y, bool left) {
   }
   if (x >= kLevelX && x < kLevelX + kLevelW) {
     difficulty_ = (difficulty_ + (left ? 1 : 2)) % 3;
-    Say(std::string("test play at ") + kLevelNames[difficulty_]);
+    Say(std::string("test play at ") + DifficultyWord(difficulty_));
   }
   checks_ = CheckStage(edits_.doc());
   dirty_ = true;
@@ -414,14 +415,15 @@ void Editor::StartTestPlay() {
     return;
   }
   proof_.clear();
-  Say(std::string("test play of stage ") + std::to_string(stage_ + 1) + " at " + kLevelNames[difficulty_]);
+  Say(std::string("test play of stage ") + std::to_string(stage_ + 1) + " at " + DifficultyWord(difficulty_));
 }
 
 void Editor::EndTestPlay() {
   const int reason = test_->EndReason();
   const bool won = test_->Won();
   if (won) {
-    proof_ = test_->Recording();
+    // Only NORMAL and HARD runs are proofs: those are the levels --verify plays.
+    if (difficulty_ != kEasy) proof_ = test_->Recording();
     proofDifficulty_ = difficulty_;
     wonScore_ = test_->Score();
   }
@@ -436,7 +438,8 @@ void Editor::EndTestPlay() {
   if (won) {
     const int par = edits_.doc().record[kRecPar];
     Say("STAGE CLEAR in test play:  score " + std::to_string(wonScore_) + "  |  time left " + ClockText(timeLeft) +
-        "  |  par " + std::to_string(par) + "  -  P sets par to this score, R keeps the run as the proof");
+        "  |  par " + std::to_string(par) + "  -  P sets par to this score" +
+        (proof_.empty() ? " (an EASY run is kept as no proof)" : ", R keeps the run as the proof"));
   } else {
     static const char* const why[] = {"try lost", "time up", "the stone stopped", "goal"};
     Say(std::string("test play ended: ") + (reason >= 0 && reason <= 3 ? why[reason] : "left with Escape"));
@@ -458,7 +461,7 @@ void Editor::StartSolve() {
     return;
   }
   proof_.clear();
-  Say(std::string("solver: stage ") + std::to_string(stage_ + 1) + " at " + kLevelNames[difficulty_] + ", up to " +
+  Say(std::string("solver: stage ") + std::to_string(stage_ + 1) + " at " + DifficultyWord(difficulty_) + ", up to " +
       std::to_string(kSolveBudgetStates) + " moments (Esc cancels)");
 }
 
@@ -498,7 +501,7 @@ void Editor::WatchSolve() {
 void Editor::KeepProof() {
   if (edits_.Modified() && !Save()) return;
   std::string error;
-  const std::string path = folder_.ProofPath(stage_, proofDifficulty_);
+  const std::string path = ProofFilePath(folder_.dir(), stage_, proofDifficulty_);
   if (!MakeFolderFor(path, error) || !WriteFileAtomically(path, proof_, error)) {
     Say("proof not kept: " + error);
     return;

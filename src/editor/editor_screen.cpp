@@ -10,6 +10,7 @@
 #include "presentation/presentation.h"
 #include "presentation/hud.h"
 #include "presentation/game.h"
+#include "stagedata/codes.h"
 #include "stagedata/stage_field.h"
 
 namespace slidestone::editor {
@@ -26,7 +27,6 @@ constexpr Pixel kNoteColour = Rgb(120, 200, 255);
 constexpr int kLiveLook = 0, kSpentLook = 6;  // the speed tiles' overlays between glints
 constexpr Pixel kHoverColour = Rgb(255, 255, 255);
 constexpr int kOfferX = 374, kOfferStep = 28, kLevelX = 562, kLevelW = 70;
-const char* const kLevelNames[] = {"EASY", "NORMAL", "HARD"};
 
 void Outline(Surface& s, int x, int y, int w, int h, Pixel colour, int thick) {
   for (int j = y; j < y + h; ++j) {
@@ -156,7 +156,7 @@ void Editor::DrawProperties() {
     if (rec[size_t(kRecOffer0 + j)] != 1) Shade(f.gamebox1, x, kPropsY + 4, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
   }
   Text(462, kPropsY, 96, 32, "PAR " + std::to_string(rec[kRecPar]));
-  Text(kLevelX, kPropsY, kLevelW, 32, kLevelNames[difficulty_]);
+  Text(kLevelX, kPropsY, kLevelW, 32, DifficultyWord(difficulty_));
 }
 
 void Editor::DrawMessageLine() {

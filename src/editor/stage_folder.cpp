@@ -19,8 +19,6 @@ std::array<std::string, kMessageCount> PlainMessages() {
   return m;
 }
 
-const char* kDifficultyNames[] = {"easy", "normal", "hard"};
-
 }  // namespace
 
 bool StageFolder::Open(const std::string& dir, const std::string& messagesFrom, std::string& error) {
@@ -95,12 +93,6 @@ std::string StageFolder::MessagesFault() const {
     return e.what();
   }
   return "";
-}
-
-std::string StageFolder::ProofPath(int stage, int difficulty) const {
-  char name[32];
-  std::snprintf(name, sizeof name, "%02d-%s.script", stage + 1, kDifficultyNames[difficulty < 0 || difficulty > 2 ? 1 : difficulty]);
-  return dir_ + "/proofs/" + name;
 }
 
 bool MakeFolderFor(const std::string& path, std::string& error) {

@@ -32,9 +32,6 @@ class StageFolder {
   // For tests: called after each step of a save or of making the folder.
   SaveStepHook afterStep;
 
-  // The folder for a proof of the stage, made on demand.
-  std::string ProofPath(int stage, int difficulty) const;
-
  private:
   std::string dir_;
 };

@@ -11,6 +11,7 @@
 #include "shell/script.h"
 #include "stagedata/data_reader.h"
 #include "presentation/game.h"
+#include "stagedata/codes.h"
 #include "stagedata/stage_format.h"
 
 namespace slidestone::editor {
@@ -20,7 +21,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kShowEveryMs = 16;
-const char* const kLevelWords[] = {"EASY", "NORMAL", "HARD"};
 
 bool IsPlayKey(int code) {
   switch (code) {
@@ -112,7 +112,7 @@ bool TestPlay::Start(const std::string& folder, const std::string& shippedDir, i
     return false;
   }
   std::fprintf(record_, "# Stage %d on %s, won in the stage editor's test play.\n", stage + 1,
-               kLevelWords[difficulty]);
+               DifficultyWord(difficulty));
   recorder_ = std::make_unique<ScriptRecorder>(record_);
   app_->input().recorder = recorder_.get();
 

@@ -76,14 +76,14 @@ int RunShortcuts(const ShortcutsCommand& c, const RunKit& kit, const std::functi
     if (c.only != 0 && stage != c.only) continue;
     for (const bool hard : {false, true}) {
       ++runs;
-      const char* level = hard ? "HARD" : "NORMAL";
+      const char* level = DifficultyWord(hard ? kHard : kNormal);
       const int32_t difficulty = hard ? kHard : kNormal;
       auto problem = [&](const std::string& why) {
         std::fprintf(out, "%02d    %-7s %-26s  %s\n", stage, level, "-", EscapeControlBytes(why).c_str());
         std::fflush(out);
         ++problems;
       };
-      const std::string path = ProofPath(c.stageDir, stage, hard);
+      const std::string path = ProofFilePath(c.stageDir, stage - 1, difficulty);
       std::string text, why;
       if (!ReadWholeFile(path, kScriptMaxBytes, text, why)) {
         problem(path + ": " + why);
@@ -133,9 +133,7 @@ int RunShortcuts(const ShortcutsCommand& c, const RunKit& kit, const std::functi
         problem(bad);
         continue;
       }
-      char name[32];
-      std::snprintf(name, sizeof name, "%02d-%s.script", stage, hard ? "hard" : "normal");
-      const std::string scriptPath = (fs::path(c.outDir) / name).string();
+      const std::string scriptPath = (fs::path(c.outDir) / ProofFileName(stage - 1, difficulty)).string();
       std::string all;
       for (const std::string& l : lines) all += l + "\n";
       std::string error, old;

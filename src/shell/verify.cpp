@@ -22,14 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* LevelName(int32_t difficulty) {
-  switch (difficulty) {
-    case kEasy: return "EASY";
-    case kNormal: return "NORMAL";
-    case kHard: return "HARD";
-    default: return "?";
-  }
-}
 
 // A folder under the system's temporary folder, removed with everything in it at the end.
 class TempFolder {
@@ -146,7 +138,7 @@ void PrintRow(std::FILE* out, const Row& r, bool slack) {
 
 // The verdict on a proof: the stage it names, at the level it names, won with the time limit on.
 Row ProofRow(int stage, bool hard, const Outcome& o) {
-  Row r{stage, hard ? "HARD" : "NORMAL", false, "lost", "", o, std::nullopt};
+  Row r{stage, DifficultyWord(hard ? kHard : kNormal), false, "lost", "", o, std::nullopt};
   const int32_t level = hard ? 2 : 1;
   if (!o.problem.empty()) {
     r.result = "-";
@@ -154,7 +146,7 @@ Row ProofRow(int stage, bool hard, const Outcome& o) {
   } else if (o.stage != stage - 1) {
     r.why = "played stage " + std::to_string(o.stage + 1) + ", not " + std::to_string(stage);
   } else if (o.difficulty != level) {
-    r.why = std::string("played on ") + LevelName(o.difficulty) + ", not " + LevelName(level);
+    r.why = std::string("played on ") + DifficultyWord(o.difficulty) + ", not " + DifficultyWord(level);
   } else if (!o.timeLimitOn) {
     r.why = "the time limit was off";
   } else if (o.reason != kEndGoal) {
@@ -202,7 +194,7 @@ std::optional<std::vector<std::string>> MenuPart(const std::vector<std::string>&
 bool NotDesigned(const std::string& stageDir, int stage) {
   for (const bool hard : {false, true}) {
     std::error_code ec;
-    if (fs::exists(ProofPath(stageDir, stage, hard), ec)) return false;
+    if (fs::exists(ProofFilePath(stageDir, stage - 1, hard ? kHard : kNormal), ec)) return false;
   }
   try {
     for (const std::string& path : {MapFilePath(stageDir, stage - 1), EnemyMapFilePath(stageDir, stage - 1)}) {
@@ -234,12 +226,6 @@ std::string StageRuns(const std::vector<int>& stages) {
 
 }  // namespace
 
-std::string ProofPath(const std::string& stageDir, int stage, bool hard) {
-  char name[32];
-  std::snprintf(name, sizeof name, "%02d-%s.script", stage, hard ? "hard" : "normal");
-  return (fs::path(stageDir) / "proofs" / name).string();
-}
-
 int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::FILE* out,
                  const std::string& fullGamePath, bool slack) {
   if (only < 0 || only > kStageCount) {
@@ -266,10 +252,10 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
     }
     std::optional<std::vector<std::string>> menus;
     for (const bool hard : {false, true}) {
-      const std::string path = ProofPath(stageDir, stage, hard);
+      const std::string path = ProofFilePath(stageDir, stage - 1, hard ? kHard : kNormal);
       std::string why;
       const auto lines = ReadLines(path, why);
-      Row r{stage, hard ? "HARD" : "NORMAL", false, "-", "", std::nullopt, std::nullopt};
+      Row r{stage, DifficultyWord(hard ? kHard : kNormal), false, "-", "", std::nullopt, std::nullopt};
       if (!lines) {
         r.why = why == "cannot open the file" ? "no proof file " + path : path + ": " + why;
       } else if (auto bad = ForbiddenLine(*lines)) {
@@ -295,7 +281,7 @@ int VerifyStages(const std::string& stageDir, int only, const RunKit& kit, std::
     // Nobody at the keys: the NORMAL proof's walk through the menus, then nothing.
     Row idle{stage, "nothing", false, "-", "", std::nullopt, std::nullopt};
     if (!menus) {
-      idle.why = ProofPath(stageDir, stage, false) + " is missing or has no '" + kPlayMark + "' line";
+      idle.why = ProofFilePath(stageDir, stage - 1, kNormal) + " is missing or has no '" + kPlayMark + "' line";
     } else {
       idle = IdleRow(stage, PlayProof(kit, stageDir, *menus, tmp.Dir()));
     }

@@ -33,9 +33,6 @@ struct RunKit {
 // A game that never draws (a proof's run: headless, and no proof takes a shot) needs neither.
 std::unique_ptr<Game> FreshGame(const RunKit& kit, const std::string& stageDir, bool drawn = true);
 
-// The proof of stage 1..18 on NORMAL or HARD: proofs/NN-normal.script or NN-hard.script.
-std::string ProofPath(const std::string& stageDir, int stage, bool hard);
-
 // The line that ends the menu part of a proof and begins the stage's play.
 inline constexpr const char kPlayMark[] = "# play";
 

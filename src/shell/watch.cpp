@@ -8,6 +8,7 @@
 #include "shell/proof_run.h"
 #include "shell/verify.h"
 #include "stagedata/codes.h"
+#include "stagedata/stage_format.h"
 #include "presentation/game.h"
 
 namespace slidestone {
@@ -18,10 +19,10 @@ ProofWatch::~ProofWatch() {
 }
 
 bool ProofWatch::Prepare(const std::string& stageDir, std::string& error) {
-  const std::string proof = ProofPath(stageDir, stage_, hard_);
+  const std::string proof = ProofFilePath(stageDir, stage_ - 1, hard_ ? kHard : kNormal);
   std::ifstream in(proof);
   if (!in) {
-    error = "stage " + std::to_string(stage_) + " has no " + (hard_ ? "HARD" : "NORMAL") + " proof (" + proof + ")";
+    error = "stage " + std::to_string(stage_) + " has no " + DifficultyWord(hard_ ? kHard : kNormal) + " proof (" + proof + ")";
     return false;
   }
   std::string pattern = (std::filesystem::temp_directory_path() / "slidestone-watch-XXXXXX").string();
@@ -52,7 +53,7 @@ void ProofWatch::AfterPass(const Game& g) {
   if (playing_ && !ended_ && inStage && On(g.StagePhaseFlag)) {
     ended_ = true;
     endedAt_ = g.Now;
-    const std::string level = g.Difficulty == kHard ? "HARD" : "NORMAL";
+    const std::string level = DifficultyWord(g.Difficulty == kHard ? kHard : kNormal);
     const std::string how = g.StageEndReason == kEndGoal
                                 ? "the stone reached the goal, stage score " + std::to_string(g.StageScore) +
                                       " (par " + std::to_string(g.StageTable[played_].parScore) + ")"

@@ -41,6 +41,14 @@ enum DifficultyCode : int32_t {
 };
 constexpr int32_t kDifficultyLevels = 3;
 
+// Each level's word as the options and the editor show it, and as a proof's file name holds it
+// in lower case ("01-normal.script").
+constexpr const char* kDifficultyWords[kDifficultyLevels] = {"EASY", "NORMAL", "HARD"};
+constexpr const char* kDifficultyFileWords[kDifficultyLevels] = {"easy", "normal", "hard"};
+constexpr const char* DifficultyWord(int32_t level) {
+  return level >= 0 && level < kDifficultyLevels ? kDifficultyWords[level] : "?";
+}
+
 // Map codes: what a cell is made of. Every code but kEmptyCell is solid. The stage files hold
 // 0 to 11; the others are states that play writes and the loader draws no picture for.
 enum MapCode : int32_t {

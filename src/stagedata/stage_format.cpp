@@ -58,6 +58,17 @@ std::string EnemyMapFilePath(const std::string& dir, int stage) {
   return dir + "/Aimap" + std::to_string(stage + 1) + ".dat";
 }
 
+std::string ProofFileName(int stage, int32_t difficulty) {
+  char name[32];
+  std::snprintf(name, sizeof name, "%02d-%s.script", stage + 1,
+                kDifficultyFileWords[difficulty == kHard ? kHard : kNormal]);
+  return name;
+}
+
+std::string ProofFilePath(const std::string& dir, int stage, int32_t difficulty) {
+  return (std::filesystem::path(dir) / "proofs" / ProofFileName(stage, difficulty)).string();
+}
+
 CodeRows ReadCodeFile(const std::string& path) {
   FieldReader r(path);
   CodeRows rows{};

@@ -22,6 +22,9 @@ using CodeRows = std::array<std::array<int32_t, kMapFileCols>, kMapFileRows>;
 // Stage index 0 is map1.dat / Aimap1.dat.
 std::string MapFilePath(const std::string& dir, int stage);
 std::string EnemyMapFilePath(const std::string& dir, int stage);
+// A stage's proof on NORMAL or HARD: proofs/01-normal.script is stage index 0 on NORMAL.
+std::string ProofFileName(int stage, int32_t difficulty);
+std::string ProofFilePath(const std::string& dir, int stage, int32_t difficulty);
 // Reads the 228 codes of a map or enemy-map file; throws DataError.
 CodeRows ReadCodeFile(const std::string& path);
 // One row a line, every code right-aligned in two places and joined by commas.

@@ -41,6 +41,15 @@ echo "expect StageEndReason == 3 and Stage == 1" >>proof.script
 "$BIN" --headless --no-splash --data "$DATA" --stage-dir new --settings "$WORK/s.ini" --script proof.script \
   >/dev/null 2>err.txt || fail "the kept proof does not win: $(cat err.txt)"
 
+# The same stage won at EASY keeps no proof.
+cp -r new easy
+rm -rf easy/proofs
+edit easy easy_run.script
+has "test play at EASY" "level"
+has "STAGE CLEAR in test play" "test play at EASY"
+has "kept as no proof" "EASY run"
+[ ! -e easy/proofs ] || fail "an EASY run was kept: $(ls easy/proofs)"
+
 # 2. Reopened: the same stage, no history, no question when nothing changed; an edit asks.
 cp -r new again
 edit again reopen.script

@@ -25,13 +25,6 @@ namespace {
 // A temporary file this old is a leftover of a killed save, never one still being written.
 constexpr auto kStaleTemporary = std::chrono::minutes(1);
 
-std::string Trim(const std::string& s) {
-  const size_t a = s.find_first_not_of(" \t\r");
-  if (a == std::string::npos) return "";
-  const size_t b = s.find_last_not_of(" \t\r");
-  return s.substr(a, b - a + 1);
-}
-
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in{std::string(WithoutByteOrderMark(text))};

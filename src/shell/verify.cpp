@@ -55,12 +55,6 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path, std::
   return lines;
 }
 
-std::string Trimmed(const std::string& s) {
-  const size_t a = s.find_first_not_of(" \t\r");
-  if (a == std::string::npos) return "";
-  return s.substr(a, s.find_last_not_of(" \t\r") - a + 1);
-}
-
 // A proof is what a player could have typed: no writes to the game, no pictures, no quitting.
 std::optional<std::string> ForbiddenLine(const std::vector<std::string>& lines) {
   for (size_t i = 0; i < lines.size(); ++i) {
@@ -182,7 +176,7 @@ Row IdleRow(int stage, const Outcome& o) {
 std::optional<std::vector<std::string>> MenuPart(const std::vector<std::string>& lines) {
   std::vector<std::string> menus;
   for (const std::string& l : lines) {
-    if (Trimmed(l) == kPlayMark) return menus;
+    if (Trim(l) == kPlayMark) return menus;
     menus.push_back(l);
   }
   return std::nullopt;

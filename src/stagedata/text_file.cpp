@@ -92,6 +92,12 @@ bool HasControlByte(std::string_view text) {
   return false;
 }
 
+std::string Trim(std::string_view text) {
+  const size_t a = text.find_first_not_of(" \t\r");
+  if (a == std::string_view::npos) return "";
+  return std::string(text.substr(a, text.find_last_not_of(" \t\r") - a + 1));
+}
+
 std::string EscapeControlBytes(std::string_view text) {
   static const char kHex[] = "0123456789abcdef";
   std::string out;

@@ -28,6 +28,9 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 std::string_view WithoutByteOrderMark(std::string_view text);
 void DropByteOrderMark(std::string& text);
 
+// The text without the spaces, tabs and carriage returns at either end.
+std::string Trim(std::string_view text);
+
 // A byte below 0x20, or 0x7F (tab included).
 bool IsControl(char c);
 // True when the text holds a byte below 0x20 or 0x7F (tab included).

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "audio/audio.h"
+#include "dice.h"
 #include "graphics/forms.h"
 #include "real_sheets.h"
 #include "shell/app.h"
@@ -22,15 +23,7 @@
 namespace slidestone {
 namespace {
 
-// A small fixed-seed generator: the same keys on every run.
-struct Dice {
-  uint64_t state;
-  uint32_t Next() {
-    state = state * 6364136223846793005ull + 1442695040888963407ull;
-    return uint32_t(state >> 33);
-  }
-  int Below(int n) { return int(Next() % uint32_t(n)); }
-};
+using testing::Dice;
 
 // The window's picture kept the quick way, checked against a whole composition.
 struct ScreenCheck {

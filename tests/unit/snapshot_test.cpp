@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "audio/audio.h"
+#include "dice.h"
 #include "services/settings.h"
 #include "shell/app.h"
 #include "presentation/game.h"
@@ -14,14 +15,7 @@
 namespace slidestone {
 namespace {
 
-struct Dice {
-  uint64_t state;
-  uint32_t Next() {
-    state = state * 6364136223846793005ull + 1442695040888963407ull;
-    return uint32_t(state >> 33);
-  }
-  int Below(int n) { return int(Next() % uint32_t(n)); }
-};
+using testing::Dice;
 
 // A key going down or up after some passes.
 struct Move {

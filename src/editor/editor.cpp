@@ -17,8 +17,7 @@ namespace slidestone::editor {
 
 namespace {
 
-constexpr int kBackspace = 8, kTab = 9, kShift = 16, kCtrl = 17, kPgUp = 33, kPgDn = 34,
-              kDelete = 46, kF1 = 112, kF2 = 113, kF5 = 116, kF6 = 117;
+constexpr int kF2 = kKeyF1 + 1, kF5 = kKeyF1 + 4, kF6 = kKeyF1 + 5;
 
 
 // Property boxes of the panel: a click raises the number by its step, a right click lowers it,
@@ -133,7 +132,7 @@ bool Editor::Key(int code) {
 }
 
 void Editor::HandleKeys() {
-  const bool ctrl = On(g_.KeyState[kCtrl]), shift = On(g_.KeyState[kShift]);
+  const bool ctrl = On(g_.KeyState[kKeyCtrl]), shift = On(g_.KeyState[kKeyShift]);
   if (ask_ != Ask::None) {
     if (Key('S') || Key('Y')) AnswerPrompt(true);
     else if (Key('N')) AnswerPrompt(false);
@@ -143,7 +142,7 @@ void Editor::HandleKeys() {
     }
     return;
   }
-  if (Key(kF1) || (help_ && Key(kKeyEscape))) {
+  if (Key(kKeyF1) || (help_ && Key(kKeyEscape))) {
     help_ = !help_;
     dirty_ = true;
     return;
@@ -161,8 +160,8 @@ void Editor::HandleKeys() {
     solve_.reset();
     return;
   }
-  if (Key(kPgUp)) GoToStage(stage_ - 1);
-  if (Key(kPgDn)) GoToStage(stage_ + 1);
+  if (Key(kKeyPageUp)) GoToStage(stage_ - 1);
+  if (Key(kKeyPageDown)) GoToStage(stage_ + 1);
   if (Key(kKeyEscape)) {
     if (!edits_.selection().Empty()) {
       edits_.ClearSelection();
@@ -230,11 +229,11 @@ void Editor::HandleKeys() {
     if (Key(kWheelDown)) tool_ = (tool_ + 1) % kPaletteSize, dirty_ = true;
     if (Key(kWheelUp)) tool_ = (tool_ + kPaletteSize - 1) % kPaletteSize, dirty_ = true;
     if (Key('F')) edits_.FlipSelection();
-    if (Key(kDelete) || Key(kBackspace)) {
+    if (Key(kKeyDelete) || Key(kKeyBackspace)) {
       edits_.Cut();
       edits_.ClearSelection();
     }
-    if (Key(kTab)) {
+    if (Key(kKeyTab)) {
       grid_ = !grid_;
       dirty_ = true;
     }
@@ -266,7 +265,7 @@ void Editor::PressInPanel(int x, int y, bool left) {
   }
   if (y < kPropsY || y >= kPropsY + 32 || !loadError_.empty()) return;
   const int sign = left ? 1 : -1;
-  const int times = On(g_.KeyState[kShift]) ? 10 : 1;
+  const int times = On(g_.KeyState[kKeyShift]) ? 10 : 1;
   for (const PropertyBox& b : kBoxes) {
     if (x >= b.x && x < b.x + b.w) {
       edits_.SetProperty(b.field, int64_t(edits_.doc().record[size_t(b.field)]) + sign * times * b.step);
@@ -294,7 +293,7 @@ void Editor::PressInField(int col, int row, bool left) {
     drag_ = Drag::Erase;
     edits_.BeginStroke();
     edits_.Erase(col, row);
-  } else if (On(g_.KeyState[kShift])) {
+  } else if (On(g_.KeyState[kKeyShift])) {
     drag_ = Drag::Select;
     edits_.Select(SpanCells(col, row, col, row));
   } else if (edits_.selection().Contains(col, row)) {

@@ -15,6 +15,7 @@
 #include "shell/app.h"
 #include "shell/focus.h"
 #include "presentation/game.h"
+#include "stagedata/codes.h"
 
 namespace slidestone {
 
@@ -55,7 +56,7 @@ void WaitForInputUntilMs(uint64_t ms) {
 int VirtualKey(SDL_Keycode k) {
   if (k >= SDLK_a && k <= SDLK_z) return 'A' + int(k - SDLK_a);
   if (k >= SDLK_0 && k <= SDLK_9) return '0' + int(k - SDLK_0);
-  if (k >= SDLK_F1 && k <= SDLK_F12) return 112 + int(k - SDLK_F1);
+  if (k >= SDLK_F1 && k <= SDLK_F12) return kKeyF1 + int(k - SDLK_F1);
   switch (k) {
     case SDLK_RETURN: case SDLK_KP_ENTER: return kKeyEnter;
     case SDLK_ESCAPE: return kKeyEscape;
@@ -64,16 +65,16 @@ int VirtualKey(SDL_Keycode k) {
     case SDLK_UP: return kKeyUp;
     case SDLK_RIGHT: return kKeyRight;
     case SDLK_DOWN: return kKeyDown;
-    case SDLK_BACKSPACE: return 8;
-    case SDLK_TAB: return 9;
-    case SDLK_LSHIFT: case SDLK_RSHIFT: return 16;
-    case SDLK_LCTRL: case SDLK_RCTRL: return 17;
-    case SDLK_LALT: case SDLK_RALT: return 18;
-    case SDLK_PAGEUP: return 33;
-    case SDLK_PAGEDOWN: return 34;
-    case SDLK_END: return 35;
-    case SDLK_HOME: return 36;
-    case SDLK_DELETE: return 46;
+    case SDLK_BACKSPACE: return kKeyBackspace;
+    case SDLK_TAB: return kKeyTab;
+    case SDLK_LSHIFT: case SDLK_RSHIFT: return kKeyShift;
+    case SDLK_LCTRL: case SDLK_RCTRL: return kKeyCtrl;
+    case SDLK_LALT: case SDLK_RALT: return kKeyAlt;
+    case SDLK_PAGEUP: return kKeyPageUp;
+    case SDLK_PAGEDOWN: return kKeyPageDown;
+    case SDLK_END: return kKeyEnd;
+    case SDLK_HOME: return kKeyHome;
+    case SDLK_DELETE: return kKeyDelete;
     default: return -1;
   }
 }

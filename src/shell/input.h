@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "stagedata/codes.h"
+
 namespace slidestone {
 
 struct Game;
@@ -21,9 +23,6 @@ struct KeyEvent {
   int x = -1, y = -1;
 };
 
-constexpr int kMouseLeft = 1, kMouseRight = 2;
-// A notch of the mouse wheel comes as a tap of one of these (away from the user: up).
-constexpr int kWheelUp = 3, kWheelDown = 4;
 
 class KeyRecorder {
  public:

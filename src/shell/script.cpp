@@ -163,24 +163,12 @@ bool Run(ScriptHost& h, const ScriptCommand& c) {
 
 namespace {
 
-// Keys beyond the game's own, by name: the stage editor's chords and keys.
-constexpr std::pair<const char*, int> kMoreKeyNames[] = {
-    {"LBUTTON", kMouseLeft}, {"RBUTTON", kMouseRight}, {"WHEELUP", kWheelUp}, {"WHEELDOWN", kWheelDown},
-    {"BACKSPACE", 8},        {"TAB", 9},
-    {"SHIFT", 16},           {"CTRL", 17},             {"ALT", 18},      {"PGUP", 33},
-    {"PGDN", 34},            {"END", 35},              {"HOME", 36},     {"DELETE", 46}};
-constexpr int kF1 = 112, kF12 = 123;
+constexpr int kF1 = kKeyF1, kF12 = kKeyF12;
 
 }  // namespace
 
 int KeyCodeFromName(const std::string& name) {
-  static const std::pair<const char*, int> names[] = {
-      {"LEFT", kKeyLeft},   {"RIGHT", kKeyRight}, {"UP", kKeyUp},         {"DOWN", kKeyDown},
-      {"SPACE", kKeySpace}, {"ENTER", kKeyEnter}, {"ESCAPE", kKeyEscape}, {"Z", kKeyZ}};
-  for (const auto& [n, code] : names) {
-    if (name == n) return code;
-  }
-  for (const auto& [n, code] : kMoreKeyNames) {
+  for (const auto& [n, code] : kKeyNames) {
     if (name == n) return code;
   }
   // Letters by themselves (A..Z), digit keys as KEY0..KEY9, function keys F1..F12.
@@ -197,18 +185,7 @@ int KeyCodeFromName(const std::string& name) {
 }
 
 std::string KeyNameFromCode(int code) {
-  switch (code) {
-    case kKeyLeft: return "LEFT";
-    case kKeyRight: return "RIGHT";
-    case kKeyUp: return "UP";
-    case kKeyDown: return "DOWN";
-    case kKeySpace: return "SPACE";
-    case kKeyEnter: return "ENTER";
-    case kKeyEscape: return "ESCAPE";
-    case kKeyZ: return "Z";
-    default: break;
-  }
-  for (const auto& [n, c] : kMoreKeyNames) {
+  for (const auto& [n, c] : kKeyNames) {
     if (c == code) return n;
   }
   if (code >= 'A' && code <= 'Z') {

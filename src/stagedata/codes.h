@@ -21,7 +21,8 @@ enum GameStateCode : int32_t {
   kStateClosingRoll = 9,
 };
 
-// Virtual-key codes the game reads.
+// Virtual-key codes: the game reads the first eight; the stage editor and scripts the rest.
+// Letters are their capitals ('A'..'Z'), digit keys their digits ('0'..'9').
 enum KeyCode : int {
   kKeyEnter = 13,
   kKeyEscape = 27,
@@ -31,7 +32,36 @@ enum KeyCode : int {
   kKeyRight = 39,
   kKeyDown = 40,
   kKeyZ = 90,
+  kMouseLeft = 1,
+  kMouseRight = 2,
+  kWheelUp = 3,    // a notch of the mouse wheel away from the user comes as a tap of this
+  kWheelDown = 4,
+  kKeyBackspace = 8,
+  kKeyTab = 9,
+  kKeyShift = 16,
+  kKeyCtrl = 17,
+  kKeyAlt = 18,
+  kKeyPageUp = 33,
+  kKeyPageDown = 34,
+  kKeyEnd = 35,
+  kKeyHome = 36,
+  kKeyDelete = 46,
+  kKeyF1 = 112,
+  kKeyF12 = 123,
 };
+
+// The keys by the names scripts give them (letters, KEY0..KEY9 and F1..F12 are named by rule).
+struct KeyName {
+  const char* name;
+  int code;
+};
+constexpr KeyName kKeyNames[] = {
+    {"LEFT", kKeyLeft},       {"RIGHT", kKeyRight},       {"UP", kKeyUp},           {"DOWN", kKeyDown},
+    {"SPACE", kKeySpace},     {"ENTER", kKeyEnter},       {"ESCAPE", kKeyEscape},   {"Z", kKeyZ},
+    {"LBUTTON", kMouseLeft},  {"RBUTTON", kMouseRight},   {"WHEELUP", kWheelUp},    {"WHEELDOWN", kWheelDown},
+    {"BACKSPACE", kKeyBackspace}, {"TAB", kKeyTab},       {"SHIFT", kKeyShift},     {"CTRL", kKeyCtrl},
+    {"ALT", kKeyAlt},         {"PGUP", kKeyPageUp},       {"PGDN", kKeyPageDown},   {"END", kKeyEnd},
+    {"HOME", kKeyHome},       {"DELETE", kKeyDelete}};
 
 // Difficulty: the options' GAME LV, also the column of its word on the word sheet.
 enum DifficultyCode : int32_t {

@@ -56,16 +56,6 @@ bool KeyLine(const std::string& line, std::string& key, std::string& value) {
   return !key.empty();
 }
 
-bool WriteAll(int fd, const std::string& text) {
-  size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n <= 0) return false;
-    done += size_t(n);
-  }
-  return true;
-}
-
 std::string Errno(const std::string& what) { return what + ": " + std::strerror(errno); }
 
 // The file a save must replace: the settings path with every symbolic link followed, so the
@@ -275,7 +265,7 @@ SettingsStore::Outcome IniSettings::Update(const std::string& app, const std::st
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return fail(Errno("cannot create " + temp));
   ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644);
-  const bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
+  const bool written = WriteAllTo(fd, text) && ::fsync(fd) == 0;
   ::close(fd);
   if (!written) {
     std::remove(temp.c_str());

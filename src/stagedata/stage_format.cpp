@@ -212,17 +212,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& text, std::
     return false;
   }
   ::fchmod(fd, 0666 & ~FileCreationMask());  // mkostemp made it 0600
-  size_t done = 0;
-  bool ok = true;
-  while (done < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = false;
-      break;
-    }
-    done += size_t(n);
-  }
+  bool ok = WriteAllTo(fd, text);
   const int savedErrno = ok ? 0 : errno;
   if (ok && ::fsync(fd) != 0) ok = false;
   if (::close(fd) != 0) ok = false;

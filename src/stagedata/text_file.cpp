@@ -92,6 +92,17 @@ bool HasControlByte(std::string_view text) {
   return false;
 }
 
+bool WriteAllTo(int fd, std::string_view text) {
+  size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += size_t(n);
+  }
+  return true;
+}
+
 std::string Trim(std::string_view text) {
   const size_t a = text.find_first_not_of(" \t\r");
   if (a == std::string_view::npos) return "";

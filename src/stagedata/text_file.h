@@ -28,6 +28,10 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 std::string_view WithoutByteOrderMark(std::string_view text);
 void DropByteOrderMark(std::string& text);
 
+// Writes all of `text` to the open file `fd`, again after a write a signal cut short. False with
+// errno set when the file takes no more.
+bool WriteAllTo(int fd, std::string_view text);
+
 // The text without the spaces, tabs and carriage returns at either end.
 std::string Trim(std::string_view text);
 

@@ -378,9 +378,9 @@ void Editor::HandleMouse(const Input& in) {
 bool Editor::Pass(Input& in) {
   if (!shown_) {
     shown_ = true;
-    ShowForm(g_.forms, g_.Form1);
-    HideSurface(g_.Form1.gamebox2);
-    HideSurface(g_.Form1.gamebox3);
+    ShowForm(g_.forms, g_.stageWindow);
+    HideSurface(g_.stageWindow.field);
+    HideSurface(g_.stageWindow.toolMenu);
     dirty_ = true;
   }
   if (test_) {
@@ -431,9 +431,9 @@ void Editor::EndTestPlay() {
   // Keys held when play ended must not act in the editor.
   g_.KeyState.fill(0);
   leftDown_ = rightDown_ = false;
-  ShowForm(g_.forms, g_.Form1);
-  HideSurface(g_.Form1.gamebox2);
-  HideSurface(g_.Form1.gamebox3);
+  ShowForm(g_.forms, g_.stageWindow);
+  HideSurface(g_.stageWindow.field);
+  HideSurface(g_.stageWindow.toolMenu);
   if (won) {
     const int par = edits_.doc().record[kRecPar];
     Say("STAGE CLEAR in test play:  score " + std::to_string(wonScore_) + "  |  time left " + ClockText(timeLeft) +

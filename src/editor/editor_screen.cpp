@@ -80,12 +80,12 @@ std::string HoverLine(int tool) {
 
 void Editor::Text(int x, int y, int w, int h, const std::string& text) {
   if (!text_) return;
-  text_->Paint(g_.Form1.gamebox1, x, y, w, h, text);
-  g_.Form1.gamebox1.MarkDrawn({x, y, w, h});
+  text_->Paint(g_.stageWindow.hudPanel, x, y, w, h, text);
+  g_.stageWindow.hudPanel.MarkDrawn({x, y, w, h});
 }
 
 void Editor::DrawField() {
-  StageWindow& f = g_.Form1;
+  StageWindow& f = g_.stageWindow;
   const StageDoc& d = edits_.doc();
   // Row 11 is drawn as the bottom row of the field one row further down, so its snow tops and
   // sprites are the loader's own; then it is dimmed.
@@ -98,62 +98,62 @@ void Editor::DrawField() {
   low.record[kRecPlayerY] = low.record[kRecStoneY] = -64;  // the figures are not down there
   DrawStageField(g_, low.map, low.objects, low.record);
   ShowSpeedTileLooks(g_, low.map);
-  Copy(f.gamebox1, kFieldX, kFieldY + kFieldH, kFieldW, 32, f.gamebox2, 0, kFieldH - 32);
-  Shade(f.gamebox1, kFieldX, kFieldY + kFieldH, kFieldW, 32, StageBackdrop(g_), kFieldW, 0, 8, 32, kDimAlpha);
+  Copy(f.hudPanel, kFieldX, kFieldY + kFieldH, kFieldW, 32, f.field, 0, kFieldH - 32);
+  Shade(f.hudPanel, kFieldX, kFieldY + kFieldH, kFieldW, 32, StageBackdrop(g_), kFieldW, 0, 8, 32, kDimAlpha);
 
   DrawStageField(g_, d.map, d.objects, d.record);
   ShowSpeedTileLooks(g_, d.map);
-  Copy(f.gamebox1, kFieldX, kFieldY, kFieldW, kFieldH, f.gamebox2, 0, 0);
+  Copy(f.hudPanel, kFieldX, kFieldY, kFieldW, kFieldH, f.field, 0, 0);
 
   const int rowsH = 32 * kMapFileRows;
   if (grid_) {
-    for (int c = 1; c < kMapFileCols; ++c) GridLine(f.gamebox1, kFieldX + 32 * c, kFieldY, 0, rowsH);
-    for (int r = 1; r < kMapFileRows; ++r) GridLine(f.gamebox1, kFieldX, kFieldY + 32 * r, kFieldW, 0);
+    for (int c = 1; c < kMapFileCols; ++c) GridLine(f.hudPanel, kFieldX + 32 * c, kFieldY, 0, rowsH);
+    for (int r = 1; r < kMapFileRows; ++r) GridLine(f.hudPanel, kFieldX, kFieldY + 32 * r, kFieldW, 0);
   }
   for (const CheckResult& c : checks_) {
     if (c.col >= 0 && c.row >= 0 && c.col < kMapFileCols && c.row < kMapFileRows) {
-      Outline(f.gamebox1, kFieldX + 32 * c.col, kFieldY + 32 * c.row, 32, 32, c.note ? kNoteColour : kWarningColour,
+      Outline(f.hudPanel, kFieldX + 32 * c.col, kFieldY + 32 * c.row, 32, 32, c.note ? kNoteColour : kWarningColour,
               c.note ? 1 : 2);
     }
   }
   const CellRect& s = edits_.selection();
   if (!s.Empty()) {
-    Outline(f.gamebox1, kFieldX + 32 * s.col, kFieldY + 32 * s.row, 32 * s.w, 32 * s.h, kSelectionColour, 2);
+    Outline(f.hudPanel, kFieldX + 32 * s.col, kFieldY + 32 * s.row, 32 * s.w, 32 * s.h, kSelectionColour, 2);
     if (drag_ == Drag::Move) {
-      Outline(f.gamebox1, kFieldX + 32 * (s.col + lastCol_ - anchorCol_), kFieldY + 32 * (s.row + lastRow_ - anchorRow_),
+      Outline(f.hudPanel, kFieldX + 32 * (s.col + lastCol_ - anchorCol_), kFieldY + 32 * (s.row + lastRow_ - anchorRow_),
               32 * s.w, 32 * s.h, kHoverColour, 1);
     }
   }
   if (hoverCol_ >= 0 && drag_ != Drag::Move) {
-    Outline(f.gamebox1, kFieldX + 32 * hoverCol_, kFieldY + 32 * hoverRow_, 32, 32, kHoverColour, 1);
+    Outline(f.hudPanel, kFieldX + 32 * hoverCol_, kFieldY + 32 * hoverRow_, 32, 32, kHoverColour, 1);
   }
 }
 
 void Editor::DrawPalette() {
-  StageWindow& f = g_.Form1;
+  StageWindow& f = g_.stageWindow;
   if (paletteIcons_.Width() == 0) BuildPaletteIcons();
   for (int i = 0; i < kPaletteSize; ++i) {
     const int x = kPaletteX + kPaletteStep * i;
-    Copy(f.gamebox1, x, kPaletteY, 32, 32, paletteIcons_, 32 * i, 0);
+    Copy(f.hudPanel, x, kPaletteY, 32, 32, paletteIcons_, 32 * i, 0);
     // The tool menu's own selection frame marks the piece in hand.
-    if (i == tool_) MaskedPair(f.gamebox1, x, kPaletteY, 32, 32, f.commandbox, 160, 0, 128, 0);
+    if (i == tool_) MaskedPair(f.hudPanel, x, kPaletteY, 32, 32, f.commandbox, 160, 0, 128, 0);
   }
 }
 
 void Editor::DrawProperties() {
-  StageWindow& f = g_.Form1;
+  StageWindow& f = g_.stageWindow;
   const RecordValues& rec = edits_.doc().record;
   // STAGE and its number, as the head-up display writes them.
-  KeyedCopy(f.gamebox1, 16, kPropsY, 64, 32, f.time, 64, 96);
+  KeyedCopy(f.hudPanel, 16, kPropsY, 64, 32, f.time, 64, 96);
   const int n = stage_ + 1;
-  Copy(f.gamebox1, 80, kPropsY, 32, 32, f.time, 32 * (n / 10), 32);
-  Copy(f.gamebox1, 112, kPropsY, 32, 32, f.time, 32 * (n % 10), 32);
+  Copy(f.hudPanel, 80, kPropsY, 32, 32, f.time, 32 * (n / 10), 32);
+  Copy(f.hudPanel, 112, kPropsY, 32, 32, f.time, 32 * (n % 10), 32);
   Text(150, kPropsY, 120, 32, "TIME " + ClockText(rec[kRecTime]));
   Text(274, kPropsY, 96, 32, "POINTS " + std::to_string(rec[kRecToolPoints]));
   for (int j = 0; j < 3; ++j) {
     const int x = kOfferX + kOfferStep * j;
-    Copy(f.gamebox1, x, kPropsY + 4, 24, 24, f.commandboxx, 24 * j, 0);
-    if (rec[size_t(kRecOffer0 + j)] != 1) Shade(f.gamebox1, x, kPropsY + 4, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
+    Copy(f.hudPanel, x, kPropsY + 4, 24, 24, f.commandboxx, 24 * j, 0);
+    if (rec[size_t(kRecOffer0 + j)] != 1) Shade(f.hudPanel, x, kPropsY + 4, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
   }
   Text(462, kPropsY, 96, 32, "PAR " + std::to_string(rec[kRecPar]));
   Text(kLevelX, kPropsY, kLevelW, 32, DifficultyWord(difficulty_));
@@ -186,8 +186,8 @@ void Editor::DrawMessageLine() {
 }
 
 void Editor::DrawErrorPanel() {
-  StageWindow& f = g_.Form1;
-  Shade(f.gamebox1, kFieldX, kFieldY, kFieldW, 32 * kMapFileRows, f.time, 0, 0, 32, 32, kOverlayAlpha);
+  StageWindow& f = g_.stageWindow;
+  Shade(f.hudPanel, kFieldX, kFieldY, kFieldW, 32 * kMapFileRows, f.time, 0, 0, 32, 32, kOverlayAlpha);
   int y = kFieldY + 48;
   Text(48, y, 544, 32, "Stage " + std::to_string(stage_ + 1) + " does not load:");
   y += 40;
@@ -206,8 +206,8 @@ void Editor::DrawErrorPanel() {
 }
 
 void Editor::DrawHelp() {
-  StageWindow& f = g_.Form1;
-  Shade(f.gamebox1, 0, 0, kScreenW, kScreenH, f.time, 0, 0, 32, 32, kOverlayAlpha);
+  StageWindow& f = g_.stageWindow;
+  Shade(f.hudPanel, 0, 0, kScreenW, kScreenH, f.time, 0, 0, 32, 32, kOverlayAlpha);
   static const char* const lines[] = {
       "STAGE EDITOR  -  F1 or Esc closes this help",
       "Left button: put the piece in hand (drag draws a line)   Right: erase",
@@ -233,8 +233,8 @@ void Editor::DrawHelp() {
 }
 
 void Editor::DrawChecks() {
-  StageWindow& f = g_.Form1;
-  Shade(f.gamebox1, 0, 0, kScreenW, kScreenH, f.time, 0, 0, 32, 32, kOverlayAlpha);
+  StageWindow& f = g_.stageWindow;
+  Shade(f.hudPanel, 0, 0, kScreenW, kScreenH, f.time, 0, 0, 32, 32, kOverlayAlpha);
   int y = 24;
   Text(24, y, kScreenW - 48, 28, "WARNINGS (saving is still up to you)  -  F2 or Esc closes");
   y += 40;
@@ -247,7 +247,7 @@ void Editor::DrawChecks() {
 }
 
 void Editor::Draw() {
-  StageWindow& f = g_.Form1;
+  StageWindow& f = g_.stageWindow;
   DrawBackdropPanel(g_);
   DrawField();
   DrawPalette();
@@ -256,7 +256,7 @@ void Editor::Draw() {
   if (!loadError_.empty()) DrawErrorPanel();
   if (listChecks_) DrawChecks();
   if (help_) DrawHelp();
-  f.gamebox1.Present();
+  f.hudPanel.Present();
   dirty_ = false;
 }
 

@@ -70,7 +70,7 @@ void Editor::BuildPaletteIcons() {
   DrawStageField(g_, p.map, p.objects, p.record);
   ShowSpeedTileLooks(g_, p.map);
   paletteIcons_.Resize(32 * kPaletteSize, 32);
-  Copy(paletteIcons_, 0, 0, 32 * kPaletteSize, 32, g_.Form1.gamebox2, 0, 32);
+  Copy(paletteIcons_, 0, 0, 32 * kPaletteSize, 32, g_.stageWindow.field, 0, 32);
   for (int i = 0; i < kPaletteSize; ++i) {
     const PaletteEntry& e = Palette()[size_t(i)];
     if (e.layer == Layer::Eraser) {

@@ -100,7 +100,7 @@ bool TestPlay::Start(const std::string& folder, const std::string& shippedDir, i
   tg_ = std::make_unique<Game>();
   Game& g = *tg_;
   g.forms = eg_.forms;  // the sheets, already loaded
-  ShowSurface(g.Form1.gamebox2);  // the editor keeps the field box hidden; play needs it
+  ShowSurface(g.stageWindow.field);  // the editor keeps the field box hidden; play needs it
   g.audio = eg_.audio;
   g.settings = &settings_;
   g.stageDir = temp;
@@ -170,7 +170,7 @@ bool TestPlay::Pass(Input& editorInput) {
 void TestPlay::Show(bool now) {
   if (ScreenVersion(tg_->forms) == shownVersion_) return;
   if (!now && tg_->Now - lastShow_ < kShowEveryMs) return;
-  Surface& screen = eg_.Form1.gamebox1;
+  Surface& screen = eg_.stageWindow.hudPanel;
   ComposeScreen(tg_->forms, screen, text_);
   screen.MarkDrawn({0, 0, kScreenW, kScreenH});
   screen.Present();

@@ -22,13 +22,13 @@ constexpr int kFirstName = 50;
 constexpr int kFirstRole = 54;
 
 void SlideLines(Game& g) {
-  HouseWindow& w = g.Form3;
+  HouseWindow& w = g.houseWindow;
   const int32_t i = g.RollTick % 200;
   const int32_t k = (g.RollTick - kFirstPair) / 200;
   if (g.RollTick >= kFirstPair) {
     if (i <= 71) {
       ShowSurface(w.messagebox2);
-      SetText(w.Text2, g.Messages[kFirstRole + k]);
+      SetText(w.roleText, g.Messages[kFirstRole + k]);
       // The last pair's role line comes to rest in the middle of the screen.
       if (g.RollTick >= kFourthPair) {
         MoveSurface(w.messagebox2, 624 - 6 * i, 208, 480, 32);
@@ -73,7 +73,7 @@ void SaveHighScore(Game& g) {
       },
       &why);
   // stderr is out of sight for a player who started the game from a menu: the title says it.
-  if (outcome == SettingsStore::Outcome::kFailed) SetText(g.Form2.notice, "High score not saved: " + why);
+  if (outcome == SettingsStore::Outcome::kFailed) SetText(g.menuWindow.notice, "High score not saved: " + why);
 }
 
 namespace {
@@ -81,7 +81,7 @@ namespace {
 void EndRoll(Game& g) {
   SaveHighScore(g);
   g.GameState = kStateTitle;
-  ShowForm(g.forms, g.Form2);
+  ShowForm(g.forms, g.menuWindow);
   TitleScreen(g);
 }
 
@@ -92,7 +92,7 @@ void ClosingRollStep(Game& g) {
   if (g.RollTick <= kLastPairTick) SlideLines(g);
   ++g.RollTick;
   if (g.RollTick > kEndTick) EndRoll(g);
-  g.Form3.clearbox1.Present();
+  g.houseWindow.canvas.Present();
 }
 
 }  // namespace slidestone

@@ -9,7 +9,7 @@ struct Game;
 class Surface;
 struct Rect;
 
-// One of the splash's 128 fade steps (0..127), drawn on Form4's canvas and presented.
+// One of the splash's 128 fade steps (0..127), drawn on the splash window's canvas and presented.
 void LogoSplashStep(Game& g, int step);
 constexpr int kSplashSteps = 128;
 

@@ -27,7 +27,7 @@ int32_t DrawOneTo(Game& g, int32_t count) {
 }  // namespace
 
 void HouseSetupStep(Game& g) {
-  HouseWindow& w = g.Form3;
+  HouseWindow& w = g.houseWindow;
   ShowFormMaximised(g.forms, w);
   HideSurface(w.messagebox1);
   HideSurface(w.messagebox2);
@@ -35,7 +35,7 @@ void HouseSetupStep(Game& g) {
   HideSurface(w.messagebox);
 
   // The sheet, scrolled left by 64 pixels with wrap-around.
-  for (Surface* s : {&w.back, &w.clearbox1}) {
+  for (Surface* s : {&w.cleanSheet, &w.canvas}) {
     if (!Watched(g)) break;
     Copy(*s, 0, 0, 576, 480, w.clear1, 64, 0);
     Copy(*s, 576, 0, 64, 480, w.clear1, 0, 0);

@@ -19,41 +19,41 @@ constexpr int kLastFrame = 350;
 constexpr int kSettleFrame = 276;  // the view has caught up: the stone stands on its end point
 
 // The grey cross line of the sheet, 512 x 4, across the lanes.
-void DrawLine(Game& g, int y) { Copy(g.Form3.clearbox1, 64, y, 512, 4, g.Form3.clear1, 0, 480); }
+void DrawLine(Game& g, int y) { Copy(g.houseWindow.canvas, 64, y, 512, 4, g.houseWindow.clear1, 0, 480); }
 
 // The house, the cross lines and the stone of this frame over the clean sheet, noted as what was
 // drawn over it. Drawing only (the check mode draws them twice).
 void DrawShot(Game& g) {
-  HouseWindow& w = g.Form3;
+  HouseWindow& w = g.houseWindow;
   const int32_t f = g.ShotFrame;
-  BeginOverdraw(w.shot, w.clearbox1);
+  BeginOverdraw(w.shot, w.canvas);
   if (f > 100) {
     int h = 2 * (f - 100), y0 = 0;
     if (f >= 228) {
       h = 256;
       y0 = std::min(2 * (f - 228), 96);
     }
-    KeyedCopy(w.clearbox1, 192, y0, 256, h, w.clear2, 0, 256 - h);
+    KeyedCopy(w.canvas, 192, y0, 256, h, w.clear2, 0, 256 - h);
     if (f > 164) DrawLine(g, y0 + h - 130);  // across the house centre
   }
   if (f < 50) DrawLine(g, 280 + 4 * f);
   if (f > 90) DrawLine(g, f >= kSettleFrame ? 372 : 2 * (f - 90));
-  MaskedPair(w.clearbox1, g.ShotStoneX, g.ShotStoneY, 32, 32, w.clear2, 32 * g.ShotSpin, 288,
+  MaskedPair(w.canvas, g.ShotStoneX, g.ShotStoneY, 32, 32, w.clear2, 32 * g.ShotSpin, 288,
              32 * g.ShotSpin, 256);
-  EndOverdraw(w.shot, w.clearbox1, w.back);
+  EndOverdraw(w.shot, w.canvas, w.cleanSheet);
 }
 
 void ShotTick(Game& g) {
-  HouseWindow& w = g.Form3;
+  HouseWindow& w = g.houseWindow;
   const int32_t f = g.ShotFrame;
   if (f < kSettleFrame) g.ShotSpin = ((f + 1) % 160) / 20;
   if (f >= kSettleFrame) g.ShotStoneX = g.ShotTargetX;
   constexpr Rect kLanes{64, 0, 512, 480};
   if (Watched(g)) {
-    RestoreBackground(w.shot, w.clearbox1, w.back, kLanes);
+    RestoreBackground(w.shot, w.canvas, w.cleanSheet, kLanes);
     DrawShot(g);
-    if (g.Form1.checkRepaint) {
-      CheckQuickRedraw(w.clearbox1, w.back, kLanes, g.Form1.repaintMismatches, [&] { DrawShot(g); });
+    if (g.stageWindow.checkRepaint) {
+      CheckQuickRedraw(w.canvas, w.cleanSheet, kLanes, g.stageWindow.repaintMismatches, [&] { DrawShot(g); });
     }
   }
 
@@ -61,7 +61,7 @@ void ShotTick(Game& g) {
     g.ShotStoneX += g.ShotTargetX >= 304 ? 1 : -1;
   }
   g.ShotStoneY = std::max(g.ShotStoneY - 2, g.ShotTargetY);
-  w.clearbox1.Present();
+  w.canvas.Present();
 
   if (f % 2 == 0 && f >= 200 && g.ShotInterval < 100) ++g.ShotInterval;
   ++g.ShotFrame;
@@ -74,7 +74,7 @@ void ShotTick(Game& g) {
       g.GameState = kStateResults;
     } else {
       HideSurface(w.messagebox);
-      ShowForm(g.forms, g.Form1);
+      ShowForm(g.forms, g.stageWindow);
       g.GameState = kStateLoadStage;
     }
   }
@@ -91,8 +91,8 @@ void ShowShotComment(Game& g) {
   const int band = d == 0 ? 0 : d <= 50 ? 10 : d <= 100 ? 20 : d <= 150 ? 30 : 40;
   Randomize(g.RandomState, g.Now);
   const int k = RandomBelow(g.RandomState, 9);
-  ShowSurface(g.Form3.messagebox);
-  SetText(g.Form3.Text1, g.Messages[band + k]);
+  ShowSurface(g.houseWindow.messagebox);
+  SetText(g.houseWindow.commentText, g.Messages[band + k]);
 }
 
 }  // namespace slidestone

@@ -24,10 +24,10 @@ constexpr int kSceneRight = 518;  // a figure is drawn only while its x is 1 .. 
 bool OnLogo(int32_t x) { return x >= 1 && x <= kSceneRight; }
 
 void LogoSceneStep(Game& g) {
-  MenuWindow& w = g.Form2;
+  MenuWindow& w = g.menuWindow;
   const bool watched = Watched(g);
-  const Surface& player = g.Form1.mainchar;
-  const Surface& enemies = g.Form1.char3;
+  const Surface& player = g.stageWindow.mainchar;
+  const Surface& enemies = g.stageWindow.fieldSheet;
 
   if (g.TitleAnimTick == 50 && g.EnemyX == 0) {
     g.WalkerX = 1;
@@ -82,7 +82,7 @@ void LogoSceneStep(Game& g) {
 }  // namespace
 
 void MainMenu(Game& g) {
-  MenuWindow& w = g.Form2;
+  MenuWindow& w = g.menuWindow;
   const bool tick = StepDue(g, g.menuClock, 100);
   if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
@@ -108,7 +108,7 @@ void MainMenu(Game& g) {
       case kEntryStart:
         PlayConfirmSound(*g.audio);
         g.audio->StopMusic();
-        ShowFormMaximised(g.forms, g.Form1, g.MenuX, g.MenuY);
+        ShowFormMaximised(g.forms, g.stageWindow, g.MenuX, g.MenuY);
         NewGame(g, OpenStageHud);
         break;
       case kEntryOption:  // the options use the whole window

@@ -22,8 +22,8 @@ constexpr int kRowsX = 30, kRowsY = 160, kRowsW = 448 - kRowsX, kRowsH = 400 + k
 // is first put back from the pattern: a shorter word must not leave the end of the longer one it
 // replaces (EASY after HARD, 9 after 10).
 void DrawOptionRows(Game& g) {
-  Surface& out = g.Form2.startbox1;
-  const Surface& words = g.Form2.messagebox;
+  Surface& out = g.menuWindow.startbox1;
+  const Surface& words = g.menuWindow.messagebox;
   DrawMenuBackground(g, out, g.BackgroundScroll, {kRowsX, kRowsY, kRowsW, kRowsH});
   auto half = [&](int row) { return g.CursorRow == row ? kBrightX : 0; };
 
@@ -48,13 +48,13 @@ void DrawOptionRows(Game& g) {
 }  // namespace
 
 void DrawHighScore(Game& g, int32_t value) {
-  Surface& out = g.Form2.startbox1;
-  KeyedCopy(out, 30, 80, 256, kWordH, g.Form2.messagebox, 0, RowY(kRowHighScore));
-  DrawSixDigits(out, g.Form2.messagebox, value, 300, 80);
+  Surface& out = g.menuWindow.startbox1;
+  KeyedCopy(out, 30, 80, 256, kWordH, g.menuWindow.messagebox, 0, RowY(kRowHighScore));
+  DrawSixDigits(out, g.menuWindow.messagebox, value, 300, 80);
 }
 
 void OptionsScreen(Game& g) {
-  MenuWindow& w = g.Form2;
+  MenuWindow& w = g.menuWindow;
   const bool tick = StepDue(g, g.optionsClock, 100);
   if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;

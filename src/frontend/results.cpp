@@ -8,8 +8,8 @@
 namespace slidestone {
 
 void ResultsScreen(Game& g) {
-  HouseWindow& w = g.Form3;
-  const Surface& words = g.Form2.messagebox;
+  HouseWindow& w = g.houseWindow;
+  const Surface& words = g.menuWindow.messagebox;
   ShowForm(g.forms, w);
   HideSurface(w.messagebox);
   HideSurface(w.messagebox1);
@@ -18,13 +18,13 @@ void ResultsScreen(Game& g) {
 
   if (Watched(g)) {
     PaintHouseScreenBlack(g);
-    KeyedCopy(w.clearbox1, 100, 160, 256, kWordH, words, kBrightX, RowY(kRowGameLv));
-    KeyedCopy(w.clearbox1, 400, 160, 128, kWordH, words, 128 * g.Difficulty,
+    KeyedCopy(w.canvas, 100, 160, 256, kWordH, words, kBrightX, RowY(kRowGameLv));
+    KeyedCopy(w.canvas, 400, 160, 128, kWordH, words, 128 * g.Difficulty,
               RowY(kRowLevelsBright));
-    KeyedCopy(w.clearbox1, 164, 300, 150, kWordH, words, 110, RowY(kRowHighScore));  // SCORE
-    DrawSixDigits(w.clearbox1, words, g.TotalScore, 320, 300);
+    KeyedCopy(w.canvas, 164, 300, 150, kWordH, words, 110, RowY(kRowHighScore));  // SCORE
+    DrawSixDigits(w.canvas, words, g.TotalScore, 320, 300);
   }
-  w.clearbox1.Present();
+  w.canvas.Present();
 
   g.audio->PlayMusic("sound/PSMAT051.mid", 0);
   g.GameState = kStateClosingRoll;

@@ -10,14 +10,14 @@ namespace slidestone {
 namespace {
 
 void BlendFirstLogo(Game& g, int alpha) {
-  const Surface& logo = g.Form4.Picture1;
-  Shade(g.Form4.Picture2, 150, 0, logo.Width(), logo.Height(), logo, 0, 0, logo.Width(),
+  const Surface& logo = g.splashWindow.firstLogo;
+  Shade(g.splashWindow.canvas, 150, 0, logo.Width(), logo.Height(), logo, 0, 0, logo.Width(),
         logo.Height(), alpha);
 }
 
 void BlendSecondLogo(Game& g, int alpha) {
-  const Surface& logo = g.Form4.Picture3;
-  Shade(g.Form4.Picture2, 100, 200, logo.Width(), logo.Height(), logo, 0, 0, logo.Width(),
+  const Surface& logo = g.splashWindow.secondLogo;
+  Shade(g.splashWindow.canvas, 100, 200, logo.Width(), logo.Height(), logo, 0, 0, logo.Width(),
         logo.Height(), alpha);
 }
 
@@ -25,14 +25,14 @@ void BlendSecondLogo(Game& g, int alpha) {
 
 void LogoSplashStep(Game& g, int step) {
   if (step < 0 || step >= kSplashSteps) return;
-  SplashWindow& w = g.Form4;
+  SplashWindow& w = g.splashWindow;
   if (step == 0) {
     // The canvas fills the 640 x 480 screen, so centring it leaves it at the origin.
-    MoveSurface(w.Picture2, (kScreenW - w.Picture2.Width()) / 2,
-                (kScreenH - w.Picture2.Height()) / 2);
+    MoveSurface(w.canvas, (kScreenW - w.canvas.Width()) / 2,
+                (kScreenH - w.canvas.Height()) / 2);
     ShowForm(g.forms, w);
   }
-  w.Picture2.Fill(Rgb(0, 0, 0));
+  w.canvas.Fill(Rgb(0, 0, 0));
   if (step < 64) {
     BlendFirstLogo(g, 4 * step);  // 0, 4, ..., 252
   } else if (step < 96) {
@@ -43,7 +43,7 @@ void LogoSplashStep(Game& g, int step) {
     BlendFirstLogo(g, alpha);
     BlendSecondLogo(g, alpha);
   }
-  w.Picture2.Present();
+  w.canvas.Present();
 }
 
 }  // namespace slidestone

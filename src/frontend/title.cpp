@@ -14,7 +14,7 @@ void DrawMenuBackground(Game& g, Surface& surface, int s) {
 }
 
 void DrawMenuBackground(Game& g, Surface& surface, int s, const Rect& area) {
-  const Surface& pattern = g.Form2.startback;
+  const Surface& pattern = g.menuWindow.startback;
   // Four copies of the same 320 x 240 piece of the pattern. The lower half starts half a period
   // further in: 240 is 16 rows past a multiple of 32, so the pattern runs on across the middle
   // without a seam.
@@ -30,7 +30,7 @@ void DrawMenuBackground(Game& g, Surface& surface, int s, const Rect& area) {
 }
 
 void TitleScreen(Game& g) {
-  MenuWindow& w = g.Form2;
+  MenuWindow& w = g.menuWindow;
   if (Watched(g)) {
     DrawMenuBackground(g, w.startbox1, 0);
     Copy(w.startbox2, 0, 0, 550, 220, w.title, 0, 0);

@@ -24,7 +24,7 @@ bool FrontWordsStale(Game& g, bool tick, int64_t key) {
 }
 
 void PaintHouseScreenBlack(Game& g) {
-  for (int j = 0; j <= 5; ++j) Copy(g.Form3.clearbox1, 128 * j, 0, 128, 480, g.Form3.clear1, 0, 0);
+  for (int j = 0; j <= 5; ++j) Copy(g.houseWindow.canvas, 128 * j, 0, 128, 480, g.houseWindow.clear1, 0, 0);
 }
 
 }  // namespace slidestone

@@ -9,8 +9,8 @@ namespace slidestone {
 class Surface;
 struct Game;
 
-// Rows of Form2's word sheet (y = 64 * row). The left half of a row is the dim word, the right
-// half (x 256) the bright one.
+// Rows of the menu window's word sheet (y = 64 * row). The left half of a row is the dim word,
+// the right half (x 256) the bright one.
 constexpr int kWordH = 64;
 constexpr int kBrightX = 256;
 enum WordRow : int {
@@ -38,7 +38,7 @@ void DrawSixDigits(Surface& dst, const Surface& words, int32_t value, int x0, in
 // wiped them, or the screen has just been entered. The picture is the same either way.
 bool FrontWordsStale(Game& g, bool tick, int64_t key);
 
-// Fills Form3's whole screen with the black columns of the sheet picture.
+// Fills the house window's whole screen with the black columns of the sheet picture.
 void PaintHouseScreenBlack(Game& g);
 
 }  // namespace slidestone

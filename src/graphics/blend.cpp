@@ -22,10 +22,10 @@ int SetPixels(Surface& s, const std::vector<uint32_t>& pixels) {
 void BlendCell(StageWindow& f, int col, int row, int oc, int orow) {
   // Only ever 32 x 32: these live for the call, as the blend runs only when a tile changes.
   static thread_local std::vector<uint32_t> overlay(32 * 32), base(32 * 32);
-  Copy(f.char6, 0, 0, 32, 32, f.char4, 32 * oc, 32 * orow);
-  GetPixels(f.char6, overlay);
-  Copy(f.char5, 0, 0, 32, 32, f.back, 32 * col, 32 * row);
-  GetPixels(f.char5, base);
+  Copy(f.blendOverlay, 0, 0, 32, 32, f.overlaySheet, 32 * oc, 32 * orow);
+  GetPixels(f.blendOverlay, overlay);
+  Copy(f.blendBase, 0, 0, 32, 32, f.backdrop, 32 * col, 32 * row);
+  GetPixels(f.blendBase, base);
   for (size_t i = 0; i < base.size(); ++i) {
     const uint32_t b = base[i], o = overlay[i];
     const int r = std::min(255, RedOf(b) + RedOf(o));
@@ -33,9 +33,9 @@ void BlendCell(StageWindow& f, int col, int row, int oc, int orow) {
     const int bl = std::min(255, BlueOf(b) + BlueOf(o));
     base[i] = Rgb(r, gr, bl) | (b & 0xFF000000u);
   }
-  SetPixels(f.char5, base);
-  Copy(f.gamebox2, 32 * col, 32 * row, 32, 32, f.char5, 0, 0);
-  Copy(f.Bback, 32 * col, 32 * row, 32, 32, f.char5, 0, 0);
+  SetPixels(f.blendBase, base);
+  Copy(f.field, 32 * col, 32 * row, 32, 32, f.blendBase, 0, 0);
+  Copy(f.cleanField, 32 * col, 32 * row, 32, 32, f.blendBase, 0, 0);
 }
 
 }  // namespace slidestone

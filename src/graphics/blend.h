@@ -1,4 +1,5 @@
-// Lighting single play-field cells: a char4 overlay added pixel by pixel onto the bare backdrop.
+// Lighting single play-field cells: an overlay-sheet cell added pixel by pixel onto the
+// bare backdrop.
 #pragma once
 
 #include <cstdint>
@@ -14,8 +15,8 @@ namespace slidestone {
 int GetPixels(const Surface& s, std::vector<uint32_t>& pixels);
 int SetPixels(Surface& s, const std::vector<uint32_t>& pixels);
 
-// Adds char4 cell (oc, orow) onto the backdrop under play-field cell (col, row), channel by
-// channel with saturation, and writes the result to gamebox2 and Bback.
+// Adds overlay-sheet cell (oc, orow) onto the backdrop under play-field cell (col, row),
+// channel by channel with saturation, and writes the result to the field and the clean field.
 void BlendCell(StageWindow& f, int col, int row, int oc, int orow);
 
 }  // namespace slidestone

@@ -38,52 +38,57 @@ void DrawText(Surface& out, const Surface& box, const TextField& t, TextPainter*
 }  // namespace
 
 void CreateForms(Forms& f) {
-  StageWindow& s = f.Form1;
-  Window(f, s.gamebox1, kScreenW, kScreenH, 0, 0, true);
-  Window(f, s.gamebox2, 608, 352, 16, 112, true);
-  Window(f, s.gamebox3, 72, 24, 0, 0, false);
-  s.gamebox3.insideChild = true;  // drawn inside gamebox2
-  s.back.Resize(608, 352);
-  s.Bback.Resize(608, 352);
-  s.char5.Resize(32, 32);
-  s.char6.Resize(32, 32);
+  StageWindow& s = f.stageWindow;
+  Window(f, s.hudPanel, kScreenW, kScreenH, 0, 0, true);
+  Window(f, s.field, 608, 352, 16, 112, true);
+  Window(f, s.toolMenu, 72, 24, 0, 0, false);
+  s.toolMenu.insideChild = true;  // drawn inside the field
+  s.backdrop.Resize(608, 352);
+  s.cleanField.Resize(608, 352);
+  s.blendBase.Resize(32, 32);
+  s.blendOverlay.Resize(32, 32);
 
-  MenuWindow& m = f.Form2;
+  MenuWindow& m = f.menuWindow;
   Window(f, m.startbox1, kScreenW, kScreenH, 0, 0, true);
   Window(f, m.startbox2, 550, 220, 45, 10, true);
   m.notice = {"", 0, kScreenH - 28, kScreenW, 28};
 
   // The house screen's full-screen surfaces are made when it is first shown (EnsureHouseWindow):
   // many games never get that far.
-  HouseWindow& h = f.Form3;
+  HouseWindow& h = f.houseWindow;
   Window(f, h.messagebox, 320, 32, 160, 160, true);
   Window(f, h.messagebox1, 320, 32, 0, 64, true);
   Window(f, h.messagebox2, 320, 32, 0, 0, true);
-  h.Text1 = {"", 0, 0, 320, 32};
-  h.Text2 = {"", 0, 0, 480, 32};
+  h.commentText = {"", 0, 0, 320, 32};
+  h.roleText = {"", 0, 0, 480, 32};
   h.namebox = {"", 0, 0, 192, 32};
 
-  SplashWindow& p = f.Form4;
-  Window(f, p.Picture2, kScreenW, kScreenH, 0, 0, true);
+  SplashWindow& p = f.splashWindow;
+  Window(f, p.canvas, kScreenW, kScreenH, 0, 0, true);
   f.ConnectScreen();
 }
 
 void Forms::ConnectScreen() {
-  for (Form* form : std::initializer_list<Form*>{&Form1, &Form2, &Form3, &Form4}) form->screen = &screen;
-  for (TextField* t : {&Form2.notice, &Form3.Text1, &Form3.Text2, &Form3.namebox}) t->screen = &screen;
-  for (Surface* s : {&Form1.gamebox1, &Form1.gamebox2, &Form1.gamebox3, &Form2.startbox1,
-                     &Form2.startbox2, &Form3.clearbox1, &Form3.messagebox, &Form3.messagebox1,
-                     &Form3.messagebox2, &Form4.Picture1, &Form4.Picture2, &Form4.Picture3}) {
+  for (Form* form : std::initializer_list<Form*>{&stageWindow, &menuWindow, &houseWindow, &splashWindow}) {
+    form->screen = &screen;
+  }
+  for (TextField* t : {&menuWindow.notice, &houseWindow.commentText, &houseWindow.roleText, &houseWindow.namebox}) {
+    t->screen = &screen;
+  }
+  for (Surface* s : {&stageWindow.hudPanel, &stageWindow.field, &stageWindow.toolMenu, &menuWindow.startbox1,
+                     &menuWindow.startbox2, &houseWindow.canvas, &houseWindow.messagebox,
+                     &houseWindow.messagebox1, &houseWindow.messagebox2, &splashWindow.firstLogo,
+                     &splashWindow.canvas, &splashWindow.secondLogo}) {
     s->JoinScreen(&screen);
   }
 }
 
 Forms& Forms::operator=(const Forms& other) {
   if (this == &other) return *this;
-  Form1 = other.Form1;
-  Form2 = other.Form2;
-  Form3 = other.Form3;
-  Form4 = other.Form4;
+  stageWindow = other.stageWindow;
+  menuWindow = other.menuWindow;
+  houseWindow = other.houseWindow;
+  splashWindow = other.splashWindow;
   topZ = other.topZ;
   screen = ScreenState{};
   ConnectScreen();
@@ -91,20 +96,20 @@ Forms& Forms::operator=(const Forms& other) {
 }
 
 void EnsureHouseWindow(Forms& f) {
-  HouseWindow& h = f.Form3;
-  if (h.clearbox1.Width() != 0) return;
-  Window(f, h.clearbox1, kScreenW, kScreenH, 0, 0, true);
-  h.back.Resize(kScreenW, kScreenH);
+  HouseWindow& h = f.houseWindow;
+  if (h.canvas.Width() != 0) return;
+  Window(f, h.canvas, kScreenW, kScreenH, 0, 0, true);
+  h.cleanSheet.Resize(kScreenW, kScreenH);
 }
 
 void ReleaseSplashWindow(Forms& f) {
-  SplashWindow& p = f.Form4;
+  SplashWindow& p = f.splashWindow;
   HideForm(p);
-  for (Surface* s : {&p.Picture2, &p.Picture1, &p.Picture3}) *s = Surface();
+  for (Surface* s : {&p.canvas, &p.firstLogo, &p.secondLogo}) *s = Surface();
 }
 
 void ShowForm(Forms& f, Form& form) {
-  if (&form == &f.Form3) EnsureHouseWindow(f);
+  if (&form == &f.houseWindow) EnsureHouseWindow(f);
   form.shown = true;
   form.z = ++f.topZ;
   f.screen.Touch();
@@ -112,9 +117,9 @@ void ShowForm(Forms& f, Form& form) {
 
 void ShowFormMaximised(Forms& f, Form& form, int menuX, int menuY) {
   ShowForm(f, form);
-  if (&form == &f.Form1) LayoutStageWindow(f.Form1, kScreenW, kScreenH, menuX, menuY);
-  if (&form == &f.Form2) LayoutMenuWindow(f.Form2, kScreenW, kScreenH);
-  if (&form == &f.Form3) LayoutHouseWindow(f.Form3, kScreenW, kScreenH);
+  if (&form == &f.stageWindow) LayoutStageWindow(f.stageWindow, kScreenW, kScreenH, menuX, menuY);
+  if (&form == &f.menuWindow) LayoutMenuWindow(f.menuWindow, kScreenW, kScreenH);
+  if (&form == &f.houseWindow) LayoutHouseWindow(f.houseWindow, kScreenW, kScreenH);
 }
 
 void HideForm(Form& form) {
@@ -123,9 +128,9 @@ void HideForm(Form& form) {
 }
 
 void LayoutStageWindow(StageWindow& w, int clientW, int clientH, int menuX, int menuY) {
-  MoveSurface(w.gamebox1, 0, 0, clientW, clientH);
-  MoveSurface(w.gamebox2, 16, 112, 608, 352);
-  MoveSurface(w.gamebox3, menuX, menuY, 72, 24);
+  MoveSurface(w.hudPanel, 0, 0, clientW, clientH);
+  MoveSurface(w.field, 16, 112, 608, 352);
+  MoveSurface(w.toolMenu, menuX, menuY, 72, 24);
 }
 
 void LayoutMenuWindow(MenuWindow& w, int clientW, int clientH) {
@@ -134,12 +139,12 @@ void LayoutMenuWindow(MenuWindow& w, int clientW, int clientH) {
 }
 
 void LayoutHouseWindow(HouseWindow& w, int clientW, int clientH) {
-  MoveSurface(w.clearbox1, 0, 0, clientW, clientH);
+  MoveSurface(w.canvas, 0, 0, clientW, clientH);
   MoveSurface(w.messagebox, 160, 160, 320, 32);
-  w.Text1.x = w.Text1.y = 0;
-  w.Text1.w = 320, w.Text1.h = 32;
-  w.Text2.x = w.Text2.y = 0;
-  w.Text2.w = 480, w.Text2.h = 32;
+  w.commentText.x = w.commentText.y = 0;
+  w.commentText.w = 320, w.commentText.h = 32;
+  w.roleText.x = w.roleText.y = 0;
+  w.roleText.w = 480, w.roleText.h = 32;
   w.namebox.x = w.namebox.y = 0;
   w.namebox.w = 192, w.namebox.h = 32;
 }
@@ -183,8 +188,8 @@ namespace {
 // The topmost shown form: the one the player sees.
 const Form* TopForm(const Forms& f) {
   const Form* top = nullptr;
-  for (const Form* form : {static_cast<const Form*>(&f.Form1), static_cast<const Form*>(&f.Form2),
-                           static_cast<const Form*>(&f.Form3), static_cast<const Form*>(&f.Form4)}) {
+  for (const Form* form : {static_cast<const Form*>(&f.stageWindow), static_cast<const Form*>(&f.menuWindow),
+                           static_cast<const Form*>(&f.houseWindow), static_cast<const Form*>(&f.splashWindow)}) {
     if (form->shown && (!top || form->z > top->z)) top = form;
   }
   return top;
@@ -200,28 +205,28 @@ void ComposeInto(const Forms& f, Surface& out, TextPainter* text, const Rect& cl
     return r.x < clip.x + clip.w && clip.x < r.x + r.w && r.y < clip.y + clip.h && clip.y < r.y + r.h;
   };
   const Form* top = TopForm(f);
-  if (top == &f.Form1) {
-    const StageWindow& s = f.Form1;
-    child(s.gamebox1, 0, 0);
-    child(s.gamebox2, 0, 0);
-    if (s.gamebox2.visible) child(s.gamebox3, s.gamebox2.x, s.gamebox2.y);
-  } else if (top == &f.Form2) {
-    child(f.Form2.startbox1, 0, 0);
-    child(f.Form2.startbox2, 0, 0);
-    if (!f.Form2.notice.text.empty() && touches(f.Form2.startbox1, f.Form2.notice)) {
-      DrawText(out, f.Form2.startbox1, f.Form2.notice, text);
+  if (top == &f.stageWindow) {
+    const StageWindow& s = f.stageWindow;
+    child(s.hudPanel, 0, 0);
+    child(s.field, 0, 0);
+    if (s.field.visible) child(s.toolMenu, s.field.x, s.field.y);
+  } else if (top == &f.menuWindow) {
+    child(f.menuWindow.startbox1, 0, 0);
+    child(f.menuWindow.startbox2, 0, 0);
+    if (!f.menuWindow.notice.text.empty() && touches(f.menuWindow.startbox1, f.menuWindow.notice)) {
+      DrawText(out, f.menuWindow.startbox1, f.menuWindow.notice, text);
     }
-  } else if (top == &f.Form3) {
-    const HouseWindow& h = f.Form3;
-    child(h.clearbox1, 0, 0);
+  } else if (top == &f.houseWindow) {
+    const HouseWindow& h = f.houseWindow;
+    child(h.canvas, 0, 0);
     child(h.messagebox, 0, 0);
     child(h.messagebox1, 0, 0);
     child(h.messagebox2, 0, 0);
-    if (touches(h.messagebox, h.Text1)) DrawText(out, h.messagebox, h.Text1, text);
+    if (touches(h.messagebox, h.commentText)) DrawText(out, h.messagebox, h.commentText, text);
     if (touches(h.messagebox1, h.namebox)) DrawText(out, h.messagebox1, h.namebox, text);
-    if (touches(h.messagebox2, h.Text2)) DrawText(out, h.messagebox2, h.Text2, text);
-  } else if (top == &f.Form4) {
-    child(f.Form4.Picture2, 0, 0);
+    if (touches(h.messagebox2, h.roleText)) DrawText(out, h.messagebox2, h.roleText, text);
+  } else if (top == &f.splashWindow) {
+    child(f.splashWindow.canvas, 0, 0);
   } else {
     for (int yy = std::max(0, clip.y); yy < std::min(kScreenH, clip.y + clip.h); ++yy) {
       Pixel* row = out.Row(yy);

@@ -1,6 +1,8 @@
-// The four game windows and the surfaces each owns, by the names the game uses for them.
-// Form1 is the stage screen, Form2 the title and menus, Form3 the house-and-sheet screen and
-// Form4 the logo splash. The topmost shown form is what the player sees.
+// The four game windows and the surfaces each owns. The stage window shows a stage (the HUD
+// panel with the play field set in it), the menu window the title, menus and options, the house
+// window the house shot on the sheet of ice, the results and the closing roll, and the splash
+// window the logos at start. The topmost shown window is what the player sees. Sheets hold the
+// pictures the art generator draws, loaded from the files the picture list names.
 #pragma once
 
 #include <cstdint>
@@ -27,13 +29,20 @@ struct Form {
   ScreenState* screen = nullptr;  // the screen showing or hiding it changes
 };
 
-struct StageWindow : Form {  // Form1
-  Surface gamebox1, gamebox2, gamebox3;  // window surfaces
-  Surface back, Bback, char5, char6;     // work surfaces
-  Surface char1, char3, char4, mainchar, jumpd, commandbox, commandboxx, time;  // sheets
+struct StageWindow : Form {
+  Surface hudPanel;  // the whole window: the HUD round the field
+  Surface field;     // the play field as the player sees it, set in the panel
+  Surface toolMenu;  // the tool menu's box, drawn inside the field
+  Surface backdrop;    // the stage's backdrop with nothing on it: what a broken tile leaves
+  Surface cleanField;  // the field with its tiles and nothing moving: what a repaint starts from
+  Surface blendBase, blendOverlay;  // one cell each, for lighting a field cell
+  Surface panelSheet;    // the blue panel behind the HUD (picture char1)
+  Surface fieldSheet;    // tiles, stone, items, enemies, ball, speed words (picture char3)
+  Surface overlaySheet;  // lights added onto the backdrop, sparkles (picture char4)
+  Surface mainchar, jumpd, commandbox, commandboxx, time;  // the other sheets, by picture name
   Surface stageback[2];
-  // What the last repaint (or tick of the stage-flow words) drew over the clean field in Bback:
-  // the next one only has to restore that instead of the whole field.
+  // What the last repaint (or tick of the stage-flow words) drew over the clean field: the next
+  // one only has to restore that instead of the whole field.
   Overdraw sprites;
   // Test only: every repaint is also done the slow way, from the whole clean field, and any
   // difference from the quick one is counted (the house shot's too).
@@ -41,30 +50,33 @@ struct StageWindow : Form {  // Form1
   int repaintMismatches = 0;
 };
 
-struct MenuWindow : Form {  // Form2
+struct MenuWindow : Form {
   Surface startbox1, startbox2;            // window surfaces
   Surface title, messagebox, startback;    // sheets
   TextField notice;  // one line along the bottom (a high score that could not be saved)
 };
 
-struct HouseWindow : Form {  // Form3
-  Surface clearbox1, messagebox, messagebox1, messagebox2;  // window surfaces
-  Surface back;                                             // work surface
-  Surface clear1, clear2;                                   // sheets
-  TextField Text1, Text2, namebox;  // inside messagebox, messagebox2, messagebox1
-  Overdraw shot;  // what the last tick of the house shot drew over the sheet in back
+struct HouseWindow : Form {
+  Surface canvas;  // the whole window: the sheet of ice, the results, the closing roll
+  Surface messagebox, messagebox1, messagebox2;  // text strips over it
+  Surface cleanSheet;  // the sheet with nothing moving: what each tick of the shot starts from
+  Surface clear1, clear2;  // sheets
+  TextField commentText;  // the comment on the shot, inside messagebox
+  TextField roleText;     // a role of the closing roll, inside messagebox2
+  TextField namebox;      // a name of the closing roll, inside messagebox1
+  Overdraw shot;  // what the last tick of the house shot drew over the clean sheet
 };
 
-struct SplashWindow : Form {  // Form4
-  Surface Picture2;            // the canvas
-  Surface Picture1, Picture3;  // first and second logo
+struct SplashWindow : Form {
+  Surface canvas;                 // the whole window
+  Surface firstLogo, secondLogo;  // sheets
 };
 
 struct Forms {
-  StageWindow Form1;
-  MenuWindow Form2;
-  HouseWindow Form3;
-  SplashWindow Form4;
+  StageWindow stageWindow;
+  MenuWindow menuWindow;
+  HouseWindow houseWindow;
+  SplashWindow splashWindow;
   uint64_t topZ = 0;
   // The screen the four windows make up; their surfaces, forms and texts point at it. A copy
   // of the windows (the editor's test play starts from the editor's loaded sheets) is a screen
@@ -85,9 +97,9 @@ inline ScreenDamage TakeScreenDamage(Forms& f) { return f.screen.TakeDamage(); }
 // blank; the sheet catalogue fills them.
 void CreateForms(Forms& f);
 
-// The house screen's full-screen surfaces, made on first use (showing Form3 makes them).
+// The house screen's full-screen surfaces, made on first use (showing the house window makes them).
 void EnsureHouseWindow(Forms& f);
-// After the splash its canvas and logos are never needed again: frees them and hides Form4.
+// After the splash its canvas and logos are never needed again: frees them and hides its window.
 void ReleaseSplashWindow(Forms& f);
 
 // Shows a form and brings it to the top. Maximised also runs its resize layout.
@@ -104,7 +116,7 @@ void LayoutHouseWindow(HouseWindow& w, int clientW, int clientH);
 void ShowSurface(Surface& s);
 void HideSurface(Surface& s);
 void MoveSurface(Surface& s, int x, int y);
-// Moves and resizes (the text strips of Form3 change size as they slide).
+// Moves and resizes (the house window's text strips change size as they slide).
 void MoveSurface(Surface& s, int x, int y, int w, int h);
 void SetText(TextField& t, const std::string& text);
 

@@ -11,16 +11,16 @@ constexpr int kCurtainAlpha = 120;
 
 // Darkens a full-height strip of the field with the black edge of the backdrop sheet.
 void ShadeStrip(Game& g, int x, int w) {
-  Shade(g.Form1.gamebox2, x, 0, w, kFieldH, g.Form1.stageback[g.BackdropIndex], 608, 0, w,
+  Shade(g.stageWindow.field, x, 0, w, kFieldH, g.stageWindow.stageback[g.BackdropIndex], 608, 0, w,
         kFieldH, kCurtainAlpha);
 }
 
 void UncoverStrip(Game& g, int x) {
-  Copy(g.Form1.gamebox2, x, 0, 4, kFieldH, g.Form1.Bback, x, 0);
+  Copy(g.stageWindow.field, x, 0, 4, kFieldH, g.stageWindow.cleanField, x, 0);
 }
 
 void DrawWord(Game& g, int x, int y, int w, int sx, int sy) {
-  KeyedCopy(g.Form1.gamebox2, x, y, w, 64, g.Form1.time, sx, sy);
+  KeyedCopy(g.stageWindow.field, x, y, w, 64, g.stageWindow.time, sx, sy);
 }
 
 }  // namespace
@@ -28,7 +28,7 @@ void DrawWord(Game& g, int x, int y, int w, int sx, int sy) {
 // FlowStep -76 to -2 closes one 4-pixel strip per side per tick, 0 to 76 opens from the middle.
 void DrawCurtain(Game& g) {
   const int32_t s = g.FlowStep;
-  if (s == -76) Copy(g.Form1.gamebox2, 0, 0, kScreenW, kScreenH, g.Form1.Bback, 0, 0);
+  if (s == -76) Copy(g.stageWindow.field, 0, 0, kScreenW, kScreenH, g.stageWindow.cleanField, 0, 0);
   if (s >= -76 && s <= -2) {
     ShadeStrip(g, 4 * (s + 76), 4);
     ShadeStrip(g, 604 - 4 * (s + 76), 4);
@@ -47,7 +47,7 @@ void DrawContinuePrompt(Game& g) {
   const bool yes = g.ContinueCursor == 0;
   DrawWord(g, 240, 128, 128, yes ? 0 : 128, 256);
   DrawWord(g, 240, 192, 128, yes ? 128 : 0, 320);
-  g.Form1.gamebox2.Present();
+  g.stageWindow.field.Present();
 }
 
 }  // namespace slidestone

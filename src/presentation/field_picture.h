@@ -9,9 +9,9 @@ namespace slidestone {
 
 struct Game;
 
-// The whole field of a stage as it looks when its curtain opens, on gamebox2: backdrop, tiles,
-// goal flags, buckets, enemies, and the player and the stone at the starts of `record`. Clean
-// field buffers back and Bback are rebuilt too. Changes the stage's tables and start variables.
+// The whole field of a stage as it looks when its curtain opens, on the field: backdrop, tiles,
+// goal flags, buckets, enemies, and the player and the stone at the starts of `record`. The
+// backdrop and the clean field are rebuilt too. Changes the stage's tables and start variables.
 FieldOverflow DrawStageField(Game& g, const CodeRows& map, const CodeRows& objects,
                              const RecordValues& record);
 

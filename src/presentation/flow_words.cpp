@@ -13,7 +13,7 @@ namespace {
 constexpr int kBannerY = (kFieldH - 50) / 2;
 
 void WordOnField(Game& g, int x, int y, int sy) {
-  KeyedCopy(g.Form1.gamebox2, x, y, 256, 64, g.Form1.time, 0, sy);
+  KeyedCopy(g.stageWindow.field, x, y, 256, 64, g.stageWindow.time, 0, sy);
 }
 
 // The word falls from the top edge to the middle in 30 ticks and stays.
@@ -43,42 +43,42 @@ void StartBanner(Game& g) {
   } else if (p >= 43) {
     p -= 30;
   }
-  KeyedCopy(g.Form1.gamebox2, 14 * p, kBannerY, 200, 50, g.Form1.time, 0, sy, 256, 64);
+  KeyedCopy(g.stageWindow.field, 14 * p, kBannerY, 200, 50, g.stageWindow.time, 0, sy, 256, 64);
 }
 
 // This tick's words over the clean field, noted as what was drawn over it. Drawing only (the
 // check mode draws them twice).
 void DrawWords(Game& g) {
-  StageWindow& f = g.Form1;
-  BeginOverdraw(f.sprites, f.gamebox2);
+  StageWindow& f = g.stageWindow;
+  BeginOverdraw(f.sprites, f.field);
   if (g.WordCounter < 100)
     EndWords(g);
   else
     StartBanner(g);
-  EndOverdraw(f.sprites, f.gamebox2, f.Bback);
+  EndOverdraw(f.sprites, f.field, f.cleanField);
 }
 
 void CleanField(StageWindow& f) {
-  RestoreBackground(f.sprites, f.gamebox2, f.Bback, {0, 0, kFieldW, kFieldH});
+  RestoreBackground(f.sprites, f.field, f.cleanField, {0, 0, kFieldW, kFieldH});
 }
 
 }  // namespace
 
 void DrawFlowWords(Game& g) {
-  StageWindow& f = g.Form1;
+  StageWindow& f = g.stageWindow;
   CleanField(f);
   DrawWords(g);
   if (f.checkRepaint) {
-    CheckQuickRedraw(f.gamebox2, f.Bback, {0, 0, kFieldW, kFieldH}, f.repaintMismatches,
+    CheckQuickRedraw(f.field, f.cleanField, {0, 0, kFieldW, kFieldH}, f.repaintMismatches,
                      [&] { DrawWords(g); });
   }
 }
 
 void ClearFlowWords(Game& g) {
-  StageWindow& f = g.Form1;
+  StageWindow& f = g.stageWindow;
   CleanField(f);
-  BeginOverdraw(f.sprites, f.gamebox2);
-  EndOverdraw(f.sprites, f.gamebox2, f.Bback);
+  BeginOverdraw(f.sprites, f.field);
+  EndOverdraw(f.sprites, f.field, f.cleanField);
 }
 
 void DrawTimeUpWords(Game& g) { FallingWord(g, 384); }
@@ -93,7 +93,7 @@ void DrawClearWords(Game& g) {
   if (b == 4) c = 1;
   if (b == 5 || b == 6) c = 2;
   if (b == 7) c = 3;
-  MaskedPair(g.Form1.gamebox2, g.PlayerX, g.PlayerY, 32, 32, g.Form1.mainchar, 128 + 32 * c, 256,
+  MaskedPair(g.stageWindow.field, g.PlayerX, g.PlayerY, 32, 32, g.stageWindow.mainchar, 128 + 32 * c, 256,
              32 * c, 256);
   WordOnField(g, 176, 144, g.WordCounter <= 70 ? 448 : 512);
 }

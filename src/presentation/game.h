@@ -13,10 +13,10 @@ namespace slidestone {
 
 struct Game : World {
   Forms forms;
-  StageWindow& Form1 = forms.Form1;
-  MenuWindow& Form2 = forms.Form2;
-  HouseWindow& Form3 = forms.Form3;
-  SplashWindow& Form4 = forms.Form4;
+  StageWindow& stageWindow = forms.stageWindow;
+  MenuWindow& menuWindow = forms.menuWindow;
+  HouseWindow& houseWindow = forms.houseWindow;
+  SplashWindow& splashWindow = forms.splashWindow;
   StageScreen stageScreen{*this};
 
   Game() { view = &stageScreen; }

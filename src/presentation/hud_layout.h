@@ -1,4 +1,4 @@
-// Places on the stage screen (gamebox1) and cells of the time sheet that the head-up display
+// Places on the stage screen (hudPanel) and cells of the time sheet that the head-up display
 // uses in more than one file.
 #pragma once
 
@@ -6,7 +6,7 @@ namespace slidestone {
 
 // Scores after TOTAL (y 0) and STAGE (y 32), six small cells from here.
 constexpr int kScoreX = 544;
-// A cell of gamebox1 hidden behind the play field where the tool-points number is composed, so
+// A cell of hudPanel hidden behind the play field where the tool-points number is composed, so
 // a zoom only has to stretch one finished picture.
 constexpr int kScratchX = 300;
 constexpr int kScratchY = 300;

@@ -18,26 +18,26 @@ int ZoomMargin(int32_t step) { return 2 * step + 2; }
 }  // namespace
 
 void DrawPointsZoom(Game& g) {
-  StageWindow& f = g.Form1;
+  StageWindow& f = g.stageWindow;
   const int c = ZoomMargin(g.PointsFlashStep);
-  KeyedCopy(f.gamebox1, kPointsX - c, kPointsY - c, 32 + 2 * c, 32 + 2 * c, f.gamebox1, kScratchX,
+  KeyedCopy(f.hudPanel, kPointsX - c, kPointsY - c, 32 + 2 * c, 32 + 2 * c, f.hudPanel, kScratchX,
             kScratchY, 32, 32);
 }
 
 void DrawSpeedZoom(Game& g) {
-  StageWindow& f = g.Form1;
+  StageWindow& f = g.stageWindow;
   const int c = ZoomMargin(g.SpeedFlashStep);
   const int d = std::clamp(g.StoneSpeed, 0, 9);
-  Copy(f.gamebox1, kSpeedX, kSpeedY, 32, 32, f.time, 0, 0);
-  KeyedCopy(f.gamebox1, kSpeedX - c, kSpeedY - c, 32 + 2 * c, 32 + 2 * c, f.time, 32 * d,
+  Copy(f.hudPanel, kSpeedX, kSpeedY, 32, 32, f.time, 0, 0);
+  KeyedCopy(f.hudPanel, kSpeedX - c, kSpeedY - c, 32 + 2 * c, 32 + 2 * c, f.time, 32 * d,
             kLargeDigitY, 32, 32);
 }
 
 // The last frame reached over the end of the label, so both come back.
 void DrawSpeedZoomEnd(Game& g) {
-  StageWindow& f = g.Form1;
-  Copy(f.gamebox1, 208, 48, 64, 64, f.char1, 208, 48);
-  KeyedCopy(f.gamebox1, 160, 64, 64, 32, f.time, 128, kLabelY);
+  StageWindow& f = g.stageWindow;
+  Copy(f.hudPanel, 208, 48, 64, 64, f.panelSheet, 208, 48);
+  KeyedCopy(f.hudPanel, 160, 64, 64, 32, f.time, 128, kLabelY);
   CopyLargeDigit(g, kSpeedX, kSpeedY, g.StoneSpeed);
 }
 

@@ -23,10 +23,10 @@ void DrawToolWorkDone(Game& g, int col, int row, int code);
 void DrawSnowCap(Game& g);
 
 // The head-up display of a stage just loaded: the top part before the clock's first step, the
-// rest after it (presents gamebox1).
+// rest after it (presents hudPanel).
 void DrawStageHudTop(Game& g);
 void DrawStageHudRest(Game& g);
-// Scores after TOTAL and STAGE; presents gamebox1.
+// Scores after TOTAL and STAGE; presents hudPanel.
 void DrawScores(Game& g);
 // The tool points left; does not present.
 void DrawToolPoints(Game& g);
@@ -36,7 +36,7 @@ void DrawSpeedDigit(Game& g, int digit);
 void DrawPointsZoom(Game& g);
 void DrawSpeedZoom(Game& g);
 void DrawSpeedZoomEnd(Game& g);
-// The tool menu's three icons with the cursor frame over the chosen one; presents gamebox3.
+// The tool menu's three icons with the cursor frame over the chosen one; presents toolMenu.
 void DrawMenuBox(Game& g);
 
 // The curtain at FlowStep, its middle strip, and the prompt after the last try.

@@ -18,9 +18,9 @@ constexpr int32_t kMostShown = 9 * 600 + 59 * 10 + 9;
 }  // namespace
 
 void DrawStageClock(Game& g) {
-  StageWindow& f = g.Form1;
+  StageWindow& f = g.stageWindow;
   // The strip's own colons land at x 160 and 256.
-  Copy(f.gamebox1, kClockX, kClockY, 192, 32, f.time, 0, 0);
+  Copy(f.hudPanel, kClockX, kClockY, 192, 32, f.time, 0, 0);
 
   // A time below zero is about to end the stage; it reads as nothing left.
   int32_t t = std::clamp(g.StageTime, 0, kMostShown);
@@ -38,7 +38,7 @@ void DrawStageClock(Game& g) {
     if (On(g.TimeLimitOn)) {
       CopyLargeDigit(g, cellX[i], kClockY, digit[i]);
     } else {
-      Copy(f.gamebox1, cellX[i], kClockY, 32, 32, f.time, 256, 0);  // minus sign
+      Copy(f.hudPanel, cellX[i], kClockY, 32, 32, f.time, 256, 0);  // minus sign
     }
   }
 }

@@ -1,4 +1,4 @@
-// The head-up display as a stage opens, drawn on gamebox1 when the stage loader has set the
+// The head-up display as a stage opens, drawn on hudPanel when the stage loader has set the
 // stage's counts: the parts that stay put during a stage (lives, stage number, labels, tool
 // icons, the starting tool points) and the counters' first values.
 
@@ -15,44 +15,44 @@ constexpr int kToolCount = 3;  // hammer, broom, spring
 constexpr int kGreyAlpha = 150;
 
 void DrawLives(Game& g) {
-  StageWindow& f = g.Form1;
-  Copy(f.gamebox1, 16, 16, 96, 32, f.char1, 16, 16);
+  StageWindow& f = g.stageWindow;
+  Copy(f.hudPanel, 16, 16, 96, 32, f.panelSheet, 16, 16);
   // One resting stone per try left.
   for (int i = 0; i < g.Lives; ++i) {
-    MaskedPair(f.gamebox1, 16 + 32 * i, 16, 32, 32, f.char3, 0, 32, 0, 0);
+    MaskedPair(f.hudPanel, 16 + 32 * i, 16, 32, 32, f.fieldSheet, 0, 32, 0, 0);
   }
 }
 
 void DrawStageNumber(Game& g) {
-  StageWindow& f = g.Form1;
-  Copy(f.gamebox1, 64, 64, 64, 32, f.time, 0, 0);
-  KeyedCopy(f.gamebox1, 0, 64, 64, 32, f.time, 64, kLabelY);
+  StageWindow& f = g.stageWindow;
+  Copy(f.hudPanel, 64, 64, 64, 32, f.time, 0, 0);
+  KeyedCopy(f.hudPanel, 0, 64, 64, 32, f.time, 64, kLabelY);
   const int32_t number = g.Stage + 1;
   CopyLargeDigit(g, 64, 64, number / 10 % 10);
   CopyLargeDigit(g, 96, 64, number % 10);
 }
 
 void DrawScoreLabels(Game& g) {
-  StageWindow& f = g.Form1;
-  KeyedCopy(f.gamebox1, 480, 0, 64, 32, f.time, 0, kLabelY);   // TOTAL
-  KeyedCopy(f.gamebox1, 480, 32, 64, 32, f.time, 64, kLabelY);  // STAGE
+  StageWindow& f = g.stageWindow;
+  KeyedCopy(f.hudPanel, 480, 0, 64, 32, f.time, 0, kLabelY);   // TOTAL
+  KeyedCopy(f.hudPanel, 480, 32, 64, 32, f.time, 64, kLabelY);  // STAGE
 }
 
 void DrawSpeedLabel(Game& g) {
-  StageWindow& f = g.Form1;
-  KeyedCopy(f.gamebox1, 160, 64, 64, 32, f.time, 128, kLabelY);
+  StageWindow& f = g.stageWindow;
+  KeyedCopy(f.hudPanel, 160, 64, 64, 32, f.time, 128, kLabelY);
   CopyLargeDigit(g, kSpeedX, kSpeedY, g.StoneSpeed);
 }
 
 void DrawToolIcons(Game& g) {
-  StageWindow& f = g.Form1;
-  Copy(f.gamebox1, 336, 16, 96, 32, f.commandbox, 0, 0);
-  Copy(f.gamebox1, 336, 116, 72, 24, f.commandboxx, 0, 0);
+  StageWindow& f = g.stageWindow;
+  Copy(f.hudPanel, 336, 16, 96, 32, f.commandbox, 0, 0);
+  Copy(f.hudPanel, 336, 116, 72, 24, f.commandboxx, 0, 0);
   // Tools the stage does not offer are greyed out in both rows of icons.
   for (int j = 0; j < kToolCount; ++j) {
     if (On(g.ToolEnabled[j])) continue;
-    Shade(f.gamebox1, 336 + 32 * j, 16, 32, 32, f.time, 0, 0, 32, 32, kGreyAlpha);
-    Shade(f.gamebox1, 336 + 24 * j, 116, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
+    Shade(f.hudPanel, 336 + 32 * j, 16, 32, 32, f.time, 0, 0, 32, 32, kGreyAlpha);
+    Shade(f.hudPanel, 336 + 24 * j, 116, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
   }
 }
 
@@ -70,9 +70,9 @@ void DrawStartingToolPoints(Game& g) {
 }  // namespace
 
 void DrawBackdropPanel(Game& g) {
-  StageWindow& f = g.Form1;
+  StageWindow& f = g.stageWindow;
   for (int y : {0, 240})
-    for (int x : {0, 320}) Copy(f.gamebox1, x, y, 320, 240, f.char1, 0, 0);
+    for (int x : {0, 320}) Copy(f.hudPanel, x, y, 320, 240, f.panelSheet, 0, 0);
 }
 
 void DrawStageHudTop(Game& g) {
@@ -84,18 +84,18 @@ void DrawStageHudTop(Game& g) {
 }
 
 void DrawStageHudRest(Game& g) {
-  StageWindow& f = g.Form1;
+  StageWindow& f = g.stageWindow;
   DrawSpeedLabel(g);
   DrawToolIcons(g);
   DrawStartingToolPoints(g);
   DrawToolPoints(g);
 
-  Copy(f.gamebox3, 0, 0, 128, 32, f.commandbox, 0, 0);
-  f.gamebox3.Present();
+  Copy(f.toolMenu, 0, 0, 128, 32, f.commandbox, 0, 0);
+  f.toolMenu.Present();
   // The whole head-up display is ready: show it now rather than at the first clock tick of
   // play, so the curtain and the START banner open over a complete screen.
-  f.gamebox1.Present();
-  HideSurface(f.gamebox3);
+  f.hudPanel.Present();
+  HideSurface(f.toolMenu);
 }
 
 }  // namespace slidestone

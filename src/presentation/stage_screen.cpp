@@ -23,15 +23,15 @@ void StageScreen::ToolWorkShown(int col, int row, int32_t code, int32_t stage) {
 void StageScreen::ToolWorkDone(int col, int row, int32_t code) { DrawToolWorkDone(g_, col, row, code); }
 void StageScreen::SnowCapped() { DrawSnowCap(g_); }
 void StageScreen::FieldRepainted() { RepaintField(g_); }
-void StageScreen::FieldPresented() { g_.Form1.gamebox2.Present(); }
+void StageScreen::FieldPresented() { g_.stageWindow.field.Present(); }
 void StageScreen::FieldFrozen() {
-  Copy(g_.Form1.gamebox2, 0, 0, kFieldW, kFieldH, g_.Form1.back, 0, 0);
+  Copy(g_.stageWindow.field, 0, 0, kFieldW, kFieldH, g_.stageWindow.backdrop, 0, 0);
 }
 
 void StageScreen::StageHudOpened() { DrawStageHudTop(g_); }
 void StageScreen::StageHudCompleted() { DrawStageHudRest(g_); }
 void StageScreen::StageClockShown() { DrawStageClock(g_); }
-void StageScreen::HudPresented() { g_.Form1.gamebox1.Present(); }
+void StageScreen::HudPresented() { g_.stageWindow.hudPanel.Present(); }
 void StageScreen::ScoresShown() { DrawScores(g_); }
 void StageScreen::ToolPointsShown() { DrawToolPoints(g_); }
 void StageScreen::SpeedShown(int digit) { DrawSpeedDigit(g_, digit); }
@@ -40,22 +40,22 @@ void StageScreen::SpeedZoomShown() { DrawSpeedZoom(g_); }
 void StageScreen::SpeedZoomEnded() { DrawSpeedZoomEnd(g_); }
 
 void StageScreen::ToolMenuOpened() {
-  Surface& box = g_.Form1.gamebox3;
+  Surface& box = g_.stageWindow.toolMenu;
   ShowSurface(box);
   MoveSurface(box, g_.MenuX, g_.MenuY, 72, 24);
 }
 void StageScreen::ToolMenuShown() { DrawMenuBox(g_); }
-void StageScreen::ToolMenuHidden() { HideSurface(g_.Form1.gamebox3); }
+void StageScreen::ToolMenuHidden() { HideSurface(g_.stageWindow.toolMenu); }
 
 void StageScreen::CurtainShown() { DrawCurtain(g_); }
 void StageScreen::CurtainMiddleShaded() { ShadeCurtainMiddle(g_); }
 void StageScreen::LivesCleared() {
-  Copy(g_.Form1.gamebox1, 0, 0, 128, 48, g_.Form1.char1, 0, 0);
-  g_.Form1.gamebox1.Present();
+  Copy(g_.stageWindow.hudPanel, 0, 0, 128, 48, g_.stageWindow.panelSheet, 0, 0);
+  g_.stageWindow.hudPanel.Present();
 }
 void StageScreen::ContinuePromptShown() { DrawContinuePrompt(g_); }
 void StageScreen::FlowWordsShown() { DrawFlowWords(g_); }
 void StageScreen::FlowWordsCleared() { ClearFlowWords(g_); }
-void StageScreen::TitleWindowShown() { ShowForm(g_.forms, g_.Form2); }
+void StageScreen::TitleWindowShown() { ShowForm(g_.forms, g_.menuWindow); }
 
 }  // namespace slidestone

@@ -41,7 +41,7 @@ bool DrawStageImage(const RunKit& kit, const std::string& stageDir, int stage,
     // clear, with everything that moves at its start.
     g.SceneDirty = kTrue;
     FieldFrameStep(g);
-    return save(g.Form1.gamebox2, error);
+    return save(g.stageWindow.field, error);
   } catch (const std::exception& e) {
     error = e.what();
     return false;

@@ -7,7 +7,7 @@
 namespace slidestone {
 
 void StartUp(Game& g) {
-  ShowForm(g.forms, g.Form2);
+  ShowForm(g.forms, g.menuWindow);
   g.QuitRequested = kFalse;
   g.StartStage = 0;
   g.Difficulty = kNormal;
@@ -19,16 +19,16 @@ void StartUp(Game& g) {
     }
   }
   // The game runs in a 640 x 480 client area; the display mode is never switched.
-  ShowFormMaximised(g.forms, g.Form2);
+  ShowFormMaximised(g.forms, g.menuWindow);
   if (g.audio) g.audio->StartSound();
 }
 
 void ShutDown(Game& g) {
   if (g.audio) g.audio->CloseMusic();
-  HideForm(g.Form1);
-  HideForm(g.Form2);
-  HideForm(g.Form3);
-  HideForm(g.Form4);
+  HideForm(g.stageWindow);
+  HideForm(g.menuWindow);
+  HideForm(g.houseWindow);
+  HideForm(g.splashWindow);
 }
 
 }  // namespace slidestone

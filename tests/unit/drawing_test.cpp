@@ -195,30 +195,30 @@ TEST(Drawing, EveryOperationMatchesItsPixelByPixelDefinition) {
 TEST(Forms, HouseScreenMadeOnFirstShowAndSplashFreedAfterIt) {
   auto forms = std::make_unique<Forms>();
   CreateForms(*forms);
-  HouseWindow& house = forms->Form3;
-  EXPECT_EQ(house.clearbox1.Width(), 0);
-  EXPECT_EQ(house.back.Pixels().size(), 0u);
+  HouseWindow& house = forms->houseWindow;
+  EXPECT_EQ(house.canvas.Width(), 0);
+  EXPECT_EQ(house.cleanSheet.Pixels().size(), 0u);
   EXPECT_EQ(house.messagebox.Width(), 320) << "the small strips are there from the start";
 
   ShowFormMaximised(*forms, house);
-  ASSERT_EQ(house.clearbox1.Width(), kScreenW);
-  ASSERT_EQ(house.clearbox1.Height(), kScreenH);
-  EXPECT_TRUE(house.clearbox1.IsWindow());
-  EXPECT_EQ(house.back.Width(), kScreenW);
-  house.clearbox1.Row(5)[5] = kWhite;
+  ASSERT_EQ(house.canvas.Width(), kScreenW);
+  ASSERT_EQ(house.canvas.Height(), kScreenH);
+  EXPECT_TRUE(house.canvas.IsWindow());
+  EXPECT_EQ(house.cleanSheet.Width(), kScreenW);
+  house.canvas.Row(5)[5] = kWhite;
   ShowForm(*forms, house);  // shown again: the picture stays
-  EXPECT_EQ(house.clearbox1.Row(5)[5], kWhite);
+  EXPECT_EQ(house.canvas.Row(5)[5], kWhite);
 
-  SplashWindow& splash = forms->Form4;
-  splash.Picture1.Resize(300, 157);
+  SplashWindow& splash = forms->splashWindow;
+  splash.firstLogo.Resize(300, 157);
   ShowForm(*forms, splash);
   ReleaseSplashWindow(*forms);
   EXPECT_FALSE(splash.shown);
-  EXPECT_EQ(splash.Picture2.Pixels().capacity(), 0u);
-  EXPECT_EQ(splash.Picture2.Shown().capacity(), 0u);
-  EXPECT_EQ(splash.Picture1.Pixels().capacity(), 0u);
-  house.clearbox1.Fill(Rgb(0, 0, 255));
-  house.clearbox1.Present();
+  EXPECT_EQ(splash.canvas.Pixels().capacity(), 0u);
+  EXPECT_EQ(splash.canvas.Shown().capacity(), 0u);
+  EXPECT_EQ(splash.firstLogo.Pixels().capacity(), 0u);
+  house.canvas.Fill(Rgb(0, 0, 255));
+  house.canvas.Present();
   Surface frame(kScreenW, kScreenH);
   ComposeScreen(*forms, frame, nullptr);  // the house screen, on top, composes as before
   EXPECT_EQ(frame.Row(400)[600], Rgb(0, 0, 255));
@@ -228,34 +228,34 @@ class BlendCellTest : public ::testing::Test {
  protected:
   void SetUp() override {
     CreateForms(g.forms);
-    g.Form1.char4.Resize(224, 64);
-    g.Form1.back.Fill(Rgb(200, 100, 50));
+    g.stageWindow.overlaySheet.Resize(224, 64);
+    g.stageWindow.backdrop.Fill(Rgb(200, 100, 50));
   }
   void Overlay(int oc, int orow, Pixel p) {
     for (int y = 0; y < 32; ++y)
-      for (int x = 0; x < 32; ++x) g.Form1.char4.Row(32 * orow + y)[32 * oc + x] = p;
+      for (int x = 0; x < 32; ++x) g.stageWindow.overlaySheet.Row(32 * orow + y)[32 * oc + x] = p;
   }
   Game g;
 };
 
 TEST_F(BlendCellTest, AddsTheOverlayWithSaturationToFieldAndCleanBuffer) {
   Overlay(2, 1, Rgb(100, 100, 100));
-  g.Form1.gamebox2.Fill(Rgb(1, 1, 1));  // a tile drawn before: the blend ignores it
-  BlendCell(g.Form1, 3, 4, 2, 1);
-  EXPECT_EQ(g.Form1.gamebox2.At(96, 128), Rgb(255, 200, 150));
-  EXPECT_EQ(g.Form1.Bback.At(127, 159), Rgb(255, 200, 150));
-  EXPECT_EQ(g.Form1.Bback.At(95, 128), 0u);  // neighbours untouched
+  g.stageWindow.field.Fill(Rgb(1, 1, 1));  // a tile drawn before: the blend ignores it
+  BlendCell(g.stageWindow, 3, 4, 2, 1);
+  EXPECT_EQ(g.stageWindow.field.At(96, 128), Rgb(255, 200, 150));
+  EXPECT_EQ(g.stageWindow.cleanField.At(127, 159), Rgb(255, 200, 150));
+  EXPECT_EQ(g.stageWindow.cleanField.At(95, 128), 0u);  // neighbours untouched
 }
 
 TEST_F(BlendCellTest, BlackOverlayShowsTheBareBackdropAndWhiteGivesWhite) {
   Overlay(0, 0, 0);
   Overlay(1, 0, kWhite);
-  BlendCell(g.Form1, 0, 0, 0, 0);
-  EXPECT_EQ(g.Form1.gamebox2.At(5, 5), Rgb(200, 100, 50));
-  BlendCell(g.Form1, 0, 0, 1, 0);
-  EXPECT_EQ(g.Form1.gamebox2.At(5, 5), kWhite);
-  BlendCell(g.Form1, 0, 0, 0, 0);  // a new overlay replaces the old one
-  EXPECT_EQ(g.Form1.Bback.At(5, 5), Rgb(200, 100, 50));
+  BlendCell(g.stageWindow, 0, 0, 0, 0);
+  EXPECT_EQ(g.stageWindow.field.At(5, 5), Rgb(200, 100, 50));
+  BlendCell(g.stageWindow, 0, 0, 1, 0);
+  EXPECT_EQ(g.stageWindow.field.At(5, 5), kWhite);
+  BlendCell(g.stageWindow, 0, 0, 0, 0);  // a new overlay replaces the old one
+  EXPECT_EQ(g.stageWindow.cleanField.At(5, 5), Rgb(200, 100, 50));
 }
 
 TEST(Grid, ReadsOutsideAreEmptyAndWritesThereAreDropped) {
@@ -278,14 +278,14 @@ TEST(Drawing, ACopiedSetOfWindowsIsAScreenOfItsOwn) {
   const uint64_t editorBefore = ScreenVersion(editor), playBefore = ScreenVersion(testPlay);
   Surface red(8, 8);
   red.Fill(Rgb(255, 0, 0));
-  Copy(testPlay.Form1.gamebox2, 0, 0, 8, 8, red, 0, 0);
-  testPlay.Form1.gamebox2.Present();
-  HideSurface(testPlay.Form1.gamebox3);
-  ShowSurface(testPlay.Form1.gamebox3);
+  Copy(testPlay.stageWindow.field, 0, 0, 8, 8, red, 0, 0);
+  testPlay.stageWindow.field.Present();
+  HideSurface(testPlay.stageWindow.toolMenu);
+  ShowSurface(testPlay.stageWindow.toolMenu);
   EXPECT_NE(ScreenVersion(testPlay), playBefore);
   EXPECT_EQ(ScreenVersion(editor), editorBefore);
-  Copy(editor.Form2.startbox1, 0, 0, 8, 8, red, 0, 0);
-  editor.Form2.startbox1.Present();
+  Copy(editor.menuWindow.startbox1, 0, 0, 8, 8, red, 0, 0);
+  editor.menuWindow.startbox1.Present();
   const uint64_t playAfter = ScreenVersion(testPlay);
   EXPECT_NE(ScreenVersion(editor), editorBefore);
   EXPECT_EQ(ScreenVersion(testPlay), playAfter);

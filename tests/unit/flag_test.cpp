@@ -46,14 +46,14 @@ TEST(Flags, ANumberAScriptSetsReadsTheSameInEveryStep) {
       Game& g = screen.g;
       RecordingAudio audio;
       g.audio = &audio;
-      Surface& words = g.Form2.messagebox;
+      Surface& words = g.menuWindow.messagebox;
       words.Resize(512, 768);
       for (int y = 0; y < words.Height(); ++y)
         for (int x = 0; x < words.Width(); ++x) words.Row(y)[x] = Pixel(1 + x / 32);
       g.TimeLimitOn = v;
       g.CursorRow = 0;  // ON and OFF dim
       OptionsScreen(g);
-      const bool showsOn = g.Form2.startbox1.At(321, 241) == Pixel(1);
+      const bool showsOn = g.menuWindow.startbox1.At(321, 241) == Pixel(1);
       g.StagePhaseFlag = kFalse;
       g.StageTime = 1000;
       StageTimerStep(g);

@@ -49,7 +49,7 @@ struct HouseTest : ::testing::Test {
     CreateForms(g.forms);
     g.audio = &audio;
     g.settings = &settings;
-    HouseWindow& h = g.Form3;
+    HouseWindow& h = g.houseWindow;
     h.clear1.Resize(640, 512);
     for (int y = 0; y < 512; ++y)
       for (int x = 0; x < 640; ++x) h.clear1.Row(y)[x] = y >= 480 ? kLine : x < 128 ? 0 : kIce;
@@ -57,7 +57,7 @@ struct HouseTest : ::testing::Test {
     for (int y = 0; y < 320; ++y)
       for (int x = 0; x < 256; ++x)
         h.clear2.Row(y)[x] = y < 256 ? kHouse : y < 288 ? StonePixel(x / 32) : 0;
-    testing::PaintWordSheet(g.Form2.messagebox);
+    testing::PaintWordSheet(g.menuWindow.messagebox);
     for (int i = 0; i < kMessageCount; ++i) g.Messages[i] = "text " + std::to_string(i);
     g.Now = 5000;
   }
@@ -83,7 +83,7 @@ struct HouseTest : ::testing::Test {
       const int32_t before = g.ShotFrame;
       HouseShotStep(g);
       if (g.ShotFrame != before) {
-        ticks.push_back({before, g.ShotStoneX, g.ShotStoneY, g.ShotInterval, g.Form3.messagebox.visible});
+        ticks.push_back({before, g.ShotStoneX, g.ShotStoneY, g.ShotInterval, g.houseWindow.messagebox.visible});
       }
     }
     return ticks;
@@ -99,24 +99,24 @@ struct HouseTest : ::testing::Test {
 // --- set-up -----------------------------------------------------------------------------------
 
 TEST_F(HouseTest, SetUpPaintsTheSheetAndStartsTheSceneMusic) {
-  g.Form3.messagebox1.visible = g.Form3.messagebox2.visible = true;
+  g.houseWindow.messagebox1.visible = g.houseWindow.messagebox2.visible = true;
   Cleared(8, 500, 500);
   HouseSetupStep(g);
   EXPECT_EQ(g.GameState, kStateHouseShot);
   EXPECT_EQ(audio.TakeCalls(), (std::vector<std::string>{"stopmusic", "music sound/PSMAT525.mid 0"}));
-  EXPECT_TRUE(g.Form3.shown);
-  EXPECT_FALSE(g.Form3.messagebox1.visible);
-  EXPECT_FALSE(g.Form3.messagebox2.visible);
-  EXPECT_FALSE(g.Form3.messagebox.visible) << "no comment strip before the comment";
+  EXPECT_TRUE(g.houseWindow.shown);
+  EXPECT_FALSE(g.houseWindow.messagebox1.visible);
+  EXPECT_FALSE(g.houseWindow.messagebox2.visible);
+  EXPECT_FALSE(g.houseWindow.messagebox.visible) << "no comment strip before the comment";
   // Scrolled left by 64 with wrap-around: the lanes lie between two black edges of 64.
-  for (const Surface* s : {&g.Form3.back, &g.Form3.clearbox1}) {
+  for (const Surface* s : {&g.houseWindow.cleanSheet, &g.houseWindow.canvas}) {
     EXPECT_EQ(s->At(63, 100), 0u);
     EXPECT_EQ(s->At(64, 100), kIce);
     EXPECT_EQ(s->At(575, 100), kIce);
     EXPECT_EQ(s->At(576, 100), 0u);
     EXPECT_EQ(s->At(639, 100), 0u);
   }
-  EXPECT_EQ(g.Form3.clearbox1.Pixels(), g.Form3.back.Pixels());
+  EXPECT_EQ(g.houseWindow.canvas.Pixels(), g.houseWindow.cleanSheet.Pixels());
   EXPECT_EQ(g.ShotStoneX, 304);
   EXPECT_EQ(g.ShotStoneY, 416);
   EXPECT_EQ(g.ShotInterval, 30);
@@ -180,7 +180,7 @@ TEST_F(HouseTest, AShotAtOrAboveParStopsOnTheCentreWithoutDrift) {
   // The comment comes with frame 290 and comes from the best group.
   EXPECT_FALSE(ticks[288].comment);
   EXPECT_TRUE(ticks[289].comment);
-  const int comment = MessageIndex(g.Form3.Text1.text);
+  const int comment = MessageIndex(g.houseWindow.commentText.text);
   EXPECT_GE(comment, 0);
   EXPECT_LE(comment, 8);
   // Ticks of 30 ms up to frame 200, then one more every second tick, 100 from frame 340.
@@ -192,9 +192,9 @@ TEST_F(HouseTest, AShotAtOrAboveParStopsOnTheCentreWithoutDrift) {
   // Then the next stage.
   EXPECT_EQ(g.GameState, kStateLoadStage);
   EXPECT_EQ(g.ShotFrame, 350);
-  EXPECT_FALSE(g.Form3.messagebox.visible);
-  EXPECT_TRUE(g.Form1.shown);
-  EXPECT_GT(g.Form1.z, g.Form3.z);
+  EXPECT_FALSE(g.houseWindow.messagebox.visible);
+  EXPECT_TRUE(g.stageWindow.shown);
+  EXPECT_GT(g.stageWindow.z, g.houseWindow.z);
   EXPECT_EQ(audio.TakeCalls(), std::vector<std::string>{"stopmusic"});
 }
 
@@ -225,8 +225,8 @@ TEST_F(HouseTest, AFarShotDriftsTowardItsSideAndSettlesOnItsEndPoint) {
     EXPECT_GE(std::abs(last - 304), b - 2);
     EXPECT_EQ(ticks.back().y, ty);
     // The stone is drawn last, on its end point, in the frame it stopped turning on.
-    EXPECT_EQ(g.Form3.clearbox1.At(tx + 16, ty + 31), StonePixel(g.ShotSpin));
-    const int comment = MessageIndex(g.Form3.Text1.text);
+    EXPECT_EQ(g.houseWindow.canvas.At(tx + 16, ty + 31), StonePixel(g.ShotSpin));
+    const int comment = MessageIndex(g.houseWindow.commentText.text);
     EXPECT_GE(comment, 40);
     EXPECT_LE(comment, 48);
   }
@@ -242,12 +242,12 @@ TEST_F(HouseTest, TheCommentComesFromTheGroupOfTheDistance) {
       g.Now += 13;
       g.ShotDistance = band.distance;
       ShowShotComment(g);
-      seen.insert(MessageIndex(g.Form3.Text1.text));
+      seen.insert(MessageIndex(g.houseWindow.commentText.text));
     }
     std::set<int> nine;
     for (int k = 0; k < 9; ++k) nine.insert(band.first + k);
     EXPECT_EQ(seen, nine) << "distance " << band.distance;
-    EXPECT_TRUE(g.Form3.messagebox.visible);
+    EXPECT_TRUE(g.houseWindow.messagebox.visible);
   }
 }
 
@@ -267,7 +267,7 @@ TEST_F(HouseTest, HoldingSpaceEndsTheSceneAtTheNextTickAndStaysHeld) {
   EXPECT_EQ(g.ShotFrame, 101);
   EXPECT_EQ(g.GameState, kStateLoadStage);
   EXPECT_EQ(g.KeyState[kKeySpace], kTrue) << "the next stage sees it too";
-  EXPECT_EQ(g.Form3.Text1.text, "") << "skipped before the comment";
+  EXPECT_EQ(g.houseWindow.commentText.text, "") << "skipped before the comment";
 }
 
 TEST_F(HouseTest, AfterTheLastStageTheSceneLeadsToTheResults) {
@@ -275,8 +275,8 @@ TEST_F(HouseTest, AfterTheLastStageTheSceneLeadsToTheResults) {
   HouseSetupStep(g);
   RunScene();
   EXPECT_EQ(g.GameState, kStateResults);
-  EXPECT_TRUE(g.Form3.messagebox.visible) << "the results hide it";
-  EXPECT_GT(g.Form3.z, g.Form1.z);
+  EXPECT_TRUE(g.houseWindow.messagebox.visible) << "the results hide it";
+  EXPECT_GT(g.houseWindow.z, g.stageWindow.z);
 }
 
 TEST_F(HouseTest, AnEndPointBelowTheStartIsReachedAtTheFirstTick) {
@@ -293,14 +293,14 @@ TEST_F(HouseTest, AnEndPointBelowTheStartIsReachedAtTheFirstTick) {
 // --- results and closing roll -----------------------------------------------------------------
 
 TEST_F(HouseTest, ResultsShowTheLevelAndTheLastSixDigitsOfTheScore) {
-  g.Form3.messagebox.visible = g.Form3.messagebox1.visible = g.Form3.messagebox2.visible = true;
-  g.Form3.clearbox1.Fill(kIce);
+  g.houseWindow.messagebox.visible = g.houseWindow.messagebox1.visible = g.houseWindow.messagebox2.visible = true;
+  g.houseWindow.canvas.Fill(kIce);
   g.Difficulty = kHard;
   g.TotalScore = 1234567;
   g.RollTick = 55;
   g.GameState = kStateResults;
   ResultsScreen(g);
-  const Surface& s = g.Form3.clearbox1;
+  const Surface& s = g.houseWindow.canvas;
   EXPECT_EQ(WordAt(s, 101, 161), Word(256, 3)) << "GAME LV, bright";
   EXPECT_EQ(WordAt(s, 401, 161), Word(256, 5)) << "HARD, bright";
   EXPECT_EQ(WordAt(s, 165, 301), Word(110, 9)) << "SCORE out of HIGH SCORE";
@@ -312,7 +312,7 @@ TEST_F(HouseTest, ResultsShowTheLevelAndTheLastSixDigitsOfTheScore) {
   EXPECT_EQ(g.TotalScore, 1234567);
   EXPECT_EQ(g.RollTick, 0);
   EXPECT_EQ(g.GameState, kStateClosingRoll);
-  EXPECT_FALSE(g.Form3.messagebox.visible || g.Form3.messagebox1.visible || g.Form3.messagebox2.visible);
+  EXPECT_FALSE(g.houseWindow.messagebox.visible || g.houseWindow.messagebox1.visible || g.houseWindow.messagebox2.visible);
   EXPECT_EQ(audio.TakeCalls(), std::vector<std::string>{"music sound/PSMAT051.mid 0"});
 }
 
@@ -337,18 +337,18 @@ struct RollTest : HouseTest {
     ResultsScreen(g);
     audio.TakeCalls();
     started = g.Now;
-    const HouseWindow& h = g.Form3;
+    const HouseWindow& h = g.houseWindow;
     for (int guard = 0; g.GameState == kStateClosingRoll && guard < 100000; ++guard) {
       ++g.Now;
       const int32_t t = g.RollTick;
       ClosingRollStep(g);
       if (g.RollTick == t) continue;
       after.push_back({{h.messagebox2.visible, h.messagebox2.x, h.messagebox2.y,
-                        h.messagebox2.Width(), h.Text2.text},
+                        h.messagebox2.Width(), h.roleText.text},
                        {h.messagebox1.visible, h.messagebox1.x, h.messagebox1.y,
                         h.messagebox1.Width(), h.namebox.text}});
-      if (t == 398) screenAt398 = h.clearbox1.Shown();
-      if (t == 399) screenAt399 = h.clearbox1.Shown();
+      if (t == 398) screenAt398 = h.canvas.Shown();
+      if (t == 399) screenAt399 = h.canvas.Shown();
     }
   }
 };
@@ -387,7 +387,7 @@ TEST_F(RollTest, FourPairsOfLinesSlideInOverBlackThenTheTitle) {
 
   // Back at the title, with its music; the sweeping sound began each line.
   EXPECT_EQ(g.GameState, kStateMenu);
-  EXPECT_GT(g.Form2.z, g.Form3.z);
+  EXPECT_GT(g.menuWindow.z, g.houseWindow.z);
   const auto calls = audio.TakeCalls();
   EXPECT_EQ(std::count(calls.begin(), calls.end(), "effect sound/migaku.wav 8"), 8);
   EXPECT_EQ(calls.back(), "music sound/PSMAT005.mid -1");

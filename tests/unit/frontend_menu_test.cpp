@@ -38,7 +38,7 @@ struct MenuTest : ::testing::Test {
     CreateForms(g.forms);
     g.audio = &audio;
     g.settings = &settings;
-    MenuWindow& m = g.Form2;
+    MenuWindow& m = g.menuWindow;
     testing::PaintWordSheet(m.messagebox);
     m.startback.Resize(352, 288);
     for (int y = 0; y < 288; ++y)
@@ -46,13 +46,13 @@ struct MenuTest : ::testing::Test {
     m.title.Resize(550, 220);
     m.title.Fill(Rgb(200, 220, 255));
     // Walking frames: sprite colour by frame and row, solid black masks.
-    Surface& mc = g.Form1.mainchar;
+    Surface& mc = g.stageWindow.mainchar;
     mc.Resize(256, 288);
     for (int y = 0; y < 288; ++y)
       for (int x = 0; x < 256; ++x) mc.Row(y)[x] = x < 128 ? Rgb(100 + x / 32, 100 + y / 32, 1) : 0;
     for (int y = 96; y < 128; ++y)
       for (int x = 96; x < 128; ++x) mc.Row(y)[x] = kHaltPose;
-    Surface& c3 = g.Form1.char3;
+    Surface& c3 = g.stageWindow.fieldSheet;
     c3.Resize(256, 576);
     for (int y = 256; y < 288; ++y)
       for (int x = 0; x < 256; ++x) c3.Row(y)[x] = Rgb(50 + x / 32, 50, 50);
@@ -74,10 +74,10 @@ const std::string kOption = "effect sound/Akouka03.wav 8";
 // --- splash -----------------------------------------------------------------------------------
 
 TEST_F(MenuTest, SplashFadesTheLogosInThenBothOut) {
-  g.Form4.Picture1.Resize(300, 157);
-  g.Form4.Picture1.Fill(Rgb(255, 255, 255));
-  g.Form4.Picture3.Resize(400, 200);
-  g.Form4.Picture3.Fill(Rgb(255, 255, 255));
+  g.splashWindow.firstLogo.Resize(300, 157);
+  g.splashWindow.firstLogo.Fill(Rgb(255, 255, 255));
+  g.splashWindow.secondLogo.Resize(400, 200);
+  g.splashWindow.secondLogo.Fill(Rgb(255, 255, 255));
   // Opacity of the first logo (seen at (160, 10)) and the second (at (110, 300)) per step.
   const struct {
     int step, first, second;
@@ -85,20 +85,20 @@ TEST_F(MenuTest, SplashFadesTheLogosInThenBothOut) {
                {95, 255, 248}, {96, 255, 255}, {97, 247, 247}, {127, 7, 7}};
   for (const auto& s : steps) {
     LogoSplashStep(g, s.step);
-    const Surface& canvas = g.Form4.Picture2;
+    const Surface& canvas = g.splashWindow.canvas;
     EXPECT_EQ(RedOf(canvas.At(160, 10)), s.first) << "step " << s.step;
     EXPECT_EQ(RedOf(canvas.At(110, 300)), s.second) << "step " << s.step;
     EXPECT_EQ(canvas.At(20, 20), 0u) << "outside the logos stays black, step " << s.step;
     EXPECT_EQ(canvas.Shown(), canvas.Pixels()) << "each step is presented, step " << s.step;
   }
-  EXPECT_TRUE(g.Form4.shown);
+  EXPECT_TRUE(g.splashWindow.shown);
 }
 
 // --- title and background ---------------------------------------------------------------------
 
 TEST_F(MenuTest, MenuBackgroundContinuesThePatternAcrossTheMiddleWithoutASeam) {
   // A pattern that repeats every 32 pixels both ways, as the real one does.
-  Surface& sb = g.Form2.startback;
+  Surface& sb = g.menuWindow.startback;
   for (int y = 0; y < 288; ++y)
     for (int x = 0; x < 352; ++x) sb.Row(y)[x] = kPatternTag | Pixel(x % 32) << 9 | Pixel(y % 32);
   auto pattern = [](int x, int y, int s) { return kPatternTag | Pixel((x + s) % 32) << 9 | Pixel((y + s) % 32); };
@@ -137,11 +137,11 @@ TEST_F(MenuTest, TitlePreparesTheMenuWithDimWordsAndStartsTheMusic) {
   EXPECT_EQ(g.WalkerX, 0);
   EXPECT_EQ(g.EnemyX, 0);
   EXPECT_EQ(Calls(), std::vector<std::string>{"music sound/PSMAT005.mid -1"});
-  const Surface& box = g.Form2.startbox1;
+  const Surface& box = g.menuWindow.startbox1;
   for (int i = 0; i < 3; ++i) EXPECT_EQ(WordAt(box, 201, 251 + 64 * i), Word(0, i)) << i;
   EXPECT_EQ(box.Shown(), box.Pixels());
-  EXPECT_EQ(g.Form2.startbox2.Shown(), g.Form2.startbox2.Pixels()) << "a clean logo, no figure";
-  EXPECT_EQ(g.Form2.startbox2.At(300, 200), Rgb(200, 220, 255));
+  EXPECT_EQ(g.menuWindow.startbox2.Shown(), g.menuWindow.startbox2.Pixels()) << "a clean logo, no figure";
+  EXPECT_EQ(g.menuWindow.startbox2.At(300, 200), Rgb(200, 220, 255));
 }
 
 // --- main menu --------------------------------------------------------------------------------
@@ -160,7 +160,7 @@ TEST_F(MenuTest, ArrowsMoveTheCursorRoundWithASoundAndTheWordUnderItIsBright) {
     EXPECT_EQ(g.KeyState[m.key], 0) << "the press is used up";
     EXPECT_EQ(Calls(), std::vector<std::string>{kCursor});
     for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(WordAt(g.Form2.startbox1, 201, 251 + 64 * i), Word(i == m.row ? 256 : 0, i));
+      EXPECT_EQ(WordAt(g.menuWindow.startbox1, 201, 251 + 64 * i), Word(i == m.row ? 256 : 0, i));
     }
   }
 }
@@ -168,7 +168,7 @@ TEST_F(MenuTest, ArrowsMoveTheCursorRoundWithASoundAndTheWordUnderItIsBright) {
 TEST_F(MenuTest, AMovedCursorPutsBackThePatternOfTheLastTickAroundTheWords) {
   // The words end halfway along their cells: the rest is the sheet's black, which keyed copies
   // skip, so the pattern shows there.
-  Surface& words = g.Form2.messagebox;
+  Surface& words = g.menuWindow.messagebox;
   for (int y = RowY(kRowGameStart); y < RowY(kRowGameStart + 3); ++y)
     for (int x : {128, kBrightX + 128})
       for (int i = 0; i < 128; ++i) words.Row(y)[x + i] = 0;
@@ -182,9 +182,9 @@ TEST_F(MenuTest, AMovedCursorPutsBackThePatternOfTheLastTickAroundTheWords) {
   int background = 0, wrong = 0;
   for (int y = 250; y < 442; ++y)
     for (int x = 200; x < 456; ++x) {
-      if (WordAt(g.Form2.startbox1, x, y) != Cell{}) continue;
+      if (WordAt(g.menuWindow.startbox1, x, y) != Cell{}) continue;
       ++background;
-      wrong += g.Form2.startbox1.At(x, y) != clean.At(x, y);
+      wrong += g.menuWindow.startbox1.At(x, y) != clean.At(x, y);
     }
   EXPECT_GT(background, 0);
   EXPECT_EQ(wrong, 0);
@@ -197,7 +197,7 @@ TEST_F(MenuTest, OptionHidesTheLogoBoxAndExitBringsItBackWithTheSceneReset) {
   MainMenu(g);
   EXPECT_EQ(g.GameState, kStateOptions);
   EXPECT_EQ(g.CursorRow, 0) << "the options open on GAME LV";
-  EXPECT_FALSE(g.Form2.startbox2.visible);
+  EXPECT_FALSE(g.menuWindow.startbox2.visible);
   EXPECT_EQ(Calls(), (std::vector<std::string>{"music sound/PSMAT005.mid -1", kConfirm}));
 
   g.TitleAnimTick = 120, g.WalkerX = 60, g.EnemyX = 300;
@@ -208,7 +208,7 @@ TEST_F(MenuTest, OptionHidesTheLogoBoxAndExitBringsItBackWithTheSceneReset) {
   OptionsScreen(g);
   EXPECT_EQ(g.GameState, kStateMenu);
   EXPECT_EQ(g.CursorRow, 0);
-  EXPECT_TRUE(g.Form2.startbox2.visible);
+  EXPECT_TRUE(g.menuWindow.startbox2.visible);
   EXPECT_EQ(g.TitleAnimTick, 0);
   EXPECT_EQ(g.WalkerX, 0);
   EXPECT_EQ(g.EnemyX, 0);
@@ -235,7 +235,7 @@ TEST_F(MenuTest, BackgroundAndSceneAdvanceOnlyOnTicks) {
   MainMenu(g);
   EXPECT_EQ(g.BackgroundScroll, 1);
   EXPECT_EQ(g.TitleAnimTick, 1);
-  const Pixel p = g.Form2.startbox1.At(10, 10);
+  const Pixel p = g.menuWindow.startbox1.At(10, 10);
   EXPECT_EQ(p, kPatternTag | Pixel(11) << 9 | Pixel(11)) << "the pattern crept by one pixel";
   g.Now = 201;
   MainMenu(g);
@@ -255,7 +255,7 @@ TEST_F(MenuTest, WalkerSetsOffAtTickFiftyAndWalksTwoPixelsATick) {
   EXPECT_EQ(g.WalkerStep, 2);
   EXPECT_EQ(g.WalkerX, 3);
   // Drawn at its old place before moving: frame 0 of the walking-right row.
-  const Pixel p = g.Form2.startbox2.At(1 + 5, 188 + 5);
+  const Pixel p = g.menuWindow.startbox2.At(1 + 5, 188 + 5);
   EXPECT_EQ(p, Rgb(100, 100, 1));
   g.EnemyX = 0;
   MenuTick();
@@ -284,10 +284,10 @@ TEST_F(MenuTest, WalkerHaltsNearTheEnemyThenRunsBack) {
     EXPECT_EQ(g.WalkerStep, ticks[t].step) << "tick " << t;
     EXPECT_EQ(g.WalkerFrame, ticks[t].frame) << "tick " << t;
     EXPECT_EQ(g.EnemyX, ticks[t].enemyX) << "tick " << t;
-    EXPECT_EQ(g.Form2.startbox2.At(300 + 10, 188 + 10) == kHaltPose, ticks[t].haltPose) << "tick " << t;
+    EXPECT_EQ(g.menuWindow.startbox2.At(300 + 10, 188 + 10) == kHaltPose, ticks[t].haltPose) << "tick " << t;
   }
   // Running back, facing left: row 1 of the sheet.
-  EXPECT_EQ(g.Form2.startbox2.At(295 + 3, 188 + 3), Rgb(100 + 1, 101, 1));
+  EXPECT_EQ(g.menuWindow.startbox2.At(295 + 3, 188 + 3), Rgb(100 + 1, 101, 1));
 }
 
 TEST_F(MenuTest, AnEnemyAlreadyPastTheFigureStopsItAndLeavesAtTheLeftEdge) {
@@ -398,7 +398,7 @@ TEST_F(OptionsTest, RowsShowTheValuesWithTheCursorRowBright) {
     g.CursorRow = c.row, g.Difficulty = c.difficulty, g.StartStage = c.stage;
     g.TimeLimitOn = c.timeLimit;
     OptionsScreen(g);
-    const Surface& s = g.Form2.startbox1;
+    const Surface& s = g.menuWindow.startbox1;
     EXPECT_EQ(WordAt(s, 321, 161), c.level) << "row " << c.row;
     EXPECT_EQ(WordAt(s, 321, 241), c.onOff) << "row " << c.row;
     EXPECT_EQ(WordAt(s, 385, 321), c.tens) << "row " << c.row;
@@ -413,14 +413,14 @@ TEST_F(OptionsTest, RowsShowTheValuesWithTheCursorRowBright) {
 
 TEST_F(OptionsTest, AShorterValueLeavesNothingOfTheLongerOneBehind) {
   // EASY ends halfway along its cell: the rest is the sheet's black, which keyed copies skip.
-  Surface& words = g.Form2.messagebox;
+  Surface& words = g.menuWindow.messagebox;
   for (int y = RowY(kRowLevelsDim); y < RowY(kRowLevelsBright + 1); ++y)
     for (int x = 64; x < 128; ++x) words.Row(y)[x] = 0;
   g.optionsClock = g.Now;
   g.Now += 101;
   g.Difficulty = kHard, g.StartStage = 9;  // HARD and 10, on a fresh background
   OptionsScreen(g);
-  const Surface& s = g.Form2.startbox1;
+  const Surface& s = g.menuWindow.startbox1;
   ASSERT_EQ(WordAt(s, 320 + 100, 161), Word(256 + 100, 5));
   ASSERT_EQ(WordAt(s, 385, 321), Word(32, 11));
 
@@ -452,7 +452,7 @@ TEST_F(OptionsTest, HighScoreShowsAtMostSixDigitsRightAligned) {
     g.optionsClock = g.Now;
     g.Now += 101;
     OptionsScreen(g);
-    const Surface& s = g.Form2.startbox1;
+    const Surface& s = g.menuWindow.startbox1;
     EXPECT_EQ(WordAt(s, 31, 81), Word(0, 9)) << "HIGH SCORE";
     for (int n = 0; n < 6; ++n) {
       const Cell want = c.digits[n] < 0 ? Cell{} : Word(32 * c.digits[n], 10);
@@ -472,11 +472,11 @@ TEST_F(MenuTest, WordsDrawnOnlyWhenStaleLookAsIfDrawnOnEveryPass) {
   CreateForms(twin.forms);
   twin.audio = &twinAudio;
   twin.settings = &twinSettings;
-  for (auto [from, to] : {std::pair{&g.Form2.messagebox, &twin.Form2.messagebox},
-                          {&g.Form2.startback, &twin.Form2.startback},
-                          {&g.Form2.title, &twin.Form2.title},
-                          {&g.Form1.mainchar, &twin.Form1.mainchar},
-                          {&g.Form1.char3, &twin.Form1.char3}}) {
+  for (auto [from, to] : {std::pair{&g.menuWindow.messagebox, &twin.menuWindow.messagebox},
+                          {&g.menuWindow.startback, &twin.menuWindow.startback},
+                          {&g.menuWindow.title, &twin.menuWindow.title},
+                          {&g.stageWindow.mainchar, &twin.stageWindow.mainchar},
+                          {&g.stageWindow.fieldSheet, &twin.stageWindow.fieldSheet}}) {
     *to = *from;
   }
 
@@ -512,7 +512,7 @@ TEST_F(MenuTest, WordsDrawnOnlyWhenStaleLookAsIfDrawnOnEveryPass) {
       else if (x->GameState == kStateOptions) OptionsScreen(*x);
     }
     ASSERT_EQ(g.GameState, twin.GameState) << "pass " << pass;
-    ASSERT_TRUE(g.Form2.startbox1.Shown() == twin.Form2.startbox1.Shown()) << "pass " << pass;
+    ASSERT_TRUE(g.menuWindow.startbox1.Shown() == twin.menuWindow.startbox1.Shown()) << "pass " << pass;
   }
   EXPECT_EQ(g.GameState, kStateMenu);
 }
@@ -528,7 +528,7 @@ TEST_F(MenuTest, StartUpSetsTheOptionDefaultsAndReadsTheHighScore) {
   EXPECT_EQ(g.StartStage, 0);
   EXPECT_EQ(g.QuitRequested, kFalse);
   EXPECT_EQ(g.HighScore, 8120);
-  EXPECT_TRUE(g.Form2.shown);
+  EXPECT_TRUE(g.menuWindow.shown);
 }
 
 }  // namespace

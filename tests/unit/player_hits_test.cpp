@@ -124,7 +124,7 @@ TEST(MenuBranch, AHitKeepsTheMenuOpenUntilItCloses) {
     f.Floor(3);
     f.PlacePlayer(64, 64);
     f.g.MenuOpen = kTrue;
-    ShowSurface(f.g.Form1.gamebox3);
+    ShowSurface(f.g.stageWindow.toolMenu);
     f.g.ToolAnim = c.toolAnim;
     f.g.Enemies[0].state = c.state;
     f.g.Enemies[0].x = 64;

@@ -237,7 +237,7 @@ TEST(Walk, SpaceOpensTheMenuOnlyWithBothFeetOnGroundAndAToolOffered) {
     f.WalkStep();
     EXPECT_EQ(f.g.MenuOpen, c.opens ? kTrue : kFalse) << c.name;
     EXPECT_EQ(f.g.IdleCount, 0) << c.name;
-    const Surface& box = f.g.Form1.gamebox3;
+    const Surface& box = f.g.stageWindow.toolMenu;
     if (c.opens) {
       EXPECT_EQ(f.g.MenuCursor, c.cursor) << c.name;
       EXPECT_EQ(f.g.MenuX, c.menuX) << c.name;

@@ -281,7 +281,7 @@ void FinishGame(const std::string& path, int32_t highAtStart, int32_t total, int
   g->TotalScore = total;
   SaveHighScore(*g);
   if (highAfter) *highAfter = g->HighScore;
-  if (notice) *notice = g->Form2.notice.text;
+  if (notice) *notice = g->menuWindow.notice.text;
 }
 
 TEST_F(SettingsFile, AStaleCopyNeverLowersABetterScoreSavedSince) {

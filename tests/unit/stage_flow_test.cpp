@@ -27,11 +27,11 @@ struct FlowField {
     g.audio = &audio;
     g.stageDir = SLIDESTONE_SOURCE_DIR "/tests/fixtures/stage_life";
     testing::LoadGameSheets(g);
-    StageWindow& f = g.Form1;
-    for (Surface* s : {&f.back, &f.Bback}) Copy(*s, 0, 0, kFieldW, kFieldH, f.stageback[1], 0, 0);
+    StageWindow& f = g.stageWindow;
+    for (Surface* s : {&f.backdrop, &f.cleanField}) Copy(*s, 0, 0, kFieldW, kFieldH, f.stageback[1], 0, 0);
     // Some tiles, so the clean field is not just the backdrop.
-    for (int c = 0; c < 19; ++c) KeyedCopy(f.Bback, 32 * c, 320, 32, 32, f.char3, 0, 96);
-    Copy(f.gamebox2, 0, 0, kFieldW, kFieldH, f.Bback, 0, 0);
+    for (int c = 0; c < 19; ++c) KeyedCopy(f.cleanField, 32 * c, 320, 32, 32, f.fieldSheet, 0, 96);
+    Copy(f.field, 0, 0, kFieldW, kFieldH, f.cleanField, 0, 0);
     g.GameState = kStatePlay;
     g.Stage = 2;
     g.Lives = 3;
@@ -65,7 +65,7 @@ struct FlowField {
 
 Surface CleanField(const Game& g) {
   Surface s(kFieldW, kFieldH);
-  Copy(s, 0, 0, kFieldW, kFieldH, g.Form1.Bback, 0, 0);
+  Copy(s, 0, 0, kFieldW, kFieldH, g.stageWindow.cleanField, 0, 0);
   return s;
 }
 
@@ -73,7 +73,7 @@ Surface CleanField(const Game& g) {
 Surface Darkened(const Game& g, int times) {
   Surface s = CleanField(g);
   for (int i = 0; i < times; ++i)
-    Shade(s, 0, 0, kFieldW, kFieldH, g.Form1.stageback[1], 608, 0, 8, kFieldH, 120);
+    Shade(s, 0, 0, kFieldW, kFieldH, g.stageWindow.stageback[1], 608, 0, 8, kFieldH, 120);
   return s;
 }
 
@@ -90,7 +90,7 @@ TEST(StageFlow, TimeUpWithTriesLeftReplaysTheStageWithoutTheTrysPoints) {
   f.EndStage(1, true);
   g.TotalScore = 500;
   g.StageScore = 120;
-  g.Form1.gamebox2.Fill(Rgb(255, 0, 255));  // the frozen field with its figures
+  g.stageWindow.field.Fill(Rgb(255, 0, 255));  // the frozen field with its figures
 
   f.Tick(100);  // the end words
   EXPECT_EQ(g.WordsRunning, kFalse);
@@ -101,9 +101,9 @@ TEST(StageFlow, TimeUpWithTriesLeftReplaysTheStageWithoutTheTrysPoints) {
   f.Tick();  // first curtain tick: the clean field, the first strips, a try gone
   EXPECT_EQ(g.Lives, 2);
   const Surface once = Darkened(g, 1), clean = CleanField(g);
-  EXPECT_EQ(ColumnsMatching(g.Form1.gamebox2, once, 0, 4, 200), 4);
-  EXPECT_EQ(ColumnsMatching(g.Form1.gamebox2, once, 604, 608, 200), 4);
-  EXPECT_EQ(ColumnsMatching(g.Form1.gamebox2, clean, 4, 604, 200), 600);
+  EXPECT_EQ(ColumnsMatching(g.stageWindow.field, once, 0, 4, 200), 4);
+  EXPECT_EQ(ColumnsMatching(g.stageWindow.field, once, 604, 608, 200), 4);
+  EXPECT_EQ(ColumnsMatching(g.stageWindow.field, clean, 4, 604, 200), 600);
 
   f.Tick(75);  // steps -75 to -1: closed, decided
   EXPECT_EQ(g.FlowStep, 0);
@@ -111,9 +111,9 @@ TEST(StageFlow, TimeUpWithTriesLeftReplaysTheStageWithoutTheTrysPoints) {
   EXPECT_EQ(g.GameState, kStatePlay);
   EXPECT_EQ(f.Count("stopmusic"), 1);
   for (int y : {0, 175, 351})
-    EXPECT_EQ(ColumnsMatching(g.Form1.gamebox2, once, 0, kFieldW, y), kFieldW)
+    EXPECT_EQ(ColumnsMatching(g.stageWindow.field, once, 0, kFieldW, y), kFieldW)
         << "every column shaded exactly once, row " << y;
-  EXPECT_EQ(g.Form1.gamebox2.Shown(), g.Form1.gamebox2.Pixels()) << "presented";
+  EXPECT_EQ(g.stageWindow.field.Shown(), g.stageWindow.field.Pixels()) << "presented";
 
   g.BackdropIndex = 0;
   f.Tick();  // step 0: the replay
@@ -122,13 +122,13 @@ TEST(StageFlow, TimeUpWithTriesLeftReplaysTheStageWithoutTheTrysPoints) {
   EXPECT_EQ(g.ContinuePromptOn, kFalse);
   EXPECT_EQ(g.FlowStep, 1);
   f.Tick();  // step 1 uncovers the middle of the newly drawn field
-  EXPECT_EQ(ColumnsMatching(g.Form1.gamebox2, CleanField(g), 300, 308, 100), 8);
+  EXPECT_EQ(ColumnsMatching(g.stageWindow.field, CleanField(g), 300, 308, 100), 8);
 
   f.Tick(74);  // steps 2 to 75: the curtain opens from the middle
   EXPECT_EQ(f.Count("music sound/PSMAT526.mid -1"), 0);
-  EXPECT_EQ(ColumnsMatching(g.Form1.gamebox2, CleanField(g), 4, 604, 100), 600);
+  EXPECT_EQ(ColumnsMatching(g.stageWindow.field, CleanField(g), 4, 604, 100), 600);
   f.Tick();  // step 76: fully open, the music and the banner
-  EXPECT_EQ(ColumnsMatching(g.Form1.gamebox2, CleanField(g), 0, kFieldW, 100), kFieldW);
+  EXPECT_EQ(ColumnsMatching(g.stageWindow.field, CleanField(g), 0, kFieldW, 100), kFieldW);
   EXPECT_EQ(f.Count("music sound/PSMAT526.mid -1"), 1);
   EXPECT_EQ(g.WordsRunning, kTrue);
   EXPECT_EQ(g.FlowStep, 77);
@@ -141,7 +141,7 @@ TEST(StageFlow, TimeUpWithTriesLeftReplaysTheStageWithoutTheTrysPoints) {
   EXPECT_EQ(g.WordsRunning, kFalse);
   EXPECT_EQ(g.WordCounter, 0);
   EXPECT_EQ(g.FlowStep, -76);
-  EXPECT_EQ(g.Form1.gamebox2.Pixels(), CleanField(g).Pixels());
+  EXPECT_EQ(g.stageWindow.field.Pixels(), CleanField(g).Pixels());
   EXPECT_EQ(g.Lives, 2);
 }
 
@@ -173,10 +173,10 @@ bool WordShows(const Game& g, int sx, int sy, int dx, int dy) {
   int lit = 0, shown = 0;
   for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 128; ++x) {
-      const Pixel p = g.Form1.time.At(sx + x, sy + y);
+      const Pixel p = g.stageWindow.time.At(sx + x, sy + y);
       if (p == 0) continue;
       ++lit;
-      shown += g.Form1.gamebox2.At(dx + x, dy + y) == p;
+      shown += g.stageWindow.field.At(dx + x, dy + y) == p;
     }
   return lit > 0 && shown == lit;
 }
@@ -194,7 +194,7 @@ TEST(StageFlow, TheLastTryLostOpensThePromptWithYesLit) {
   EXPECT_EQ(f.Count("stopmusic"), 0) << "with no tries left the decision waits for step 0";
   EXPECT_EQ(g.ContinuePromptOn, kFalse);
 
-  Copy(g.Form1.gamebox1, 0, 0, 128, 48, g.Form1.time, 0, 0);  // where the lives icons were
+  Copy(g.stageWindow.hudPanel, 0, 0, 128, 48, g.stageWindow.time, 0, 0);  // where the lives icons were
   g.TotalScore = 900;
   f.Tick();
   EXPECT_EQ(g.ContinuePromptOn, kTrue);
@@ -203,20 +203,20 @@ TEST(StageFlow, TheLastTryLostOpensThePromptWithYesLit) {
   EXPECT_EQ(g.FlowStep, 1);
   for (int y = 0; y < 48; ++y)
     for (int x = 0; x < 128; ++x)
-      ASSERT_EQ(g.Form1.gamebox1.Shown()[y * kScreenW + x], g.Form1.char1.At(x, y))
+      ASSERT_EQ(g.stageWindow.hudPanel.Shown()[y * kScreenW + x], g.stageWindow.panelSheet.At(x, y))
           << "lives icons cleared and presented";
   // Step 0 uncovers the middle before darkening it again: the field stays evenly dark.
-  EXPECT_EQ(ColumnsMatching(g.Form1.gamebox2, Darkened(g, 1), 0, kFieldW, 20), kFieldW);
+  EXPECT_EQ(ColumnsMatching(g.stageWindow.field, Darkened(g, 1), 0, kFieldW, 20), kFieldW);
 
   // The prompt shows at once, YES lit; Down lights NO.
   EXPECT_TRUE(WordShows(g, 0, 256, 240, 128)) << "YES bright";
   EXPECT_TRUE(WordShows(g, 128, 320, 240, 192)) << "NO dim";
-  EXPECT_EQ(g.Form1.gamebox2.Shown(), g.Form1.gamebox2.Pixels());
+  EXPECT_EQ(g.stageWindow.field.Shown(), g.stageWindow.field.Pixels());
   g.KeyState[kKeyDown] = kTrue;
   StageFlowStep(g);
   EXPECT_TRUE(WordShows(g, 128, 256, 240, 128)) << "YES dim";
   EXPECT_TRUE(WordShows(g, 0, 320, 240, 192)) << "NO bright";
-  EXPECT_EQ(g.Form1.gamebox2.Shown(), g.Form1.gamebox2.Pixels());
+  EXPECT_EQ(g.stageWindow.field.Shown(), g.stageWindow.field.Pixels());
 }
 
 TEST(StageFlow, PromptKeysMoveTheChoiceWithTheirSounds) {
@@ -273,7 +273,7 @@ TEST(StageFlow, YesPlaysTheSameStageAgainWithThreeTries) {
 TEST(StageFlow, NoGoesBackToTheTitleWindow) {
   FlowField f;
   Game& g = f.g;
-  ShowForm(g.forms, g.Form1);
+  ShowForm(g.forms, g.stageWindow);
   g.StagePhaseFlag = kTrue;
   g.ContinuePromptOn = kTrue;
   g.ContinueCursor = 1;
@@ -283,8 +283,8 @@ TEST(StageFlow, NoGoesBackToTheTitleWindow) {
   StageFlowStep(g);
   EXPECT_EQ(f.audio.TakeCalls(), std::vector<std::string>{"effect sound/Akouka01.wav 8"});
   EXPECT_EQ(g.GameState, kStateTitle);
-  EXPECT_TRUE(g.Form2.shown);
-  EXPECT_GT(g.Form2.z, g.Form1.z);
+  EXPECT_TRUE(g.menuWindow.shown);
+  EXPECT_GT(g.menuWindow.z, g.stageWindow.z);
   EXPECT_EQ(g.Lives, 0);
   EXPECT_EQ(g.TotalScore, 900);
 }
@@ -293,10 +293,10 @@ TEST(StageFlow, ALostTryShowsOnlyTheCleanFieldFor41Ticks) {
   FlowField f;
   Game& g = f.g;
   f.EndStage(0, true);
-  g.Form1.gamebox2.Fill(Rgb(255, 0, 255));
+  g.stageWindow.field.Fill(Rgb(255, 0, 255));
   f.Tick(40);
   EXPECT_EQ(g.WordsRunning, kTrue);
-  EXPECT_EQ(g.Form1.gamebox2.Pixels(), CleanField(g).Pixels());
+  EXPECT_EQ(g.stageWindow.field.Pixels(), CleanField(g).Pixels());
   f.Tick();
   EXPECT_EQ(g.WordsRunning, kFalse);
   EXPECT_EQ(g.WordCounter, 101);
@@ -306,7 +306,7 @@ TEST(StageFlow, ALostTryShowsOnlyTheCleanFieldFor41Ticks) {
 // The words of a tick, drawn by hand over the clean field.
 Surface WithWord(const Game& g, int x, int y, int w, int h, int sy) {
   Surface s = CleanField(g);
-  KeyedCopy(s, x, y, w, h, g.Form1.time, 0, sy, 256, 64);
+  KeyedCopy(s, x, y, w, h, g.stageWindow.time, 0, sy, 256, 64);
   return s;
 }
 
@@ -322,7 +322,7 @@ TEST(StageFlow, TimeUpAndStoneStopFallToTheMiddleAndStay) {
       g.WordsRunning = kTrue;
       g.WordCounter = c.counter;
       FlowWordsStep(g);
-      EXPECT_EQ(g.Form1.gamebox2.Pixels(),
+      EXPECT_EQ(g.stageWindow.field.Pixels(),
                 WithWord(g, 176, c.y, 256, 64, reason == 1 ? 384 : 704).Pixels())
           << "reason " << reason << " counter " << c.counter;
     }
@@ -343,7 +343,7 @@ TEST(StageFlow, StartBannerSlidesInStandsSharpAndSlidesOut) {
     g.WordsRunning = kTrue;
     g.WordCounter = 100 + c.r;
     FlowWordsStep(g);
-    EXPECT_EQ(g.Form1.gamebox2.Pixels(),
+    EXPECT_EQ(g.stageWindow.field.Pixels(),
               WithWord(g, c.x, 151, 200, 50, c.sharp ? 576 : 640).Pixels())
         << "r " << c.r;
   }
@@ -385,10 +385,10 @@ TEST(StageFlow, StageClearCheersInARhythmAndSlantsFrom71) {
     g.WordCounter = c.counter;
     FlowWordsStep(g);
     Surface want = CleanField(g);
-    MaskedPair(want, 64, 288, 32, 32, g.Form1.mainchar, 128 + 32 * c.column, 256,
+    MaskedPair(want, 64, 288, 32, 32, g.stageWindow.mainchar, 128 + 32 * c.column, 256,
                32 * c.column, 256);
-    KeyedCopy(want, 176, 144, 256, 64, g.Form1.time, 0, c.slanted ? 512 : 448);
-    EXPECT_EQ(g.Form1.gamebox2.Pixels(), want.Pixels()) << "counter " << c.counter;
+    KeyedCopy(want, 176, 144, 256, 64, g.stageWindow.time, 0, c.slanted ? 512 : 448);
+    EXPECT_EQ(g.stageWindow.field.Pixels(), want.Pixels()) << "counter " << c.counter;
   }
 }
 

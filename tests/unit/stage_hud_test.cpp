@@ -16,20 +16,20 @@ class HudTest : public ::testing::Test {
  protected:
   testing::StageScreen screen;
   Game& g = screen.g;
-  Surface& hud = g.Form1.gamebox1;
-  const Surface& panel = g.Form1.char1;
-  const Surface& font = g.Form1.time;
+  Surface& hud = g.stageWindow.hudPanel;
+  const Surface& panel = g.stageWindow.panelSheet;
+  const Surface& font = g.stageWindow.time;
 
   void SetUp() override {
     // The panel as the stage loader lays it: char1 tiled 2 x 2.
     for (int y : {0, 240})
       for (int x : {0, 320}) Copy(hud, x, y, 320, 240, panel, 0, 0);
   }
-  // Small digit d drawn at (x, y) of gamebox1.
+  // Small digit d drawn at (x, y) of hudPanel.
   bool SmallDigitAt(int x, int y, int d) {
     return SameRect(hud, x, y, 16, 32, font, 16 * d, 128);
   }
-  // A 16 x 32 cell of gamebox1 still showing the panel.
+  // A 16 x 32 cell of hudPanel still showing the panel.
   bool PanelAt(int x, int y) { return SameRect(hud, x, y, 16, 32, panel, x % 320, y % 240); }
   // Runs HudEffectsStep once when due.
   void DueHudStep() {

@@ -100,8 +100,8 @@ TEST_F(StageLoaderTest, EachStageReadsTheFilesNumberedOneHigher) {
 
 TEST_F(StageLoaderTest, WallsAndBlocksWearSnowOnlyUnderAnEmptyCell) {
   StartAt(0);
-  const Surface& field = g.Form1.Bback;
-  const Surface& tiles = g.Form1.char3;
+  const Surface& field = g.stageWindow.cleanField;
+  const Surface& tiles = g.stageWindow.fieldSheet;
   struct Case {
     int col, row, sx, sy;
     const char* what;
@@ -126,14 +126,14 @@ TEST_F(StageLoaderTest, WallsAndBlocksWearSnowOnlyUnderAnEmptyCell) {
     EXPECT_TRUE(SameRect(field, 32 * c.col, 32 * c.row, 32, 32, tiles, c.sx, c.sy)) << c.what;
   }
   // Codes without a picture leave the backdrop, and are stored all the same.
-  const Surface& backdrop = g.Form1.stageback[1];
+  const Surface& backdrop = g.stageWindow.stageback[1];
   for (int col : {15, 16}) {
     EXPECT_TRUE(SameRect(field, 32 * col, 96, 32, 32, backdrop, 32 * col, 96)) << col;
   }
   EXPECT_EQ(g.Map(15, 3), 6);
   EXPECT_EQ(g.Map(16, 3), 77);
-  // The bare backdrop stays in back for restoring cells.
-  EXPECT_TRUE(SameRect(g.Form1.back, 0, 0, kFieldW, kFieldH, backdrop, 0, 0));
+  // The bare backdrop stays in `backdrop` for restoring cells.
+  EXPECT_TRUE(SameRect(g.stageWindow.backdrop, 0, 0, kFieldW, kFieldH, backdrop, 0, 0));
 }
 
 TEST_F(StageLoaderTest, SpeedTilesAreBlendedOntoTheBackdropAndRecorded) {
@@ -147,12 +147,12 @@ TEST_F(StageLoaderTest, SpeedTilesAreBlendedOntoTheBackdropAndRecorded) {
   EXPECT_EQ(g.Map(14, 3), 11);
   // Plain ice over the backdrop (live and spent alike until play begins): each channel the sum
   // of the two, at most 255.
-  const Pixel under = g.Form1.stageback[1].At(14 * 32 + 5, 3 * 32 + 7);
-  const Pixel ice = g.Form1.char4.At(5, 64 + 7);
+  const Pixel under = g.stageWindow.stageback[1].At(14 * 32 + 5, 3 * 32 + 7);
+  const Pixel ice = g.stageWindow.overlaySheet.At(5, 64 + 7);
   const Pixel want = Rgb(std::min(255, RedOf(under) + RedOf(ice)),
                          std::min(255, GreenOf(under) + GreenOf(ice)),
                          std::min(255, BlueOf(under) + BlueOf(ice)));
-  EXPECT_EQ(g.Form1.Bback.At(14 * 32 + 5, 3 * 32 + 7), want);
+  EXPECT_EQ(g.stageWindow.cleanField.At(14 * 32 + 5, 3 * 32 + 7), want);
 }
 
 TEST_F(StageLoaderTest, TheEnemyMapMakesItemsAndEnemiesAndKeepsOnlyObjectCodes) {
@@ -191,7 +191,7 @@ TEST_F(StageLoaderTest, TheEnemyMapMakesItemsAndEnemiesAndKeepsOnlyObjectCodes) 
   EXPECT_EQ(g.AiMap(15, 9), 99);
   // Figures go on the field only: the clean field under them stays bare.
   for (int col : {1, 5, 7, 9, 11}) {
-    EXPECT_TRUE(SameRect(g.Form1.Bback, 32 * col, 288, 32, 32, g.Form1.stageback[1], 32 * col, 288))
+    EXPECT_TRUE(SameRect(g.stageWindow.cleanField, 32 * col, 288, 32, 32, g.stageWindow.stageback[1], 32 * col, 288))
         << col;
   }
 }
@@ -222,14 +222,14 @@ TEST_F(StageLoaderTest, ToolsNotOfferedAreGreyedInBothIconRows) {
   EXPECT_EQ(g.ToolEnabled[0], kTrue);
   EXPECT_EQ(g.ToolEnabled[1], kFalse);
   EXPECT_EQ(g.ToolEnabled[2], kFalse);
-  const Surface& screen1 = g.Form1.gamebox1;
+  const Surface& screen1 = g.stageWindow.hudPanel;
   auto grey = [](Pixel p) {
     auto d = [](int c) { return (c * 105 + 127) / 255; };
     return Rgb(d(RedOf(p)), d(GreenOf(p)), d(BlueOf(p)));
   };
   for (int j = 0; j < 3; ++j) {
-    const Pixel big = g.Form1.commandbox.At(32 * j + 10, 12);
-    const Pixel small = g.Form1.commandboxx.At(24 * j + 10, 12);
+    const Pixel big = g.stageWindow.commandbox.At(32 * j + 10, 12);
+    const Pixel small = g.stageWindow.commandboxx.At(24 * j + 10, 12);
     const bool offered = j == 0;
     EXPECT_EQ(screen1.At(336 + 32 * j + 10, 16 + 12), offered ? big : grey(big)) << j;
     EXPECT_EQ(screen1.At(336 + 24 * j + 10, 116 + 12), offered ? small : grey(small)) << j;
@@ -274,7 +274,7 @@ TEST_F(StageLoaderTest, EveryPerStageValueStartsAfresh) {
   g.StageEndReason = kEndGoal;
   g.ContinueCursor = 1;
   g.EnemyAnim = 6;
-  ShowSurface(g.Form1.gamebox3);
+  ShowSurface(g.stageWindow.toolMenu);
   g.GameState = kStateLoadStage;
   LoadStage(g, OpenStageHud);
 
@@ -305,19 +305,19 @@ TEST_F(StageLoaderTest, EveryPerStageValueStartsAfresh) {
   EXPECT_EQ(g.StonePeriod, 100);
   EXPECT_EQ(g.SpringStep, 1);
   EXPECT_EQ(g.StoneFlightSign, -1);
-  EXPECT_FALSE(g.Form1.gamebox3.visible);
+  EXPECT_FALSE(g.stageWindow.toolMenu.visible);
   // The tool menu box holds its picture for when the menu opens.
-  EXPECT_TRUE(SameRect(g.Form1.gamebox3, 0, 0, 72, 24, g.Form1.commandbox, 0, 0));
+  EXPECT_TRUE(SameRect(g.stageWindow.toolMenu, 0, 0, 72, 24, g.stageWindow.commandbox, 0, 0));
   // A zoom cut short by the previous stage's end must not hide this stage's tool points:
   // record 0 starts with 5 (NORMAL: 2), one small digit at x 368.
-  EXPECT_TRUE(SameRect(g.Form1.gamebox1, 368, 64, 16, 32, g.Form1.time, 32, 128));
+  EXPECT_TRUE(SameRect(g.stageWindow.hudPanel, 368, 64, 16, 32, g.stageWindow.time, 32, 128));
 }
 
 TEST_F(StageLoaderTest, TheFieldWaitsDimmedAndTheBackdropStaysBright) {
   StartAt(0);
-  const Pixel bright = g.Form1.Bback.At(300, 200);
+  const Pixel bright = g.stageWindow.cleanField.At(300, 200);
   auto dim = [](int c) { return (c * 135 + 127) / 255; };
-  EXPECT_EQ(g.Form1.gamebox2.At(300, 200),
+  EXPECT_EQ(g.stageWindow.field.At(300, 200),
             Rgb(dim(RedOf(bright)), dim(GreenOf(bright)), dim(BlueOf(bright))));
 }
 
@@ -362,12 +362,12 @@ TEST_F(StageLoaderTest, AStageLoadedAgainAtOnceShowsAWholeHeadUpDisplay) {
     StartAt(0);
     g.Now += later;
     LoadStage(g, OpenStageHud);
-    const StageWindow& f = g.Form1;
+    const StageWindow& f = g.stageWindow;
     const int32_t minutes = g.StageTime / 600;
-    EXPECT_TRUE(SameRect(f.gamebox1, 128, 16, 32, 32, f.time, 32 * minutes, 32)) << "clock minutes";
-    const auto& shown = f.gamebox1.Shown();
+    EXPECT_TRUE(SameRect(f.hudPanel, 128, 16, 32, 32, f.time, 32 * minutes, 32)) << "clock minutes";
+    const auto& shown = f.hudPanel.Shown();
     for (auto [x, y] : {std::pair{240, 80}, std::pair{140, 30}, std::pair{350, 30}, std::pair{420, 90}}) {
-      EXPECT_EQ(shown[size_t(y) * 640 + x], f.gamebox1.At(x, y)) << "shown at " << x << "," << y;
+      EXPECT_EQ(shown[size_t(y) * 640 + x], f.hudPanel.At(x, y)) << "shown at " << x << "," << y;
     }
     g.Now += 1000;
   }

@@ -16,11 +16,11 @@ class RendererTest : public ::testing::Test {
  protected:
   testing::StageScreen screen;
   Game& g = screen.g;
-  Surface& field = g.Form1.gamebox2;
-  const Surface& tiles = g.Form1.char3;
+  Surface& field = g.stageWindow.field;
+  const Surface& tiles = g.stageWindow.fieldSheet;
 
   void SetUp() override {
-    testing::PaintTraced(g.Form1.Bback, 11);
+    testing::PaintTraced(g.stageWindow.cleanField, 11);
     // Everyone parked in their own corner of the field, out of each other's way.
     g.PlayerX = 32;
     g.PlayerY = 32;
@@ -29,7 +29,7 @@ class RendererTest : public ::testing::Test {
     g.SceneDirty = kTrue;
   }
   bool Clean(int x, int y, int w = 32, int h = 32) {
-    return SameRect(field, x, y, w, h, g.Form1.Bback, x, y);
+    return SameRect(field, x, y, w, h, g.stageWindow.cleanField, x, y);
   }
   EnemyRecord& AddEnemy(int x, int y, int32_t state, int32_t frame = 0, int32_t facing = 0) {
     EnemyRecord& e = g.Enemies[g.EnemyCount++];
@@ -116,8 +116,8 @@ TEST_F(RendererTest, ARepaintDrawsEachFigureFromItsCellAndRemembersWhereItWas) {
   for (int i = 4; i < 9; ++i) EXPECT_EQ(g.Enemies[i].prevX, -1) << "knocked out or gone: " << i;
 
   EXPECT_TRUE(SameRect(field, 0, 200, 16, 16, tiles, 192, 160)) << "ball";
-  EXPECT_TRUE(SameRect(field, 64, 212, 32, 32, g.Form1.jumpd, 96, 0)) << "spring";
-  EXPECT_TRUE(SameRect(field, 32, 32, 32, 32, g.Form1.mainchar, 64, 160)) << "player";
+  EXPECT_TRUE(SameRect(field, 64, 212, 32, 32, g.stageWindow.jumpd, 96, 0)) << "spring";
+  EXPECT_TRUE(SameRect(field, 32, 32, 32, 32, g.stageWindow.mainchar, 64, 160)) << "player";
   EXPECT_TRUE(SameRect(field, 96, 32, 32, 32, tiles, 160, 0)) << "stone";
 }
 
@@ -141,7 +141,7 @@ TEST_F(RendererTest, LaterLayersCoverEarlierOnesAndThePipeCoversThePlayer) {
   g.SceneDirty = kTrue;
   FieldFrameStep(g);
   EXPECT_TRUE(Clean(160, 192));
-  EXPECT_TRUE(SameRect(field, 160, 170, 32, 22, g.Form1.mainchar, 0, 0)) << "above the pipe";
+  EXPECT_TRUE(SameRect(field, 160, 170, 32, 22, g.stageWindow.mainchar, 0, 0)) << "above the pipe";
 }
 
 TEST_F(RendererTest, TheSpeedLabelRisesFromTheMiddleOfTheStone) {
@@ -165,8 +165,8 @@ TEST_F(RendererTest, SparklesShowUntilTheirTimeIsUpAndSkipHiddenEntries) {
   g.SparkleOn = kTrue;
   g.SparkleTicks = 28;
   FieldFrameStep(g);
-  EXPECT_TRUE(SameRect(field, 400, 300, 8, 8, g.Form1.char4, 208, 32));
-  EXPECT_TRUE(SameRect(field, 440, 300, 8, 8, g.Form1.char4, 192, 32));
+  EXPECT_TRUE(SameRect(field, 400, 300, 8, 8, g.stageWindow.overlaySheet, 208, 32));
+  EXPECT_TRUE(SameRect(field, 440, 300, 8, 8, g.stageWindow.overlaySheet, 192, 32));
   EXPECT_TRUE(Clean(500, 300, 8, 8));
   g.SparkleTicks = 29;
   g.SceneDirty = kTrue;

@@ -44,9 +44,9 @@ inline void SizeSheets(Forms& forms) {
 
 // Every sheet of the stage window traced, with its masks and black sources blackened.
 inline void PaintStageSheets(StageWindow& f) {
-  PaintTraced(f.char1, 1);
-  PaintTraced(f.char3, 2);
-  PaintTraced(f.char4, 3);
+  PaintTraced(f.panelSheet, 1);
+  PaintTraced(f.fieldSheet, 2);
+  PaintTraced(f.overlaySheet, 3);
   PaintTraced(f.mainchar, 4);
   PaintTraced(f.jumpd, 5);
   PaintTraced(f.commandbox, 6);
@@ -55,12 +55,12 @@ inline void PaintStageSheets(StageWindow& f) {
   PaintTraced(f.stageback[0], 9);
   PaintTraced(f.stageback[1], 10);
   // char3 masks: stone row, flags (+128), buckets (+96) and the ball, the enemies' mask rows.
-  Blacken(f.char3, 0, 32, 256, 32);
-  Blacken(f.char3, 128, 128, 128, 32);
-  Blacken(f.char3, 96, 160, 96, 32);
-  Blacken(f.char3, 192, 176, 16, 16);
-  for (int row : {7, 9, 11, 13, 15, 17}) Blacken(f.char3, 0, 32 * row, 256, 32);
-  Blacken(f.char4, 192, 40, 32, 8);               // sparkle masks
+  Blacken(f.fieldSheet, 0, 32, 256, 32);
+  Blacken(f.fieldSheet, 128, 128, 128, 32);
+  Blacken(f.fieldSheet, 96, 160, 96, 32);
+  Blacken(f.fieldSheet, 192, 176, 16, 16);
+  for (int row : {7, 9, 11, 13, 15, 17}) Blacken(f.fieldSheet, 0, 32 * row, 256, 32);
+  Blacken(f.overlaySheet, 192, 40, 32, 8);               // sparkle masks
   Blacken(f.mainchar, 128, 0, 128, f.mainchar.Height());
   Blacken(f.jumpd, 160, 0, 160, 32);
   Blacken(f.time, 0, 0, 256, 32);                 // the clock strip, also the black source
@@ -92,7 +92,7 @@ struct StageScreen {
   explicit StageScreen() {
     CreateForms(g.forms);
     SizeSheets(g.forms);
-    PaintStageSheets(g.Form1);
+    PaintStageSheets(g.stageWindow);
     g.Now = 100000;
   }
 };

@@ -16,8 +16,8 @@ class StageTimerTest : public ::testing::Test {
  protected:
   testing::StageScreen screen;
   Game& g = screen.g;
-  const Surface& hud = g.Form1.gamebox1;
-  const Surface& font = g.Form1.time;
+  const Surface& hud = g.stageWindow.hudPanel;
+  const Surface& font = g.stageWindow.time;
 
   void SetUp() override { g.StagePhaseFlag = kFalse; }
   void DueStep() {
@@ -55,7 +55,7 @@ TEST_F(StageTimerTest, ASecondCallWithinTheStepTimeDoesNothingAtAll) {
   g.StageTime = 754;
   DueStep();
   g.StageTime = 42;
-  Copy(g.Form1.gamebox1, 128, 16, 32, 32, font, 0, 64);  // drawn, not presented
+  Copy(g.stageWindow.hudPanel, 128, 16, 32, 32, font, 0, 64);  // drawn, not presented
   const auto shownBefore = hud.Shown();
   g.Now += 100;
   StageTimerStep(g);

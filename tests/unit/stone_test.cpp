@@ -36,16 +36,16 @@ class StoneTest : public ::testing::Test {
     g.audio = &audio;
     g.GameState = kStatePlay;
     g.StagePhaseFlag = kFalse;
-    StageWindow& f = g.Form1;
+    StageWindow& f = g.stageWindow;
     f.time.Resize(320, 192);
     for (int d = 0; d < 10; ++d)
       for (int y = 32; y < 64; ++y)
         for (int x = 32 * d; x < 32 * d + 32; ++x) f.time.Row(y)[x] = DigitColour(d);
-    f.char4.Resize(256, 64);
-    f.back.Fill(Rgb(100, 100, 100));
-    f.Bback.Fill(Rgb(100, 100, 100));
+    f.overlaySheet.Resize(256, 64);
+    f.backdrop.Fill(Rgb(100, 100, 100));
+    f.cleanField.Fill(Rgb(100, 100, 100));
     for (int y = 0; y < 32; ++y)
-      for (int x = 192; x < 224; ++x) f.char4.Row(y)[x] = Rgb(10, 20, 30);  // cell (6, 0)
+      for (int x = 192; x < 224; ++x) f.overlaySheet.Row(y)[x] = Rgb(10, 20, 30);  // cell (6, 0)
     g.Now = 50000;
   }
 
@@ -79,7 +79,7 @@ class StoneTest : public ::testing::Test {
       Drawn();
     }
   }
-  Pixel SpeedDigitPixel() const { return g.Form1.gamebox1.At(240, 80); }
+  Pixel SpeedDigitPixel() const { return g.stageWindow.hudPanel.At(240, 80); }
 };
 
 TEST_F(StoneTest, SlideStepComesOnlyWhenItsPeriodHasPassed) {
@@ -197,8 +197,8 @@ TEST_F(StoneTest, SpeedTileRaisesTheLevelSpendsTheTileAndLightsIt) {
   EXPECT_EQ(g.SpeedChange, 0);
   EXPECT_EQ(g.SpeedDecayCount, 77) << "only the clamp restarts the slow-down clock";
   // The spent tile is the backdrop with the char4 light added, in the field and its buffer.
-  EXPECT_EQ(g.Form1.Bback.At(64 + 5, 32 * kFloorRow + 5), Rgb(110, 120, 130));
-  EXPECT_EQ(g.Form1.gamebox2.At(64 + 5, 32 * kFloorRow + 5), Rgb(110, 120, 130));
+  EXPECT_EQ(g.stageWindow.cleanField.At(64 + 5, 32 * kFloorRow + 5), Rgb(110, 120, 130));
+  EXPECT_EQ(g.stageWindow.field.At(64 + 5, 32 * kFloorRow + 5), Rgb(110, 120, 130));
 
   // The tile is spent: passing it again gives nothing.
   Stone(63, kOnFloorY, 1, 3);
@@ -238,7 +238,7 @@ TEST_F(StoneTest, PeriodAndSpeedDigitFollowTheLevel) {
     EXPECT_EQ(g.StagePhaseFlag, kFalse);
   }
   // While the zoom runs the step leaves the digit alone.
-  Copy(g.Form1.gamebox1, 224, 64, 32, 32, g.Form1.time, 0, 0);
+  Copy(g.stageWindow.hudPanel, 224, 64, 32, 32, g.stageWindow.time, 0, 0);
   g.SpeedFlash = kTrue;
   SlideOnce();
   EXPECT_EQ(SpeedDigitPixel(), 0u);
@@ -253,11 +253,11 @@ TEST_F(StoneTest, StoneAtSpeedZeroStopsTheStageUnlessThePlayerIsHit) {
     g.PlayerHit = hit;
     g.StagePhaseFlag = kFalse;
     g.StageEndReason = kEndLostTry;
-    Copy(g.Form1.gamebox1, 0, 0, 640, 480, g.Form1.time, 0, 0);  // black
-    g.Form1.gamebox1.Present();
+    Copy(g.stageWindow.hudPanel, 0, 0, 640, 480, g.stageWindow.time, 0, 0);  // black
+    g.stageWindow.hudPanel.Present();
     SlideOnce();
     EXPECT_EQ(g.StonePeriod, 60) << "speed 0 keeps the period";
-    const Pixel shown = g.Form1.gamebox1.Shown()[80 * 640 + 240];
+    const Pixel shown = g.stageWindow.hudPanel.Shown()[80 * 640 + 240];
     if (hit == kFalse) {
       EXPECT_EQ(g.StageEndReason, kEndStoneStopped);
       EXPECT_EQ(g.StagePhaseFlag, kTrue);

@@ -32,8 +32,8 @@ struct TileField {
     g.audio = &audio;
     g.stageDir = SLIDESTONE_SOURCE_DIR "/tests/fixtures/stage_life";
     testing::LoadGameSheets(g);
-    StageWindow& f = g.Form1;
-    for (Surface* s : {&f.gamebox2, &f.back, &f.Bback})
+    StageWindow& f = g.stageWindow;
+    for (Surface* s : {&f.field, &f.backdrop, &f.cleanField})
       Copy(*s, 0, 0, kFieldW, kFieldH, f.stageback[1], 0, 0);
     g.StagePhaseFlag = kFalse;
     g.Now = 100000;
@@ -64,8 +64,8 @@ struct TileField {
 
 // What BlendCell makes of one pixel: the char4 overlay added onto the bare backdrop.
 Pixel Blended(const Game& g, int col, int row, int oc, int orow, int x, int y) {
-  const Pixel b = g.Form1.back.At(32 * col + x, 32 * row + y);
-  const Pixel o = g.Form1.char4.At(32 * oc + x, 32 * orow + y);
+  const Pixel b = g.stageWindow.backdrop.At(32 * col + x, 32 * row + y);
+  const Pixel o = g.stageWindow.overlaySheet.At(32 * oc + x, 32 * orow + y);
   return Rgb(std::min(255, RedOf(b) + RedOf(o)), std::min(255, GreenOf(b) + GreenOf(o)),
              std::min(255, BlueOf(b) + BlueOf(o)));
 }
@@ -109,12 +109,12 @@ TEST(TilePass, HammerCracksThreeTimesThenBreaksTheTileForTenPoints) {
   const int64_t start = g.Now + kDue;  // the first due pass
 
   t.RunDuePasses(1);
-  EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 5, 5, 0, 1)) << "first crack";
-  EXPECT_TRUE(CellIsBlend(g, g.Form1.gamebox2, 5, 5, 0, 1));
+  EXPECT_TRUE(CellIsBlend(g, g.stageWindow.cleanField, 5, 5, 0, 1)) << "first crack";
+  EXPECT_TRUE(CellIsBlend(g, g.stageWindow.field, 5, 5, 0, 1));
   t.RunDuePasses(20);
-  EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 5, 5, 1, 1)) << "second crack";
+  EXPECT_TRUE(CellIsBlend(g, g.stageWindow.cleanField, 5, 5, 1, 1)) << "second crack";
   t.RunDuePasses(20);
-  EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 5, 5, 2, 1)) << "third crack";
+  EXPECT_TRUE(CellIsBlend(g, g.stageWindow.cleanField, 5, 5, 2, 1)) << "third crack";
   EXPECT_EQ(g.Map(5, 5), kSpeedTileBreaking);
   EXPECT_EQ(g.ToolAnim, 4);
   EXPECT_EQ(g.MenuOpen, kTrue);
@@ -124,8 +124,8 @@ TEST(TilePass, HammerCracksThreeTimesThenBreaksTheTileForTenPoints) {
             (std::vector<int64_t>{start, start + 20 * kDue, start + 40 * kDue}));
   EXPECT_EQ(t.TimesOf("effect sound/char04.wav 5"), std::vector<int64_t>{start + 60 * kDue});
   EXPECT_EQ(g.Map(5, 5), kEmptyCell);
-  EXPECT_TRUE(CellIsCopyOf(g.Form1.Bback, 5, 5, g.Form1.back, 160, 160));
-  EXPECT_TRUE(CellIsCopyOf(g.Form1.gamebox2, 5, 5, g.Form1.back, 160, 160));
+  EXPECT_TRUE(CellIsCopyOf(g.stageWindow.cleanField, 5, 5, g.stageWindow.backdrop, 160, 160));
+  EXPECT_TRUE(CellIsCopyOf(g.stageWindow.field, 5, 5, g.stageWindow.backdrop, 160, 160));
   EXPECT_EQ(g.StageScore, 50);
   EXPECT_EQ(g.TotalScore, 150);
   EXPECT_EQ(g.MenuOpen, kFalse);
@@ -158,20 +158,20 @@ TEST(TilePass, SnowCapAtTheTwentiethSparkleTickAndSparklesEndAtThirty) {
     g.Map(5, 6) = below;
     t.RunDuePasses(61);  // the completion pass ran the first sparkle tick
     ASSERT_EQ(g.SparkleTicks, 1);
-    Surface before = g.Form1.Bback;
+    Surface before = g.stageWindow.cleanField;
     t.RunDuePasses(18);
     EXPECT_EQ(g.SparkleTicks, 19);
-    EXPECT_TRUE(CellIsCopyOf(g.Form1.Bback, 5, 6, before, 160, 192)) << "no cap before tick 20";
+    EXPECT_TRUE(CellIsCopyOf(g.stageWindow.cleanField, 5, 6, before, 160, 192)) << "no cap before tick 20";
     t.RunDuePasses(1);
     // The cap is a keyed copy: where the snow-topped block is not black it shows on both.
     int capped = 0;
     for (int y = 0; y < 32; ++y)
       for (int x = 0; x < 32; ++x) {
-        const Pixel want = capX >= 0 && g.Form1.char3.At(capX + x, 96 + y) != 0
-                               ? g.Form1.char3.At(capX + x, 96 + y)
+        const Pixel want = capX >= 0 && g.stageWindow.fieldSheet.At(capX + x, 96 + y) != 0
+                               ? g.stageWindow.fieldSheet.At(capX + x, 96 + y)
                                : before.At(160 + x, 192 + y);
-        capped += g.Form1.Bback.At(160 + x, 192 + y) == want;
-        capped += g.Form1.gamebox2.At(160 + x, 192 + y) == want;
+        capped += g.stageWindow.cleanField.At(160 + x, 192 + y) == want;
+        capped += g.stageWindow.field.At(160 + x, 192 + y) == want;
       }
     EXPECT_EQ(capped, 2 * 32 * 32) << "code below " << below;
     EXPECT_EQ(g.SparkleOn, kTrue);
@@ -291,13 +291,13 @@ TEST(TilePass, BroomWorkSweepsWithItsSoundAndEndsInTheNewTile) {
     EXPECT_EQ(frames, (std::vector<int32_t>{1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2}));
     // The stages of the tile.
     if (c.mark == 13) {
-      EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 8, 7, 5, 1));
+      EXPECT_TRUE(CellIsBlend(g, g.stageWindow.cleanField, 8, 7, 5, 1));
     }
     if (c.mark == 6) {
-      EXPECT_TRUE(CellIsCopyOf(g.Form1.Bback, 8, 7, g.Form1.char3, 128, 96));
+      EXPECT_TRUE(CellIsCopyOf(g.stageWindow.cleanField, 8, 7, g.stageWindow.fieldSheet, 128, 96));
     }
     if (c.mark == 7) {
-      EXPECT_TRUE(CellIsCopyOf(g.Form1.Bback, 8, 7, g.Form1.char3, 224, 96));
+      EXPECT_TRUE(CellIsCopyOf(g.stageWindow.cleanField, 8, 7, g.stageWindow.fieldSheet, 224, 96));
     }
     t.RunDuePasses(1);
     EXPECT_EQ(g.Map(8, 7), c.result);
@@ -306,13 +306,13 @@ TEST(TilePass, BroomWorkSweepsWithItsSoundAndEndsInTheNewTile) {
     EXPECT_EQ(g.MenuOpen, kFalse);
     EXPECT_EQ(g.TotalScore, 10);
     if (c.result == 11) {
-      EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 8, 7, 0, 0));
+      EXPECT_TRUE(CellIsBlend(g, g.stageWindow.cleanField, 8, 7, 0, 0));
     }
     if (c.result == 4) {
-      EXPECT_TRUE(CellIsCopyOf(g.Form1.gamebox2, 8, 7, g.Form1.char3, 160, 64));
+      EXPECT_TRUE(CellIsCopyOf(g.stageWindow.field, 8, 7, g.stageWindow.fieldSheet, 160, 64));
     }
     if (c.result == 3) {
-      EXPECT_TRUE(CellIsCopyOf(g.Form1.gamebox2, 8, 7, g.Form1.char3, 128, 64));
+      EXPECT_TRUE(CellIsCopyOf(g.stageWindow.field, 8, 7, g.stageWindow.fieldSheet, 128, 64));
     }
     std::vector<int64_t> sweeps;
     for (int k = 0; k <= 60; k += 12) sweeps.push_back(start + k * kDue);
@@ -352,25 +352,25 @@ TEST(TilePass, SpeedTilesGlintWithOverlaysOneToFiveThenZero) {
   Game& g = t.g;
   g.Map(2, 3) = 11;
   g.Map(4, 3) = 10;  // spent: never glints
-  BlendCell(g.Form1, 2, 3, 0, 2);
-  BlendCell(g.Form1, 4, 3, 0, 2);
+  BlendCell(g.stageWindow, 2, 3, 0, 2);
+  BlendCell(g.stageWindow, 4, 3, 0, 2);
   for (int cycle = 1; cycle <= 6; ++cycle) {
     t.RunDuePasses(1);
     ASSERT_EQ(g.TileCycle, cycle);
-    EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 2, 3, cycle == 6 ? 0 : cycle, 0)) << cycle;
-    EXPECT_TRUE(CellIsBlend(g, g.Form1.gamebox2, 2, 3, cycle == 6 ? 0 : cycle, 0)) << cycle;
-    EXPECT_TRUE(CellIsBlend(g, g.Form1.gamebox2, 4, 3, 6, 0)) << cycle;
+    EXPECT_TRUE(CellIsBlend(g, g.stageWindow.cleanField, 2, 3, cycle == 6 ? 0 : cycle, 0)) << cycle;
+    EXPECT_TRUE(CellIsBlend(g, g.stageWindow.field, 2, 3, cycle == 6 ? 0 : cycle, 0)) << cycle;
+    EXPECT_TRUE(CellIsBlend(g, g.stageWindow.field, 4, 3, 6, 0)) << cycle;
   }
-  BlendCell(g.Form1, 2, 3, 0, 2);  // a glint must not come back before the next cycle
-  const Surface plain = g.Form1.Bback;
+  BlendCell(g.stageWindow, 2, 3, 0, 2);  // a glint must not come back before the next cycle
+  const Surface plain = g.stageWindow.cleanField;
   t.RunDuePasses(63);
   EXPECT_EQ(g.TileCycle, 69);
-  EXPECT_TRUE(CellIsCopyOf(g.Form1.Bback, 2, 3, plain, 64, 96));
+  EXPECT_TRUE(CellIsCopyOf(g.stageWindow.cleanField, 2, 3, plain, 64, 96));
   t.RunDuePasses(1);
   EXPECT_EQ(g.TileCycle, 0);
   t.RunDuePasses(1);
-  EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 2, 3, 1, 0)) << "next cycle";
-  EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 4, 3, 6, 0));
+  EXPECT_TRUE(CellIsBlend(g, g.stageWindow.cleanField, 2, 3, 1, 0)) << "next cycle";
+  EXPECT_TRUE(CellIsBlend(g, g.stageWindow.cleanField, 4, 3, 6, 0));
 }
 
 TEST(TilePass, PipeExitIsTheFirstPipeTopInReadingOrder) {
@@ -453,8 +453,8 @@ TEST(TilePass, BrokenTileRegrowsSpentOnlyWhenNothingStandsOnIt) {
       t.RunDuePasses(1);
       EXPECT_EQ(g.Map(6, 4), kSpentSpeedTile) << "first due pass after the cell is free";
     }
-    EXPECT_TRUE(CellIsBlend(g, g.Form1.Bback, 6, 4, 6, 0));
-    EXPECT_TRUE(CellIsBlend(g, g.Form1.gamebox2, 6, 4, 6, 0));
+    EXPECT_TRUE(CellIsBlend(g, g.stageWindow.cleanField, 6, 4, 6, 0));
+    EXPECT_TRUE(CellIsBlend(g, g.stageWindow.field, 6, 4, 6, 0));
   }
 }
 
@@ -499,14 +499,14 @@ TEST(TilePass, EnterPausesOverTheBareBackdropOnce) {
   TileField t;
   Game& g = t.g;
   g.Map(3, 3) = 1;
-  KeyedCopy(g.Form1.gamebox2, 96, 96, 32, 32, g.Form1.char3, 0, 64);
+  KeyedCopy(g.stageWindow.field, 96, 96, 32, 32, g.stageWindow.fieldSheet, 0, 64);
   g.SceneDirty = kTrue;
   g.KeyState[kKeyEnter] = kTrue;
   t.Run(1);
   EXPECT_EQ(g.Paused, kTrue);
   EXPECT_EQ(g.KeyState[kKeyEnter], 0);
   EXPECT_EQ(g.SceneDirty, kFalse);
-  EXPECT_EQ(g.Form1.gamebox2.Pixels(), g.Form1.back.Pixels());
+  EXPECT_EQ(g.stageWindow.field.Pixels(), g.stageWindow.backdrop.Pixels());
   ASSERT_EQ(t.sounds.size(), 1u);
   EXPECT_EQ(t.sounds[0].second, "effect sound/Akouka01.wav 3");
   // The press that paused is gone: the pause step does not see it.

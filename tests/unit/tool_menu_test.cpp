@@ -29,7 +29,7 @@ void Choose(PlayerField& f, int slot) {
   UpdateToolMenu(f.g);
 }
 
-bool BoxShown(const PlayerField& f) { return f.g.Form1.gamebox3.visible; }
+bool BoxShown(const PlayerField& f) { return f.g.stageWindow.toolMenu.visible; }
 
 TEST(ToolMenu, TheCursorSkipsToolsTheStageDoesNotOffer) {
   struct Case {
@@ -302,10 +302,10 @@ TEST(ToolMenu, AToolTheStageDoesNotOfferDoesNothing) {
 TEST(ToolMenu, TheBoxShowsTheIconsWithTheCursorFrameOverTheChosenOne) {
   PlayerField f;
   f.Floor(3);
-  StageWindow& w = f.g.Form1;
+  StageWindow& w = f.g.stageWindow;
   // Icons on the screen surface: every pixel says where it came from.
   for (int y = 0; y < 24; ++y)
-    for (int x = 0; x < 96; ++x) w.gamebox1.Row(116 + y)[336 + x] = Rgb(x, y, 77);
+    for (int x = 0; x < 96; ++x) w.hudPanel.Row(116 + y)[336 + x] = Rgb(x, y, 77);
   // The frame (x 96) is black but for one red pixel; its mask (x 120) is white but there.
   w.commandboxx.Resize(144, 24);
   w.commandboxx.Fill(0);
@@ -317,7 +317,7 @@ TEST(ToolMenu, TheBoxShowsTheIconsWithTheCursorFrameOverTheChosenOne) {
   f.Hold(kKeyRight);
   f.Pass();
   ASSERT_EQ(f.g.MenuCursor, 1);
-  const Surface& box = w.gamebox3;
+  const Surface& box = w.toolMenu;
   for (int y = 0; y < 24; ++y)
     for (int x = 0; x < 72; ++x) {
       const Pixel expect = (x == 24 + 7 && y == 5) ? Rgb(255, 0, 0) : Rgb(x, y, 77);

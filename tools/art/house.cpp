@@ -1,5 +1,5 @@
-// Form3's pictures: the sheet of ice the house scene plays on (clear1) and the house with the
-// top-view stone (clear2).
+// The house window's pictures: the sheet of ice the house scene plays on (clear1) and the house
+// with the top-view stone (clear2).
 #include <cmath>
 
 #include "palette.h"

@@ -12,7 +12,7 @@ namespace art {
 // Points on an elliptic arc, degrees, 0 = right, 90 = down (screen), for building polygons.
 std::vector<V2> Arc(V2 c, float rx, float ry, float a0, float a1, int steps);
 
-// Form1
+// The stage window
 Image MakeMainchar();                // player: 10 poses x 4 frames, masks at x + 128
 Image MakeChar3();                   // tiles, stone, items, enemies
 Image MakeChar4();                   // blend overlays, ice block stages, sparkles
@@ -21,14 +21,14 @@ Image MakeCommandbox(int cell);      // tool icons at 32 or 24 pixels
 Image MakeTimeSheet();               // head-up display digits and stage-flow words
 Image MakeStageback(int element);    // 0 iceberg scene, 1 wall of toy blocks
 Image MakeChar1();                   // the blue panel behind the head-up display
-// Form2
+// The menu window
 Image MakeTitle();
 Image MakeMessagebox();              // menu word sheet
 Image MakeStartback();               // small stones on green, period 32
-// Form3
+// The house window
 Image MakeClear1();                  // the sheet of ice
 Image MakeClear2();                  // the house and the top-view stone
-// Form4 and the desktop
+// The splash window and the desktop
 Image MakeLogo1();
 Image MakeLogo2();
 // The desktop and window icon: one drawing, made at any size (the outline keeps its weight).

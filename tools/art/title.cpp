@@ -1,4 +1,4 @@
-// The title logo (Form2's `title`, 550 x 220) and the two splash logos (Form4), on black.
+// The title logo (the menu window's `title`, 550 x 220) and the two splash logos, on black.
 // The title's bottom 32 rows are a snow bank: the menu's little figures walk along it.
 #include <cmath>
 

@@ -1,5 +1,6 @@
-// Form2's word sheet `messagebox`: the menu and option words, dim olive on the left half (not
-// selected) and bright yellow on the right half (selected), rows 64 pixels high, on pure black.
+// The menu window's word sheet `messagebox`: the menu and option words, dim olive on the left half
+// (not selected) and bright yellow on the right half (selected), rows 64 pixels high, on pure
+// black.
 // Both tints of a word share one shape, so one can be drawn over the other.
 #include <algorithm>
 #include <cmath>

@@ -5,10 +5,12 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <sstream>
 
 #include "shell/proof_run.h"
 #include "shell/script.h"
+#include "shell/script_commands.h"
 #include "stagedata/codes.h"
 
 namespace slidestone {
@@ -22,12 +24,15 @@ constexpr int64_t kGestureMs = 100;
 
 enum class LineKind { kOther, kKey, kPress, kReady, kWait };
 
-std::string Command(const std::string& line, std::string* rest = nullptr) {
+// The command a line starts with (none for a blank line, a comment or an unknown word), and the
+// rest of the line.
+std::optional<ScriptVerb> VerbOf(const std::string& line, std::string* rest = nullptr) {
   std::istringstream words(line.substr(0, line.find('#')));
   std::string command;
   words >> command;
   if (rest) std::getline(words, *rest);
-  return command;
+  const ScriptCommandKind* kind = FindScriptCommand(command);
+  return kind ? std::optional(kind->verb) : std::nullopt;
 }
 
 // An `until` on the player's own state (where they stand, a jump, a pipe, the tool menu, a cell
@@ -51,17 +56,17 @@ std::vector<LineKind> Kinds(const std::vector<std::string>& lines) {
   bool play = false;
   for (size_t i = 0; i < lines.size(); ++i) {
     std::string rest;
-    const std::string command = Command(lines[i], &rest);
+    const std::optional<ScriptVerb> verb = VerbOf(lines[i], &rest);
     if (!play) {
       const size_t a = lines[i].find_first_not_of(" \t\r");
       play = a != std::string::npos && lines[i].compare(a, sizeof kPlayMark - 1, kPlayMark) == 0;
-    } else if (command == "press" || command == "tap") {
+    } else if (verb == ScriptVerb::kPress || verb == ScriptVerb::kTap) {
       kinds[i] = LineKind::kPress;
-    } else if (command == "release") {
+    } else if (verb == ScriptVerb::kRelease) {
       kinds[i] = LineKind::kKey;
-    } else if (command == "until") {
+    } else if (verb == ScriptVerb::kUntil) {
       kinds[i] = WaitsForPlayer(rest) ? LineKind::kReady : LineKind::kWait;
-    } else if (command == "wait" && std::atoll(rest.c_str()) >= kGestureMs) {
+    } else if (verb == ScriptVerb::kWait && std::atoll(rest.c_str()) >= kGestureMs) {
       kinds[i] = LineKind::kWait;
     }
   }
@@ -122,7 +127,7 @@ Slack MeasureSlack(const RunKit& kit, const std::string& stageDir, int stage, in
     if (kinds[i] == LineKind::kWait) continue;
     if (kinds[i] != LineKind::kPress || times[i] < 0 || !waited) {
       if (kinds[i] == LineKind::kKey || kinds[i] == LineKind::kPress) {
-        event += Command(lines[i]) == "tap" ? 2 : 1;
+        event += VerbOf(lines[i]) == ScriptVerb::kTap ? 2 : 1;
         waited = false;
       }
       if (times[i] >= 0) anchor = static_cast<ptrdiff_t>(i);
@@ -130,7 +135,7 @@ Slack MeasureSlack(const RunKit& kit, const std::string& stageDir, int stage, in
     }
     waited = false;
     const size_t press = event;
-    event += Command(lines[i]) == "tap" ? 2 : 1;
+    event += VerbOf(lines[i]) == ScriptVerb::kTap ? 2 : 1;
     const int64_t at = times[i];
     // Later: the player waits a while longer, then does the rest as the proof does.
     auto later = [&](int64_t ms) {

@@ -2,164 +2,16 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
 #include <sstream>
 
-#include "audio/audio.h"
 #include "graphics/surface.h"
 #include "shell/app.h"
+#include "shell/script_commands.h"
 #include "shell/script_parse.h"
-#include "shell/variables.h"
 #include "presentation/game.h"
 #include "stagedata/text_file.h"
 
 namespace slidestone {
-
-namespace {
-
-constexpr int kDragStep = 8;  // pixels the pointer moves per pass in a scripted drag
-
-// A check that did not hold while the script ran (a bad line is found before the first pass).
-struct Failure {
-  std::string message;
-};
-
-int64_t Value(Game& g, const std::string& name) {
-  auto v = ReadVariable(g, name);
-  if (!v) throw Failure{"unknown variable '" + name + "'"};
-  return *v;
-}
-
-enum class Op { kEq, kNe, kLt, kLe, kGt, kGe };
-
-Op OpOf(const std::string& op) {
-  return op == "==" ? Op::kEq
-       : op == "!=" ? Op::kNe
-       : op == "<"  ? Op::kLt
-       : op == "<=" ? Op::kLe
-       : op == ">"  ? Op::kGt
-                    : Op::kGe;
-}
-
-bool Compare(int64_t v, Op op, int64_t value) {
-  switch (op) {
-    case Op::kEq: return v == value;
-    case Op::kNe: return v != value;
-    case Op::kLt: return v < value;
-    case Op::kLe: return v <= value;
-    case Op::kGt: return v > value;
-    case Op::kGe: return v >= value;
-  }
-  return false;
-}
-
-bool Compare(int64_t v, const ScriptClause& c) { return Compare(v, OpOf(c.op), c.value); }
-
-bool Holds(Game& g, const std::vector<ScriptClause>& cond) {
-  for (const ScriptClause& c : cond) {
-    if (!Compare(Value(g, c.name), c)) return false;
-  }
-  return true;
-}
-
-// A condition waited for pass after pass, its names and operators looked up once.
-std::function<bool()> Condition(Game& g, const std::vector<ScriptClause>& cond) {
-  struct Check {
-    std::function<int64_t()> read;
-    Op op;
-    int64_t value;
-  };
-  std::vector<Check> checks;
-  for (const ScriptClause& c : cond) {
-    checks.push_back({VariableReader(g, c.name), OpOf(c.op), c.value});
-    if (!checks.back().read) throw Failure{"unknown variable '" + c.name + "'"};
-  }
-  return [checks = std::move(checks)] {
-    for (const Check& c : checks) {
-      if (!Compare(c.read(), c.op, c.value)) return false;
-    }
-    return true;
-  };
-}
-
-std::string Describe(Game& g, const std::vector<ScriptClause>& cond) {
-  std::string s;
-  for (const ScriptClause& c : cond) {
-    if (!s.empty()) s += " ";
-    s += c.name + "=" + std::to_string(Value(g, c.name)) + " (wanted " + c.op + " " +
-         std::to_string(c.value) + ")";
-  }
-  return s;
-}
-
-// Runs one checked command; returns false when the game has ended and the script must stop.
-bool Run(ScriptHost& h, const ScriptCommand& c) {
-  App& app = h.app;
-  Game& g = h.g;
-  const std::string& cmd = c.verb;
-  if (cmd == "wait") {
-    for (int64_t i = 0; i < c.number; ++i) {
-      if (!app.Pass()) return false;
-    }
-  } else if (cmd == "until") {
-    const std::function<bool()> holds = Condition(g, c.cond);
-    for (int64_t ran = 0; !holds(); ++ran) {
-      if (ran >= c.number) {
-        throw Failure{"until: not within " + std::to_string(c.number) + " ms: " + Describe(g, c.cond)};
-      }
-      if (!app.Pass()) return false;
-    }
-  } else if (cmd == "press" || cmd == "release") {
-    app.input().Push({cmd == "press", c.key});
-  } else if (cmd == "tap") {
-    for (int key : c.chord) app.input().Push({true, key});
-    if (!app.Pass()) return false;
-    for (auto key = c.chord.rbegin(); key != c.chord.rend(); ++key) app.input().Push({false, *key});
-  } else if (cmd == "move") {
-    app.input().Push({false, 0, true, c.points[0], c.points[1]});
-  } else if (cmd == "click") {
-    // Like tap: the button goes down at the next pass and up at the one after.
-    app.input().Push({false, 0, true, c.points[0], c.points[1]});
-    app.input().Push({true, c.key, false, c.points[0], c.points[1]});
-    if (!app.Pass()) return false;
-    app.input().Push({false, c.key, false, c.points[0], c.points[1]});
-  } else if (cmd == "drag") {
-    // Down at the start, then the pointer moves a few pixels a pass to the end, then up.
-    const int x1 = c.points[0], y1 = c.points[1], x2 = c.points[2], y2 = c.points[3];
-    app.input().Push({false, 0, true, x1, y1});
-    app.input().Push({true, c.key, false, x1, y1});
-    if (!app.Pass()) return false;
-    const int steps = std::max(1, std::max(std::abs(x2 - x1), std::abs(y2 - y1)) / kDragStep);
-    for (int i = 1; i <= steps; ++i) {
-      app.input().Push({false, 0, true, x1 + (x2 - x1) * i / steps, y1 + (y2 - y1) * i / steps});
-      if (!app.Pass()) return false;
-    }
-    app.input().Push({false, c.key, false, x2, y2});
-  } else if (cmd == "set") {
-    if (!WriteVariable(g, c.args[0], c.number)) throw Failure{"cannot set '" + c.args[0] + "'"};
-  } else if (cmd == "print") {
-    std::string line = "t=" + std::to_string(g.Now);
-    for (const std::string& name : c.args) line += " " + name + "=" + std::to_string(Value(g, name));
-    std::fprintf(h.out, "%s\n", line.c_str());
-  } else if (cmd == "expect") {
-    if (!Holds(g, c.cond)) throw Failure{"expect failed at t=" + std::to_string(g.Now) + ": " + Describe(g, c.cond)};
-  } else if (cmd == "sounds") {
-    if (h.sounds) {
-      for (const std::string& call : h.sounds->TakeCalls()) std::fprintf(h.out, "%s\n", call.c_str());
-    }
-  } else if (cmd == "shot") {
-    std::string error;
-    if (!h.shot || !h.shot(c.args[0], error)) throw Failure{"shot " + c.args[0] + ": " + error};
-  } else if (cmd == "quit") {
-    app.Quit();
-    return false;
-  } else {
-    throw Failure{"no way to run '" + cmd + "'"};  // a verb the parse step let through
-  }
-  return true;
-}
-
-}  // namespace
 
 namespace {
 
@@ -217,7 +69,7 @@ int RunScript(const std::string& path, ScriptHost& host) {
     return bad.exitCode;
   }
   const bool shots = std::any_of(commands.begin(), commands.end(),
-                                 [](const ScriptCommand& c) { return c.verb == "shot"; });
+                                 [](const ScriptCommand& c) { return c.verb == ScriptVerb::kShot; });
   const bool unwatched = host.headless && !shots;
   const ScreenUnwatched unseen(host.g.forms.screen, unwatched);
   // Nobody will see the stage screen: play runs on the model alone and draws nothing.
@@ -230,8 +82,8 @@ int RunScript(const std::string& path, ScriptHost& host) {
   } viewBack{host.g, shownBy};
   for (const ScriptCommand& c : commands) {
     try {
-      if (!Run(host, c)) return 0;  // the game ended: the rest is not run
-    } catch (const Failure& f) {
+      if (!KindOf(c.verb).run(host, c)) return 0;  // the game ended: the rest is not run
+    } catch (const ScriptFailure& f) {
       std::fflush(host.out);
       std::fprintf(host.err, "script:%d: %s\n", c.line, EscapeControlBytes(f.message).c_str());
       return 1;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/script_commands.h"
+
 namespace slidestone {
 
 struct Game;
@@ -24,7 +26,7 @@ struct ScriptClause {
 
 struct ScriptCommand {
   int line = 0;                    // in the file, for messages
-  std::string verb;                // wait, until, press, ...
+  ScriptVerb verb = ScriptVerb::kWait;
   std::vector<std::string> args;   // the words after the verb, as written
   int64_t number = 0;              // wait MS, until ... within MS, set NAME VALUE
   int key = -1;                    // press, release, tap; the button of click and drag

@@ -11,6 +11,7 @@
 #include "shell/full_game.h"
 #include "shell/proof_run.h"
 #include "shell/proof_slack.h"
+#include "shell/script_commands.h"
 #include "stagedata/codes.h"
 #include "presentation/game.h"
 #include "stagedata/stage_format.h"
@@ -61,7 +62,7 @@ std::optional<std::string> ForbiddenLine(const std::vector<std::string>& lines) 
     std::istringstream words(lines[i].substr(0, lines[i].find('#')));
     std::string command;
     words >> command;
-    if (command == "set" || command == "shot" || command == "quit") {
+    if (const ScriptCommandKind* kind = FindScriptCommand(command); kind && !kind->inProofs) {
       return "line " + std::to_string(i + 1) + " uses '" + command + "': a proof is real input only";
     }
   }

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   for (const ScriptCommand& c : commands) {
     // A shot that passed the check never leaves the shots folder.
-    if (c.verb == "shot" && (c.args.size() != 1 || !ShotPathProblem(c.args[0]).empty())) std::abort();
+    if (c.verb == ScriptVerb::kShot && (c.args.size() != 1 || !ShotPathProblem(c.args[0]).empty())) std::abort();
   }
   return 0;
 }

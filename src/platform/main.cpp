@@ -1,35 +1,22 @@
-// Slidestone: the entry sequence. Reads the command line, finds the data, opens the window and
-// the sound (or neither, headless), and runs the game: splash, start-up, the game-state loop and
-// shut-down, interactively or from a script.
+// Slidestone: the entry sequence. Reads the command line, checks what it names, finds the data
+// and runs the mode it asks for: a listing, --verify, --image, or the game itself
+// (game_session.cpp: the window and the sound, or neither headless; the game or the editor,
+// interactively or from a script).
 #include <SDL.h>
 #include <malloc.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
-#include <vector>
+#include <utility>
 
-#include "audio/audio.h"
-#include "editor/editor.h"
-#include "graphics/sheets.h"
 #include "platform/command_paths.h"
 #include "platform/data_folder.h"
-#include "platform/sdl_image_io.h"
-#include "platform/sdl_text.h"
-#include "platform/sdl_window.h"
-#include "platform/settings_file.h"
-#include "platform/shot_file.h"
+#include "platform/game_session.h"
+#include "platform/options.h"
 #include "platform/solve_main.h"
 #include "platform/stage_tools.h"
-#include "shell/app.h"
-#include "shell/script.h"
 #include "shell/variables.h"
-#include "shell/watch.h"
-#include "stagedata/data_reader.h"
-#include "presentation/game.h"
 #include "stagedata/text_file.h"
 
 using namespace slidestone;
@@ -94,19 +81,6 @@ const char kUsage[] =
     "files:\n"
     "  ~/.config/VbApp/settings.ini  the high score ([score] high) and the volumes\n"
     "                   ([audio] music=0..100, effects=0..100)\n";
-
-struct Options {
-  std::string data, stageDir, settings, record, script, image, fullGame, shotsDir;
-  bool force = false;
-  bool fullscreen = false, mute = false, splash = true, headless = false, listVars = false;
-  int scale = 0;
-  bool verify = false, slack = false;
-  int verifyStage = 0, imageStage = 0, watchStage = 0;
-  bool watchHard = false;
-  bool edit = false;
-  std::string editDir;
-  int editStage = 1;
-};
 
 // A whole number from 1 to 99 (a stage number), else -1.
 int StageNumber(const std::string& text) {
@@ -204,9 +178,20 @@ Options ParseOptions(int argc, char** argv) {
   return o;
 }
 
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "slidestone: %s\n", EscapeControlBytes(message).c_str());
-  return 1;
+// Named files and folders are checked before anything starts, so a typo is reported as what it
+// is rather than as the first file missing inside it. "" when all is well.
+std::string NamedPathProblem(const Options& opt) {
+  const std::pair<const char*, const std::string*> folders[] = {
+      {"--data", &opt.data}, {"--stage-dir", &opt.stageDir}, {"--shots-dir", &opt.shotsDir}};
+  for (const auto& [option, value] : folders) {
+    if (value->empty()) continue;
+    if (std::string p = PathProblem(option, *value, PathKind::kFolder); !p.empty()) return p;
+  }
+  if (!opt.script.empty()) {
+    if (std::string p = PathProblem("--script", opt.script, PathKind::kFile); !p.empty()) return p;
+  }
+  if (!opt.settings.empty()) return PathProblem("--settings", opt.settings, PathKind::kFileToBe);
+  return "";
 }
 
 }  // namespace
@@ -217,150 +202,16 @@ int main(int argc, char** argv) {
   // raises this threshold after the first big free and serves later pictures from its heap.
   mallopt(M_MMAP_THRESHOLD, 128 * 1024);
   if (const auto solved = SolveCommandLine(argc, argv)) return *solved;
-  Options opt = ParseOptions(argc, argv);
+  const Options opt = ParseOptions(argc, argv);
   if (opt.listVars) {
     for (const std::string& name : ListVariables()) std::printf("%s\n", name.c_str());
     return 0;
   }
-
-  // Named files and folders are checked before anything starts, so a typo is reported as what
-  // it is rather than as the first file missing inside it.
-  const std::pair<const char*, const std::string*> folders[] = {
-      {"--data", &opt.data}, {"--stage-dir", &opt.stageDir}, {"--shots-dir", &opt.shotsDir}};
-  for (const auto& [option, value] : folders) {
-    if (value->empty()) continue;
-    if (const std::string p = PathProblem(option, *value, PathKind::kFolder); !p.empty()) return Fail(p);
-  }
-  if (!opt.script.empty()) {
-    if (const std::string p = PathProblem("--script", opt.script, PathKind::kFile); !p.empty()) return Fail(p);
-  }
-  if (!opt.settings.empty()) {
-    if (const std::string p = PathProblem("--settings", opt.settings, PathKind::kFileToBe); !p.empty()) {
-      return Fail(p);
-    }
-  }
+  if (const std::string problem = NamedPathProblem(opt); !problem.empty()) return Fail(problem);
 
   const std::string data = opt.data.empty() ? FindDataFolder(ProgramFolder()) : opt.data;
   const std::string stageDir = opt.stageDir.empty() ? data + "/stage" : opt.stageDir;
   if (opt.verify) return RunVerify(data, stageDir, opt.verifyStage, opt.fullGame, opt.slack);
   if (!opt.image.empty()) return RunStageImage(data, stageDir, opt.imageStage, opt.image, opt.force);
-  std::unique_ptr<ProofWatch> watch;
-  if (opt.watchStage != 0) {
-    watch = std::make_unique<ProofWatch>(opt.watchStage, opt.watchHard);
-    std::string why;
-    if (!watch->Prepare(stageDir, why)) return Fail(why);
-    opt.script = watch->ScriptPath();
-    opt.settings = watch->SettingsPath();
-    opt.splash = false;
-  }
-  for (const std::string& file : AllSoundFiles()) {
-    if (IsMusicPiece(file)) continue;  // a missing piece is left out by the sound layer, said once
-    if (!std::filesystem::exists(data + "/" + file)) return Fail(data + "/" + file + ": sound file missing");
-  }
-
-  auto game = std::make_unique<Game>();
-  Game& g = *game;
-  g.stageDir = stageDir;
-
-  CreateForms(g.forms);
-  SdlImageIO images;
-  std::string error;
-  // The sheets are decoded while the window opens, after the files have been checked.
-  const std::string pictures = data + "/pictures";
-  if (!CheckSheets(pictures, images, error)) return Fail(error);
-  if (!opt.headless) {
-    std::vector<std::string> paths;
-    for (const std::string& file : SheetFiles()) paths.push_back(pictures + "/" + file);
-    images.DecodeAhead(paths);
-  }
-
-  IniSettings settings(opt.settings);
-  g.settings = &settings;
-
-  std::unique_ptr<Audio> device;
-  if (!opt.headless && !opt.mute) device = MakeSdlAudio(data, ReadVolumes(&settings));
-  // Every call is kept for a script's `sounds`, and played on the way when there is a device;
-  // outside scripts nobody reads the calls, so the device gets them directly.
-  RecordingAudio recording(device.get());
-  g.audio = device && opt.script.empty() ? device.get() : &recording;
-
-  SdlTextPainter text(TextFontFile(data, SystemTextFont()));
-
-  std::unique_ptr<SdlWindow> window;
-  if (!opt.headless) {
-    window = std::make_unique<SdlWindow>();
-    if (!window->Open(opt.scale, opt.fullscreen)) return 1;
-    window->SetIcon(data + "/pictures/icon.png");
-  }
-  if (!LoadSheets(g.forms, pictures, images, error)) return Fail(error);
-
-  App app(g, opt.splash && !opt.edit);
-  std::unique_ptr<editor::Editor> stageEditor;
-  if (opt.edit) {
-    // The stage editor runs in place of the game's loop, in the same window and scripts.
-    stageEditor = std::make_unique<editor::Editor>(g, &text);
-    std::string dir = opt.editDir, why;
-    if (dir.empty()) {
-      bool copied = false;
-      if (!editor::DefaultCustomFolder(data + "/stage", dir, why, &copied)) return Fail(why);
-      std::printf("slidestone: %s %s (play it with --stage-dir %s)\n",
-                  copied ? "copied the game's stages to edit them to" : "editing the copy of the game's stages in",
-                  EscapeControlBytes(dir).c_str(), EscapeControlBytes(dir).c_str());
-      std::fflush(stdout);
-    }
-    if (!opt.script.empty()) {
-      stageEditor->log = [](const std::string& m) { std::printf("editor: %s\n", m.c_str()); };
-    }
-    if (!stageEditor->Open(dir, data + "/stage", opt.editStage - 1, why)) return Fail(why);
-    if (window) window->title = [&] { return stageEditor->Title(); };
-    app.loop = [&] { return stageEditor->Pass(app.input()); };
-  }
-  std::FILE* recordFile = nullptr;
-  std::unique_ptr<ScriptRecorder> recorder;
-  if (!opt.record.empty()) {
-    recordFile = OpenRecordFile(opt.record, opt.script, opt.force, error);
-    if (!recordFile) return Fail(error);
-    // A header line of its own, as the test registration reads it: moved into tests/scripts,
-    // the recording replays with the splash it was made with.
-    std::fprintf(recordFile, "# recorded by slidestone\n%s", opt.splash ? "# with-splash\n" : "");
-    recorder = std::make_unique<ScriptRecorder>(recordFile);
-    app.input().recorder = recorder.get();
-  }
-
-  int code = 0;
-  try {
-    if (!opt.script.empty()) {
-      if (window) app.afterPass = [&] { window->AfterReplayPass(app, g, &text); };
-      if (watch) {
-        // The menus the proof walks pass unseen; the stage is shown at play speed.
-        if (window) window->WatchReplay();
-        app.afterPass = [&] {
-          watch->AfterPass(g);
-          if (watch->Over()) app.Quit();
-          else if (window && watch->Shown()) window->AfterReplayPass(app, g, &text);
-        };
-      }
-      ScriptHost host{app, g, &recording, nullptr, stdout};
-      host.headless = !window;
-      host.shot = [&, shots = PictureWriter(images, opt.force)](const std::string& path, std::string& why) mutable {
-        Surface frame(kScreenW, kScreenH);
-        ComposeScreen(g.forms, frame, &text);
-        return shots.WriteShot(frame, opt.shotsDir, path, why);
-      };
-      code = RunScript(opt.script, host);
-      if (watch) std::printf("watch: %s\n", watch->Result().empty() ? "ended before the stage did" : watch->Result().c_str());
-    } else {
-      window->Run(app, g, &text);
-    }
-  } catch (const DataError& e) {
-    if (recordFile) std::fclose(recordFile);
-    return Fail(e.what());
-  }
-  if (recorder) {
-    recorder->Finish(g.Now);
-    std::fclose(recordFile);
-  }
-  window.reset();
-  device.reset();
-  return code;
+  return RunGame(opt, data, stageDir);
 }

@@ -4,12 +4,16 @@
 // model and asks the view (stagedata/stage_view.h) to show what changed.
 #pragma once
 
+#include <cstdint>
+
 namespace slidestone {
 
 struct World;
 
-// One pass of the stage screen: pause, or the stage-flow sequence, or a pass of play.
-void StagePass(World& g);
+// One pass of the stage screen: pause, or the stage-flow sequence, or a pass of play. Returns the
+// first pass (a value of Now) at which the screen may change the model again: a run nobody
+// watches may move the clock straight there, provided no key event comes in before it.
+int64_t StagePass(World& g);
 
 // The player step: the tool menu while it is open, else the action under way, else walking.
 void UpdatePlayer(World& g);

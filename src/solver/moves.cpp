@@ -15,7 +15,7 @@ constexpr int kWalkLimit = 2000;
 constexpr int kActionLimit = 6000;   // a jump, a drop, a pipe trip
 constexpr int kSettleLimit = 3000;   // a fall after a move
 constexpr int kToolLimit = 8000;     // the hammer's and broom's work
-constexpr int kStuckPasses = 150;    // three walk steps without a pixel gained: a wall
+constexpr int kStuckSteps = 3;       // walk steps without a pixel gained: a wall
 constexpr int kWaitLimit = 1500;
 
 bool Standing(const World& w) {
@@ -36,6 +36,7 @@ MoveResult Walk(Sim& sim, int key) {
   const int32_t x0 = w.PlayerX, y0 = w.PlayerY;
   const int32_t target = key == kKeyRight ? (x0 / 32 + 1) * 32 : ((x0 + 31) / 32 - 1) * 32;
   int32_t lastX = x0;
+  int64_t lastStep = w.walkClock;
   int still = 0;
   sim.Press(key);
   sim.RunUntil(
@@ -43,9 +44,10 @@ MoveResult Walk(Sim& sim, int key) {
         if (w.PlayerX != lastX) {
           lastX = w.PlayerX;
           still = 0;
-        } else if (++still > kStuckPasses) {
+        } else if (w.walkClock != lastStep && ++still >= kStuckSteps) {
           return true;
         }
+        lastStep = w.walkClock;
         return (key == kKeyRight ? w.PlayerX >= target : w.PlayerX <= target) || !Standing(w) ||
                On(w.PlayerInAction) || On(w.MenuOpen);
       },

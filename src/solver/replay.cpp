@@ -1,5 +1,7 @@
 #include "solver/search.h"
 
+#include <algorithm>
+
 namespace slidestone::solver {
 
 namespace {
@@ -14,10 +16,10 @@ bool ReplayLine(const std::string& stageDir, int stage, int32_t difficulty, cons
   Sim sim;
   std::string why;
   if (!StartStage(sim, stageDir, stage, difficulty, why)) return false;
-  const int64_t limit = int64_t(sim.w.StageTime + kGraceTenths) * 100;
+  const int32_t limit = (sim.w.StageTime + kGraceTenths) * 100;
   summary = {};
   size_t next = 0;
-  for (int64_t i = 0; i < limit && !sim.Over(); ++i) {
+  while (sim.pass < limit && !sim.Over()) {
     // Events delivered at a pass are queued just before it.
     while (next < line.size() && line[next].pass == sim.pass) {
       if (line[next].down) sim.Press(line[next].key);
@@ -25,7 +27,8 @@ bool ReplayLine(const std::string& stageDir, int stage, int32_t difficulty, cons
       ++next;
     }
     const int32_t points = sim.w.ToolPoints;
-    sim.Pass();
+    const bool keyAhead = next < line.size() && line[next].pass > sim.pass;
+    sim.Advance(keyAhead ? std::min(limit, line[next].pass) : limit);
     if (sim.w.ToolPoints == points - 1) ++summary.toolUses;
   }
   summary.score = sim.w.StageScore;

@@ -18,7 +18,8 @@ constexpr int kOpeningLimit = 10000;
 }  // namespace
 
 void Sim::Pass() {
-  StagePass(w);
+  changesAt_ = StagePass(w);
+  if (!queued_.empty()) changesAt_ = w.Now + 1;  // the next pass reads the keys
   for (const KeyPress& e : queued_) {
     w.KeyState[size_t(e.key)] = e.down ? kTrue : kFalse;
     log.push_back({pass, e.key, e.down});
@@ -51,6 +52,7 @@ bool StartStage(Sim& sim, const std::string& stageDir, int stage, int32_t diffic
   }
   sim.pass = 0;
   sim.log.clear();
+  sim.Restore(TakeSnapshot(w), 0);
   return true;
 }
 

@@ -4,6 +4,7 @@
 // the first pass of play, so a line found here replays the same as a script.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,28 +29,40 @@ class Sim {
   Sim& operator=(const Sim&) = delete;
 
   World w;
-  int32_t pass = 0;            // passes of play run so far
+  int32_t pass = 0;            // passes of play so far, the ones skipped over included
   std::vector<KeyPress> log;   // every event delivered, in order
   int64_t passesRun = 0;       // every pass this sim ever ran, restores or not (for throughput)
+  // Whether the clock jumps over the passes that would change nothing but the clock (the model
+  // after any run is the same either way; only the passes run differ).
+  bool skipQuiet = true;
 
   // Queues a key event for the next pass, as a script's press and release do.
   void Press(int key) { Queue(key, true); }
   void Release(int key) { Queue(key, false); }
   // One pass: the stage screen, then the queued events, then the clock.
   void Pass();
+  // Towards the pass `end` (a value of pass): over the quiet passes before it, then one pass
+  // unless `end` is reached.
+  void Advance(int32_t end) {
+    SkipQuiet(end);
+    if (pass < end) Pass();
+  }
   // Passes until `holds` is true (checked before each pass, as a script's `until`), the stage
-  // ends or `limit` passes have run; whether it held.
+  // ends or `limit` passes have gone by; whether it held. `holds` reads the model, never the
+  // clock, so it cannot change over the passes skipped.
   template <class Cond>
   bool RunUntil(Cond holds, int limit) {
-    for (int i = 0; i < limit; ++i) {
+    const int32_t end = pass + limit;
+    while (pass < end) {
       if (holds()) return true;
       if (Over()) return false;
-      Pass();
+      Advance(end);
     }
     return holds();
   }
   void Run(int passes) {
-    for (int i = 0; i < passes && !Over(); ++i) Pass();
+    const int32_t end = pass + passes;
+    while (pass < end && !Over()) Advance(end);
   }
 
   bool Pending() const { return !queued_.empty(); }
@@ -61,14 +74,25 @@ class Sim {
   void Restore(const Model& m, int32_t atPass) {
     RestoreSnapshot(w, m);
     pass = atPass;
+    changesAt_ = w.Now;
     log.clear();
     queued_.clear();
   }
 
  private:
   void Queue(int key, bool down) { queued_.push_back({0, int16_t(key), down}); }
+  // Moves the clock to the first pass that may change the model, never beyond `end`; a key
+  // waiting to be delivered is delivered after the very next pass.
+  void SkipQuiet(int32_t end) {
+    if (!skipQuiet || !queued_.empty() || changesAt_ <= w.Now) return;
+    const int64_t to = std::min(changesAt_, w.Now + (end - pass));
+    if (to <= w.Now) return;
+    pass += int32_t(to - w.Now);
+    w.Now = to;
+  }
   SilentAudio audio_;
   std::vector<KeyPress> queued_;
+  int64_t changesAt_ = 0;  // the first pass (a value of Now) that may change the model
 };
 
 // A fresh game of stage `stage` (1-based) at `difficulty` read from stageDir, run through its

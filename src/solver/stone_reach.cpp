@@ -48,8 +48,9 @@ const StoneReach& ReachCache::Of(Sim& sim, int passes) {
   Mark(reach, sim.w);
   reach.nearest = distance_(sim.w);
   int32_t lastX = sim.w.StoneX, lastY = sim.w.StoneY;
-  for (int i = 0; i < passes && !sim.Over(); ++i) {
-    sim.Pass();
+  const int32_t end = sim.pass + passes;
+  while (sim.pass < end && !sim.Over()) {
+    sim.Advance(end);
     if (sim.w.StoneX != lastX || sim.w.StoneY != lastY) {
       lastX = sim.w.StoneX;
       lastY = sim.w.StoneY;

@@ -1,0 +1,169 @@
+// The solver's runs move the clock straight over passes that would change nothing but the clock.
+// A run that does so must pass through the very models a run stepping every pass goes through:
+// at every key event, at the end of every move, and at the end of every proof and of random play.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dice.h"
+#include "services/settings.h"
+#include "shell/proof_run.h"
+#include "solver/moves.h"
+#include "solver/sim.h"
+#include "stagedata/stage_format.h"
+
+namespace slidestone::solver {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kStageDir = SLIDESTONE_DATA_DIR "/stage";
+
+// The same stage started twice: one run steps every pass, the other skips the quiet ones.
+struct TwoRuns {
+  Sim stepped, skipped;
+  TwoRuns(int stage, int32_t difficulty) {
+    stepped.skipQuiet = false;
+    std::string why;
+    EXPECT_TRUE(StartStage(stepped, kStageDir, stage, difficulty, why)) << why;
+    EXPECT_TRUE(StartStage(skipped, kStageDir, stage, difficulty, why)) << why;
+  }
+  static void RunTo(Sim& sim, int32_t pass) {
+    while (sim.pass < pass && !sim.Over()) sim.Advance(pass);
+  }
+  // Both runs to pass `pass` (or their end); whether they are alike there.
+  ::testing::AssertionResult Alike(int32_t pass) {
+    RunTo(stepped, pass);
+    RunTo(skipped, pass);
+    if (stepped.pass != skipped.pass) return ::testing::AssertionFailure() << "one run ended sooner";
+    const Model& a = stepped.w;
+    const Model& b = skipped.w;
+    if (!(a == b)) {
+      std::string parts;
+      auto differs = [&parts](bool same, const char* name) { if (!same) parts += std::string(" ") + name; };
+      differs(static_cast<const ClockState&>(a) == b, "clock");
+      differs(static_cast<const FieldState&>(a) == b, "field");
+      differs(static_cast<const SessionState&>(a) == b, "session");
+      differs(static_cast<const StageState&>(a) == b, "stage");
+      differs(static_cast<const PlayerState&>(a) == b, "player");
+      differs(static_cast<const StoneState&>(a) == b, "stone");
+      differs(static_cast<const ToolMenuState&>(a) == b, "tool menu");
+      differs(static_cast<const EnemiesState&>(a) == b, "enemies");
+      differs(static_cast<const HudState&>(a) == b, "hud");
+      differs(static_cast<const StepState&>(a) == b, "steps");
+      differs(static_cast<const KeyboardState&>(a) == b, "keys");
+      return ::testing::AssertionFailure() << "the models part by pass " << pass << " in:" << parts;
+    }
+    return ::testing::AssertionSuccess();
+  }
+  // Plays the key events in both, comparing the models at every pass an event is delivered at.
+  void Play(const std::vector<KeyPress>& line, int32_t end) {
+    for (const KeyPress& k : line) {
+      ASSERT_TRUE(Alike(k.pass));
+      if (stepped.Over()) return;
+      for (Sim* sim : {&stepped, &skipped}) k.down ? sim->Press(k.key) : sim->Release(k.key);
+    }
+    ASSERT_TRUE(Alike(end));
+    EXPECT_EQ(stepped.log, skipped.log);
+  }
+};
+
+// Random keys of play, held and let go at random, Enter and Z now and then.
+std::vector<KeyPress> RandomLine(testing::Dice& dice, int32_t length) {
+  static constexpr int kKeys[] = {kKeyLeft, kKeyRight, kKeyUp, kKeyDown, kKeySpace,
+                                  kKeyLeft, kKeyRight, kKeyUp, kKeySpace, kKeyEnter};
+  std::vector<KeyPress> line;
+  for (int32_t at = dice.Below(300); at < length;) {
+    const int key = dice.Below(60) == 0 ? kKeyZ : kKeys[dice.Below(10)];
+    const int32_t held = 1 + dice.Below(dice.Below(2) ? 40 : 700);
+    line.push_back({at, int16_t(key), true});
+    line.push_back({at + held, int16_t(key), false});
+    at += held + dice.Below(900);
+  }
+  return line;
+}
+
+TEST(SolverSim, RandomPlaySkippingQuietPassesGoesThroughTheSteppedModels) {
+  testing::Dice dice{22};
+  int64_t stepped = 0, skipped = 0;
+  for (int32_t difficulty : {kNormal, kHard}) {
+    for (int stage = 1; stage <= kStageCount; ++stage) {
+      SCOPED_TRACE("stage " + std::to_string(stage) + (difficulty == kHard ? " HARD" : " NORMAL"));
+      TwoRuns runs(stage, difficulty);
+      runs.Play(RandomLine(dice, 40000), 45000);
+      stepped += runs.stepped.passesRun;
+      skipped += runs.skipped.passesRun;
+    }
+  }
+  // Random play keeps the menu open and the game paused a good while: every pass runs then.
+  EXPECT_LT(skipped * 4, stepped * 3) << "many passes are quiet, and skipped";
+}
+
+TEST(SolverSim, EveryProofSkippingQuietPassesGoesThroughTheSteppedModels) {
+  const fs::path work = fs::temp_directory_path() / ("slidestone_solver_sim_" + std::to_string(::getpid()));
+  fs::create_directories(work);
+  RunKit kit;
+  kit.settingsAt = [](const std::string&) -> std::unique_ptr<SettingsStore> {
+    return std::make_unique<MemorySettings>();
+  };
+  for (int32_t difficulty : {kNormal, kHard}) {
+    for (int stage = 1; stage <= kStageCount; ++stage) {
+      SCOPED_TRACE("stage " + std::to_string(stage) + (difficulty == kHard ? " HARD" : " NORMAL"));
+      std::ifstream file(ProofFilePath(kStageDir, stage - 1, difficulty));
+      std::vector<std::string> lines;
+      for (std::string line; std::getline(file, line);) lines.push_back(line);
+      const Outcome o = PlayProof(kit, kStageDir, lines, work.string());
+      ASSERT_TRUE(o.ended && o.reason == kEndGoal) << o.problem << o.cause;
+      std::vector<KeyPress> line;
+      for (const TimedKey& k : o.keys)
+        if (!k.event.pointer) line.push_back({int32_t(k.at), int16_t(k.event.code), k.event.down});
+      TwoRuns runs(stage, difficulty);
+      runs.Play(line, int32_t(line.empty() ? 0 : line.back().pass) + 200000);
+      EXPECT_TRUE(runs.skipped.Won());
+      EXPECT_LT(runs.skipped.passesRun * 2, runs.stepped.passesRun) << "most passes are quiet, and skipped";
+    }
+  }
+  fs::remove_all(work);
+}
+
+// Every move from moments of random play: the same result, keys and model either way.
+TEST(SolverSim, EveryMoveEndsAlikeSkippingOrNot) {
+  testing::Dice dice{7};
+  int moments = 0;
+  for (int stage = 1; stage <= kStageCount; ++stage) {
+    SCOPED_TRACE("stage " + std::to_string(stage));
+    Sim play;
+    std::string why;
+    ASSERT_TRUE(StartStage(play, kStageDir, stage, kNormal, why)) << why;
+    for (int step = 0; step < 6 && !play.Over(); ++step) {
+      if (FreeToAct(play.w)) {
+        const Model moment = TakeSnapshot(play.w);
+        const int32_t at = play.pass;
+        for (int m = 0; m < kMoveCount; ++m) {
+          SCOPED_TRACE(MoveName(Move(m)));
+          Sim stepped, skipped;
+          stepped.skipQuiet = false;
+          stepped.Restore(moment, at);
+          skipped.Restore(moment, at);
+          ASSERT_EQ(PlayMove(stepped, Move(m)), PlayMove(skipped, Move(m)));
+          ASSERT_EQ(stepped.pass, skipped.pass);
+          ASSERT_EQ(stepped.log, skipped.log);
+          ASSERT_TRUE(TakeSnapshot(stepped.w) == TakeSnapshot(skipped.w));
+        }
+        ++moments;
+        PlayMove(play, Move(dice.Below(kMoveCount)));
+      } else {
+        play.Run(1 + dice.Below(500));
+      }
+    }
+  }
+  EXPECT_GT(moments, 40);
+}
+
+}  // namespace
+}  // namespace slidestone::solver

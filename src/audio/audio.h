@@ -26,7 +26,7 @@ enum SoundChannel : int {
   kChannelMain = 8,         // the player, the stage flow and every menu
 };
 
-// How long "sound/beep01.wav", the no-tool-points beep, plays: the menu starts it again only
+// How long "sound/beep01.wav", the tool refusal beep, plays: the menu starts it again only
 // after this, however long Space is held. The sound tests hold the file to it.
 constexpr int kNoPointsBeepMs = 140;
 

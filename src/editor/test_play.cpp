@@ -10,6 +10,7 @@
 #include "shell/app.h"
 #include "shell/script.h"
 #include "stagedata/data_reader.h"
+#include "stagedata/opening_lines.h"
 #include "presentation/game.h"
 #include "stagedata/codes.h"
 #include "stagedata/stage_format.h"
@@ -61,6 +62,9 @@ bool MakeScratchStage(const std::string& folder, const std::string& shippedDir, 
     table.fill(EmptyStage().record);
   }
   table[size_t(stage)] = doc.record;
+  // The opening lines, when the folder has them: test play opens the stage as the game does.
+  std::error_code noLines;
+  fs::copy_file(OpeningLineFilePath(folder), OpeningLineFilePath(temp), noLines);
   return WriteFileAtomically(MessageFilePath(temp), MessageFileText(messages), error) &&
          WriteFileAtomically(StageTablePath(temp), StageTableText(table), error) &&
          WriteFileAtomically(MapFilePath(temp, stage), CodeFileText(doc.map), error) &&

@@ -47,6 +47,7 @@ void CreateForms(Forms& f) {
   s.cleanField.Resize(608, 352);
   s.blendBase.Resize(32, 32);
   s.blendOverlay.Resize(32, 32);
+  s.openingLine = {"", 24, 2, 560, 28};  // over the field's top row, which stages keep empty
 
   MenuWindow& m = f.menuWindow;
   Window(f, m.startbox1, kScreenW, kScreenH, 0, 0, true);
@@ -72,7 +73,8 @@ void Forms::ConnectScreen() {
   for (Form* form : std::initializer_list<Form*>{&stageWindow, &menuWindow, &houseWindow, &splashWindow}) {
     form->screen = &screen;
   }
-  for (TextField* t : {&menuWindow.notice, &houseWindow.commentText, &houseWindow.roleText, &houseWindow.namebox}) {
+  for (TextField* t : {&stageWindow.openingLine, &menuWindow.notice, &houseWindow.commentText,
+                       &houseWindow.roleText, &houseWindow.namebox}) {
     t->screen = &screen;
   }
   for (Surface* s : {&stageWindow.hudPanel, &stageWindow.field, &stageWindow.toolMenu, &menuWindow.startbox1,
@@ -210,6 +212,9 @@ void ComposeInto(const Forms& f, Surface& out, TextPainter* text, const Rect& cl
     child(s.hudPanel, 0, 0);
     child(s.field, 0, 0);
     if (s.field.visible) child(s.toolMenu, s.field.x, s.field.y);
+    if (s.field.visible && !s.openingLine.text.empty() && touches(s.field, s.openingLine)) {
+      DrawText(out, s.field, s.openingLine, text);
+    }
   } else if (top == &f.menuWindow) {
     child(f.menuWindow.startbox1, 0, 0);
     child(f.menuWindow.startbox2, 0, 0);

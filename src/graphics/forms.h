@@ -44,6 +44,8 @@ struct StageWindow : Form {
   // What the last repaint (or tick of the stage-flow words) drew over the clean field: the next
   // one only has to restore that instead of the whole field.
   Overdraw sprites;
+  // The stage's opening line, over the top row of the field (empty: not shown).
+  TextField openingLine;
   // Test only: every repaint is also done the slow way, from the whole clean field, and any
   // difference from the quick one is counted (the house shot's too).
   bool checkRepaint = false;

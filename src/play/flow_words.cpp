@@ -31,6 +31,7 @@ void FlowWordsStep(World& g) {
     g.WordsRunning = kFalse;
     g.StagePhaseFlag = kFalse;  // play resumes in the next pass
     g.FlowStep = -76;
+    if (On(g.openingLineShown)) g.openingLineEndsAt = g.Now + kOpeningLineMs;
   }
 }
 

@@ -35,6 +35,10 @@ void SparkleStep(World& g);
 void HudEffectsStep(World& g);
 // The end of a pass of play: the field repainted when something changed, and presented.
 void FieldFrameStep(World& g);
+// The stage's opening line leaves the field once play has run a while (OpeningLineStep) or at
+// once when the stage ends (HideOpeningLine).
+void OpeningLineStep(World& g);
+void HideOpeningLine(World& g);
 
 // While paused: waits for Enter.
 void PauseStep(World& g);

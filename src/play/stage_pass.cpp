@@ -51,6 +51,7 @@ int64_t StagePass(World& g) {
   TilePass(g);
   HudEffectsStep(g);
   FieldFrameStep(g);
+  OpeningLineStep(g);
   const int64_t changes = ActsOnEveryPass(g) || Branches(g) != branches ? next : g.nextStepAt;
   g.nextStepAt = std::min(noted, next);
   return changes;

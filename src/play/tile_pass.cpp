@@ -83,6 +83,7 @@ void Regrow(World& g) {
 // Some step of this pass ended the stage: the words and the curtain take over from the next
 // pass, to the clear music or the end sound.
 void StartStageEnd(World& g) {
+  HideOpeningLine(g);
   g.FlowStep = -76;
   g.WordsRunning = kTrue;
   g.WordCounter = 0;

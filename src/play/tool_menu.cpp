@@ -28,6 +28,14 @@ void MoveCursor(World& g, int delta) {
   g.audio->PlayEffect("sound/charjumpon.wav", kChannelToolMenu);
 }
 
+// The refusal beep: no tool points, or a tool that cannot work here. A refused broom or spring
+// leaves the menu open, and a silent refusal looked like a figure frozen in place, so every
+// refusal says so.
+void Refuse(World& g) {
+  g.audio->PlayEffect("sound/beep01.wav", kChannelToolRefused);
+  g.beepEndsAt = g.Now + kNoPointsBeepMs;
+}
+
 int32_t& TileUnderFigure(World& g) { return g.Map(g.PlayerCol, g.PlayerFootRow); }
 bool SpringInOwnCell(const World& g) {
   return g.AiMap(g.PlayerCol, g.PlayerFootRow - 1) == kPlacedSpring;
@@ -37,6 +45,7 @@ bool SpringInOwnCell(const World& g) {
 void UseHammer(World& g) {
   int32_t& tile = TileUnderFigure(g);
   if ((tile != kSpeedTile && tile != kSpentSpeedTile) || SpringInOwnCell(g)) {
+    Refuse(g);
     CloseMenu(g);
     return;
   }
@@ -54,11 +63,14 @@ void UseHammer(World& g) {
 }
 
 // An arrow is swept to point the other way, a spent speed tile is restored. Anywhere else
-// nothing happens and the menu stays open.
+// nothing changes and the menu stays open.
 void UseBroom(World& g) {
   int32_t& tile = TileUnderFigure(g);
-  if ((tile != kArrowRight && tile != kArrowLeft && tile != kSpentSpeedTile) || SpringInOwnCell(g))
+  if ((tile != kArrowRight && tile != kArrowLeft && tile != kSpentSpeedTile) ||
+      SpringInOwnCell(g)) {
+    Refuse(g);
     return;
+  }
   tile = tile == kArrowRight  ? kArrowRightTurning
          : tile == kArrowLeft ? kArrowLeftTurning
                               : kSpeedTileSweeping;
@@ -78,6 +90,7 @@ void UseSpring(World& g) {
   const int32_t under = TileUnderFigure(g);
   if (g.AiMap(c, r) != kNoObject || g.Map(c, r) != kEmptyCell || under == kPipe ||
       under == kSpeedTile || On(g.StoneLaunched)) {
+    Refuse(g);
     return;
   }
   // Only a spring's own mark is cleared, so a stage that never had a spring keeps whatever
@@ -103,15 +116,15 @@ void ChooseTool(World& g) {
   if (g.ToolPoints <= 0) {
     // Space stays held, so the beep sounds again and again until it is let go; each one plays to
     // its end before the next starts, or the restarts on every pass would make it a buzz.
-    if (g.Now >= g.beepEndsAt) {
-      g.audio->PlayEffect("sound/beep01.wav", kChannelToolRefused);
-      g.beepEndsAt = g.Now + kNoPointsBeepMs;
-    }
+    if (g.Now >= g.beepEndsAt) Refuse(g);
     return;
   }
   Consume(g, kKeySpace);
   const int slot = g.MenuCursor;
-  if (slot < 0 || slot >= kToolSlots || !On(g.ToolEnabled[slot])) return;
+  if (slot < 0 || slot >= kToolSlots || !On(g.ToolEnabled[slot])) {
+    Refuse(g);
+    return;
+  }
   if (slot == kToolHammer) UseHammer(g);
   if (slot == kToolBroom) UseBroom(g);
   if (slot == kToolSpring) UseSpring(g);

@@ -27,6 +27,10 @@ void StageScreen::FieldPresented() { g_.stageWindow.field.Present(); }
 void StageScreen::FieldFrozen() {
   Copy(g_.stageWindow.field, 0, 0, kFieldW, kFieldH, g_.stageWindow.backdrop, 0, 0);
 }
+void StageScreen::OpeningLineShown() {
+  SetText(g_.stageWindow.openingLine,
+          On(g_.openingLineShown) ? g_.openingLines.For(g_.Stage, g_.Difficulty) : std::string());
+}
 
 void StageScreen::StageHudOpened() { DrawStageHudTop(g_); }
 void StageScreen::StageHudCompleted() { DrawStageHudRest(g_); }

@@ -23,6 +23,7 @@ class StageScreen final : public StageView {
   void FieldRepainted() override;
   void FieldPresented() override;
   void FieldFrozen() override;
+  void OpeningLineShown() override;
 
   void StageHudOpened() override;
   void StageHudCompleted() override;

@@ -224,7 +224,9 @@
   X(Flag, stoneFlying, 0, SLIDESTONE_FLAG_RANGE)                                                                     \
   X(Flag, launchBlocked, 0, SLIDESTONE_FLAG_RANGE)                                                                   \
   X(Flag, stoneBumped, 0, SLIDESTONE_FLAG_RANGE)                                                                     \
-  X(int64_t, beepEndsAt, 0, SLIDESTONE_CLOCK_RANGE) /* when the no-points beep started last will have finished */
+  X(int64_t, beepEndsAt, 0, SLIDESTONE_CLOCK_RANGE) /* when the refusal beep started last will have finished */ \
+  X(Flag, openingLineShown, 0, SLIDESTONE_FLAG_RANGE) /* the stage's opening line is over the field */           \
+  X(int64_t, openingLineEndsAt, 0, SLIDESTONE_CLOCK_RANGE) /* when it goes; 0 until play has begun */
 
 // Every number, in the order --list-vars shows them.
 #define SLIDESTONE_GAME_NUMBERS(X)                                                       \

@@ -1,4 +1,4 @@
-// NewGame: a fresh game from the options' first stage. The stage table and the messages are read
+// NewGame: a fresh game from the options' first stage. The stage table and the texts are read
 // again at every new game (and only then), so edited files take effect without a restart.
 #include <string>
 
@@ -15,7 +15,10 @@ void ReadStageTable(World& g) {
   for (int n = 0; n < kStageFileRecords; ++n) ApplyStageRecord(g, n, table[size_t(n)]);
 }
 
-void ReadMessages(World& g) { g.Messages = ReadMessageFile(g.stageDir); }
+void ReadMessages(World& g) {
+  g.Messages = ReadMessageFile(g.stageDir);
+  g.openingLines = ReadOpeningLines(g.stageDir);
+}
 
 }  // namespace
 

@@ -98,6 +98,11 @@ void LoadStage(World& g, StageHudPainter drawHud) {
   g.PlayerHit = kFalse;
   g.BallActive = kFalse;
 
+  // The stage's opening line comes with the field and stays for the first seconds of play.
+  g.openingLineShown = g.openingLines.For(g.Stage, g.Difficulty).empty() ? kFalse : kTrue;
+  g.openingLineEndsAt = 0;
+  g.view->OpeningLineShown();
+
   g.GameState = kStatePlay;
 }
 

@@ -36,6 +36,8 @@ class StageView {
   virtual void FieldPresented() {}
   // Pause: what the field shows now is kept as the picture the pause shows.
   virtual void FieldFrozen() {}
+  // The stage's opening line over the top of the field, or none when openingLineShown is clear.
+  virtual void OpeningLineShown() {}
 
   // --- the head-up display --------------------------------------------------------------------
   // A stage was loaded: the panel, lives, stage number, score labels and scores ...

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "stagedata/model.h"
+#include "stagedata/opening_lines.h"
 #include "stagedata/stage_view.h"
 
 namespace slidestone {
@@ -32,6 +33,7 @@ struct World : Model {
   std::string stageDir = "stage";  // folder of xydata.dat, messagedata.dat, map and Aimap files
   // What no script names: the stage's texts.
   std::array<std::string, kMessageCount> Messages{};
+  OpeningLines openingLines;
   // The earliest pass at which a paced step the last pass looked at is next due (kNoStepDue when
   // it looked at none). Play notes every pass; on the other screens every change to what is seen
   // or heard comes from a paced step or a key, so a window with no input may sleep until then.

@@ -39,6 +39,23 @@ void Mark(StoneReach& reach, const World& w) {
   }
 }
 
+// Nothing but the stone itself can change the field from here: no tool at work, no broken tile
+// waiting to come back, nobody in a pipe; and the stone is sliding, not thrown, and has not just
+// spent a speed tile (its flash starts with it).
+bool FieldSettled(const World& w) {
+  if (On(w.StoneLaunched) || (On(w.SpeedFlash) && w.SpeedChange == 0)) return false;
+  if (On(w.MenuOpen) || w.ToolAnim != 0 || On(w.InPipe)) return false;
+  for (int i = 0; i < w.SpeedTileCount && i < kMaxSpeedTiles; ++i)
+    if (On(w.SpeedTiles[size_t(i)].broken)) return false;
+  return true;
+}
+
+// What decides the stone's next slides on a field that stays as it is.
+uint64_t Slide(const World& w) {
+  return uint64_t(uint16_t(w.StoneX)) | uint64_t(uint16_t(w.StoneY)) << 16 | uint64_t(uint16_t(w.stoneVy)) << 32 |
+         uint64_t(uint8_t(w.StoneDir)) << 48;
+}
+
 }  // namespace
 
 const StoneReach& ReachCache::Of(Sim& sim, int passes) {
@@ -48,6 +65,8 @@ const StoneReach& ReachCache::Of(Sim& sim, int passes) {
   Mark(reach, sim.w);
   reach.nearest = distance_(sim.w);
   int32_t lastX = sim.w.StoneX, lastY = sim.w.StoneY;
+  uint64_t lastSlide = Slide(sim.w);
+  slid_.clear();
   const int32_t end = sim.pass + passes;
   while (sim.pass < end && !sim.Over()) {
     sim.Advance(end);
@@ -57,6 +76,15 @@ const StoneReach& ReachCache::Of(Sim& sim, int passes) {
       Mark(reach, sim.w);
       reach.nearest = std::min(reach.nearest, distance_(sim.w));
     }
+    if (!closeLoops_) continue;
+    if (!FieldSettled(sim.w)) {
+      slid_.clear();
+      continue;
+    }
+    const uint64_t slide = Slide(sim.w);
+    if (slide == lastSlide) continue;
+    lastSlide = slide;
+    if (!slid_.insert(slide).second) break;  // round again: nothing new from here
   }
   reach.won = sim.Won();
   if (reach.won) reach.nearest = 0;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "solver/moves.h"
 #include "solver/sim.h"
@@ -28,16 +29,24 @@ struct StoneReach {
 // Follows the stone from the sim's moment for `passes` passes with no key touched (the sim is
 // left wherever that run ended). Moments that differ only in the player's place share their
 // reach, so it is kept per stone, map and time.
+//
+// The run stops early when the stone comes back to a place, direction and fall it slid from
+// before while nothing can have changed the field since: from there it only goes round the same
+// way again (its speed sets the pace, not the way), so the rest of the run would mark nothing
+// new and cannot end in the goal. `closeLoops` false follows every stone to the end.
 class ReachCache {
  public:
-  explicit ReachCache(std::function<int(const World&)> distance) : distance_(std::move(distance)) {}
+  explicit ReachCache(std::function<int(const World&)> distance, bool closeLoops = true)
+      : distance_(std::move(distance)), closeLoops_(closeLoops) {}
   const StoneReach& Of(Sim& sim, int passes);
   void Clear() { cache_.clear(); }
   size_t Size() const { return cache_.size(); }
 
  private:
   std::function<int(const World&)> distance_;
+  bool closeLoops_;
   std::unordered_map<uint64_t, StoneReach> cache_;
+  std::unordered_set<uint64_t> slid_;  // the stone's slides since the field last changed
 };
 
 }  // namespace slidestone::solver

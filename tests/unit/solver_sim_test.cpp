@@ -15,6 +15,7 @@
 #include "shell/proof_run.h"
 #include "solver/moves.h"
 #include "solver/sim.h"
+#include "solver/stone_reach.h"
 #include "stagedata/stage_format.h"
 
 namespace slidestone::solver {
@@ -104,31 +105,82 @@ TEST(SolverSim, RandomPlaySkippingQuietPassesGoesThroughTheSteppedModels) {
   EXPECT_LT(skipped * 4, stepped * 3) << "many passes are quiet, and skipped";
 }
 
-TEST(SolverSim, EveryProofSkippingQuietPassesGoesThroughTheSteppedModels) {
+// The key events of every shipped proof's play, as its run delivers them, by stage and level.
+struct ProofLine {
+  int stage;
+  int32_t difficulty;
+  std::vector<KeyPress> line;
+};
+std::vector<ProofLine> ProofLines() {
   const fs::path work = fs::temp_directory_path() / ("slidestone_solver_sim_" + std::to_string(::getpid()));
   fs::create_directories(work);
   RunKit kit;
   kit.settingsAt = [](const std::string&) -> std::unique_ptr<SettingsStore> {
     return std::make_unique<MemorySettings>();
   };
+  std::vector<ProofLine> proofs;
   for (int32_t difficulty : {kNormal, kHard}) {
     for (int stage = 1; stage <= kStageCount; ++stage) {
-      SCOPED_TRACE("stage " + std::to_string(stage) + (difficulty == kHard ? " HARD" : " NORMAL"));
       std::ifstream file(ProofFilePath(kStageDir, stage - 1, difficulty));
       std::vector<std::string> lines;
       for (std::string line; std::getline(file, line);) lines.push_back(line);
       const Outcome o = PlayProof(kit, kStageDir, lines, work.string());
-      ASSERT_TRUE(o.ended && o.reason == kEndGoal) << o.problem << o.cause;
-      std::vector<KeyPress> line;
+      EXPECT_TRUE(o.ended && o.reason == kEndGoal) << stage << ": " << o.problem << o.cause;
+      ProofLine p{stage, difficulty, {}};
       for (const TimedKey& k : o.keys)
-        if (!k.event.pointer) line.push_back({int32_t(k.at), int16_t(k.event.code), k.event.down});
-      TwoRuns runs(stage, difficulty);
-      runs.Play(line, int32_t(line.empty() ? 0 : line.back().pass) + 200000);
-      EXPECT_TRUE(runs.skipped.Won());
-      EXPECT_LT(runs.skipped.passesRun * 2, runs.stepped.passesRun) << "most passes are quiet, and skipped";
+        if (!k.event.pointer) p.line.push_back({int32_t(k.at), int16_t(k.event.code), k.event.down});
+      proofs.push_back(p);
     }
   }
   fs::remove_all(work);
+  return proofs;
+}
+
+std::string Name(const ProofLine& p) {
+  return "stage " + std::to_string(p.stage) + (p.difficulty == kHard ? " HARD" : " NORMAL");
+}
+
+TEST(SolverSim, EveryProofSkippingQuietPassesGoesThroughTheSteppedModels) {
+  for (const ProofLine& p : ProofLines()) {
+    SCOPED_TRACE(Name(p));
+    TwoRuns runs(p.stage, p.difficulty);
+    runs.Play(p.line, int32_t(p.line.empty() ? 0 : p.line.back().pass) + 200000);
+    EXPECT_TRUE(runs.skipped.Won());
+    EXPECT_LT(runs.skipped.passesRun * 2, runs.stepped.passesRun) << "most passes are quiet, and skipped";
+  }
+}
+
+// The stone's way from moments along every proof (springs, broken tiles, tools at work): a
+// way that stops where the stone goes round again marks all that one followed to the end does.
+TEST(SolverSim, TheStonesWayEndedWhereItGoesRoundAgainMarksAllTheWholeRunDoes) {
+  auto distance = [](const World& w) { return w.StoneX + w.StoneY; };
+  int moments = 0, closed = 0;
+  for (const ProofLine& p : ProofLines()) {
+    SCOPED_TRACE(Name(p));
+    Sim play;
+    std::string why;
+    ASSERT_TRUE(StartStage(play, kStageDir, p.stage, p.difficulty, why)) << why;
+    for (size_t i = 0; i < p.line.size() && !play.Over(); ++i) {
+      TwoRuns::RunTo(play, p.line[i].pass);
+      p.line[i].down ? play.Press(p.line[i].key) : play.Release(p.line[i].key);
+      if (i % 3 != 0) continue;
+      const Model moment = TakeSnapshot(play.w);
+      const int passes = play.w.StageTime * 100 + 1000;
+      Sim whole, looped;
+      whole.Restore(moment, play.pass);
+      looped.Restore(moment, play.pass);
+      ReachCache all(distance, false), round(distance, true);
+      const StoneReach a = all.Of(whole, passes);
+      const StoneReach b = round.Of(looped, passes);
+      ASSERT_EQ(a.through, b.through) << "at pass " << play.pass;
+      ASSERT_EQ(a.over, b.over) << "at pass " << play.pass;
+      ASSERT_EQ(a.nearest, b.nearest) << "at pass " << play.pass;
+      ASSERT_EQ(a.won, b.won) << "at pass " << play.pass;
+      ++moments;
+      if (looped.passesRun * 2 < whole.passesRun) ++closed;
+    }
+  }
+  EXPECT_GT(closed * 4, moments) << "the stone often goes round, and the way stops early";
 }
 
 // Every move from moments of random play: the same result, keys and model either way.

@@ -24,7 +24,6 @@ constexpr int kOverlayAlpha = 170;
 constexpr Pixel kSelectionColour = Rgb(255, 224, 64);
 constexpr Pixel kWarningColour = Rgb(240, 64, 48);
 constexpr Pixel kNoteColour = Rgb(120, 200, 255);
-constexpr int kLiveLook = 0, kSpentLook = 6;  // the speed tiles' overlays between glints
 constexpr Pixel kHoverColour = Rgb(255, 255, 255);
 constexpr int kOfferX = 374, kOfferStep = 28, kLevelX = 562, kLevelW = 70;
 
@@ -67,8 +66,8 @@ std::string ClockText(int32_t tenths) {
 void ShowSpeedTileLooks(Game& g, const CodeRows& map) {
   for (int row = 0; row + 1 < kMapFileRows; ++row) {
     for (int col = 0; col < kMapFileCols; ++col) {
-      if (map[size_t(row)][size_t(col)] == kSpeedTile) DrawSpeedTileLook(g, col, row, kLiveLook, 0);
-      if (map[size_t(row)][size_t(col)] == kSpentSpeedTile) DrawSpeedTileLook(g, col, row, kSpentLook, 0);
+      if (map[size_t(row)][size_t(col)] == kSpeedTile) DrawSpeedTileLook(g, col, row, 0);
+      if (map[size_t(row)][size_t(col)] == kSpentSpeedTile) DrawSpentSpeedTile(g, col, row);
     }
   }
 }

@@ -44,11 +44,8 @@ void LogoSceneStep(Game& g) {
   if (watched) Copy(w.startbox2, 0, 0, 550, 220, w.title, 0, 0);
 
   if (OnLogo(g.WalkerX)) {
-    const int row = g.WalkerStep == 2 ? 0 : 32;
-    if (watched) {
-      MaskedPair(w.startbox2, g.WalkerX, kFigureY, 32, 32, player, 128 + 32 * g.WalkerFrame, row,
-                 32 * g.WalkerFrame, row);
-    }
+    const SheetRun pose = kPlayerPoses.Row(g.WalkerStep == 2 ? 0 : 1);
+    if (watched) MaskedFrame(w.startbox2, g.WalkerX, kFigureY, player, pose, g.WalkerFrame);
     const int32_t gap = g.EnemyX - g.WalkerX;  // negative once the enemy is past the figure
     const bool enemyClose = gap <= 100 && g.EnemyX != 0;
     if (enemyClose && g.WalkerStep == 2) {
@@ -60,7 +57,7 @@ void LogoSceneStep(Game& g) {
       } else if (watched) {
         // The halt pose replaces the walking frame just drawn.
         Copy(w.startbox2, g.WalkerX, kFigureY, 32, 32, w.title, g.WalkerX, kFigureY);
-        MaskedPair(w.startbox2, g.WalkerX, kFigureY, 32, 32, player, 224, 96, 96, 96);
+        MaskedFrame(w.startbox2, g.WalkerX, kFigureY, player, kPlayerPoses.Row(3), 3);
       }
     } else {
       g.WalkerX += g.WalkerStep;
@@ -70,8 +67,7 @@ void LogoSceneStep(Game& g) {
 
   if (OnLogo(g.EnemyX)) {
     if (watched) {
-      MaskedPair(w.startbox2, g.EnemyX, kFigureY, 32, 32, enemies, 32 * g.EnemyFrame, 288,
-                 32 * g.EnemyFrame, 256);
+      MaskedFrame(w.startbox2, g.EnemyX, kFigureY, enemies, field_sheet::kWalkerLeft, g.EnemyFrame);
     }
     g.EnemyFrame = (g.EnemyFrame + 1) % 5;
   }

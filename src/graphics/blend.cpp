@@ -19,10 +19,10 @@ int SetPixels(Surface& s, const std::vector<uint32_t>& pixels) {
   return 0;
 }
 
-void BlendCell(StageWindow& f, int col, int row, int oc, int orow) {
+void BlendCell(StageWindow& f, int col, int row, const SheetRun& look, int n) {
   // Only ever 32 x 32: these live for the call, as the blend runs only when a tile changes.
   static thread_local std::vector<uint32_t> overlay(32 * 32), base(32 * 32);
-  Copy(f.blendOverlay, 0, 0, 32, 32, f.overlaySheet, 32 * oc, 32 * orow);
+  CopyFrame(f.blendOverlay, 0, 0, f.overlaySheet, look, n);
   GetPixels(f.blendOverlay, overlay);
   Copy(f.blendBase, 0, 0, 32, 32, f.backdrop, 32 * col, 32 * row);
   GetPixels(f.blendBase, base);

@@ -15,8 +15,8 @@ namespace slidestone {
 int GetPixels(const Surface& s, std::vector<uint32_t>& pixels);
 int SetPixels(Surface& s, const std::vector<uint32_t>& pixels);
 
-// Adds overlay-sheet cell (oc, orow) onto the backdrop under play-field cell (col, row),
+// Adds cell n of a run of the overlay sheet onto the backdrop under play-field cell (col, row),
 // channel by channel with saturation, and writes the result to the field and the clean field.
-void BlendCell(StageWindow& f, int col, int row, int oc, int orow);
+void BlendCell(StageWindow& f, int col, int row, const SheetRun& look, int n = 0);
 
 }  // namespace slidestone

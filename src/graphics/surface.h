@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "graphics/sheet_frames.h"
+
 namespace slidestone {
 
 using Pixel = uint32_t;  // 0x00RRGGBB
@@ -226,6 +228,17 @@ void KeyedCopy(Surface& dst, int dx, int dy, int dw, int dh, const Surface& src,
 inline void KeyedCopy(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx,
                       int sy) {
   KeyedCopy(dst, dx, dy, w, h, src, sx, sy, w, h);
+}
+// Cell n of a run of a sheet (graphics/sheet_frames.h) at (dx, dy): copied, copied but for its
+// black, or as a masked pair with its mask.
+inline void CopyFrame(Surface& dst, int dx, int dy, const Surface& sheet, const SheetRun& run, int n = 0) {
+  Copy(dst, dx, dy, run.w, run.h, sheet, run.X(n), run.Y(n));
+}
+inline void KeyedFrame(Surface& dst, int dx, int dy, const Surface& sheet, const SheetRun& run, int n = 0) {
+  KeyedCopy(dst, dx, dy, run.w, run.h, sheet, run.X(n), run.Y(n));
+}
+inline void MaskedFrame(Surface& dst, int dx, int dy, const Surface& sheet, const SheetRun& run, int n = 0) {
+  MaskedPair(dst, dx, dy, run.w, run.h, sheet, run.MaskX(n), run.MaskY(n), run.X(n), run.Y(n));
 }
 // Constant-alpha blend of the source over the destination:
 // channel = src * alpha / 255 + dst * (255 - alpha) / 255, stretched like KeyedCopy.

@@ -19,27 +19,31 @@ bool SnowOnTop(const Game& g, int col, int row) {
 }
 
 // A tile picture from the field sheet on the visible field and the clean field alike.
-void CopyTile(Game& g, int col, int row, int sx, int sy) {
-  Copy(g.stageWindow.field, 32 * col, 32 * row, 32, 32, g.stageWindow.fieldSheet, sx, sy);
-  Copy(g.stageWindow.cleanField, 32 * col, 32 * row, 32, 32, g.stageWindow.fieldSheet, sx, sy);
+void CopyTile(Game& g, int col, int row, const SheetRun& tile, int n = 0) {
+  CopyFrame(g.stageWindow.field, 32 * col, 32 * row, g.stageWindow.fieldSheet, tile, n);
+  CopyFrame(g.stageWindow.cleanField, 32 * col, 32 * row, g.stageWindow.fieldSheet, tile, n);
 }
 
-void KeyedTile(Game& g, int col, int row, int sx, int sy) {
-  KeyedCopy(g.stageWindow.field, 32 * col, 32 * row, 32, 32, g.stageWindow.fieldSheet, sx, sy);
-  KeyedCopy(g.stageWindow.cleanField, 32 * col, 32 * row, 32, 32, g.stageWindow.fieldSheet, sx, sy);
+// The same at (x, y), but for the tile's black.
+void KeyedTile(Game& g, int x, int y, const SheetRun& tile) {
+  KeyedFrame(g.stageWindow.field, x, y, g.stageWindow.fieldSheet, tile);
+  KeyedFrame(g.stageWindow.cleanField, x, y, g.stageWindow.fieldSheet, tile);
 }
 
 void DrawTile(Game& g, int col, int row, int32_t code) {
+  namespace sheet = field_sheet;
+  const int x = 32 * col, y = 32 * row;
+  const bool snow = SnowOnTop(g, col, row);
   switch (code) {
-    case kBrick: KeyedTile(g, col, row, 0, SnowOnTop(g, col, row) ? 96 : 64); break;
-    case kMetalBlock: KeyedTile(g, col, row, 32, SnowOnTop(g, col, row) ? 96 : 64); break;
-    case kArrowRight: CopyTile(g, col, row, 128, 64); break;
-    case kArrowLeft: CopyTile(g, col, row, 160, 64); break;
-    case kPipe: CopyTile(g, col, row, 192, 64); break;
-    case kSpeedUpSign: CopyTile(g, col, row, 64, 64); break;
-    case kSpeedDownSign: CopyTile(g, col, row, 96, 64); break;
-    case kSpentSpeedTile:
-    case kSpeedTile: BlendCell(g.stageWindow, col, row, 0, 2); break;  // plain ice until play begins
+    case kBrick: KeyedTile(g, x, y, snow ? sheet::kSnowyBrick : sheet::kBrick); break;
+    case kMetalBlock: KeyedTile(g, x, y, snow ? sheet::kSnowySteelBlock : sheet::kSteelBlock); break;
+    case kArrowRight: CopyTile(g, col, row, sheet::kArrowRight); break;
+    case kArrowLeft: CopyTile(g, col, row, sheet::kArrowLeft); break;
+    case kPipe: CopyTile(g, col, row, sheet::kPipeTop); break;
+    case kSpeedUpSign: CopyTile(g, col, row, sheet::kSpeedUpSign); break;
+    case kSpeedDownSign: CopyTile(g, col, row, sheet::kSpeedDownSign); break;
+    case kSpentSpeedTile:  // plain ice until play begins
+    case kSpeedTile: BlendCell(g.stageWindow, col, row, overlay_sheet::kPlainIce); break;
     default: break;  // empty, or a state only play writes
   }
 }
@@ -49,18 +53,15 @@ void DrawFirstPictures(Game& g) {
   StageWindow& f = g.stageWindow;
   for (int i = 0; i < g.ItemCount && i < kMaxItems; ++i) {
     const ItemRecord& it = g.Items[i];
-    if (it.kind == kGoal) {
-      MaskedPair(f.field, it.x, it.y, 32, 32, f.fieldSheet, 128, 128, 0, 128);
-    } else {
-      MaskedPair(f.field, it.x, it.y, 32, 32, f.fieldSheet, 96, 160, 0, 160);
-    }
+    const SheetRun& item = it.kind == kGoal ? field_sheet::kGoalFlag : field_sheet::kBucket;
+    MaskedFrame(f.field, it.x, it.y, f.fieldSheet, item);
   }
   for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) {
     const EnemyRecord& e = g.Enemies[i];
     switch (e.state) {
-      case kWatcher: MaskedPair(f.field, e.x, e.y, 32, 32, f.fieldSheet, 0, 352, 0, 320); break;
-      case kWalkerLeft: MaskedPair(f.field, e.x, e.y, 32, 32, f.fieldSheet, 0, 288, 0, 256); break;
-      default: MaskedPair(f.field, e.x, e.y, 32, 32, f.fieldSheet, 0, 480, 0, 448); break;
+      case kWatcher: MaskedFrame(f.field, e.x, e.y, f.fieldSheet, field_sheet::kWatcher); break;
+      case kWalkerLeft: MaskedFrame(f.field, e.x, e.y, f.fieldSheet, field_sheet::kWalkerLeft); break;
+      default: MaskedFrame(f.field, e.x, e.y, f.fieldSheet, field_sheet::kThrower); break;
     }
   }
 }
@@ -84,16 +85,20 @@ void DrawBuiltField(Game& g, bool dimmed) {
   if (dimmed) Shade(f.field, 0, 0, kFieldW, kFieldH, backdrop, kFieldW, 0, 8, kFieldH, kDimAlpha);
 }
 
-void DrawSpeedTileLook(Game& g, int col, int row, int overlay, int layer) {
-  BlendCell(g.stageWindow, col, row, overlay, layer);
+void DrawSpeedTileLook(Game& g, int col, int row, int glint) {
+  BlendCell(g.stageWindow, col, row, overlay_sheet::kLiveTile, glint);
+}
+
+void DrawSpentSpeedTile(Game& g, int col, int row) {
+  BlendCell(g.stageWindow, col, row, overlay_sheet::kSpentTile);
 }
 
 void DrawToolWork(Game& g, int col, int row, int code, int stage) {
   switch (code) {
-    case kSpeedTileBreaking: BlendCell(g.stageWindow, col, row, stage - 1, 1); break;  // crack 1, 2, 3
-    case kSpeedTileSweeping: BlendCell(g.stageWindow, col, row, stage + 2, 1); break;
-    case kArrowRightTurning: CopyTile(g, col, row, 32 + 32 * stage, 96); break;
-    case kArrowLeftTurning: CopyTile(g, col, row, 128 + 32 * stage, 96); break;
+    case kSpeedTileBreaking: BlendCell(g.stageWindow, col, row, overlay_sheet::kCracking, stage - 1); break;
+    case kSpeedTileSweeping: BlendCell(g.stageWindow, col, row, overlay_sheet::kCovering, stage - 1); break;
+    case kArrowRightTurning: CopyTile(g, col, row, field_sheet::kArrowRightTurning, stage - 1); break;
+    case kArrowLeftTurning: CopyTile(g, col, row, field_sheet::kArrowLeftTurning, stage - 1); break;
     default: break;
   }
 }
@@ -105,9 +110,9 @@ void DrawToolWorkDone(Game& g, int col, int row, int code) {
       Copy(f.field, 32 * col, 32 * row, 32, 32, f.backdrop, 32 * col, 32 * row);
       Copy(f.cleanField, 32 * col, 32 * row, 32, 32, f.backdrop, 32 * col, 32 * row);
       break;
-    case kSpeedTileSweeping: BlendCell(f, col, row, 0, 0); break;
-    case kArrowRightTurning: CopyTile(g, col, row, 160, 64); break;
-    case kArrowLeftTurning: CopyTile(g, col, row, 128, 64); break;
+    case kSpeedTileSweeping: BlendCell(f, col, row, overlay_sheet::kLiveTile); break;
+    case kArrowRightTurning: CopyTile(g, col, row, field_sheet::kArrowLeft); break;
+    case kArrowLeftTurning: CopyTile(g, col, row, field_sheet::kArrowRight); break;
     default: break;
   }
 }
@@ -115,12 +120,8 @@ void DrawToolWorkDone(Game& g, int col, int row, int code) {
 // Bricks and metal blocks show snow on top when the cell above is empty.
 void DrawSnowCap(Game& g) {
   const int code = g.Map(g.SparkleX / 32, g.SparkleY / 32 + 1);
-  int sx = -1;
-  if (code == kBrick) sx = 0;
-  if (code == kMetalBlock) sx = 32;
-  if (sx < 0) return;
-  KeyedCopy(g.stageWindow.field, g.SparkleX, g.SparkleY + 32, 32, 32, g.stageWindow.fieldSheet, sx, 96);
-  KeyedCopy(g.stageWindow.cleanField, g.SparkleX, g.SparkleY + 32, 32, 32, g.stageWindow.fieldSheet, sx, 96);
+  if (code == kBrick) KeyedTile(g, g.SparkleX, g.SparkleY + 32, field_sheet::kSnowyBrick);
+  if (code == kMetalBlock) KeyedTile(g, g.SparkleX, g.SparkleY + 32, field_sheet::kSnowySteelBlock);
 }
 
 }  // namespace slidestone

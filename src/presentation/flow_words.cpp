@@ -93,8 +93,7 @@ void DrawClearWords(Game& g) {
   if (b == 4) c = 1;
   if (b == 5 || b == 6) c = 2;
   if (b == 7) c = 3;
-  MaskedPair(g.stageWindow.field, g.PlayerX, g.PlayerY, 32, 32, g.stageWindow.mainchar, 128 + 32 * c, 256,
-             32 * c, 256);
+  MaskedFrame(g.stageWindow.field, g.PlayerX, g.PlayerY, g.stageWindow.mainchar, kPlayerPoses.Row(8), c);
   WordOnField(g, 176, 144, g.WordCounter <= 70 ? 448 : 512);
 }
 

@@ -17,7 +17,8 @@ void DrawBuiltField(Game& g, bool dimmed);
 // The backdrop element in use (the sheet has two).
 const Surface& StageBackdrop(const Game& g);
 // The tiles' pictures as play changes them (see StageView).
-void DrawSpeedTileLook(Game& g, int col, int row, int overlay, int layer);
+void DrawSpeedTileLook(Game& g, int col, int row, int glint);
+void DrawSpentSpeedTile(Game& g, int col, int row);
 void DrawToolWork(Game& g, int col, int row, int code, int stage);
 void DrawToolWorkDone(Game& g, int col, int row, int code);
 void DrawSnowCap(Game& g);

@@ -17,11 +17,10 @@ void DrawItems(Game& g) {
   StageWindow& f = g.stageWindow;
   for (int i = 0; i < g.ItemCount && i < kMaxItems; ++i) {
     const ItemRecord& it = g.Items[i];
-    const int f32 = 32 * it.frame;
-    if (it.kind == kBucket) {  //, never animated: the mask cell at x 128 matches the one at 96
-      MaskedPair(f.field, it.x, it.y, 32, 32, f.fieldSheet, 128 + f32, 160, f32, 160);
+    if (it.kind == kBucket) {
+      MaskedFrame(f.field, it.x, it.y, f.fieldSheet, field_sheet::kBucket, it.frame);
     } else if (it.kind == kGoal) {
-      MaskedPair(f.field, it.x, it.y, 32, 32, f.fieldSheet, 128 + f32, 128, f32, 128);
+      MaskedFrame(f.field, it.x, it.y, f.fieldSheet, field_sheet::kGoalFlag, it.frame);
     }
   }
 }
@@ -31,7 +30,7 @@ void DrawSparkles(Game& g) {
   StageWindow& f = g.stageWindow;
   for (const SparkleEntry& s : g.Sparkles) {
     if (s.frame == kHiddenSparkle) continue;
-    MaskedPair(f.field, s.x, s.y, 8, 8, f.overlaySheet, 192 + 8 * s.frame, 40, 192 + 8 * s.frame, 32);
+    MaskedFrame(f.field, s.x, s.y, f.overlaySheet, overlay_sheet::kSparkles, s.frame);
   }
 }
 
@@ -42,24 +41,20 @@ void DrawEnemy(Game& g, const EnemyRecord& e) {
   StageWindow& f = g.stageWindow;
   Surface& dst = f.field;
   const Surface& sheet = f.fieldSheet;
-  const int fac = 64 * e.facing;
-  const int fr = 32 * e.frame;
   if (IsActiveEnemy(e.state)) {
     switch (e.state) {
       case kWatcher:
-        MaskedPair(dst, e.x, e.y, 32, 32, sheet, 0, 352 + fac, 0, 320 + fac);
+        MaskedFrame(dst, e.x, e.y, sheet, field_sheet::kWatcher.Row(e.facing));
         break;
       case kWalkerRight:
-        MaskedPair(dst, e.x, e.y, 32, 32, sheet, fr, 224, fr, 192);
+        MaskedFrame(dst, e.x, e.y, sheet, field_sheet::kWalkerRight, e.frame);
         break;
       case kWalkerLeft:
-        MaskedPair(dst, e.x, e.y, 32, 32, sheet, fr, 288, fr, 256);
+        MaskedFrame(dst, e.x, e.y, sheet, field_sheet::kWalkerLeft, e.frame);
         break;
-      case kThrower: {
-        const int tf = 32 * e.throwFrame;
-        MaskedPair(dst, e.x, e.y, 32, 32, sheet, tf, 480 + fac, tf, 448 + fac);
+      case kThrower:
+        MaskedFrame(dst, e.x, e.y, sheet, field_sheet::kThrower.Row(e.facing), e.throwFrame);
         break;
-      }
       default:
         break;
     }
@@ -67,19 +62,19 @@ void DrawEnemy(Game& g, const EnemyRecord& e) {
   }
   // Knocked out: invisible for the first enemy step after the hit.
   if (e.frame == 0) return;
-  const int col = 32 * ToppleColumn(e.frame);
+  const int col = ToppleColumn(e.frame);
   switch (e.state) {
     case kKnockedOutWalkerRight:
-      MaskedPair(dst, e.x, e.y, 32, 32, sheet, 160, 224, 160, 192);
+      MaskedFrame(dst, e.x, e.y, sheet, field_sheet::kWalkerRight, field_sheet::kKnockedOutWalkerCell);
       break;
     case kKnockedOutWalkerLeft:
-      MaskedPair(dst, e.x, e.y, 32, 32, sheet, 160, 288, 160, 256);
+      MaskedFrame(dst, e.x, e.y, sheet, field_sheet::kWalkerLeft, field_sheet::kKnockedOutWalkerCell);
       break;
     case kKnockedOutWatcher:
-      MaskedPair(dst, e.x, e.y, 32, 32, sheet, col, 352 + fac, col, 320 + fac);
+      MaskedFrame(dst, e.x, e.y, sheet, field_sheet::kWatcher.Row(e.facing), col);
       break;
     case kKnockedOutThrower:
-      MaskedPair(dst, e.x, e.y, 32, 32, sheet, col, 480 + fac, col, 448 + fac);
+      MaskedFrame(dst, e.x, e.y, sheet, field_sheet::kThrower.Row(e.facing), col);
       break;
     default:  // gone
       break;
@@ -93,15 +88,16 @@ void DrawMovingThings(Game& g) {
   DrawSparkles(g);
   for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) DrawEnemy(g, g.Enemies[i]);
   if (On(g.BallActive)) {
-    MaskedPair(f.field, g.BallX, g.BallY, 16, 16, f.fieldSheet, 192, 176, 192, 160);
+    MaskedFrame(f.field, g.BallX, g.BallY, f.fieldSheet, field_sheet::kBall);
   }
   if (On(g.SpringShown)) {
-    MaskedPair(f.field, g.SpringX, g.SpringY + 12, 32, 32, f.jumpd, 160 + 32 * g.SpringRise, 0,
-               32 * g.SpringRise, 0);
+    MaskedFrame(f.field, g.SpringX, g.SpringY + 12, f.jumpd, kSpring, g.SpringRise);
   }
-  MaskedPair(f.field, g.PlayerX, g.PlayerY, 32, 32, f.mainchar, 128 + 32 * g.PlayerFrame,
-             32 * g.PlayerPose, 32 * g.PlayerFrame, 32 * g.PlayerPose);
-  MaskedPair(f.field, g.StoneX, g.StoneY, 32, 32, f.fieldSheet, g.StoneSpinX, 32, g.StoneSpinX, 0);
+  MaskedFrame(f.field, g.PlayerX, g.PlayerY, f.mainchar, kPlayerPoses.Row(g.PlayerPose), g.PlayerFrame);
+  // StoneSpinX is the spin's x in the stone's run.
+  const SheetRun& stone = field_sheet::kStone;
+  MaskedPair(f.field, g.StoneX, g.StoneY, stone.w, stone.h, f.fieldSheet, stone.maskX + g.StoneSpinX,
+             stone.maskY, stone.x + g.StoneSpinX, stone.y);
   // The pipe in front of the figure: it sinks into the entry and rises out of the exit.
   if (On(g.InPipe)) {
     const int px = 32 * g.PlayerCol, py = 32 * g.PlayerFootRow;
@@ -109,8 +105,8 @@ void DrawMovingThings(Game& g) {
   }
   // UP or DOWN rises from the middle of the stone while the speed digit zooms.
   if (On(g.SpeedFlash)) {
-    KeyedCopy(f.field, g.StoneX, g.StoneY + 16 - 2 * g.SpeedFlashStep, 32, 12, f.fieldSheet, 224,
-              64 + 12 * g.SpeedChange);
+    KeyedFrame(f.field, g.StoneX, g.StoneY + 16 - 2 * g.SpeedFlashStep, f.fieldSheet,
+               field_sheet::kSpeedWords, g.SpeedChange);
   }
   EndOverdraw(f.sprites, f.field, f.cleanField);
 }

@@ -19,7 +19,7 @@ void DrawLives(Game& g) {
   Copy(f.hudPanel, 16, 16, 96, 32, f.panelSheet, 16, 16);
   // One resting stone per try left.
   for (int i = 0; i < g.Lives; ++i) {
-    MaskedPair(f.hudPanel, 16 + 32 * i, 16, 32, 32, f.fieldSheet, 0, 32, 0, 0);
+    MaskedFrame(f.hudPanel, 16 + 32 * i, 16, f.fieldSheet, field_sheet::kStone);
   }
 }
 

@@ -6,17 +6,9 @@
 
 namespace slidestone {
 
-namespace {
-
-constexpr int kSpentLook = 6;  // the overlay of a speed tile at rest
-
-}  // namespace
-
 void StageScreen::StageFieldBuilt() { DrawBuiltField(g_, true); }
-void StageScreen::SpeedTileSpent(int col, int row) { DrawSpeedTileLook(g_, col, row, kSpentLook, 0); }
-void StageScreen::SpeedTileGlint(int col, int row, int overlay) {
-  DrawSpeedTileLook(g_, col, row, overlay, 0);
-}
+void StageScreen::SpeedTileSpent(int col, int row) { DrawSpentSpeedTile(g_, col, row); }
+void StageScreen::SpeedTileGlint(int col, int row, int overlay) { DrawSpeedTileLook(g_, col, row, overlay); }
 void StageScreen::ToolWorkShown(int col, int row, int32_t code, int32_t stage) {
   DrawToolWork(g_, col, row, code, stage);
 }

@@ -241,7 +241,7 @@ class BlendCellTest : public ::testing::Test {
 TEST_F(BlendCellTest, AddsTheOverlayWithSaturationToFieldAndCleanBuffer) {
   Overlay(2, 1, Rgb(100, 100, 100));
   g.stageWindow.field.Fill(Rgb(1, 1, 1));  // a tile drawn before: the blend ignores it
-  BlendCell(g.stageWindow, 3, 4, 2, 1);
+  BlendCell(g.stageWindow, 3, 4, Cell(64, 32));
   EXPECT_EQ(g.stageWindow.field.At(96, 128), Rgb(255, 200, 150));
   EXPECT_EQ(g.stageWindow.cleanField.At(127, 159), Rgb(255, 200, 150));
   EXPECT_EQ(g.stageWindow.cleanField.At(95, 128), 0u);  // neighbours untouched
@@ -250,11 +250,11 @@ TEST_F(BlendCellTest, AddsTheOverlayWithSaturationToFieldAndCleanBuffer) {
 TEST_F(BlendCellTest, BlackOverlayShowsTheBareBackdropAndWhiteGivesWhite) {
   Overlay(0, 0, 0);
   Overlay(1, 0, kWhite);
-  BlendCell(g.stageWindow, 0, 0, 0, 0);
+  BlendCell(g.stageWindow, 0, 0, Cell(0, 0));
   EXPECT_EQ(g.stageWindow.field.At(5, 5), Rgb(200, 100, 50));
-  BlendCell(g.stageWindow, 0, 0, 1, 0);
+  BlendCell(g.stageWindow, 0, 0, Cell(32, 0));
   EXPECT_EQ(g.stageWindow.field.At(5, 5), kWhite);
-  BlendCell(g.stageWindow, 0, 0, 0, 0);  // a new overlay replaces the old one
+  BlendCell(g.stageWindow, 0, 0, Cell(0, 0));  // a new overlay replaces the old one
   EXPECT_EQ(g.stageWindow.cleanField.At(5, 5), Rgb(200, 100, 50));
 }
 

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "graphics/sheet_frames.h"
+
 namespace {
 
 struct Px {
@@ -79,22 +81,28 @@ struct MaskedRun {
   bool drawn;  // every cell of the run holds a picture
 };
 
+// A masked run as the game's sheet table has it.
+MaskedRun SheetRunOf(const char* sheet, const slidestone::SheetRun& r) {
+  return {sheet, r.x, r.y, r.maskX, r.maskY, r.w, r.h, r.count, r.stepX, r.stepY, true};
+}
+
 TEST(Pictures, MasksAreBlackExactlyWhereTheirSpritesAreDrawn) {
+  namespace cells = slidestone::field_sheet;
   std::vector<MaskedRun> runs = {
-      {"char3", 0, 0, 0, 32, 32, 32, 8, 32, 0, true},          // stone
-      {"char3", 0, 128, 128, 128, 32, 32, 4, 32, 0, true},     // goal flag
-      {"char3", 0, 160, 96, 160, 32, 32, 3, 32, 0, true},      // bucket
-      {"char3", 192, 160, 192, 176, 16, 16, 1, 0, 0, true},    // snowball
-      {"char3", 0, 192, 0, 224, 32, 32, 8, 32, 0, true},       // penguin walking right
-      {"char3", 0, 256, 0, 288, 32, 32, 8, 32, 0, true},       // penguin walking left
-      {"char3", 0, 320, 0, 352, 32, 32, 5, 32, 0, true},       // watcher facing left
-      {"char3", 0, 384, 0, 416, 32, 32, 5, 32, 0, true},       // watcher facing right
+      SheetRunOf("char3", cells::kStone),
+      SheetRunOf("char3", cells::kGoalFlag),
+      SheetRunOf("char3", cells::kBucket),
+      SheetRunOf("char3", cells::kBall),
+      SheetRunOf("char3", cells::kWalkerRight),
+      SheetRunOf("char3", cells::kWalkerLeft),
+      SheetRunOf("char3", cells::kWatcher),
+      SheetRunOf("char3", cells::kWatcher.Row(1)),
       {"char3", 160, 320, 160, 352, 32, 32, 3, 32, 0, false},  // (unused watcher cells)
       {"char3", 160, 384, 160, 416, 32, 32, 3, 32, 0, false},
-      {"char3", 0, 448, 0, 480, 32, 32, 8, 32, 0, true},       // thrower facing left
-      {"char3", 0, 512, 0, 544, 32, 32, 8, 32, 0, true},       // thrower facing right
-      {"char4", 192, 32, 192, 40, 8, 8, 4, 8, 0, true},        // sparkles
-      {"jumpd", 0, 0, 160, 0, 32, 32, 5, 32, 0, true},         // spring
+      SheetRunOf("char3", cells::kThrower),
+      SheetRunOf("char3", cells::kThrower.Row(1)),
+      SheetRunOf("char4", slidestone::overlay_sheet::kSparkles),
+      SheetRunOf("jumpd", slidestone::kSpring),
       {"commandbox", 128, 0, 160, 0, 32, 32, 1, 0, 0, true},   // selection frame
       {"commandboxx", 96, 0, 120, 0, 24, 24, 1, 0, 0, true},
       {"time", 256, 0, 288, 0, 32, 32, 1, 0, 0, true},         // minus
@@ -104,7 +112,9 @@ TEST(Pictures, MasksAreBlackExactlyWhereTheirSpritesAreDrawn) {
       {"clear2", 0, 256, 0, 288, 32, 32, 8, 32, 0, true},      // stone from above
       {"mainchar", 0, 288, 128, 288, 32, 32, 4, 32, 0, false}, // the empty pose row
   };
-  for (int pose = 0; pose < 9; ++pose) runs.push_back({"mainchar", 0, 32 * pose, 128, 32 * pose, 32, 32, 4, 32, 0, true});
+  for (int pose = 0; pose < slidestone::kPlayerPoseCount; ++pose) {
+    runs.push_back(SheetRunOf("mainchar", slidestone::kPlayerPoses.Row(pose)));
+  }
 
   for (const MaskedRun& r : runs) {
     const Picture& p = Get(r.sheet);

@@ -352,8 +352,8 @@ TEST(TilePass, SpeedTilesGlintWithOverlaysOneToFiveThenZero) {
   Game& g = t.g;
   g.Map(2, 3) = 11;
   g.Map(4, 3) = 10;  // spent: never glints
-  BlendCell(g.stageWindow, 2, 3, 0, 2);
-  BlendCell(g.stageWindow, 4, 3, 0, 2);
+  BlendCell(g.stageWindow, 2, 3, overlay_sheet::kPlainIce);
+  BlendCell(g.stageWindow, 4, 3, overlay_sheet::kPlainIce);
   for (int cycle = 1; cycle <= 6; ++cycle) {
     t.RunDuePasses(1);
     ASSERT_EQ(g.TileCycle, cycle);
@@ -361,7 +361,7 @@ TEST(TilePass, SpeedTilesGlintWithOverlaysOneToFiveThenZero) {
     EXPECT_TRUE(CellIsBlend(g, g.stageWindow.field, 2, 3, cycle == 6 ? 0 : cycle, 0)) << cycle;
     EXPECT_TRUE(CellIsBlend(g, g.stageWindow.field, 4, 3, 6, 0)) << cycle;
   }
-  BlendCell(g.stageWindow, 2, 3, 0, 2);  // a glint must not come back before the next cycle
+  BlendCell(g.stageWindow, 2, 3, overlay_sheet::kPlainIce);  // a glint must not come back before the next cycle
   const Surface plain = g.stageWindow.cleanField;
   t.RunDuePasses(63);
   EXPECT_EQ(g.TileCycle, 69);

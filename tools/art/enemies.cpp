@@ -163,10 +163,6 @@ Canvas PenguinCell(int frame, bool alarmed, bool fast, bool left) {
   return cv;
 }
 
-void Pair(Image& sheet, const Canvas& cv, int col, int row) {
-  PutSprite(sheet, cv, 32 * col, 32 * row, 32 * col, 32 * (row + 1));
-}
-
 }  // namespace
 
 void DrawPenguin(Canvas& cv, int frame, bool alarmed, bool fast, const Xform& xf) {
@@ -174,23 +170,25 @@ void DrawPenguin(Canvas& cv, int frame, bool alarmed, bool fast, const Xform& xf
 }
 
 void DrawEnemyRows(Image& sheet) {
+  namespace cells = slidestone::field_sheet;
   for (int dir = 0; dir < 2; ++dir) {
     const bool left = dir == 1;
-    const int row = 6 + 2 * dir;  // row 6 walks right, row 8 walks left
-    for (int f = 0; f < 5; ++f) Pair(sheet, PenguinCell(f, false, false, left), f, row);
-    Pair(sheet, PenguinCell(0, true, false, left), 5, row);
-    Pair(sheet, PenguinCell(2, true, false, left), 6, row);
-    Pair(sheet, PenguinCell(1, true, true, left), 7, row);
+    const slidestone::SheetRun& run = left ? cells::kWalkerLeft : cells::kWalkerRight;
+    for (int f = 0; f < 5; ++f) PutSprite(sheet, PenguinCell(f, false, false, left), run, f);
+    PutSprite(sheet, PenguinCell(0, true, false, left), run, 5);
+    PutSprite(sheet, PenguinCell(2, true, false, left), run, 6);
+    PutSprite(sheet, PenguinCell(1, true, true, left), run, 7);
   }
   const Snowman watcher{Rgb{228, 238, 250}, Rgb{226, 46, 52}, true};
   const Snowman thrower{Rgb{255, 186, 212}, Rgb{52, 104, 220}, false};
-  // Facing 0 looks left (rows 10, 14), facing 1 looks right (rows 12, 16).
+  // Facing 0 looks left, facing 1 looks right.
   for (int fac = 0; fac < 2; ++fac) {
     const bool left = fac == 0;
-    for (int t = 5; t < 8; ++t) Pair(sheet, Canvas(32, 32), t, 10 + 2 * fac);  // unused: white masks
+    const slidestone::SheetRun watcherRun = cells::kWatcher.Row(fac), throwerRun = cells::kThrower.Row(fac);
+    for (int t = 5; t < 8; ++t) PutSprite(sheet, Canvas(32, 32), watcherRun, t);  // unused: white masks
     for (int t = 0; t < 5; ++t) {
-      Pair(sheet, SnowmanCell(watcher, t, left), t, 10 + 2 * fac);
-      Pair(sheet, SnowmanCell(thrower, t, left), t, 14 + 2 * fac);
+      PutSprite(sheet, SnowmanCell(watcher, t, left), watcherRun, t);
+      PutSprite(sheet, SnowmanCell(thrower, t, left), throwerRun, t);
     }
     // Throwing: the sign turns round while the snowball is swung up.
     const float turn[3] = {0.45f, 0.0f, -0.8f};
@@ -198,7 +196,7 @@ void DrawEnemyRows(Image& sheet) {
     for (int k = 0; k < 3; ++k) {
       Snowman s = thrower;
       s.turn = turn[k], s.ball = ball[k];
-      Pair(sheet, SnowmanCell(s, 0, left), 5 + k, 14 + 2 * fac);
+      PutSprite(sheet, SnowmanCell(s, 0, left), throwerRun, 5 + k);
     }
   }
 }

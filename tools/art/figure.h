@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "graphics/sheet_frames.h"
 #include "image.h"
 
 namespace art {
@@ -99,5 +100,9 @@ Canvas FitCell(const Figure& f, const Xform& xf, int w = 32, int h = 32, int shi
 
 // Writes a sprite and its mask from one canvas, so the two always agree.
 void PutSprite(Image& sheet, const Canvas& cv, int sx, int sy, int mx, int my);
+// The same as cell n of a masked run of the game's sheets.
+inline void PutSprite(Image& sheet, const Canvas& cv, const slidestone::SheetRun& run, int n = 0) {
+  PutSprite(sheet, cv, run.X(n), run.Y(n), run.MaskX(n), run.MaskY(n));
+}
 
 }  // namespace art

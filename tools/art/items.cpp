@@ -65,15 +65,16 @@ Canvas Bucket(int frame) {
 }  // namespace
 
 void DrawItemRows(Image& s) {
-  for (int f = 0; f < 4; ++f) PutSprite(s, GoalFlag(f), 32 * f, 128, 128 + 32 * f, 128);
-  for (int f = 0; f < 3; ++f) PutSprite(s, Bucket(f), 32 * f, 160, 96 + 32 * f, 160);
+  using namespace slidestone::field_sheet;
+  for (int f = 0; f < kGoalFlag.count; ++f) PutSprite(s, GoalFlag(f), kGoalFlag, f);
+  for (int f = 0; f < kBucket.count; ++f) PutSprite(s, Bucket(f), kBucket, f);
   Canvas ball(16, 16);
   Figure b;
   b.Circle({8, 8.5f}, 6.2f, Tone{kSnowLight, kSnow, kSnowShade, kWhite}).Gloss();
   ball.Draw(b);
   ball.Plot(6, 9, kSnowShade);
   ball.Plot(10, 6, kSnowShade);
-  PutSprite(s, ball, 192, 160, 192, 176);
+  PutSprite(s, ball, kBall);
 }
 
 }  // namespace art

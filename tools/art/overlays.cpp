@@ -168,20 +168,24 @@ void Sparkle(Image& sheet, int f) {
       cv.Plot(3, 3, mid);
       break;
   }
-  PutSprite(sheet, cv, 192 + 8 * f, 32, 192 + 8 * f, 40);
+  PutSprite(sheet, cv, slidestone::overlay_sheet::kSparkles, f);
 }
 
 }  // namespace
 
 Image MakeChar4() {
+  namespace looks = slidestone::overlay_sheet;
   Image sheet(224, 96);
-  sheet.BlitAll(LivePane(), 0, 0);
-  for (int k = 1; k <= 5; ++k) sheet.BlitAll(LiveGlint(k), 32 * k, 0);
-  sheet.BlitAll(SpentBlock(), 192, 0);
-  sheet.BlitAll(PlainIce(), 0, 64);
-  for (int s = 1; s <= 3; ++s) sheet.BlitAll(Cracked(s), 32 * (s - 1), 32);
-  for (int k = 1; k <= 3; ++k) sheet.BlitAll(Covered(8 * k), 96 + 32 * (k - 1), 32);
-  for (int f = 0; f < 4; ++f) Sparkle(sheet, f);
+  auto put = [&](const Image& look, const slidestone::SheetRun& run, int n) {
+    sheet.BlitAll(look, run.X(n), run.Y(n));
+  };
+  put(LivePane(), looks::kLiveTile, 0);
+  for (int k = 1; k <= 5; ++k) put(LiveGlint(k), looks::kLiveTile, k);
+  put(SpentBlock(), looks::kSpentTile, 0);
+  put(PlainIce(), looks::kPlainIce, 0);
+  for (int s = 1; s <= 3; ++s) put(Cracked(s), looks::kCracking, s - 1);
+  for (int k = 1; k <= 3; ++k) put(Covered(8 * k), looks::kCovering, k - 1);
+  for (int f = 0; f < looks::kSparkles.count; ++f) Sparkle(sheet, f);
   return sheet;
 }
 

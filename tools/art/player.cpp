@@ -296,7 +296,9 @@ void DrawPlayerFront(Canvas& cv, int mood, const Xform& xf) {
 
 Image MakeMainchar() {
   Image sheet(256, 320);
-  auto put = [&](const Canvas& cv, int row, int col) { PutSprite(sheet, cv, 32 * col, 32 * row, 128 + 32 * col, 32 * row); };
+  auto put = [&](const Canvas& cv, int row, int col) {
+    PutSprite(sheet, cv, slidestone::kPlayerPoses.Row(row), col);
+  };
 
   for (int f = 0; f < 4; ++f) {
     put(SideCell(WalkFrame(f), false), 0, f);

@@ -80,10 +80,10 @@ Figure TopStone(int frame) {
 }
 
 void DrawStoneRows(Image& char3) {
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < slidestone::field_sheet::kStone.count; ++i) {
     Canvas cv(32, 32);
     cv.Draw(SideStone(i));
-    PutSprite(char3, cv, 32 * i, 0, 32 * i, 32);
+    PutSprite(char3, cv, slidestone::field_sheet::kStone, i);
   }
 }
 

@@ -155,25 +155,27 @@ void Label(Image& s, int x, int y, const std::string& word, Rgb fill, Rgb shade)
 }  // namespace
 
 void DrawTileRows(Image& s) {
-  Brick(s, 0, 64);
-  SteelBlock(s, 32, 64);
-  SignBlock(s, 64, 64, true);
-  SignBlock(s, 96, 64, false);
-  ArrowBlock(s, 128, 64, 1);
-  ArrowBlock(s, 160, 64, -1);
-  PipeTop(s, 192, 64);
-  Label(s, 224, 64, "UP", Rgb{140, 255, 120}, Rgb{60, 200, 70});
-  Label(s, 224, 76, "DOWN", Rgb{255, 130, 100}, Rgb{230, 60, 50});
+  namespace sheet = slidestone::field_sheet;
+  Brick(s, sheet::kBrick.x, sheet::kBrick.y);
+  SteelBlock(s, sheet::kSteelBlock.x, sheet::kSteelBlock.y);
+  SignBlock(s, sheet::kSpeedUpSign.x, sheet::kSpeedUpSign.y, true);
+  SignBlock(s, sheet::kSpeedDownSign.x, sheet::kSpeedDownSign.y, false);
+  ArrowBlock(s, sheet::kArrowRight.x, sheet::kArrowRight.y, 1);
+  ArrowBlock(s, sheet::kArrowLeft.x, sheet::kArrowLeft.y, -1);
+  PipeTop(s, sheet::kPipeTop.x, sheet::kPipeTop.y);
+  const slidestone::SheetRun& words = sheet::kSpeedWords;
+  Label(s, words.X(0), words.Y(0), "UP", Rgb{140, 255, 120}, Rgb{60, 200, 70});
+  Label(s, words.X(1), words.Y(1), "DOWN", Rgb{255, 130, 100}, Rgb{230, 60, 50});
 
-  // Row 3: snow-capped brick and steel, then the arrows turning under the broom.
-  Brick(s, 0, 96);
-  DrawSnowCap(s, 0, 96, 32, 3);
-  SteelBlock(s, 32, 96);
-  DrawSnowCap(s, 32, 96, 32, 8);
+  // Snow-capped brick and steel, then the arrows turning under the broom.
+  Brick(s, sheet::kSnowyBrick.x, sheet::kSnowyBrick.y);
+  DrawSnowCap(s, sheet::kSnowyBrick.x, sheet::kSnowyBrick.y, 32, 3);
+  SteelBlock(s, sheet::kSnowySteelBlock.x, sheet::kSnowySteelBlock.y);
+  DrawSnowCap(s, sheet::kSnowySteelBlock.x, sheet::kSnowySteelBlock.y, 32, 8);
   const float turn[3] = {0.5f, 0.0f, -0.5f};
   for (int k = 0; k < 3; ++k) {
-    ArrowBlock(s, 64 + 32 * k, 96, turn[k]);
-    ArrowBlock(s, 160 + 32 * k, 96, -turn[k]);
+    ArrowBlock(s, sheet::kArrowRightTurning.X(k), sheet::kArrowRightTurning.Y(k), turn[k]);
+    ArrowBlock(s, sheet::kArrowLeftTurning.X(k), sheet::kArrowLeftTurning.Y(k), -turn[k]);
   }
 }
 

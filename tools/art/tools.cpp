@@ -116,7 +116,8 @@ void SelectionFrame(Image& sheet, int cell) {
 Image MakeJumpd() {
   Image sheet(320, 32);
   const int tops[5] = {11, 8, 6, 3, 1};
-  for (int k = 0; k < 5; ++k) PutSprite(sheet, Spring(tops[k]), 32 * k, 0, 160 + 32 * k, 0);
+  const slidestone::SheetRun& spring = slidestone::kSpring;
+  for (int k = 0; k < spring.count; ++k) PutSprite(sheet, Spring(tops[k]), spring, k);
   return sheet;
 }
 

@@ -1,0 +1,91 @@
+// Where each picture of the play field sits in its sheet, by name: the art generator draws it
+// there, the game copies it from there and the picture tests check it there. A sheet's size and
+// file are in picture_list.h beside this; this header includes nothing, so the generator can
+// read it as it reads the picture list.
+#pragma once
+
+namespace slidestone {
+
+// A run of equal cells in a sheet: cell n at (x + n * stepX, y + n * stepY). A run of masked
+// sprites has each cell's mask (black where the sprite is drawn, white around it) at
+// (maskX, maskY) with the same step. Some runs repeat in rows `rowStep` apart (the player's
+// poses): Row(r) is the run r rows down.
+struct SheetRun {
+  int x = 0, y = 0, w = 32, h = 32;
+  int count = 1;
+  int stepX = 0, stepY = 0;
+  int maskX = -1, maskY = -1;  // -1: no mask
+  int rowStep = 0;
+
+  constexpr int X(int n) const { return x + n * stepX; }
+  constexpr int Y(int n) const { return y + n * stepY; }
+  constexpr int MaskX(int n) const { return maskX + n * stepX; }
+  constexpr int MaskY(int n) const { return maskY + n * stepY; }
+  constexpr bool Masked() const { return maskX >= 0; }
+  constexpr SheetRun Row(int r) const {
+    SheetRun run = *this;
+    run.y += r * rowStep;
+    if (Masked()) run.maskY += r * rowStep;
+    return run;
+  }
+};
+
+// A single cell of 32 x 32.
+constexpr SheetRun Cell(int x, int y) { return {x, y}; }
+// `count` cells of 32 x 32 in a row, their masks `maskDx` to the right or `maskDy` below.
+constexpr SheetRun Sprites(int x, int y, int count, int maskDx, int maskDy) {
+  return {x, y, 32, 32, count, 32, 0, x + maskDx, y + maskDy};
+}
+
+// The field sheet (picture char3): the stone, the map tiles, the items and the enemies.
+namespace field_sheet {
+constexpr SheetRun kStone = Sprites(0, 0, 8, 0, 32);  // its spin, a cell per step
+constexpr SheetRun kBrick = Cell(0, 64);
+constexpr SheetRun kSteelBlock = Cell(32, 64);
+constexpr SheetRun kSpeedUpSign = Cell(64, 64);
+constexpr SheetRun kSpeedDownSign = Cell(96, 64);
+constexpr SheetRun kArrowRight = Cell(128, 64);
+constexpr SheetRun kArrowLeft = Cell(160, 64);
+constexpr SheetRun kPipeTop = Cell(192, 64);
+// UP and DOWN, the words that rise from the stone when its speed changes.
+constexpr SheetRun kSpeedWords{224, 64, 32, 12, 2, 0, 12};
+constexpr SheetRun kSnowyBrick = Cell(0, 96);
+constexpr SheetRun kSnowySteelBlock = Cell(32, 96);
+// The arrows turning under the broom: three steps each.
+constexpr SheetRun kArrowRightTurning{64, 96, 32, 32, 3, 32, 0};
+constexpr SheetRun kArrowLeftTurning{160, 96, 32, 32, 3, 32, 0};
+constexpr SheetRun kGoalFlag = Sprites(0, 128, 4, 128, 0);
+constexpr SheetRun kBucket = Sprites(0, 160, 3, 96, 0);
+constexpr SheetRun kBall{192, 160, 16, 16, 1, 0, 0, 192, 176};
+// Penguins: five walking cells, then alarmed, stopping and fast (5, 6, 7); the knocked-out one
+// shows cell 5.
+constexpr SheetRun kWalkerRight = Sprites(0, 192, 8, 0, 32);
+constexpr SheetRun kWalkerLeft = Sprites(0, 256, 8, 0, 32);
+constexpr int kKnockedOutWalkerCell = 5;
+// Snowmen looking left; Row(1) looks right. Five cells; toppling, the watcher and the thrower go
+// on along the same row. The thrower's throw is cells 5 to 7.
+constexpr SheetRun kWatcher{0, 320, 32, 32, 5, 32, 0, 0, 352, 64};
+constexpr SheetRun kThrower{0, 448, 32, 32, 8, 32, 0, 0, 480, 64};
+}  // namespace field_sheet
+
+// The overlay sheet (picture char4): looks of the speed tile, added onto the backdrop pixel by
+// pixel (black adds nothing), and the sparkles of a cleared tile.
+namespace overlay_sheet {
+// The live tile at rest (0) and a glint sweeping across it (1 to 5).
+constexpr SheetRun kLiveTile{0, 0, 32, 32, 6, 32, 0};
+constexpr SheetRun kSpentTile = Cell(192, 0);
+// Under the hammer (three cracks) and under the broom (three steps of fresh glass).
+constexpr SheetRun kCracking{0, 32, 32, 32, 3, 32, 0};
+constexpr SheetRun kCovering{96, 32, 32, 32, 3, 32, 0};
+constexpr SheetRun kSparkles{192, 32, 8, 8, 4, 8, 0, 192, 40};
+// A stage being built, before play begins: neither live nor spent.
+constexpr SheetRun kPlainIce = Cell(0, 64);
+}  // namespace overlay_sheet
+
+// The player (picture mainchar): four cells a pose, masks 128 to the right, a pose a row.
+constexpr SheetRun kPlayerPoses{0, 0, 32, 32, 4, 32, 0, 128, 0, 32};
+constexpr int kPlayerPoseCount = 9;
+// The spring (picture jumpd): five heights, masks 160 to the right.
+constexpr SheetRun kSpring = Sprites(0, 0, 5, 160, 0);
+
+}  // namespace slidestone

@@ -1,5 +1,5 @@
-// The editor's controller: keys, the mouse, moving between stages, saving, and the questions it
-// asks before throwing edits away.
+// The editor's controller: the mouse, moving between stages, saving, and the questions it asks
+// before throwing edits away (its keys: editor_keys.cpp).
 #include "editor/editor.h"
 
 #include <algorithm>
@@ -16,9 +16,6 @@
 namespace slidestone::editor {
 
 namespace {
-
-constexpr int kF2 = kKeyF1 + 1, kF5 = kKeyF1 + 4, kF6 = kKeyF1 + 5;
-
 
 // Property boxes of the panel: a click raises the number by its step, a right click lowers it,
 // with Shift ten steps at a time.
@@ -123,135 +120,6 @@ void Editor::AnswerPrompt(bool save) {
     LoadStage(pendingStage_);
   }
   dirty_ = true;
-}
-
-bool Editor::Key(int code) {
-  if (!On(g_.KeyState[size_t(code)])) return false;
-  g_.KeyState[size_t(code)] = 0;
-  return true;
-}
-
-void Editor::HandleKeys() {
-  const bool ctrl = On(g_.KeyState[kKeyCtrl]), shift = On(g_.KeyState[kKeyShift]);
-  if (ask_ != Ask::None) {
-    if (Key('S') || Key('Y')) AnswerPrompt(true);
-    else if (Key('N')) AnswerPrompt(false);
-    else if (Key(kKeyEscape)) {
-      ask_ = Ask::None;
-      Say("");
-    }
-    return;
-  }
-  if (Key(kKeyF1) || (help_ && Key(kKeyEscape))) {
-    help_ = !help_;
-    dirty_ = true;
-    return;
-  }
-  if (Key(kF2) || (listChecks_ && Key(kKeyEscape))) {
-    listChecks_ = !listChecks_;
-    dirty_ = true;
-    return;
-  }
-  if (help_ || listChecks_) return;
-  if (solve_ && Key(kKeyEscape)) {
-    solve_->Cancel();
-    solve_->Wait();
-    Say("solver cancelled after " + std::to_string(solve_->States()) + " moments");
-    solve_.reset();
-    return;
-  }
-  if (Key(kKeyPageUp)) GoToStage(stage_ - 1);
-  if (Key(kKeyPageDown)) GoToStage(stage_ + 1);
-  if (Key(kKeyEscape)) {
-    if (!edits_.selection().Empty()) {
-      edits_.ClearSelection();
-      dirty_ = true;
-    } else if (edits_.Modified()) {
-      ask_ = Ask::Quit;
-      Say("stage " + std::to_string(stage_ + 1) + " has unsaved changes: S save, N discard, Esc stay");
-    } else {
-      quit_ = true;
-    }
-    return;
-  }
-  if (!loadError_.empty()) {
-    if (Key('E')) {
-      // Nothing is written until the player saves; until then the old files stay as they are.
-      loadError_.clear();
-      edits_ = StageEdits(EmptyStage());
-      edits_.MarkUnsaved();
-      checks_ = CheckStage(edits_.doc());
-      Say("stage " + std::to_string(stage_ + 1) + " started empty; Ctrl+S writes it");
-    }
-    return;
-  }
-  if (!proof_.empty() && Key('R')) KeepProof();
-  if (wonScore_ >= 0 && Key('P')) {
-    edits_.SetProperty(kRecPar, wonScore_);
-    checks_ = CheckStage(edits_.doc());
-    Say("par set to " + std::to_string(wonScore_) + ", the score of the won test play");
-    wonScore_ = -1;
-    return;
-  }
-
-  const StageDoc before = edits_.doc();
-  const CellRect selBefore = edits_.selection();
-  if (ctrl) {
-    if (Key('S')) Save();
-    if (Key('Z') && !edits_.Undo()) Say("nothing to undo");
-    if (Key('Y') && !edits_.Redo()) Say("nothing to redo");
-    if (Key('C') && !edits_.selection().Empty()) {
-      clip_ = edits_.Copy();
-      Say("copied " + std::to_string(clip_.w) + " x " + std::to_string(clip_.h) + " cells");
-    }
-    if (Key('X') && !edits_.selection().Empty()) clip_ = edits_.Cut();
-    if (Key('V')) {
-      if (clip_.Empty()) {
-        Say("nothing to paste: select with Shift+drag, then Ctrl+C");
-      } else {
-        const bool over = hoverCol_ >= 0;
-        const CellRect& s = edits_.selection();
-        edits_.Paste(clip_, over ? hoverCol_ : s.Empty() ? 0 : s.col, over ? hoverRow_ : s.Empty() ? 0 : s.row);
-      }
-    }
-    if (Key(kKeyLeft)) edits_.Shift(-1, 0);
-    if (Key(kKeyRight)) edits_.Shift(1, 0);
-    if (Key(kKeyUp)) edits_.Shift(0, -1);
-    if (Key(kKeyDown)) edits_.Shift(0, 1);
-  } else {
-    for (int i = 0; i < kPaletteSize; ++i) {
-      if (Key(Palette()[size_t(i)].key)) {
-        tool_ = i;
-        dirty_ = true;
-      }
-    }
-    // The wheel steps through the palette, round at either end.
-    if (Key(kWheelDown)) tool_ = (tool_ + 1) % kPaletteSize, dirty_ = true;
-    if (Key(kWheelUp)) tool_ = (tool_ + kPaletteSize - 1) % kPaletteSize, dirty_ = true;
-    if (Key('F')) edits_.FlipSelection();
-    if (Key(kKeyDelete) || Key(kKeyBackspace)) {
-      edits_.Cut();
-      edits_.ClearSelection();
-    }
-    if (Key(kKeyTab)) {
-      grid_ = !grid_;
-      dirty_ = true;
-    }
-    if (Key('D')) {
-      difficulty_ = (difficulty_ + 1) % 3;
-      Say(std::string("test play at ") + DifficultyWord(difficulty_));
-    }
-    if (Key(kF5)) StartTestPlay();
-    if (Key(kF6)) StartSolve();
-  }
-  (void)shift;
-  if (!(edits_.doc() == before) || !(edits_.selection() == selBefore)) {
-    if (!(edits_.doc() == before)) {
-      checks_ = CheckStage(edits_.doc());
-      proof_.clear();  // a changed stage needs a new run
-    }
-    dirty_ = true;
-  }
 }
 
 void Editor::PressInPanel(int x, int y, bool left) {

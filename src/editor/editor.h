@@ -64,6 +64,16 @@ class Editor {
   enum class Drag { None, Paint, Erase, Select, Move };
 
   void HandleKeys();
+  void AnswerKeys();
+  bool PanelKeys();
+  void CancelSolve();
+  void EscapeKey();
+  void BrokenStageKeys();
+  void ParFromWin();
+  void EditKeys();
+  void CtrlKeys();
+  void Paste();
+  void PlainKeys();
   void HandleMouse(const Input& in);
   bool Key(int code);  // a fresh press of the key, consumed
   void PressInField(int col, int row, bool left);

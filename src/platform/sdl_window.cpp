@@ -21,7 +21,6 @@ namespace slidestone {
 
 namespace {
 
-constexpr int kStickThreshold = 16000;
 constexpr uint64_t kFrameMs = 16;  // show at most about once per display refresh
 // With nothing to do the loop wakes once a frame and runs one pass for each millisecond that has
 // passed; a key or a button wakes it at once. Waking every single millisecond would cost a few
@@ -52,47 +51,57 @@ void WaitForInputUntilMs(uint64_t ms) {
   SDL_WaitEventTimeout(nullptr, int(ms - now));  // leaves the event in the queue
 }
 
-// SDL key to the game's virtual-key code; -1 for keys the game has no code for.
-int VirtualKey(SDL_Keycode k) {
-  if (k >= SDLK_a && k <= SDLK_z) return 'A' + int(k - SDLK_a);
-  if (k >= SDLK_0 && k <= SDLK_9) return '0' + int(k - SDLK_0);
-  if (k >= SDLK_F1 && k <= SDLK_F12) return kKeyF1 + int(k - SDLK_F1);
-  switch (k) {
-    case SDLK_RETURN: case SDLK_KP_ENTER: return kKeyEnter;
-    case SDLK_ESCAPE: return kKeyEscape;
-    case SDLK_SPACE: return kKeySpace;
-    case SDLK_LEFT: return kKeyLeft;
-    case SDLK_UP: return kKeyUp;
-    case SDLK_RIGHT: return kKeyRight;
-    case SDLK_DOWN: return kKeyDown;
-    case SDLK_BACKSPACE: return kKeyBackspace;
-    case SDLK_TAB: return kKeyTab;
-    case SDLK_LSHIFT: case SDLK_RSHIFT: return kKeyShift;
-    case SDLK_LCTRL: case SDLK_RCTRL: return kKeyCtrl;
-    case SDLK_LALT: case SDLK_RALT: return kKeyAlt;
-    case SDLK_PAGEUP: return kKeyPageUp;
-    case SDLK_PAGEDOWN: return kKeyPageDown;
-    case SDLK_END: return kKeyEnd;
-    case SDLK_HOME: return kKeyHome;
-    case SDLK_DELETE: return kKeyDelete;
-    default: return -1;
-  }
+// Where the 640 x 480 screen sits in the window: the largest whole scale that fits, centred, with
+// black bars around it.
+struct Placement {
+  int scale, ox, oy;
+};
+
+Placement PlaceOn(const SDL_Surface& target) {
+  const int scale = std::max(1, std::min(target.w / kScreenW, target.h / kScreenH));
+  return {scale, (target.w - kScreenW * scale) / 2, (target.h - kScreenH * scale) / 2};
 }
 
-int PadButtonKey(uint8_t button) {
-  switch (button) {
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return kKeyLeft;
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return kKeyRight;
-    case SDL_CONTROLLER_BUTTON_DPAD_UP: return kKeyUp;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return kKeyDown;
-    case SDL_CONTROLLER_BUTTON_A: return kKeySpace;
-    case SDL_CONTROLLER_BUTTON_B: return kKeyZ;
-    case SDL_CONTROLLER_BUTTON_START: return kKeyEnter;
-    case SDL_CONTROLLER_BUTTON_BACK: return kKeyEscape;
-    default: return -1;
+// Parts of the screen, at most as many as a frame's damage holds.
+struct Rects {
+  std::array<SDL_Rect, ScreenDamage::kMaxRects> rects{};
+  int count = 0;
+};
+
+// Copies the rows of each damaged part that differ from what the window was sent (every row after
+// a resize) into what it is sent (`sentRow(y)`); returns, a part each, the rows that changed.
+template <typename SentRow>
+Rects SendChanges(Surface& frame, const ScreenDamage& damage, SentRow sentRow, bool resized) {
+  Rects changed;
+  for (int i = 0; i < damage.count; ++i) {
+    const Rect& d = damage.rects[size_t(i)];
+    const int x0 = std::max(0, d.x), x1 = std::min(kScreenW, d.x + d.w);
+    const int y0 = std::max(0, d.y), y1 = std::min(kScreenH, d.y + d.h);
+    if (x1 <= x0 || y1 <= y0) continue;
+    const size_t bytes = size_t(x1 - x0) * sizeof(Pixel);
+    int top = -1, bottom = -1;
+    for (int y = y0; y < y1; ++y) {
+      Pixel* sent = sentRow(y) + x0;
+      if (!resized && std::memcmp(frame.Row(y) + x0, sent, bytes) == 0) continue;
+      if (top < 0) top = y;
+      bottom = y;
+      std::memcpy(sent, frame.Row(y) + x0, bytes);
+    }
+    if (top >= 0) changed.rects[size_t(changed.count++)] = {x0, top, x1 - x0, bottom - top + 1};
   }
+  return changed;
 }
 
+// The same parts where the window shows them.
+Rects OnWindow(const Rects& screen, const Placement& at) {
+  Rects out;
+  out.count = screen.count;
+  for (int i = 0; i < screen.count; ++i) {
+    const SDL_Rect& r = screen.rects[size_t(i)];
+    out.rects[size_t(i)] = {at.ox + r.x * at.scale, at.oy + r.y * at.scale, r.w * at.scale, r.h * at.scale};
+  }
+  return out;
+}
 }  // namespace
 
 SdlWindow::~SdlWindow() {
@@ -186,111 +195,28 @@ void SdlWindow::ToggleFullscreen() {
   lastTarget_ = nullptr;
 }
 
-void SdlWindow::PumpEvents(App& app, bool keys) {
-  SDL_Event e;
-  while (SDL_PollEvent(&e)) {
-    switch (e.type) {
-      case SDL_QUIT:
-        // Closing the window ends the game as Escape does; a replay it ends at once.
-        if (keys) {
-          Queue(e.common.timestamp, {true, kKeyEscape});
-        } else {
-          app.Quit();
-        }
-        break;
-      case SDL_KEYDOWN:
-      case SDL_KEYUP: {
-        const SDL_Keycode k = e.key.keysym.sym;
-        const bool down = e.type == SDL_KEYDOWN;
-        // A replay takes no keys, but Escape still stops it.
-        if (!keys && down && k == SDLK_ESCAPE) app.Quit();
-        if (k == SDLK_F11 || (k == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT))) {
-          if (down && !e.key.repeat) ToggleFullscreen();
-          break;
-        }
-        if (watched_ && !keys && down && !e.key.repeat && k == SDLK_SPACE) {
-          replaySpeed_ = replaySpeed_ >= 8 ? 1 : replaySpeed_ * 2;
-          break;
-        }
-        const int code = VirtualKey(k);
-        // Auto-repeat arrives as further key-downs, which the game relies on.
-        if (keys && code >= 0) {
-          Queue(e.common.timestamp, {down, code});
-          if (down && !e.key.repeat) LogTiming("key", queued_);
-        }
-        break;
-      }
-      case SDL_MOUSEMOTION:
-        if (keys) Queue(e.common.timestamp, ScreenPointer(e.motion.x, e.motion.y, {false, 0, true}));
-        break;
-      case SDL_MOUSEBUTTONDOWN:
-      case SDL_MOUSEBUTTONUP: {
-        const int code = e.button.button == SDL_BUTTON_LEFT ? kMouseLeft
-                       : e.button.button == SDL_BUTTON_RIGHT ? kMouseRight : -1;
-        if (keys && code >= 0) {
-          Queue(e.common.timestamp, ScreenPointer(e.button.x, e.button.y, {e.type == SDL_MOUSEBUTTONDOWN, code}));
-        }
-        break;
-      }
-      case SDL_MOUSEWHEEL: {
-        const int notches = std::min(5, std::abs(e.wheel.y));
-        const int code = (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y) > 0 ? kWheelUp : kWheelDown;
-        for (int n = 0; keys && n < notches; ++n) {
-          Queue(e.common.timestamp, {true, code});
-          Queue(e.common.timestamp, {false, code});
-        }
-        break;
-      }
-      case SDL_CONTROLLERDEVICEADDED:
-        SDL_GameControllerOpen(e.cdevice.which);
-        break;
-      case SDL_CONTROLLERBUTTONDOWN:
-      case SDL_CONTROLLERBUTTONUP: {
-        const int code = PadButtonKey(e.cbutton.button);
-        if (keys && code >= 0) Queue(e.common.timestamp, {e.type == SDL_CONTROLLERBUTTONDOWN, code});
-        break;
-      }
-      case SDL_CONTROLLERAXISMOTION: {
-        const int v = e.caxis.value;
-        const int dir = v < -kStickThreshold ? -1 : v > kStickThreshold ? 1 : 0;
-        int* axis = e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX ? &axisX_
-                  : e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY ? &axisY_ : nullptr;
-        if (!axis || *axis == dir || !keys) {
-          if (axis && !keys) *axis = dir;
-          break;
-        }
-        const bool horizontal = axis == &axisX_;
-        const int neg = horizontal ? kKeyLeft : kKeyUp, pos = horizontal ? kKeyRight : kKeyDown;
-        if (*axis != 0) Queue(e.common.timestamp, {false, *axis < 0 ? neg : pos});
-        if (dir != 0) Queue(e.common.timestamp, {true, dir < 0 ? neg : pos});
-        *axis = dir;
-        break;
-      }
-      case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-          shownVersion_ = 0;
-          lastTarget_ = nullptr;
-        }
-        if (keys && game_ &&
-            (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_MINIMIZED)) {
-          for (const KeyEvent& k : FocusLostEvents(*game_, held_)) Queue(e.common.timestamp, k);
-        }
-        break;
-      default:
-        break;
-    }
+void SdlWindow::ShowTitle() {
+  if (!title) return;
+  if (std::string t = title(); t != shownTitle_) {
+    SDL_SetWindowTitle(window_, t.c_str());
+    shownTitle_ = std::move(t);
   }
+}
+
+bool SdlWindow::MakeFrameSurface() {
+  if (frameSurface_) return true;
+  uploaded_.Resize(kScreenW, kScreenH);
+  frameSurface_ = SDL_CreateRGBSurfaceWithFormatFrom(uploaded_.Pixels().data(), kScreenW, kScreenH, 32,
+                                                     kScreenW * 4, SDL_PIXELFORMAT_RGB888);
+  if (!frameSurface_) return false;
+  SDL_SetSurfaceBlendMode(frameSurface_, SDL_BLENDMODE_NONE);
+  return true;
 }
 
 void SdlWindow::Show(Game& g, TextPainter* text) {
   const uint64_t now = RealMs();
   if (shownVersion_ == ScreenVersion(g.forms)) return;
-  if (title) {
-    if (std::string t = title(); t != shownTitle_) {
-      SDL_SetWindowTitle(window_, t.c_str());
-      shownTitle_ = std::move(t);
-    }
-  }
+  ShowTitle();
   // Frames are paced to the display's refresh, except the first change after the game has read a
   // key: the answer to a key is shown at once.
   if (now < lastShowMs_ + kFrameMs && shownActed_ == acted_) return;
@@ -312,9 +238,7 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
     damage.rects[0] = {0, 0, kScreenW, kScreenH};
   }
 
-  // The largest whole scale that fits, centred, with black bars around it.
-  const int scale = std::max(1, std::min(target->w / kScreenW, target->h / kScreenH));
-  const int ox = (target->w - kScreenW * scale) / 2, oy = (target->h - kScreenH * scale) / 2;
+  const Placement at = PlaceOn(*target);
   if (resized) {
     SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
     lastTarget_ = target;
@@ -323,72 +247,31 @@ void SdlWindow::Show(Game& g, TextPainter* text) {
   }
   // At scale 1 in the screen's own pixel format the window's surface itself is what is compared
   // with and written to; otherwise a copy of what was sent is kept and scaled onto it.
-  const bool direct = scale == 1 && target->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(target);
-  if (!direct && !frameSurface_) {
-    uploaded_.Resize(kScreenW, kScreenH);
-    frameSurface_ = SDL_CreateRGBSurfaceWithFormatFrom(uploaded_.Pixels().data(), kScreenW, kScreenH, 32,
-                                                       kScreenW * 4, SDL_PIXELFORMAT_RGB888);
-    if (!frameSurface_) return;
-    SDL_SetSurfaceBlendMode(frameSurface_, SDL_BLENDMODE_NONE);
-  }
+  const bool direct = at.scale == 1 && target->format->format == SDL_PIXELFORMAT_RGB888 && !SDL_MUSTLOCK(target);
+  if (!direct && !MakeFrameSurface()) return;
   auto sentRow = [&](int y) {
-    return direct ? reinterpret_cast<Pixel*>(static_cast<uint8_t*>(target->pixels) + size_t(oy + y) * size_t(target->pitch)) + ox
+    return direct ? reinterpret_cast<Pixel*>(static_cast<uint8_t*>(target->pixels) + size_t(at.oy + y) * size_t(target->pitch)) + at.ox
                   : uploaded_.Row(y);
   };
-  std::array<SDL_Rect, ScreenDamage::kMaxRects> changed{};
-  int changedCount = 0;
-  for (int i = 0; i < damage.count; ++i) {
-    const Rect& d = damage.rects[size_t(i)];
-    const int x0 = std::max(0, d.x), x1 = std::min(kScreenW, d.x + d.w);
-    const int y0 = std::max(0, d.y), y1 = std::min(kScreenH, d.y + d.h);
-    if (x1 <= x0 || y1 <= y0) continue;
-    const size_t bytes = size_t(x1 - x0) * sizeof(Pixel);
-    int top = -1, bottom = -1;
-    for (int y = y0; y < y1; ++y) {
-      Pixel* sent = sentRow(y) + x0;
-      if (!resized && std::memcmp(frame_.Row(y) + x0, sent, bytes) == 0) continue;
-      if (top < 0) top = y;
-      bottom = y;
-      std::memcpy(sent, frame_.Row(y) + x0, bytes);
-    }
-    if (top >= 0) changed[size_t(changedCount++)] = {x0, top, x1 - x0, bottom - top + 1};
-  }
-  if (changedCount == 0 && !resized) return;
+  const Rects changed = SendChanges(frame_, damage, sentRow, resized);
+  if (changed.count == 0 && !resized) return;
 
-  std::array<SDL_Rect, ScreenDamage::kMaxRects> updated{};
-  for (int i = 0; i < changedCount; ++i) {
-    SDL_Rect src = changed[size_t(i)];
-    SDL_Rect dst{ox + src.x * scale, oy + src.y * scale, src.w * scale, src.h * scale};
-    if (!direct && scale == 1) {
-      SDL_BlitSurface(frameSurface_, &src, target, &dst);
-    } else if (!direct) {
-      SDL_BlitScaled(frameSurface_, &src, target, &dst);
+  Rects updated = OnWindow(changed, at);
+  for (int i = 0; !direct && i < changed.count; ++i) {
+    SDL_Rect src = changed.rects[size_t(i)];
+    SDL_Rect* dst = &updated.rects[size_t(i)];  // the blit leaves there what it drew
+    if (at.scale == 1) {
+      SDL_BlitSurface(frameSurface_, &src, target, dst);
+    } else {
+      SDL_BlitScaled(frameSurface_, &src, target, dst);
     }
-    updated[size_t(i)] = dst;
   }
   if (resized) {
     SDL_UpdateWindowSurface(window_);
   } else {
-    SDL_UpdateWindowSurfaceRects(window_, updated.data(), changedCount);
+    SDL_UpdateWindowSurfaceRects(window_, updated.rects.data(), updated.count);
   }
   LogTiming("frame", acted_);
-}
-
-KeyEvent SdlWindow::ScreenPointer(int wx, int wy, KeyEvent e) const {
-  // The window shows the screen at a whole scale, centred: undo both.
-  int w = kScreenW, h = kScreenH;
-  SDL_GetWindowSize(window_, &w, &h);
-  const int scale = std::max(1, std::min(w / kScreenW, h / kScreenH));
-  e.x = std::clamp((wx - (w - kScreenW * scale) / 2) / scale, 0, kScreenW - 1);
-  e.y = std::clamp((wy - (h - kScreenH * scale) / 2) / scale, 0, kScreenH - 1);
-  return e;
-}
-
-void SdlWindow::Queue(uint32_t stamp, const KeyEvent& e) {
-  if (!e.pointer && e.code >= 0 && e.code < kKeyCount) held_[size_t(e.code)] = e.down;
-  const size_t before = arrived_.Waiting();
-  arrived_.Add(stamp, e);
-  queued_ += arrived_.Waiting() - before;
 }
 
 void SdlWindow::Run(App& app, Game& g, TextPainter* text) {

@@ -16,6 +16,7 @@
 
 struct SDL_Window;
 struct SDL_Surface;
+union SDL_Event;
 typedef struct _SDL_GameController SDL_GameController;
 
 namespace slidestone {
@@ -47,9 +48,18 @@ class SdlWindow {
   std::function<std::string()> title;
 
  private:
-  // Moves pending window events into the app's input; false when the window was closed.
+  // Moves pending window events into the app's input (`keys` off: a replay, which takes none).
   void PumpEvents(App& app, bool keys);
+  void OnKey(App& app, const SDL_Event& e, bool keys);
+  void OnWheel(const SDL_Event& e);
+  void OnStick(const SDL_Event& e, bool keys);
+  void OnWindowEvent(const SDL_Event& e, bool keys);
+  // Shows what changed on the screen since the last frame, paced to the display.
   void Show(Game& g, TextPainter* text);
+  void ShowTitle();
+  // The copy of what was sent, as an SDL surface to scale onto the window; false when it cannot
+  // be made.
+  bool MakeFrameSurface();
   // Events wait here with their arrival time until the pass of that millisecond runs.
   void Queue(uint32_t stamp, const KeyEvent& e);
   // A mouse event at window pixel (wx, wy), placed on the 640 x 480 screen.

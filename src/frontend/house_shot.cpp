@@ -52,9 +52,7 @@ void ShotTick(Game& g) {
   if (Watched(g)) {
     RestoreBackground(w.shot, w.canvas, w.cleanSheet, kLanes);
     DrawShot(g);
-    if (g.stageWindow.checkRepaint) {
-      CheckQuickRedraw(w.canvas, w.cleanSheet, kLanes, g.stageWindow.repaintMismatches, [&] { DrawShot(g); });
-    }
+    if (RedrawCheck* check = g.forms.redrawCheck) check->After(w.canvas, w.cleanSheet, kLanes, [&] { DrawShot(g); });
   }
 
   if (g.DriftPeriod > 0 && f % g.DriftPeriod == 0 && f > g.DriftStart) {

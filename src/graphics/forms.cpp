@@ -93,6 +93,7 @@ Forms& Forms::operator=(const Forms& other) {
   splashWindow = other.splashWindow;
   topZ = other.topZ;
   screen = ScreenState{};
+  redrawCheck = other.redrawCheck;
   ConnectScreen();
   return *this;
 }

@@ -46,10 +46,6 @@ struct StageWindow : Form {
   Overdraw sprites;
   // The stage's opening line, over the top row of the field (empty: not shown).
   TextField openingLine;
-  // Test only: every repaint is also done the slow way, from the whole clean field, and any
-  // difference from the quick one is counted (the house shot's too).
-  bool checkRepaint = false;
-  int repaintMismatches = 0;
 };
 
 struct MenuWindow : Form {
@@ -84,6 +80,9 @@ struct Forms {
   // of the windows (the editor's test play starts from the editor's loaded sheets) is a screen
   // of its own, at first wholly unseen.
   ScreenState screen;
+  // Tests only: the check that every quick redraw of the field and of the house shot matches a
+  // full one. None in play.
+  RedrawCheck* redrawCheck = nullptr;
 
   Forms() { ConnectScreen(); }
   Forms(const Forms& other) { *this = other; }

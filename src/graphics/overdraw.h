@@ -28,15 +28,19 @@ void RestoreBackground(Overdraw& o, Surface& picture, const Surface& background,
 void BeginOverdraw(Overdraw& o, Surface& picture);
 void EndOverdraw(Overdraw& o, Surface& picture, Surface& background);
 
-// The check mode of the tests: after a quick redraw, draws again the slow way over the whole
-// area brought back from the background, and counts it when the two pictures differ.
-template <class Draw>
-void CheckQuickRedraw(Surface& picture, const Surface& background, const Rect& area, int& mismatches,
-                      Draw draw) {
-  const PixelBuffer quick = picture.Pixels();
-  Copy(picture, area.x, area.y, area.w, area.h, background, area.x, area.y);
-  draw();
-  if (quick != picture.Pixels()) ++mismatches;
-}
+// The tests' check of quick redraws, owned by the test and lent to a set of windows: after each
+// quick redraw it draws again the slow way, over the whole area brought back from the
+// background, and counts it when the two pictures differ.
+struct RedrawCheck {
+  int mismatches = 0;
+
+  template <class Draw>
+  void After(Surface& picture, const Surface& background, const Rect& area, Draw draw) {
+    const PixelBuffer quick = picture.Pixels();
+    Copy(picture, area.x, area.y, area.w, area.h, background, area.x, area.y);
+    draw();
+    if (quick != picture.Pixels()) ++mismatches;
+  }
+};
 
 }  // namespace slidestone

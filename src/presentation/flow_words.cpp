@@ -68,9 +68,8 @@ void DrawFlowWords(Game& g) {
   StageWindow& f = g.stageWindow;
   CleanField(f);
   DrawWords(g);
-  if (f.checkRepaint) {
-    CheckQuickRedraw(f.field, f.cleanField, {0, 0, kFieldW, kFieldH}, f.repaintMismatches,
-                     [&] { DrawWords(g); });
+  if (RedrawCheck* check = g.forms.redrawCheck) {
+    check->After(f.field, f.cleanField, {0, 0, kFieldW, kFieldH}, [&] { DrawWords(g); });
   }
 }
 

@@ -117,9 +117,8 @@ void RepaintField(Game& g) {
   StageWindow& f = g.stageWindow;
   RestoreBackground(f.sprites, f.field, f.cleanField, {0, 0, kFieldW, kFieldH});
   DrawMovingThings(g);
-  if (f.checkRepaint) {
-    CheckQuickRedraw(f.field, f.cleanField, {0, 0, kFieldW, kFieldH}, f.repaintMismatches,
-                     [&] { DrawMovingThings(g); });
+  if (RedrawCheck* check = g.forms.redrawCheck) {
+    check->After(f.field, f.cleanField, {0, 0, kFieldW, kFieldH}, [&] { DrawMovingThings(g); });
   }
 }
 

@@ -35,7 +35,18 @@ void Glint(World& g, int col, int row) {
   }
 }
 
+// Of what the scan finds, only the pipe exit of a trip under way and the tools' work change the
+// model; the glints only show. A run nobody watches scans only when one of those may be there.
+bool ScanChangesModel(const World& g) {
+  if (On(g.InPipe) && On(g.PipeWarpPending)) return true;
+  return g.Map.Any([](int32_t code) {
+    return (code == kArrowRightTurning) | (code == kArrowLeftTurning) | (code == kSpeedTileBreaking) |
+           (code == kSpeedTileSweeping);
+  });
+}
+
 void ScanMap(World& g) {
+  if (!Watched(g) && !ScanChangesModel(g)) return;
   for (int row = 0; row <= 10; ++row) {
     for (int col = 0; col <= 18; ++col) {
       switch (g.Map(col, row)) {

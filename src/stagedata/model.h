@@ -48,6 +48,15 @@ class Grid {
 
   bool operator==(const Grid& o) const { return cells_ == o.cells_; }
 
+  // Whether any cell holds a code `is` is true of (every cell of the grid, the field's and the
+  // rim's). It reads them all without stopping early, which is quick for a grid this small.
+  template <class Test>
+  bool Any(Test is) const {
+    int32_t any = 0;
+    for (const int32_t code : cells_) any |= is(code) ? 1 : 0;
+    return any != 0;
+  }
+
  private:
   std::array<int32_t, kGridCols * kGridRows> cells_{};
   int32_t outside_ = 0;  // the sink of writes outside the grid: never read, never compared

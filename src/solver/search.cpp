@@ -85,7 +85,7 @@ class Search {
     sim_.Restore(start, 0);
     nodes_.push_back(Node{});
     nodes_[0].snapshot = Keep(start);
-    seen_.insert(StateKey(sim_.w));
+    seen_.insert(StateKey(sim_.w, grids_));
     const StoneReach& way = Reach();
     nearest_ = way.nearest;
     if (way.won) {
@@ -217,7 +217,7 @@ class Search {
         if (Record(AddNode(index, move, depth, childTools), s)) return true;
         continue;
       }
-      if (!seen_.insert(StateKey(sim_.w)).second) continue;
+      if (!seen_.insert(StateKey(sim_.w, grids_)).second) continue;
       if (pool_.size() - free_.size() >= req_.maxOpen) {
         dropped_ = true;
         continue;
@@ -314,6 +314,7 @@ class Search {
   std::vector<int32_t> free_;
   std::priority_queue<Waiting> open_;
   std::unordered_set<uint64_t> seen_;
+  GridsHash grids_;
   ReachCache reaches_{[this](const World& w) { return StoneDistance(w, goals_); }};
   Progress progress_;
   int nearest_ = 0;

@@ -22,7 +22,23 @@ class Hasher {
 
 }  // namespace
 
-uint64_t StateKey(const World& w) {
+uint64_t GridsHash::Of(const World& w) {
+  if (known_ && w.Map == map_ && w.AiMap == objects_) return hash_;
+  Hasher h;
+  for (int r = 0; r < kGridRows; ++r) {
+    for (int c = 0; c < kGridCols; ++c) {
+      h.Add(w.Map(c, r));
+      h.Add(w.AiMap(c, r));
+    }
+  }
+  map_ = w.Map;
+  objects_ = w.AiMap;
+  hash_ = h.Value();
+  known_ = true;
+  return hash_;
+}
+
+uint64_t StateKey(const World& w, GridsHash& grids) {
   Hasher h;
   for (const int64_t v : {int64_t(w.PlayerX / kPlayerStep), int64_t(w.PlayerY), int64_t(w.StoneX / kStoneStep),
                           int64_t(w.StoneY / kStoneStep), int64_t(w.StoneDir), int64_t(w.StoneSpeed),
@@ -31,12 +47,7 @@ uint64_t StateKey(const World& w) {
                           int64_t(w.SpringX), int64_t(w.SpringY)}) {
     h.Add(v);
   }
-  for (int r = 0; r < kGridRows; ++r) {
-    for (int c = 0; c < kGridCols; ++c) {
-      h.Add(w.Map(c, r));
-      h.Add(w.AiMap(c, r));
-    }
-  }
+  h.Add(int64_t(grids.Of(w)));
   for (int i = 0; i < w.EnemyCount && i < kMaxEnemies; ++i) {
     const EnemyRecord& e = w.Enemies[size_t(i)];
     h.Add(e.state);

@@ -9,6 +9,18 @@
 
 namespace slidestone::solver {
 
-uint64_t StateKey(const World& w);
+// The hash of the map and the object grid, kept for the last pair it hashed: moments searched one
+// after another mostly share their grids, and comparing two is much quicker than hashing them.
+class GridsHash {
+ public:
+  uint64_t Of(const World& w);
+
+ private:
+  Grid map_, objects_;
+  uint64_t hash_ = 0;
+  bool known_ = false;
+};
+
+uint64_t StateKey(const World& w, GridsHash& grids);
 
 }  // namespace slidestone::solver

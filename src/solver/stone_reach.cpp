@@ -8,7 +8,7 @@ namespace {
 
 // Everything the stone's way depends on: itself, the field and the clock (its speed wears down
 // with time). The player is left out.
-uint64_t StoneKey(const World& w) {
+uint64_t StoneKey(const World& w, GridsHash& grids) {
   uint64_t h = 0x84222325cbf29ce4ULL;
   auto add = [&h](int64_t v) {
     h ^= uint64_t(v) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
@@ -16,14 +16,8 @@ uint64_t StoneKey(const World& w) {
   };
   for (const int64_t v : {int64_t(w.StoneX), int64_t(w.StoneY), int64_t(w.StoneDir), int64_t(w.StoneSpeed),
                           int64_t(w.StoneLaunched), int64_t(w.stoneVy), int64_t(w.StageTime / 5),
-                          int64_t(w.SpeedDecayCount / 20)}) {
+                          int64_t(w.SpeedDecayCount / 20), int64_t(grids.Of(w))}) {
     add(v);
-  }
-  for (int r = 0; r < kGridRows; ++r) {
-    for (int c = 0; c < kGridCols; ++c) {
-      add(w.Map(c, r));
-      add(w.AiMap(c, r));
-    }
   }
   return h;
 }
@@ -59,7 +53,7 @@ uint64_t Slide(const World& w) {
 }  // namespace
 
 const StoneReach& ReachCache::Of(Sim& sim, int passes) {
-  const uint64_t key = StoneKey(sim.w);
+  const uint64_t key = StoneKey(sim.w, grids_);
   if (const auto found = cache_.find(key); found != cache_.end()) return found->second;
   StoneReach reach;
   Mark(reach, sim.w);

@@ -12,6 +12,7 @@
 
 #include "solver/moves.h"
 #include "solver/sim.h"
+#include "solver/state_key.h"
 
 namespace slidestone::solver {
 
@@ -47,6 +48,7 @@ class ReachCache {
   bool closeLoops_;
   std::unordered_map<uint64_t, StoneReach> cache_;
   std::unordered_set<uint64_t> slid_;  // the stone's slides since the field last changed
+  GridsHash grids_;
 };
 
 }  // namespace slidestone::solver

@@ -34,8 +34,8 @@ void PrintProgress(std::FILE* to, const solver::Progress& p) {
 }
 
 void PrintHeader(std::FILE* out) {
-  std::fprintf(out, "%-5s %-7s %-9s %5s %7s %6s %10s %12s %8s\n", "stage", "level", "result", "tools",
-               "score", "time", "states", "passes", "seconds");
+  std::fprintf(out, "%-5s %-7s %-9s %5s %7s %6s %10s %11s %12s %8s\n", "stage", "level", "result", "tools",
+               "score", "time", "states", "moves", "passes", "seconds");
 }
 
 void PrintRow(std::FILE* out, const SolveCommand& c, const char* result, const solver::SolveResult& r,
@@ -45,13 +45,14 @@ void PrintRow(std::FILE* out, const SolveCommand& c, const char* result, const s
   if (won) {
     char time[16];
     std::snprintf(time, sizeof time, "%d.%d", r.summary.timeLeft / 10, r.summary.timeLeft % 10);
-    std::fprintf(out, "%-5s %-7s %-9s %5d %7d %6s %10lld %12lld %8.1f\n", stage, LevelWord(c.hard), result,
+    std::fprintf(out, "%-5s %-7s %-9s %5d %7d %6s %10lld %11lld %12lld %8.1f\n", stage, LevelWord(c.hard), result,
                  r.summary.toolUses, r.summary.score, time, static_cast<long long>(r.progress.states),
-                 static_cast<long long>(r.progress.passes), r.progress.seconds);
-  } else {
-    std::fprintf(out, "%-5s %-7s %-9s %5s %7s %6s %10lld %12lld %8.1f\n", stage, LevelWord(c.hard), result, "-",
-                 "-", "-", static_cast<long long>(r.progress.states), static_cast<long long>(r.progress.passes),
+                 static_cast<long long>(r.progress.moves), static_cast<long long>(r.progress.passes),
                  r.progress.seconds);
+  } else {
+    std::fprintf(out, "%-5s %-7s %-9s %5s %7s %6s %10lld %11lld %12lld %8.1f\n", stage, LevelWord(c.hard), result,
+                 "-", "-", "-", static_cast<long long>(r.progress.states), static_cast<long long>(r.progress.moves),
+                 static_cast<long long>(r.progress.passes), r.progress.seconds);
   }
   std::fflush(out);
 }

@@ -208,6 +208,7 @@ class Search {
         }
         if (!WithinReach(*reach, sim_.w, move)) continue;
       }
+      ++progress_.moves;
       const MoveResult r = PlayMove(sim_, move);
       if (r == MoveResult::kUseless || r == MoveResult::kLost) continue;
       const int16_t childTools = int16_t(tools + (IsTool(move) ? 1 : 0));

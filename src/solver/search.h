@@ -25,6 +25,7 @@ struct LineSummary {
 
 struct Progress {
   int64_t states = 0;     // moments expanded
+  int64_t moves = 0;      // moves played from them (each a run of the model from the moment)
   int64_t passes = 0;     // passes of the model run, moves and the stone's ways together
   int32_t depth = 0;      // moves of the line being expanded
   int32_t nearest = 0;    // the stone's nearest to the goal so far, in pixels

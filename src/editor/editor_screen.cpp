@@ -247,7 +247,7 @@ void Editor::DrawChecks() {
 
 void Editor::Draw() {
   StageWindow& f = g_.stageWindow;
-  DrawBackdropPanel(g_);
+  DrawBackdropPanel(f);
   DrawField();
   DrawPalette();
   DrawProperties();

@@ -10,44 +10,43 @@ namespace {
 constexpr int kCurtainAlpha = 120;
 
 // Darkens a full-height strip of the field with the black edge of the backdrop sheet.
-void ShadeStrip(Game& g, int x, int w) {
-  Shade(g.stageWindow.field, x, 0, w, kFieldH, g.stageWindow.stageback[g.BackdropIndex], 608, 0, w,
-        kFieldH, kCurtainAlpha);
+void ShadeStrip(StageWindow& f, const Model& m, int x, int w) {
+  Shade(f.field, x, 0, w, kFieldH, f.stageback[m.BackdropIndex], 608, 0, w, kFieldH, kCurtainAlpha);
 }
 
-void UncoverStrip(Game& g, int x) {
-  Copy(g.stageWindow.field, x, 0, 4, kFieldH, g.stageWindow.cleanField, x, 0);
+void UncoverStrip(StageWindow& f, int x) {
+  Copy(f.field, x, 0, 4, kFieldH, f.cleanField, x, 0);
 }
 
-void DrawWord(Game& g, int x, int y, int w, int sx, int sy) {
-  KeyedCopy(g.stageWindow.field, x, y, w, 64, g.stageWindow.time, sx, sy);
+void DrawWord(StageWindow& f, int x, int y, int w, int sx, int sy) {
+  KeyedCopy(f.field, x, y, w, 64, f.time, sx, sy);
 }
 
 }  // namespace
 
 // FlowStep -76 to -2 closes one 4-pixel strip per side per tick, 0 to 76 opens from the middle.
-void DrawCurtain(Game& g) {
-  const int32_t s = g.FlowStep;
-  if (s == -76) Copy(g.stageWindow.field, 0, 0, kScreenW, kScreenH, g.stageWindow.cleanField, 0, 0);
+void DrawCurtain(StageWindow& f, const Model& m) {
+  const int32_t s = m.FlowStep;
+  if (s == -76) Copy(f.field, 0, 0, kScreenW, kScreenH, f.cleanField, 0, 0);
   if (s >= -76 && s <= -2) {
-    ShadeStrip(g, 4 * (s + 76), 4);
-    ShadeStrip(g, 604 - 4 * (s + 76), 4);
+    ShadeStrip(f, m, 4 * (s + 76), 4);
+    ShadeStrip(f, m, 604 - 4 * (s + 76), 4);
   }
   if (s >= 0 && s <= 76) {
-    UncoverStrip(g, 300 + 4 * s);
-    UncoverStrip(g, 304 - 4 * s);
+    UncoverStrip(f, 300 + 4 * s);
+    UncoverStrip(f, 304 - 4 * s);
   }
 }
 
-void ShadeCurtainMiddle(Game& g) { ShadeStrip(g, 300, 8); }
+void ShadeCurtainMiddle(StageWindow& f, const Model& m) { ShadeStrip(f, m, 300, 8); }
 
 // Each word is drawn over itself in the other tint; both tints have the same shape.
-void DrawContinuePrompt(Game& g) {
-  DrawWord(g, 176, 64, 256, 0, 192);  // continue?
-  const bool yes = g.ContinueCursor == 0;
-  DrawWord(g, 240, 128, 128, yes ? 0 : 128, 256);
-  DrawWord(g, 240, 192, 128, yes ? 128 : 0, 320);
-  g.stageWindow.field.Present();
+void DrawContinuePrompt(StageWindow& f, const Model& m) {
+  DrawWord(f, 176, 64, 256, 0, 192);  // continue?
+  const bool yes = m.ContinueCursor == 0;
+  DrawWord(f, 240, 128, 128, yes ? 0 : 128, 256);
+  DrawWord(f, 240, 192, 128, yes ? 128 : 0, 320);
+  f.field.Present();
 }
 
 }  // namespace slidestone

@@ -17,28 +17,25 @@ int ZoomMargin(int32_t step) { return 2 * step + 2; }
 
 }  // namespace
 
-void DrawPointsZoom(Game& g) {
-  StageWindow& f = g.stageWindow;
-  const int c = ZoomMargin(g.PointsFlashStep);
+void DrawPointsZoom(StageWindow& f, const Model& m) {
+  const int c = ZoomMargin(m.PointsFlashStep);
   KeyedCopy(f.hudPanel, kPointsX - c, kPointsY - c, 32 + 2 * c, 32 + 2 * c, f.hudPanel, kScratchX,
             kScratchY, 32, 32);
 }
 
-void DrawSpeedZoom(Game& g) {
-  StageWindow& f = g.stageWindow;
-  const int c = ZoomMargin(g.SpeedFlashStep);
-  const int d = std::clamp(g.StoneSpeed, 0, 9);
+void DrawSpeedZoom(StageWindow& f, const Model& m) {
+  const int c = ZoomMargin(m.SpeedFlashStep);
+  const int d = std::clamp(m.StoneSpeed, 0, 9);
   Copy(f.hudPanel, kSpeedX, kSpeedY, 32, 32, f.time, 0, 0);
   KeyedCopy(f.hudPanel, kSpeedX - c, kSpeedY - c, 32 + 2 * c, 32 + 2 * c, f.time, 32 * d,
             kLargeDigitY, 32, 32);
 }
 
 // The last frame reached over the end of the label, so both come back.
-void DrawSpeedZoomEnd(Game& g) {
-  StageWindow& f = g.stageWindow;
+void DrawSpeedZoomEnd(StageWindow& f, const Model& m) {
   Copy(f.hudPanel, 208, 48, 64, 64, f.panelSheet, 208, 48);
   KeyedCopy(f.hudPanel, 160, 64, 64, 32, f.time, 128, kLabelY);
-  CopyLargeDigit(g, kSpeedX, kSpeedY, g.StoneSpeed);
+  CopyLargeDigit(f, kSpeedX, kSpeedY, m.StoneSpeed);
 }
 
 }  // namespace slidestone

@@ -6,6 +6,8 @@
 namespace slidestone {
 
 struct Game;
+struct Model;
+struct StageWindow;
 class Surface;
 
 // The play field rebuilt from the clean field with every moving thing drawn over it.
@@ -23,27 +25,27 @@ void DrawToolWork(Game& g, int col, int row, int code, int stage);
 void DrawToolWorkDone(Game& g, int col, int row, int code);
 void DrawSnowCap(Game& g);
 
-// The head-up display of a stage just loaded: the top part before the clock's first step, the
-// rest after it (presents hudPanel).
-void DrawStageHudTop(Game& g);
-void DrawStageHudRest(Game& g);
+// The head-up display, drawn on the stage window from what the model holds. Of a stage just
+// loaded: the top part before the clock's first step, the rest after it (presents hudPanel).
+void DrawStageHudTop(StageWindow& f, const Model& m);
+void DrawStageHudRest(StageWindow& f, const Model& m);
 // Scores after TOTAL and STAGE; presents hudPanel.
-void DrawScores(Game& g);
+void DrawScores(StageWindow& f, const Model& m);
 // The tool points left; does not present.
-void DrawToolPoints(Game& g);
+void DrawToolPoints(StageWindow& f, const Model& m);
 // The large green speed digit after the SPEED label.
-void DrawSpeedDigit(Game& g, int digit);
+void DrawSpeedDigit(StageWindow& f, int digit);
 // A frame of the tool points' and the speed digit's zooms, and the speed back at its size.
-void DrawPointsZoom(Game& g);
-void DrawSpeedZoom(Game& g);
-void DrawSpeedZoomEnd(Game& g);
+void DrawPointsZoom(StageWindow& f, const Model& m);
+void DrawSpeedZoom(StageWindow& f, const Model& m);
+void DrawSpeedZoomEnd(StageWindow& f, const Model& m);
 // The tool menu's three icons with the cursor frame over the chosen one; presents toolMenu.
-void DrawMenuBox(Game& g);
+void DrawMenuBox(StageWindow& f, const Model& m);
 
 // The curtain at FlowStep, its middle strip, and the prompt after the last try.
-void DrawCurtain(Game& g);
-void ShadeCurtainMiddle(Game& g);
-void DrawContinuePrompt(Game& g);
+void DrawCurtain(StageWindow& f, const Model& m);
+void ShadeCurtainMiddle(StageWindow& f, const Model& m);
+void DrawContinuePrompt(StageWindow& f, const Model& m);
 // The words of WordCounter over the clean field, and the clean field alone once they are done.
 void DrawFlowWords(Game& g);
 void ClearFlowWords(Game& g);

@@ -17,13 +17,12 @@ constexpr int32_t kMostShown = 9 * 600 + 59 * 10 + 9;
 
 }  // namespace
 
-void DrawStageClock(Game& g) {
-  StageWindow& f = g.stageWindow;
+void DrawStageClock(StageWindow& f, const Model& m) {
   // The strip's own colons land at x 160 and 256.
   Copy(f.hudPanel, kClockX, kClockY, 192, 32, f.time, 0, 0);
 
   // A time below zero is about to end the stage; it reads as nothing left.
-  int32_t t = std::clamp(g.StageTime, 0, kMostShown);
+  int32_t t = std::clamp(m.StageTime, 0, kMostShown);
   const int32_t minutes = t / 600;
   t -= 600 * minutes;
   const int32_t tensOfSeconds = t / 100;
@@ -35,8 +34,8 @@ void DrawStageClock(Game& g) {
   const int cellX[4] = {kClockX, kClockX + 64, kClockX + 96, kClockX + 160};
   const int32_t digit[4] = {minutes, tensOfSeconds, seconds, tenths};
   for (int i = 0; i < 4; ++i) {
-    if (On(g.TimeLimitOn)) {
-      CopyLargeDigit(g, cellX[i], kClockY, digit[i]);
+    if (On(m.TimeLimitOn)) {
+      CopyLargeDigit(f, cellX[i], kClockY, digit[i]);
     } else {
       Copy(f.hudPanel, cellX[i], kClockY, 32, 32, f.time, 256, 0);  // minus sign
     }

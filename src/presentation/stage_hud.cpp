@@ -14,81 +14,74 @@ namespace {
 constexpr int kToolCount = 3;  // hammer, broom, spring
 constexpr int kGreyAlpha = 150;
 
-void DrawLives(Game& g) {
-  StageWindow& f = g.stageWindow;
+void DrawLives(StageWindow& f, const Model& m) {
   Copy(f.hudPanel, 16, 16, 96, 32, f.panelSheet, 16, 16);
   // One resting stone per try left.
-  for (int i = 0; i < g.Lives; ++i) {
+  for (int i = 0; i < m.Lives; ++i) {
     MaskedFrame(f.hudPanel, 16 + 32 * i, 16, f.fieldSheet, field_sheet::kStone);
   }
 }
 
-void DrawStageNumber(Game& g) {
-  StageWindow& f = g.stageWindow;
+void DrawStageNumber(StageWindow& f, const Model& m) {
   Copy(f.hudPanel, 64, 64, 64, 32, f.time, 0, 0);
   KeyedCopy(f.hudPanel, 0, 64, 64, 32, f.time, 64, kLabelY);
-  const int32_t number = g.Stage + 1;
-  CopyLargeDigit(g, 64, 64, number / 10 % 10);
-  CopyLargeDigit(g, 96, 64, number % 10);
+  const int32_t number = m.Stage + 1;
+  CopyLargeDigit(f, 64, 64, number / 10 % 10);
+  CopyLargeDigit(f, 96, 64, number % 10);
 }
 
-void DrawScoreLabels(Game& g) {
-  StageWindow& f = g.stageWindow;
+void DrawScoreLabels(StageWindow& f) {
   KeyedCopy(f.hudPanel, 480, 0, 64, 32, f.time, 0, kLabelY);   // TOTAL
   KeyedCopy(f.hudPanel, 480, 32, 64, 32, f.time, 64, kLabelY);  // STAGE
 }
 
-void DrawSpeedLabel(Game& g) {
-  StageWindow& f = g.stageWindow;
+void DrawSpeedLabel(StageWindow& f, const Model& m) {
   KeyedCopy(f.hudPanel, 160, 64, 64, 32, f.time, 128, kLabelY);
-  CopyLargeDigit(g, kSpeedX, kSpeedY, g.StoneSpeed);
+  CopyLargeDigit(f, kSpeedX, kSpeedY, m.StoneSpeed);
 }
 
-void DrawToolIcons(Game& g) {
-  StageWindow& f = g.stageWindow;
+void DrawToolIcons(StageWindow& f, const Model& m) {
   Copy(f.hudPanel, 336, 16, 96, 32, f.commandbox, 0, 0);
   Copy(f.hudPanel, 336, 116, 72, 24, f.commandboxx, 0, 0);
   // Tools the stage does not offer are greyed out in both rows of icons.
   for (int j = 0; j < kToolCount; ++j) {
-    if (On(g.ToolEnabled[j])) continue;
+    if (On(m.ToolEnabled[j])) continue;
     Shade(f.hudPanel, 336 + 32 * j, 16, 32, 32, f.time, 0, 0, 32, 32, kGreyAlpha);
     Shade(f.hudPanel, 336 + 24 * j, 116, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
   }
 }
 
-void DrawStartingToolPoints(Game& g) {
+void DrawStartingToolPoints(StageWindow& f, const Model& m) {
   // After the slash: what the stage started with, the same way the count is written.
-  const int32_t v = ShownToolPoints(g.ToolPoints);
+  const int32_t v = ShownToolPoints(m.ToolPoints);
   if (v >= 10) {
-    DrawSmallDigit(g, 400, 80, v / 10);
-    DrawSmallDigit(g, 416, 80, v % 10);
+    DrawSmallDigit(f, 400, 80, v / 10);
+    DrawSmallDigit(f, 416, 80, v % 10);
   } else {
-    DrawSmallDigit(g, 416, 80, v);
+    DrawSmallDigit(f, 416, 80, v);
   }
 }
 
 }  // namespace
 
-void DrawBackdropPanel(Game& g) {
-  StageWindow& f = g.stageWindow;
+void DrawBackdropPanel(StageWindow& f) {
   for (int y : {0, 240})
     for (int x : {0, 320}) Copy(f.hudPanel, x, y, 320, 240, f.panelSheet, 0, 0);
 }
 
-void DrawStageHudTop(Game& g) {
-  DrawBackdropPanel(g);
-  DrawLives(g);
-  DrawStageNumber(g);
-  DrawScoreLabels(g);
-  DrawScores(g);
+void DrawStageHudTop(StageWindow& f, const Model& m) {
+  DrawBackdropPanel(f);
+  DrawLives(f, m);
+  DrawStageNumber(f, m);
+  DrawScoreLabels(f);
+  DrawScores(f, m);
 }
 
-void DrawStageHudRest(Game& g) {
-  StageWindow& f = g.stageWindow;
-  DrawSpeedLabel(g);
-  DrawToolIcons(g);
-  DrawStartingToolPoints(g);
-  DrawToolPoints(g);
+void DrawStageHudRest(StageWindow& f, const Model& m) {
+  DrawSpeedLabel(f, m);
+  DrawToolIcons(f, m);
+  DrawStartingToolPoints(f, m);
+  DrawToolPoints(f, m);
 
   Copy(f.toolMenu, 0, 0, 128, 32, f.commandbox, 0, 0);
   f.toolMenu.Present();

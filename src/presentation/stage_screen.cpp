@@ -24,32 +24,32 @@ void StageScreen::OpeningLineShown() {
           On(g_.openingLineShown) ? g_.openingLines.For(g_.Stage, g_.Difficulty) : std::string());
 }
 
-void StageScreen::StageHudOpened() { DrawStageHudTop(g_); }
-void StageScreen::StageHudCompleted() { DrawStageHudRest(g_); }
-void StageScreen::StageClockShown() { DrawStageClock(g_); }
+void StageScreen::StageHudOpened() { DrawStageHudTop(g_.stageWindow, g_); }
+void StageScreen::StageHudCompleted() { DrawStageHudRest(g_.stageWindow, g_); }
+void StageScreen::StageClockShown() { DrawStageClock(g_.stageWindow, g_); }
 void StageScreen::HudPresented() { g_.stageWindow.hudPanel.Present(); }
-void StageScreen::ScoresShown() { DrawScores(g_); }
-void StageScreen::ToolPointsShown() { DrawToolPoints(g_); }
-void StageScreen::SpeedShown(int digit) { DrawSpeedDigit(g_, digit); }
-void StageScreen::PointsZoomShown() { DrawPointsZoom(g_); }
-void StageScreen::SpeedZoomShown() { DrawSpeedZoom(g_); }
-void StageScreen::SpeedZoomEnded() { DrawSpeedZoomEnd(g_); }
+void StageScreen::ScoresShown() { DrawScores(g_.stageWindow, g_); }
+void StageScreen::ToolPointsShown() { DrawToolPoints(g_.stageWindow, g_); }
+void StageScreen::SpeedShown(int digit) { DrawSpeedDigit(g_.stageWindow, digit); }
+void StageScreen::PointsZoomShown() { DrawPointsZoom(g_.stageWindow, g_); }
+void StageScreen::SpeedZoomShown() { DrawSpeedZoom(g_.stageWindow, g_); }
+void StageScreen::SpeedZoomEnded() { DrawSpeedZoomEnd(g_.stageWindow, g_); }
 
 void StageScreen::ToolMenuOpened() {
   Surface& box = g_.stageWindow.toolMenu;
   ShowSurface(box);
   MoveSurface(box, g_.MenuX, g_.MenuY, 72, 24);
 }
-void StageScreen::ToolMenuShown() { DrawMenuBox(g_); }
+void StageScreen::ToolMenuShown() { DrawMenuBox(g_.stageWindow, g_); }
 void StageScreen::ToolMenuHidden() { HideSurface(g_.stageWindow.toolMenu); }
 
-void StageScreen::CurtainShown() { DrawCurtain(g_); }
-void StageScreen::CurtainMiddleShaded() { ShadeCurtainMiddle(g_); }
+void StageScreen::CurtainShown() { DrawCurtain(g_.stageWindow, g_); }
+void StageScreen::CurtainMiddleShaded() { ShadeCurtainMiddle(g_.stageWindow, g_); }
 void StageScreen::LivesCleared() {
   Copy(g_.stageWindow.hudPanel, 0, 0, 128, 48, g_.stageWindow.panelSheet, 0, 0);
   g_.stageWindow.hudPanel.Present();
 }
-void StageScreen::ContinuePromptShown() { DrawContinuePrompt(g_); }
+void StageScreen::ContinuePromptShown() { DrawContinuePrompt(g_.stageWindow, g_); }
 void StageScreen::FlowWordsShown() { DrawFlowWords(g_); }
 void StageScreen::FlowWordsCleared() { ClearFlowWords(g_); }
 void StageScreen::TitleWindowShown() { ShowForm(g_.forms, g_.menuWindow); }

@@ -41,7 +41,7 @@ class HudTest : public ::testing::Test {
 TEST_F(HudTest, ScoresAreRightAlignedWithoutLeadingZerosAndKeepTheirLowestSixDigits) {
   g.StageScore = 0;
   g.TotalScore = 1234567;
-  DrawScores(g);
+  DrawScores(g.stageWindow, g);
   EXPECT_TRUE(SmallDigitAt(624, 32, 0));
   for (int x = 544; x < 624; x += 16) EXPECT_TRUE(PanelAt(x, 32)) << x;
   const int total[] = {2, 3, 4, 5, 6, 7};
@@ -51,7 +51,7 @@ TEST_F(HudTest, ScoresAreRightAlignedWithoutLeadingZerosAndKeepTheirLowestSixDig
   // A smaller score later clears the longer one.
   g.TotalScore = 305;
   g.StageScore = 40;
-  DrawScores(g);
+  DrawScores(g.stageWindow, g);
   EXPECT_TRUE(PanelAt(576, 0));
   EXPECT_TRUE(SmallDigitAt(592, 0, 3));
   EXPECT_TRUE(SmallDigitAt(608, 0, 0));
@@ -67,7 +67,7 @@ TEST_F(HudTest, ToolPointsShowOneOrTwoDigitsARedZeroAndNothingAbove99) {
   } cases[] = {{0, -1, 10}, {7, -1, 7}, {12, 1, 2}, {99, 9, 9}, {150, 9, 9}};
   for (const Case& c : cases) {
     g.ToolPoints = c.points;
-    DrawToolPoints(g);
+    DrawToolPoints(g.stageWindow, g);
     if (c.tens < 0) {
       EXPECT_TRUE(PanelAt(352, 64)) << c.points;
     } else {
@@ -83,7 +83,7 @@ TEST_F(HudTest, ToolPointsShowOneOrTwoDigitsARedZeroAndNothingAbove99) {
   }
   // While the number swells its resting place stays empty.
   g.PointsFlash = kTrue;
-  DrawToolPoints(g);
+  DrawToolPoints(g.stageWindow, g);
   EXPECT_TRUE(PanelAt(352, 64));
   EXPECT_TRUE(PanelAt(368, 64));
 }
@@ -92,7 +92,7 @@ TEST_F(HudTest, ThePointsZoomGrowsFrom36To64AndEndsWithTheNumberAtItsPlace) {
   g.ToolPoints = 12;
   g.PointsFlash = kTrue;
   g.PointsFlashStep = 0;
-  DrawToolPoints(g);
+  DrawToolPoints(g.stageWindow, g);
   const Pixel scratchTopLeft = hud.At(300, 300);
   for (int step = 0; step < 8; ++step) {
     DueHudStep();

@@ -60,7 +60,7 @@ const StoneReach& ReachCache::Of(Sim& sim, int passes) {
   reach.nearest = distance_(sim.w);
   int32_t lastX = sim.w.StoneX, lastY = sim.w.StoneY;
   uint64_t lastSlide = Slide(sim.w);
-  slid_.clear();
+  if (!slid_.empty()) slid_.clear();
   const int32_t end = sim.pass + passes;
   while (sim.pass < end && !sim.Over()) {
     sim.Advance(end);
@@ -72,7 +72,7 @@ const StoneReach& ReachCache::Of(Sim& sim, int passes) {
     }
     if (!closeLoops_) continue;
     if (!FieldSettled(sim.w)) {
-      slid_.clear();
+      if (!slid_.empty()) slid_.clear();  // clearing sweeps every bucket, even of an empty set
       continue;
     }
     const uint64_t slide = Slide(sim.w);

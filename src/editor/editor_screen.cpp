@@ -66,8 +66,8 @@ std::string ClockText(int32_t tenths) {
 void ShowSpeedTileLooks(Game& g, const CodeRows& map) {
   for (int row = 0; row + 1 < kMapFileRows; ++row) {
     for (int col = 0; col < kMapFileCols; ++col) {
-      if (map[size_t(row)][size_t(col)] == kSpeedTile) DrawSpeedTileLook(g, col, row, 0);
-      if (map[size_t(row)][size_t(col)] == kSpentSpeedTile) DrawSpentSpeedTile(g, col, row);
+      if (map[size_t(row)][size_t(col)] == kSpeedTile) DrawSpeedTileLook(g.stageWindow, col, row, 0);
+      if (map[size_t(row)][size_t(col)] == kSpentSpeedTile) DrawSpentSpeedTile(g.stageWindow, col, row);
     }
   }
 }
@@ -98,7 +98,7 @@ void Editor::DrawField() {
   DrawStageField(g_, low.map, low.objects, low.record);
   ShowSpeedTileLooks(g_, low.map);
   Copy(f.hudPanel, kFieldX, kFieldY + kFieldH, kFieldW, 32, f.field, 0, kFieldH - 32);
-  Shade(f.hudPanel, kFieldX, kFieldY + kFieldH, kFieldW, 32, StageBackdrop(g_), kFieldW, 0, 8, 32, kDimAlpha);
+  Shade(f.hudPanel, kFieldX, kFieldY + kFieldH, kFieldW, 32, StageBackdrop(f, g_), kFieldW, 0, 8, 32, kDimAlpha);
 
   DrawStageField(g_, d.map, d.objects, d.record);
   ShowSpeedTileLooks(g_, d.map);

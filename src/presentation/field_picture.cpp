@@ -15,7 +15,7 @@ FieldOverflow DrawStageField(Game& g, const CodeRows& map, const CodeRows& objec
   const FieldOverflow objectsOver = PlaceObjectCodes(g, objects);
   over.items = objectsOver.items;
   over.enemies = objectsOver.enemies;
-  DrawBuiltField(g, false);
+  DrawBuiltField(g.stageWindow, g, false);
 
   // The figures as the first repaint of play shows them.
   g.PlayerX = g.PlayerPrevX = record[kRecPlayerX];

@@ -15,15 +15,15 @@ void RepaintField(Game& g);
 // The field of a stage just loaded from its Map and tables: the backdrop on all three field
 // buffers, the tiles on the visible and the clean field, every object's first picture; dimmed
 // under the curtain when `dimmed`.
-void DrawBuiltField(Game& g, bool dimmed);
+void DrawBuiltField(StageWindow& f, const Model& m, bool dimmed);
 // The backdrop element in use (the sheet has two).
-const Surface& StageBackdrop(const Game& g);
+const Surface& StageBackdrop(const StageWindow& f, const Model& m);
 // The tiles' pictures as play changes them (see StageView).
-void DrawSpeedTileLook(Game& g, int col, int row, int glint);
-void DrawSpentSpeedTile(Game& g, int col, int row);
-void DrawToolWork(Game& g, int col, int row, int code, int stage);
-void DrawToolWorkDone(Game& g, int col, int row, int code);
-void DrawSnowCap(Game& g);
+void DrawSpeedTileLook(StageWindow& f, int col, int row, int glint);
+void DrawSpentSpeedTile(StageWindow& f, int col, int row);
+void DrawToolWork(StageWindow& f, int col, int row, int code, int stage);
+void DrawToolWorkDone(StageWindow& f, int col, int row, int code);
+void DrawSnowCap(StageWindow& f, const Model& m);
 
 // The head-up display, drawn on the stage window from what the model holds. Of a stage just
 // loaded: the top part before the clock's first step, the rest after it (presents hudPanel).

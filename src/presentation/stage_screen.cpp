@@ -6,14 +6,14 @@
 
 namespace slidestone {
 
-void StageScreen::StageFieldBuilt() { DrawBuiltField(g_, true); }
-void StageScreen::SpeedTileSpent(int col, int row) { DrawSpentSpeedTile(g_, col, row); }
-void StageScreen::SpeedTileGlint(int col, int row, int overlay) { DrawSpeedTileLook(g_, col, row, overlay); }
+void StageScreen::StageFieldBuilt() { DrawBuiltField(g_.stageWindow, g_, true); }
+void StageScreen::SpeedTileSpent(int col, int row) { DrawSpentSpeedTile(g_.stageWindow, col, row); }
+void StageScreen::SpeedTileGlint(int col, int row, int overlay) { DrawSpeedTileLook(g_.stageWindow, col, row, overlay); }
 void StageScreen::ToolWorkShown(int col, int row, int32_t code, int32_t stage) {
-  DrawToolWork(g_, col, row, code, stage);
+  DrawToolWork(g_.stageWindow, col, row, code, stage);
 }
-void StageScreen::ToolWorkDone(int col, int row, int32_t code) { DrawToolWorkDone(g_, col, row, code); }
-void StageScreen::SnowCapped() { DrawSnowCap(g_); }
+void StageScreen::ToolWorkDone(int col, int row, int32_t code) { DrawToolWorkDone(g_.stageWindow, col, row, code); }
+void StageScreen::SnowCapped() { DrawSnowCap(g_.stageWindow, g_); }
 void StageScreen::FieldRepainted() { RepaintField(g_); }
 void StageScreen::FieldPresented() { g_.stageWindow.field.Present(); }
 void StageScreen::FieldFrozen() {

@@ -94,7 +94,7 @@ void UpdateEnemies(World& g) {
       e.frame += 1;
       if (e.frame == 10) e.state = kEnemyGone;
     }
-    if (e.y >= kFieldH) {
+    if (BelowField(e.y)) {
       e.x = 0;
       e.y = 0;
       e.state = kEnemyGone;

@@ -15,6 +15,11 @@ struct World;
 // watches may move the clock straight there, provided no key event comes in before it.
 int64_t StagePass(World& g);
 
+// The player (y is PlayerY) or the stone (StoneY) has fallen out of the field: the try ends.
+// A player already struck ends it by the knock-out, and is only held at the field's edge. True
+// when this fall ends the try (the caller sounds it).
+bool FellOut(World& g, int32_t& y);
+
 // The player step: the tool menu while it is open, else the action under way, else walking.
 void UpdatePlayer(World& g);
 // Jumps, drops, pipe travel, spring placing and the knock-out (every 30 ms).

@@ -90,14 +90,7 @@ void Flight(World& g) {
     g.PlayerX -= 2;
     if (g.PlayerX < 0) g.PlayerX = g.PlayerPrevX;
   }
-  if (g.PlayerY >= kFieldH) {
-    if (!On(g.PlayerHit)) {
-      g.StagePhaseFlag = kTrue;
-      g.audio->PlayEffect("sound/rakka.wav", kChannelMain);
-    } else {
-      g.PlayerY = kFieldH;
-    }
-  }
+  if (FellOut(g, g.PlayerY)) g.audio->PlayEffect("sound/rakka.wav", kChannelMain);
   g.SceneDirty = kTrue;
 }
 
@@ -135,7 +128,7 @@ void KnockOut(World& g) {
   g.ActionCount += 1;
   g.PlayerFrame = 2;
   g.PlayerPose = 3;
-  if (g.PlayerY >= kFieldH) {
+  if (BelowField(g.PlayerY)) {  // struck: held at the edge, and the try ends
     g.PlayerY = kFieldH;
     g.StagePhaseFlag = kTrue;
   }

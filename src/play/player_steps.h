@@ -15,6 +15,12 @@ inline void Consume(World& g, int key) { g.KeyState[key] = kFalse; }
 // The walk step, every 50 ms (player_walk.cpp).
 void PlayerWalkStep(World& g);
 
+// The figure leaves the ground on the press of Up: a jump from where it stands (also from the
+// edge of a hole the hammer just made). StartDrop is the same on Down through the floor it stands
+// on. Both take the key, turn the figure to its take-off frame and sound the jump.
+void StartJump(World& g);
+void StartDrop(World& g);
+
 // An enemy or its ball found the player: the knock-out starts from its first frame. Where the
 // figure was busy the caller ends that too.
 inline void StartKnockOut(World& g) {

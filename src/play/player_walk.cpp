@@ -47,24 +47,12 @@ void Walk(World& g) {
 }
 
 // The figure leaves its idle or pipe look for the plain one when it takes off.
-void TakeOffPose(World& g) {
-  g.PlayerFrame = 0;
-  if (g.PlayerPose >= 2) g.PlayerPose = 0;
-}
-
 void TryJump(World& g) {
   if (!Held(g, kKeyUp)) return;
   g.IdleCount = 0;
   const int x = g.PlayerX, y = g.PlayerY;
   if (!(SolidAt(g, x, y + 32) || SolidAt(g, x + 31, y + 32)) || g.PlayerY < 32) return;
-  TakeOffPose(g);
-  g.PlayerInAction = kTrue;
-  g.Jumping = kTrue;
-  g.ActionCount = 0;
-  Consume(g, kKeyUp);
-  g.JumpFloorY = -1;
-  g.JumpVy = -125;
-  g.audio->PlayEffect("sound/charjump.wav", kChannelMain);
+  StartJump(g);
 }
 
 // Down over two pipe cells sends the figure down the pipe; otherwise it drops through the floor
@@ -88,17 +76,20 @@ void TryPipeOrDrop(World& g) {
     g.audio->PlayEffect("sound/dokan.wav", kChannelMain);
     return;
   }
-  if ((SolidAt(g, x, y + 32) || SolidAt(g, x + 31, y + 32)) && g.PlayerY + 64 < kFieldH) {
-    g.JumpFloorY = g.PlayerY;
-    TakeOffPose(g);
-    g.PlayerInAction = kTrue;
-    g.Jumping = kTrue;
-    g.DropThrough = kTrue;
-    g.ActionCount = 0;
-    Consume(g, kKeyDown);
-    g.JumpVy = -60;
-    g.audio->PlayEffect("sound/charjump.wav", kChannelMain);
-  }
+  if ((SolidAt(g, x, y + 32) || SolidAt(g, x + 31, y + 32)) && g.PlayerY + 64 < kFieldH) StartDrop(g);
+}
+
+// Up (from no floor: JumpFloorY -1) or down through the floor the figure stands on.
+void TakeOff(World& g, int key, int32_t vy, int32_t floorY) {
+  g.PlayerFrame = 0;
+  if (g.PlayerPose >= 2) g.PlayerPose = 0;
+  g.PlayerInAction = kTrue;
+  g.Jumping = kTrue;
+  g.ActionCount = 0;
+  Consume(g, key);
+  g.JumpFloorY = floorY;
+  g.JumpVy = vy;
+  g.audio->PlayEffect("sound/charjump.wav", kChannelMain);
 }
 
 // A stage that offers none of the three tools never opens the menu: there would be nothing for
@@ -179,13 +170,7 @@ void IdlePoses(World& g) {
 }
 
 void FallOut(World& g) {
-  if (g.PlayerY < kFieldH) return;
-  if (!On(g.PlayerHit)) {
-    g.audio->PlayEffect("sound/rakka.wav", kChannelMain);
-    g.StagePhaseFlag = kTrue;
-  } else {
-    g.PlayerY = kFieldH;
-  }
+  if (FellOut(g, g.PlayerY)) g.audio->PlayEffect("sound/rakka.wav", kChannelMain);
 }
 
 // Every walk step, standing or walking, wears the stone down: one speed level per 500 steps.
@@ -201,6 +186,15 @@ void SlowDownClock(World& g) {
 }
 
 }  // namespace
+
+constexpr int32_t kJumpVy = -125, kDropVy = -60;  // upward speed at take-off
+
+void StartJump(World& g) { TakeOff(g, kKeyUp, kJumpVy, -1); }
+
+void StartDrop(World& g) {
+  g.DropThrough = kTrue;
+  TakeOff(g, kKeyDown, kDropVy, g.PlayerY);
+}
 
 void PlayerWalkStep(World& g) {
   g.PlayerFootRow = g.PlayerY / 32 + 1;

@@ -68,6 +68,16 @@ void CurtainStep(World& g) {
 
 }  // namespace
 
+bool FellOut(World& g, int32_t& y) {
+  if (!BelowField(y)) return false;
+  if (On(g.PlayerHit)) {
+    y = kFieldH;
+    return false;
+  }
+  g.StagePhaseFlag = kTrue;
+  return true;
+}
+
 void StageFlowStep(World& g) {
   if (On(g.ContinuePromptOn)) {
     ContinuePromptStep(g);

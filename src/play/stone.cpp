@@ -158,14 +158,7 @@ void SlideStep(World& g) {
   if (!On(g.SpeedFlash)) g.view->SpeedShown(g.StoneSpeed);
   g.SceneDirty = kTrue;
 
-  if (g.StoneY >= kFieldH) {
-    if (!On(g.PlayerHit)) {
-      g.StagePhaseFlag = kTrue;
-      g.audio->PlayEffect("sound/rakka.wav", kChannelStone);
-    } else {
-      g.StoneY = kFieldH;
-    }
-  }
+  if (FellOut(g, g.StoneY)) g.audio->PlayEffect("sound/rakka.wav", kChannelStone);
 }
 
 }  // namespace

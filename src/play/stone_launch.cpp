@@ -3,6 +3,7 @@
 // until it lands on something solid. In the air only bricks stop it; coming down, it never
 // passes through a solid row.
 #include "audio/audio.h"
+#include "play/play.h"
 #include "play/stone.h"
 #include "stagedata/world.h"
 
@@ -136,12 +137,7 @@ void StoneLaunchStep(World& g) {
   }
 
   g.SceneDirty = kTrue;
-  if (g.StoneY >= kFieldH) {
-    if (!On(g.PlayerHit))
-      g.StagePhaseFlag = kTrue;
-    else
-      g.StoneY = kFieldH;
-  }
+  FellOut(g, g.StoneY);  // a thrown stone falls without a sound
 }
 
 }  // namespace slidestone

@@ -4,6 +4,7 @@
 // swept back to life, an arrow turns round.
 #include "audio/audio.h"
 #include "play/play.h"
+#include "play/player_steps.h"
 #include "play/tile_pass.h"
 #include "stagedata/world.h"
 
@@ -47,15 +48,7 @@ void BreakTile(World& g, int col, int row) {
 // Holding Up as the tile breaks jumps straight from the new hole's edge.
 void JumpAfterHammer(World& g) {
   if (!On(g.KeyState[kKeyUp]) || g.PlayerY - 32 < 0) return;
-  g.PlayerFrame = 0;
-  if (g.PlayerPose >= 2) g.PlayerPose = 0;
-  g.ActionCount = 0;
-  g.PlayerInAction = kTrue;
-  g.Jumping = kTrue;
-  g.KeyState[kKeyUp] = 0;
-  g.JumpFloorY = -1;
-  g.JumpVy = -125;
-  g.audio->PlayEffect("sound/charjump.wav", kChannelMain);
+  StartJump(g);
 }
 
 void CompleteWork(World& g, int col, int row, int code) {

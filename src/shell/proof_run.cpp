@@ -50,8 +50,8 @@ std::string CauseOfEnd(const Game& g) {
     default: break;
   }
   if (On(g.PlayerHit)) return "player knocked out";
-  if (g.StoneY >= kFieldH) return "stone fell out of the field";
-  if (g.PlayerY >= kFieldH) return "player fell out of the field";
+  if (BelowField(g.StoneY)) return "stone fell out of the field";
+  if (BelowField(g.PlayerY)) return "player fell out of the field";
   if (On(g.KeyState[kKeyZ])) return "gave up (Z)";
   return "try lost";
 }

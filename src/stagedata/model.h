@@ -26,6 +26,8 @@ constexpr bool On(Flag f) { return f != kFalse; }
 constexpr int kFieldW = 608;  // play field in pixels: 19 x 11 cells of 32
 constexpr int kFieldH = 352;
 constexpr int kGridCols = 20;
+// A figure (the player, the stone, an enemy) whose top is at y has fallen out of the field.
+constexpr bool BelowField(int32_t y) { return y >= kFieldH; }
 constexpr int kGridRows = 13;
 
 // A cell grid of 20 x 13 codes, indexed (column, row). Cells outside the grid read 0 (empty,

@@ -101,8 +101,11 @@ constexpr int kLastStageIndex = kStageCount - 1;
 // The seventh stage: from it on every cleared stage ends with a house shot, and loading it
 // starts the total score afresh.
 constexpr int kFirstHouseShotStage = 6;
-// Rows of StageTable and StageItems: room beyond the played stages, never read in play.
-constexpr int kStageRecords = 23;
+// The stage table file (xydata.dat) holds 21 records: the 18 stages and three more that are read
+// but never played. StageTable and StageItems keep two rows beyond those, which nothing loads
+// and play never reads (Stage stops at kStageCount); scripts name them, so they stay.
+constexpr int kStageFileRecords = 21;
+constexpr int kStageRecords = kStageFileRecords + 2;
 constexpr int kToolSlots = 5;
 constexpr int kMessageCount = 61;
 constexpr int kKeyCount = 257;

@@ -30,8 +30,8 @@ CodeRows ReadCodeFile(const std::string& path);
 // One row a line, every code right-aligned in two places and joined by commas.
 std::string CodeFileText(const CodeRows& rows);
 
-// --- the stage table xydata.dat: 21 records of 11 numbers -------------------------------------
-constexpr int kStageFileRecords = 21;  // records 18-20 are read but never played
+// --- the stage table xydata.dat: kStageFileRecords (stagedata/model.h) records of 11 numbers --
+// Record n loads row n of StageTable and StageItems.
 
 enum RecordField : int {
   kRecPlayerX,

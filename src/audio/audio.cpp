@@ -1,21 +1,33 @@
 #include "audio/audio.h"
 
+#include <array>
 
 namespace slidestone {
 
-void PlayCursorSound(Audio& audio) { audio.PlayEffect("sound/Akouka02.wav", kChannelMain); }
-void PlayConfirmSound(Audio& audio) { audio.PlayEffect("sound/Akouka01.wav", kChannelMain); }
+void PlayCursorSound(Audio& audio) { audio.PlayEffect(kSoundCursor, kChannelMain); }
+void PlayConfirmSound(Audio& audio) { audio.PlayEffect(kSoundConfirm, kChannelMain); }
+
+namespace {
+
+const std::array<std::string, kSoundEffectCount> kEffectPaths = {
+#define EFFECT(name, file) "sound/" #file ".wav",
+#include "audio/effect_list.h"
+#undef EFFECT
+};
+
+}  // namespace
+
+const std::string& EffectPath(SoundEffect effect) { return kEffectPaths.at(size_t(effect)); }
 
 const std::vector<std::string>& AllSoundFiles() {
-  static const std::vector<std::string> files = {
-      "sound/beep01.wav",   "sound/charjumpon.wav", "sound/push10.wav",  "sound/Akouka01.wav",
-      "sound/Akouka02.wav", "sound/Akouka03.wav",   "sound/teki01.wav",  "sound/teki02.wav",
-      "sound/migaku.wav",   "sound/char03.wav",     "sound/char04.wav",  "sound/Aitem.wav",
-      "sound/stone02.wav",  "sound/stone01.wav",    "sound/rakka.wav",   "sound/char00.wav",
-      "sound/charjump.wav", "sound/dokan.wav",      "sound/char01.wav",  "sound/puu46.wav",
-      "sound/end0.wav",     "sound/PSMAT005.mid",   "sound/PSMAT526.mid", "sound/PSMAT002.mid",
-      "sound/PSMAT525.mid", "sound/PSMAT051.mid",
-  };
+  static const std::vector<std::string> files = [] {
+    std::vector<std::string> all(kEffectPaths.begin(), kEffectPaths.end());
+    for (const char* piece : {"sound/PSMAT005.mid", "sound/PSMAT526.mid", "sound/PSMAT002.mid",
+                              "sound/PSMAT525.mid", "sound/PSMAT051.mid"}) {
+      all.push_back(piece);
+    }
+    return all;
+  }();
   return files;
 }
 

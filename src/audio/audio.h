@@ -13,6 +13,17 @@ namespace slidestone {
 
 constexpr int kEffectChannels = 9;
 
+// The game's sound effects, by name (the list and their files: audio/effect_list.h).
+enum SoundEffect : int {
+#define EFFECT(name, file) kSound##name,
+#include "audio/effect_list.h"
+#undef EFFECT
+  kSoundEffectCount
+};
+
+// An effect's file, relative to the data folder: "sound/beep01.wav".
+const std::string& EffectPath(SoundEffect effect);
+
 // Effect channels: a new sound on a channel cuts off the one before it there, so the channel
 // says which sounds may interrupt each other. Channel 0 is never used.
 enum SoundChannel : int {
@@ -26,7 +37,7 @@ enum SoundChannel : int {
   kChannelMain = 8,         // the player, the stage flow and every menu
 };
 
-// How long "sound/beep01.wav", the tool refusal beep, plays: the menu starts it again only
+// How long kSoundNoPoints, the tool refusal beep, plays: the menu starts it again only
 // after this, however long Space is held. The sound tests hold the file to it.
 constexpr int kNoPointsBeepMs = 140;
 
@@ -37,6 +48,7 @@ class Audio {
   virtual void StartSound() = 0;
   // Plays a WAV once on a channel 0..8; a new effect on a channel cuts off the one before.
   virtual void PlayEffect(const std::string& path, int channel) = 0;
+  void PlayEffect(SoundEffect effect, int channel) { PlayEffect(EffectPath(effect), channel); }
   // Replaces the current piece with this one, from its beginning. repeats: -1 endless, 0 once.
   virtual void PlayMusic(const std::string& path, int repeats) = 0;
   // Stops the current piece at once; harmless before any music.

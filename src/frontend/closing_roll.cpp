@@ -48,7 +48,7 @@ void SlideLines(Game& g) {
     PaintHouseScreenBlack(g);
   }
   if (g.RollTick >= kFirstPair && (i == 0 || i == 72))
-    g.audio->PlayEffect("sound/migaku.wav", kChannelMain);
+    g.audio->PlayEffect(kSoundSweep, kChannelMain);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 
 enum OptionRow { kRowLevel = 0, kRowTime = 1, kRowStage = 2, kRowExit = 3 };
 
-void PlayOptionSound(Game& g) { g.audio->PlayEffect("sound/Akouka03.wav", kChannelMain); }
+void PlayOptionSound(Game& g) { g.audio->PlayEffect(kSoundOptionFlip, kChannelMain); }
 
 int NextStage(int32_t s) { return s + 1 > kLastStageIndex ? 0 : s + 1; }
 

@@ -18,7 +18,7 @@ void FlowWordsStep(World& g) {
     g.WordCounter = 99;
   }
   const int r = g.WordCounter % 100;
-  if (g.WordCounter >= 100 && (r == 30 || r == 73)) g.audio->PlayEffect("sound/migaku.wav", kChannelMain);
+  if (g.WordCounter >= 100 && (r == 30 || r == 73)) g.audio->PlayEffect(kSoundSweep, kChannelMain);
   g.view->FlowWordsShown();
   g.WordCounter += 1;
   if (g.WordCounter == 100) {

@@ -8,7 +8,7 @@ namespace slidestone {
 
 void PauseStep(World& g) {
   if (!On(g.KeyState[kKeyEnter])) return;
-  g.audio->PlayEffect("sound/Akouka01.wav", kChannelPause);
+  g.audio->PlayEffect(kSoundConfirm, kChannelPause);
   g.KeyState[kKeyEnter] = 0;
   g.Paused = kFalse;
 }

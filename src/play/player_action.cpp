@@ -27,7 +27,7 @@ void PipeTravel(World& g) {
   if (g.ActionCount == kPipeSinkSteps) {
     g.PipeWarpPending = kTrue;
     g.PipeDir = -g.PipeDir;
-    g.audio->PlayEffect("sound/dokan.wav", kChannelMain);
+    g.audio->PlayEffect(kSoundPipe, kChannelMain);
   }
   if (g.ActionCount == kPipeTripSteps) {
     g.PlayerPose = 2;
@@ -46,7 +46,7 @@ void Land(World& g, int& ny) {
   g.PlayerInAction = kFalse;
   g.DropThrough = kFalse;
   g.JumpFloorY = 0;
-  g.audio->PlayEffect("sound/char01.wav", kChannelMain);
+  g.audio->PlayEffect(kSoundLand, kChannelMain);
 }
 
 // Feet on something solid with the middle of the body free: a floor to stand on.
@@ -90,7 +90,7 @@ void Flight(World& g) {
     g.PlayerX -= 2;
     if (g.PlayerX < 0) g.PlayerX = g.PlayerPrevX;
   }
-  if (FellOut(g, g.PlayerY)) g.audio->PlayEffect("sound/rakka.wav", kChannelMain);
+  if (FellOut(g, g.PlayerY)) g.audio->PlayEffect(kSoundFall, kChannelMain);
   g.SceneDirty = kTrue;
 }
 
@@ -106,7 +106,7 @@ void PlaceSpring(World& g) {
     g.PlacingSpring = kFalse;
     g.PlayerInAction = kFalse;
     g.SpringShown = kTrue;
-    g.audio->PlayEffect("sound/charjumpon.wav", kChannelMain);
+    g.audio->PlayEffect(kSoundSpring, kChannelMain);
     g.view->ToolPointsShown();
     g.PointsFlash = kTrue;
     g.view->ToolPointsShown();
@@ -119,7 +119,7 @@ void PlaceSpring(World& g) {
 // Up 12, 11, ... 1 pixels, a pause, then down faster and faster (at most 32 a step) through
 // everything until the figure is out of the field.
 void KnockOut(World& g) {
-  if (g.ActionCount == 0) g.audio->PlayEffect("sound/puu46.wav", kChannelMain);
+  if (g.ActionCount == 0) g.audio->PlayEffect(kSoundPlayerHit, kChannelMain);
   if (g.ActionCount > 12) {
     g.PlayerY += std::min(g.ActionCount - 12, 32);
   } else {

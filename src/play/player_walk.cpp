@@ -42,7 +42,7 @@ void Walk(World& g) {
   // The footstep falls on the second walking frame, on ground, even against a wall.
   if ((Held(g, kKeyLeft) || Held(g, kKeyRight)) && g.PlayerFrame == 1 &&
       (SolidAt(g, g.PlayerX + 4, g.PlayerY + 32) || SolidAt(g, g.PlayerX + 27, g.PlayerY + 32))) {
-    g.audio->PlayEffect("sound/char00.wav", kChannelMain);
+    g.audio->PlayEffect(kSoundFootstep, kChannelMain);
   }
 }
 
@@ -73,7 +73,7 @@ void TryPipeOrDrop(World& g) {
     g.PlayerInAction = kTrue;
     // The pipe in use is marked so the exit search does not come back to it.
     g.Map(g.PlayerCol, g.PlayerFootRow) = kPipeInUse;
-    g.audio->PlayEffect("sound/dokan.wav", kChannelMain);
+    g.audio->PlayEffect(kSoundPipe, kChannelMain);
     return;
   }
   if ((SolidAt(g, x, y + 32) || SolidAt(g, x + 31, y + 32)) && g.PlayerY + 64 < kFieldH) StartDrop(g);
@@ -89,7 +89,7 @@ void TakeOff(World& g, int key, int32_t vy, int32_t floorY) {
   Consume(g, key);
   g.JumpFloorY = floorY;
   g.JumpVy = vy;
-  g.audio->PlayEffect("sound/charjump.wav", kChannelMain);
+  g.audio->PlayEffect(kSoundJump, kChannelMain);
 }
 
 // A stage that offers none of the three tools never opens the menu: there would be nothing for
@@ -114,7 +114,7 @@ void TryOpenMenu(World& g) {
   g.MenuX = std::clamp(x - 24, 0, kMenuMaxX);
   g.MenuY = y >= 32 ? y - 28 : y + 36;  // above the head, or below it on the top row
   g.view->ToolMenuOpened();
-  g.audio->PlayEffect("sound/push10.wav", kChannelToolMenu);
+  g.audio->PlayEffect(kSoundMenuOpen, kChannelToolMenu);
 }
 
 // Falling speeds up by a pixel per step each step; a move that would sink the feet into a floor
@@ -137,7 +137,7 @@ void Gravity(World& g) {
 void PickUpItem(World& g) {
   const int col = (g.PlayerX + 16) / 32, row = g.PlayerY / 32;
   if (g.AiMap(col, row) != kBucket || FreeAt(g, g.PlayerX + 16, g.PlayerY + 32)) return;
-  g.audio->PlayEffect("sound/Aitem.wav", kChannelItem);
+  g.audio->PlayEffect(kSoundItem, kChannelItem);
   g.AiMap(col, row) = kNoObject;
   for (int i = 0; i < g.ItemCount && i < kMaxItems; ++i) {
     ItemRecord& item = g.Items[i];
@@ -170,7 +170,7 @@ void IdlePoses(World& g) {
 }
 
 void FallOut(World& g) {
-  if (FellOut(g, g.PlayerY)) g.audio->PlayEffect("sound/rakka.wav", kChannelMain);
+  if (FellOut(g, g.PlayerY)) g.audio->PlayEffect(kSoundFall, kChannelMain);
 }
 
 // Every walk step, standing or walking, wears the stone down: one speed level per 500 steps.

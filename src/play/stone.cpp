@@ -79,13 +79,13 @@ void TileUnderStone(World& g) {
 // Step 10: every active enemy the stone runs into is knocked out, 200 points each.
 struct KnockOut {
   int32_t before, after;
-  const char* sound;
+  SoundEffect sound;
 };
 constexpr KnockOut kKnockOuts[] = {
-    {kWatcher, kKnockedOutWatcher, "sound/teki01.wav"},
-    {kThrower, kKnockedOutThrower, "sound/teki01.wav"},
-    {kWalkerRight, kKnockedOutWalkerRight, "sound/teki02.wav"},
-    {kWalkerLeft, kKnockedOutWalkerLeft, "sound/teki02.wav"},
+    {kWatcher, kKnockedOutWatcher, kSoundBonk},
+    {kThrower, kKnockedOutThrower, kSoundBonk},
+    {kWalkerRight, kKnockedOutWalkerRight, kSoundSpin},
+    {kWalkerLeft, kKnockedOutWalkerLeft, kSoundSpin},
 };
 
 void KnockOutEnemies(World& g) {
@@ -148,7 +148,7 @@ void SlideStep(World& g) {
     g.SpringRise = 0;
     g.stoneBumped = kFalse;
     g.launchBlocked = kFalse;
-    g.audio->PlayEffect("sound/stone02.wav", kChannelStone);
+    g.audio->PlayEffect(kSoundStoneLaunch, kChannelStone);
   }
 
   KnockOutEnemies(g);
@@ -158,7 +158,7 @@ void SlideStep(World& g) {
   if (!On(g.SpeedFlash)) g.view->SpeedShown(g.StoneSpeed);
   g.SceneDirty = kTrue;
 
-  if (FellOut(g, g.StoneY)) g.audio->PlayEffect("sound/rakka.wav", kChannelStone);
+  if (FellOut(g, g.StoneY)) g.audio->PlayEffect(kSoundFall, kChannelStone);
 }
 
 }  // namespace

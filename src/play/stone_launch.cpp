@@ -67,7 +67,7 @@ void Land(World& g, int y) {
     g.SpringStep = 1;
     g.SpringRise = 0;
     RemoveSpring(g);
-    g.audio->PlayEffect("sound/stone01.wav", kChannelStone);
+    g.audio->PlayEffect(kSoundStoneLand, kChannelStone);
   }
   g.StoneY = y;
 }

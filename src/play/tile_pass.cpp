@@ -102,12 +102,12 @@ void StartStageEnd(World& g) {
   if (g.StageEndReason == kEndGoal)
     g.audio->PlayMusic("sound/PSMAT002.mid", -1);
   else
-    g.audio->PlayEffect("sound/end0.wav", kChannelMain);
+    g.audio->PlayEffect(kSoundTryLost, kChannelMain);
 }
 
 // The press is consumed here so the pause step does not take it as the resume.
 void StartPause(World& g) {
-  g.audio->PlayEffect("sound/Akouka01.wav", kChannelPause);
+  g.audio->PlayEffect(kSoundConfirm, kChannelPause);
   g.KeyState[kKeyEnter] = 0;
   g.view->FieldFrozen();
   g.SceneDirty = kFalse;

@@ -25,14 +25,14 @@ void MoveCursor(World& g, int delta) {
     g.MenuCursor = (g.MenuCursor + delta + kSlotsOnMenu) % kSlotsOnMenu;
     if (g.StageItems[g.Stage][g.MenuCursor] != 0) break;
   }
-  g.audio->PlayEffect("sound/charjumpon.wav", kChannelToolMenu);
+  g.audio->PlayEffect(kSoundSpring, kChannelToolMenu);
 }
 
 // The refusal beep: no tool points, or a tool that cannot work here. A refused broom or spring
 // leaves the menu open, and a silent refusal looked like a figure frozen in place, so every
 // refusal says so.
 void Refuse(World& g) {
-  g.audio->PlayEffect("sound/beep01.wav", kChannelToolRefused);
+  g.audio->PlayEffect(kSoundNoPoints, kChannelToolRefused);
   g.beepEndsAt = g.Now + kNoPointsBeepMs;
 }
 

@@ -28,14 +28,14 @@ void AnimateFigure(World& g, int code) {
 
 // One of the three stages before completion.
 void WorkStage(World& g, int col, int row, int code) {
-  if (code == kSpeedTileBreaking) g.audio->PlayEffect("sound/char03.wav", kChannelTileWork);
+  if (code == kSpeedTileBreaking) g.audio->PlayEffect(kSoundCrack, kChannelTileWork);
   g.view->ToolWorkShown(col, row, code, g.ToolAnim);
   g.ToolAnim += 1;
 }
 
 // The hammer's last blow leaves the bare backdrop and sends sparkles up from the cell.
 void BreakTile(World& g, int col, int row) {
-  g.audio->PlayEffect("sound/char04.wav", kChannelTileWork);
+  g.audio->PlayEffect(kSoundShatter, kChannelTileWork);
   g.view->ToolWorkDone(col, row, kSpeedTileBreaking);
   g.Map(col, row) = kEmptyCell;
   g.PlayerPose = g.PlayerPose == 5 ? 0 : 1;
@@ -97,7 +97,7 @@ void ToolWorkStep(World& g, int col, int row) {
   }
   if (g.ToolAnimCount % 5 == 0) AnimateFigure(g, code);
   if (code != kSpeedTileBreaking && g.ToolAnimCount % 12 == 0)
-    g.audio->PlayEffect("sound/migaku.wav", kChannelTileWork);
+    g.audio->PlayEffect(kSoundSweep, kChannelTileWork);
   if (g.ToolAnimCount % kStagePasses == 0) {
     if (g.ToolAnim < kWorkStages)
       WorkStage(g, col, row, code);

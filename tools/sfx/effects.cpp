@@ -1,6 +1,10 @@
-// The game's 21 sound effects, one recipe each. The world is a toy-block winter: snow under
+// The game's sound effects, one recipe each. The world is a toy-block winter: snow under
 // foot, ice that cracks and chimes, a heavy granite stone, springs and cheerful menu blips.
 #include "effects.h"
+
+#include <iterator>
+#include <stdexcept>
+#include <string>
 
 #include "synth.h"
 
@@ -284,15 +288,42 @@ const std::vector<Effect>& AllEffects() {
   // Peaks sit near -7 dBFS, so that an effect over the loudest bar of the music, or two effects
   // at once, still leave headroom in the mix; the constant little sounds (footsteps, cursor,
   // landing) sit lower so that they never stand out against the rest.
-  static const std::vector<Effect> effects = {
-      {"beep01", NoPoints, -11},  {"charjumpon", Spring, -7},   {"push10", MenuOpen, -7},
-      {"Akouka01", Confirm, -7},   {"Akouka02", Cursor, -9},     {"Akouka03", OptionFlip, -8},
-      {"teki01", Bonk, -7},        {"teki02", Spin, -7},         {"migaku", Sweep, -8},
-      {"char03", Crack, -7},       {"char04", Shatter, -7},      {"Aitem", Item, -7},
-      {"stone02", StoneLaunch, -7}, {"stone01", StoneLand, -7},  {"rakka", Fall, -7},
-      {"char00", Footstep, -13},    {"charjump", Jump, -8},       {"dokan", Pipe, -7},
-      {"char01", Land, -10},        {"puu46", PlayerHit, -7},           {"end0", TryLost, -7},
+  struct Recipe {
+    const char* name;  // the effect's name in the game's list
+    Buffer (*make)();
+    double peakDb;
   };
+  static const Recipe recipes[] = {
+      {"NoPoints", NoPoints, -11},      {"Spring", Spring, -7},         {"MenuOpen", MenuOpen, -7},
+      {"Confirm", Confirm, -7},         {"Cursor", Cursor, -9},         {"OptionFlip", OptionFlip, -8},
+      {"Bonk", Bonk, -7},               {"Spin", Spin, -7},             {"Sweep", Sweep, -8},
+      {"Crack", Crack, -7},             {"Shatter", Shatter, -7},       {"Item", Item, -7},
+      {"StoneLaunch", StoneLaunch, -7}, {"StoneLand", StoneLand, -7},   {"Fall", Fall, -7},
+      {"Footstep", Footstep, -13},      {"Jump", Jump, -8},             {"Pipe", Pipe, -7},
+      {"Land", Land, -10},              {"PlayerHit", PlayerHit, -7},   {"TryLost", TryLost, -7},
+  };
+  struct Line {
+    const char* name;
+    const char* file;
+  };
+  static const Line lines[] = {
+#define EFFECT(name, file) {#name, #file},
+#include "audio/effect_list.h"
+#undef EFFECT
+  };
+  static const std::vector<Effect> effects = [] {
+    if (std::size(recipes) != std::size(lines)) {
+      throw std::runtime_error("the effect list and the recipes differ in length");
+    }
+    std::vector<Effect> all;
+    for (size_t i = 0; i < std::size(lines); ++i) {
+      if (std::string(recipes[i].name) != lines[i].name) {
+        throw std::runtime_error(std::string("no recipe in its place for effect ") + lines[i].name);
+      }
+      all.push_back({lines[i].file, recipes[i].make, recipes[i].peakDb});
+    }
+    return all;
+  }();
   return effects;
 }
 

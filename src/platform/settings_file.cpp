@@ -14,6 +14,7 @@
 #include <sstream>
 #include <vector>
 
+#include "stagedata/stage_format.h"
 #include "stagedata/text_file.h"
 
 namespace slidestone {
@@ -260,27 +261,11 @@ SettingsStore::Outcome IniSettings::Update(const std::string& app, const std::st
   const std::string text = IniWithValue(old, section, key, *value);
 
   RemoveStaleTemporaries(target);
-  // A temporary file of its own for every save, so a save never writes into another's file.
-  std::string temp = target.string() + ".tmp.XXXXXX";
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return fail(Errno("cannot create " + temp));
-  ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644);
-  const bool written = WriteAllTo(fd, text) && ::fsync(fd) == 0;
-  ::close(fd);
-  if (!written) {
-    std::remove(temp.c_str());
-    return fail(Errno("cannot write " + temp));
-  }
-  if (std::rename(temp.c_str(), target.c_str()) != 0) {
-    const std::string reason = Errno("cannot replace " + target.string());
-    std::remove(temp.c_str());
-    return fail(reason);
-  }
-  // Make the rename itself durable.
-  const int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dfd >= 0) {
-    ::fsync(dfd);
-    ::close(dfd);
+  // Each save writes a temporary file of its own, so a save never writes into another's file.
+  // The file keeps its mode; a new one is 0644.
+  std::string error;
+  if (!WriteFileAtomically(target.string(), text, error, exists ? (st.st_mode & 07777) : 0644)) {
+    return fail(error);
   }
   return Outcome::kWritten;
 }

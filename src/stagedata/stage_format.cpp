@@ -204,14 +204,15 @@ uint32_t FileCreationMask() {
   return mask;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error) {
+bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error,
+                         std::optional<uint32_t> mode) {
   std::string temp = path + ".tmp.XXXXXX";
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) {
     error = "cannot create a file in the folder of " + path + ": " + std::strerror(errno);
     return false;
   }
-  ::fchmod(fd, 0666 & ~FileCreationMask());  // mkostemp made it 0600
+  ::fchmod(fd, mode ? *mode : 0666 & ~FileCreationMask());  // mkostemp made it 0600
   bool ok = WriteAllTo(fd, text);
   const int savedErrno = ok ? 0 : errno;
   if (ok && ::fsync(fd) != 0) ok = false;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "stagedata/world.h"
@@ -96,8 +97,9 @@ uint32_t FileCreationMask();
 
 // Writes a file so that a crash or a full disk leaves either the old file or the new one: the
 // text goes to a temporary file beside it, is flushed, and is renamed over the old name. The
-// file gets the mode any file made there gets (0644 under the usual umask 022).
-// False with a reason on failure; the old file is then untouched.
-bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error);
+// file gets `mode`, or without one the mode any file made there gets (0644 under the usual
+// umask 022). False with a reason on failure; the old file is then untouched.
+bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error,
+                         std::optional<uint32_t> mode = std::nullopt);
 
 }  // namespace slidestone

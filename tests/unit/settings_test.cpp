@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -236,6 +237,24 @@ TEST_F(SettingsFile, AFailedSaveSaysWhatFailedWithThePath) {
   if (said == "skipped") GTEST_SKIP() << "no private mounts here for the read-only case";
   EXPECT_EQ(said, "cannot create the folder " + (dir_ / "home/new").string() + ": Read-only file system\n" +
                       (dir_ / "home/VbApp").string() + " is not writable: Read-only file system\n");
+}
+
+// A save replaces the file with a new one: it keeps the mode the player gave the old file, and a
+// file made afresh is 0644.
+TEST_F(SettingsFile, ASaveKeepsTheFilesMode) {
+  for (const ::mode_t mode : {0600, 0640, 0664}) {
+    Put(File(), "[score]\nhigh=1\n");
+    ASSERT_EQ(::chmod(File().c_str(), mode), 0);
+    ASSERT_TRUE(IniSettings(File()).Write("VbApp", "score", "high", "2"));
+    struct stat st {};
+    ASSERT_EQ(::stat(File().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, mode) << std::oct << mode;
+  }
+  fs::remove(File());
+  ASSERT_TRUE(IniSettings(File()).Write("VbApp", "score", "high", "3"));
+  struct stat st {};
+  ASSERT_EQ(::stat(File().c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0644u);
 }
 
 TEST_F(SettingsFile, ASaveKilledHalfwayLeavesTheOldValue) {

@@ -12,29 +12,29 @@ namespace {
 
 constexpr int kBannerY = (kFieldH - 50) / 2;
 
-void WordOnField(Game& g, int x, int y, int sy) {
-  KeyedCopy(g.stageWindow.field, x, y, 256, 64, g.stageWindow.time, 0, sy);
+void WordOnField(StageWindow& f, int x, int y, int sy) {
+  KeyedCopy(f.field, x, y, 256, 64, f.time, 0, sy);
 }
 
 // The word falls from the top edge to the middle in 30 ticks and stays.
-void FallingWord(Game& g, int sy) {
-  const int y = g.WordCounter <= 30 ? 5 * g.WordCounter : 150;
-  WordOnField(g, 176, y, sy);
+void FallingWord(StageWindow& f, const Model& m, int sy) {
+  const int y = m.WordCounter <= 30 ? 5 * m.WordCounter : 150;
+  WordOnField(f, 176, y, sy);
 }
 
-void EndWords(Game& g) {
-  switch (g.StageEndReason) {
-    case kEndTimeUp: DrawTimeUpWords(g); break;
-    case kEndStoneStopped: DrawStoneStopWords(g); break;
-    case kEndGoal: DrawClearWords(g); break;
+void EndWords(StageWindow& f, const Model& m) {
+  switch (m.StageEndReason) {
+    case kEndTimeUp: DrawTimeUpWords(f, m); break;
+    case kEndStoneStopped: DrawStoneStopWords(f, m); break;
+    case kEndGoal: DrawClearWords(f, m); break;
     default: break;
   }
 }
 
 // Blurred, the banner slides in from the left 14 pixels a tick, stands sharp in the middle,
 // then slides out to the right, shrunk to 200 x 50.
-void StartBanner(Game& g) {
-  const int r = g.WordCounter % 100;
+void StartBanner(StageWindow& f, const Model& m) {
+  const int r = m.WordCounter % 100;
   int p = r - 30;
   int sy = 640;  // blurred
   if (p > 13 && p < 43) {
@@ -43,18 +43,17 @@ void StartBanner(Game& g) {
   } else if (p >= 43) {
     p -= 30;
   }
-  KeyedCopy(g.stageWindow.field, 14 * p, kBannerY, 200, 50, g.stageWindow.time, 0, sy, 256, 64);
+  KeyedCopy(f.field, 14 * p, kBannerY, 200, 50, f.time, 0, sy, 256, 64);
 }
 
 // This tick's words over the clean field, noted as what was drawn over it. Drawing only (the
 // check mode draws them twice).
-void DrawWords(Game& g) {
-  StageWindow& f = g.stageWindow;
+void DrawWords(StageWindow& f, const Model& m) {
   BeginOverdraw(f.sprites, f.field);
-  if (g.WordCounter < 100)
-    EndWords(g);
+  if (m.WordCounter < 100)
+    EndWords(f, m);
   else
-    StartBanner(g);
+    StartBanner(f, m);
   EndOverdraw(f.sprites, f.field, f.cleanField);
 }
 
@@ -64,36 +63,34 @@ void CleanField(StageWindow& f) {
 
 }  // namespace
 
-void DrawFlowWords(Game& g) {
-  StageWindow& f = g.stageWindow;
+void DrawFlowWords(StageWindow& f, const Model& m, RedrawCheck* check) {
   CleanField(f);
-  DrawWords(g);
-  if (RedrawCheck* check = g.forms.redrawCheck) {
-    check->After(f.field, f.cleanField, {0, 0, kFieldW, kFieldH}, [&] { DrawWords(g); });
+  DrawWords(f, m);
+  if (check) {
+    check->After(f.field, f.cleanField, {0, 0, kFieldW, kFieldH}, [&] { DrawWords(f, m); });
   }
 }
 
-void ClearFlowWords(Game& g) {
-  StageWindow& f = g.stageWindow;
+void ClearFlowWords(StageWindow& f) {
   CleanField(f);
   BeginOverdraw(f.sprites, f.field);
   EndOverdraw(f.sprites, f.field, f.cleanField);
 }
 
-void DrawTimeUpWords(Game& g) { FallingWord(g, 384); }
+void DrawTimeUpWords(StageWindow& f, const Model& m) { FallingWord(f, m, 384); }
 
-void DrawStoneStopWords(Game& g) { FallingWord(g, 704); }
+void DrawStoneStopWords(StageWindow& f, const Model& m) { FallingWord(f, m, 704); }
 
 // The player cheers where it stood: columns 0, 1, 2, 3 of row 8 in a 16-tick rhythm.
-void DrawClearWords(Game& g) {
-  const int m = g.WordCounter % 16;
-  const int b = (m + 1) / 2;
+void DrawClearWords(StageWindow& f, const Model& m) {
+  const int beat = m.WordCounter % 16;
+  const int b = (beat + 1) / 2;
   int c = 0;
   if (b == 4) c = 1;
   if (b == 5 || b == 6) c = 2;
   if (b == 7) c = 3;
-  MaskedFrame(g.stageWindow.field, g.PlayerX, g.PlayerY, g.stageWindow.mainchar, kPlayerPoses.Row(8), c);
-  WordOnField(g, 176, 144, g.WordCounter <= 70 ? 448 : 512);
+  MaskedFrame(f.field, m.PlayerX, m.PlayerY, f.mainchar, kPlayerPoses.Row(8), c);
+  WordOnField(f, 176, 144, m.WordCounter <= 70 ? 448 : 512);
 }
 
 }  // namespace slidestone

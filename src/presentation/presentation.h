@@ -5,13 +5,13 @@
 
 namespace slidestone {
 
-struct Game;
 struct Model;
+struct RedrawCheck;
 struct StageWindow;
 class Surface;
 
 // The play field rebuilt from the clean field with every moving thing drawn over it.
-void RepaintField(Game& g);
+void RepaintField(StageWindow& f, const Model& m, RedrawCheck* check);
 // The field of a stage just loaded from its Map and tables: the backdrop on all three field
 // buffers, the tiles on the visible and the clean field, every object's first picture; dimmed
 // under the curtain when `dimmed`.
@@ -47,10 +47,10 @@ void DrawCurtain(StageWindow& f, const Model& m);
 void ShadeCurtainMiddle(StageWindow& f, const Model& m);
 void DrawContinuePrompt(StageWindow& f, const Model& m);
 // The words of WordCounter over the clean field, and the clean field alone once they are done.
-void DrawFlowWords(Game& g);
-void ClearFlowWords(Game& g);
-void DrawTimeUpWords(Game& g);
-void DrawStoneStopWords(Game& g);
-void DrawClearWords(Game& g);
+void DrawFlowWords(StageWindow& f, const Model& m, RedrawCheck* check);
+void ClearFlowWords(StageWindow& f);
+void DrawTimeUpWords(StageWindow& f, const Model& m);
+void DrawStoneStopWords(StageWindow& f, const Model& m);
+void DrawClearWords(StageWindow& f, const Model& m);
 
 }  // namespace slidestone

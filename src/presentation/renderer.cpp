@@ -13,10 +13,9 @@ namespace {
 constexpr int32_t kSparkleShownTicks = 29;
 constexpr int32_t kHiddenSparkle = 10;
 
-void DrawItems(Game& g) {
-  StageWindow& f = g.stageWindow;
-  for (int i = 0; i < g.ItemCount && i < kMaxItems; ++i) {
-    const ItemRecord& it = g.Items[i];
+void DrawItems(StageWindow& f, const Model& m) {
+  for (int i = 0; i < m.ItemCount && i < kMaxItems; ++i) {
+    const ItemRecord& it = m.Items[i];
     if (it.kind == kBucket) {
       MaskedFrame(f.field, it.x, it.y, f.fieldSheet, field_sheet::kBucket, it.frame);
     } else if (it.kind == kGoal) {
@@ -25,10 +24,9 @@ void DrawItems(Game& g) {
   }
 }
 
-void DrawSparkles(Game& g) {
-  if (!On(g.SparkleOn) || g.SparkleTicks >= kSparkleShownTicks) return;
-  StageWindow& f = g.stageWindow;
-  for (const SparkleEntry& s : g.Sparkles) {
+void DrawSparkles(StageWindow& f, const Model& m) {
+  if (!On(m.SparkleOn) || m.SparkleTicks >= kSparkleShownTicks) return;
+  for (const SparkleEntry& s : m.Sparkles) {
     if (s.frame == kHiddenSparkle) continue;
     MaskedFrame(f.field, s.x, s.y, f.overlaySheet, overlay_sheet::kSparkles, s.frame);
   }
@@ -37,8 +35,7 @@ void DrawSparkles(Game& g) {
 // Column of a toppling figure: 1 for the first three steps, then one more every two steps.
 int ToppleColumn(int32_t frame) { return frame < 3 ? 1 : 1 + (frame - 2) / 2; }
 
-void DrawEnemy(Game& g, const EnemyRecord& e) {
-  StageWindow& f = g.stageWindow;
+void DrawEnemy(StageWindow& f, const EnemyRecord& e) {
   Surface& dst = f.field;
   const Surface& sheet = f.fieldSheet;
   if (IsActiveEnemy(e.state)) {
@@ -81,44 +78,42 @@ void DrawEnemy(Game& g, const EnemyRecord& e) {
   }
 }
 
-void DrawMovingThings(Game& g) {
-  StageWindow& f = g.stageWindow;
+void DrawMovingThings(StageWindow& f, const Model& m) {
   BeginOverdraw(f.sprites, f.field);
-  DrawItems(g);
-  DrawSparkles(g);
-  for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) DrawEnemy(g, g.Enemies[i]);
-  if (On(g.BallActive)) {
-    MaskedFrame(f.field, g.BallX, g.BallY, f.fieldSheet, field_sheet::kBall);
+  DrawItems(f, m);
+  DrawSparkles(f, m);
+  for (int i = 0; i < m.EnemyCount && i < kMaxEnemies; ++i) DrawEnemy(f, m.Enemies[i]);
+  if (On(m.BallActive)) {
+    MaskedFrame(f.field, m.BallX, m.BallY, f.fieldSheet, field_sheet::kBall);
   }
-  if (On(g.SpringShown)) {
-    MaskedFrame(f.field, g.SpringX, g.SpringY + 12, f.jumpd, kSpring, g.SpringRise);
+  if (On(m.SpringShown)) {
+    MaskedFrame(f.field, m.SpringX, m.SpringY + 12, f.jumpd, kSpring, m.SpringRise);
   }
-  MaskedFrame(f.field, g.PlayerX, g.PlayerY, f.mainchar, kPlayerPoses.Row(g.PlayerPose), g.PlayerFrame);
+  MaskedFrame(f.field, m.PlayerX, m.PlayerY, f.mainchar, kPlayerPoses.Row(m.PlayerPose), m.PlayerFrame);
   // StoneSpinX is the spin's x in the stone's run.
   const SheetRun& stone = field_sheet::kStone;
-  MaskedPair(f.field, g.StoneX, g.StoneY, stone.w, stone.h, f.fieldSheet, stone.maskX + g.StoneSpinX,
-             stone.maskY, stone.x + g.StoneSpinX, stone.y);
+  MaskedPair(f.field, m.StoneX, m.StoneY, stone.w, stone.h, f.fieldSheet, stone.maskX + m.StoneSpinX,
+             stone.maskY, stone.x + m.StoneSpinX, stone.y);
   // The pipe in front of the figure: it sinks into the entry and rises out of the exit.
-  if (On(g.InPipe)) {
-    const int px = 32 * g.PlayerCol, py = 32 * g.PlayerFootRow;
+  if (On(m.InPipe)) {
+    const int px = 32 * m.PlayerCol, py = 32 * m.PlayerFootRow;
     Copy(f.field, px, py, 32, 32, f.cleanField, px, py);
   }
   // UP or DOWN rises from the middle of the stone while the speed digit zooms.
-  if (On(g.SpeedFlash)) {
-    KeyedFrame(f.field, g.StoneX, g.StoneY + 16 - 2 * g.SpeedFlashStep, f.fieldSheet,
-               field_sheet::kSpeedWords, g.SpeedChange);
+  if (On(m.SpeedFlash)) {
+    KeyedFrame(f.field, m.StoneX, m.StoneY + 16 - 2 * m.SpeedFlashStep, f.fieldSheet,
+               field_sheet::kSpeedWords, m.SpeedChange);
   }
   EndOverdraw(f.sprites, f.field, f.cleanField);
 }
 
 }  // namespace
 
-void RepaintField(Game& g) {
-  StageWindow& f = g.stageWindow;
+void RepaintField(StageWindow& f, const Model& m, RedrawCheck* check) {
   RestoreBackground(f.sprites, f.field, f.cleanField, {0, 0, kFieldW, kFieldH});
-  DrawMovingThings(g);
-  if (RedrawCheck* check = g.forms.redrawCheck) {
-    check->After(f.field, f.cleanField, {0, 0, kFieldW, kFieldH}, [&] { DrawMovingThings(g); });
+  DrawMovingThings(f, m);
+  if (check) {
+    check->After(f.field, f.cleanField, {0, 0, kFieldW, kFieldH}, [&] { DrawMovingThings(f, m); });
   }
 }
 

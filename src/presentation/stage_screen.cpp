@@ -14,7 +14,7 @@ void StageScreen::ToolWorkShown(int col, int row, int32_t code, int32_t stage) {
 }
 void StageScreen::ToolWorkDone(int col, int row, int32_t code) { DrawToolWorkDone(g_.stageWindow, col, row, code); }
 void StageScreen::SnowCapped() { DrawSnowCap(g_.stageWindow, g_); }
-void StageScreen::FieldRepainted() { RepaintField(g_); }
+void StageScreen::FieldRepainted() { RepaintField(g_.stageWindow, g_, g_.forms.redrawCheck); }
 void StageScreen::FieldPresented() { g_.stageWindow.field.Present(); }
 void StageScreen::FieldFrozen() {
   Copy(g_.stageWindow.field, 0, 0, kFieldW, kFieldH, g_.stageWindow.backdrop, 0, 0);
@@ -50,8 +50,8 @@ void StageScreen::LivesCleared() {
   g_.stageWindow.hudPanel.Present();
 }
 void StageScreen::ContinuePromptShown() { DrawContinuePrompt(g_.stageWindow, g_); }
-void StageScreen::FlowWordsShown() { DrawFlowWords(g_); }
-void StageScreen::FlowWordsCleared() { ClearFlowWords(g_); }
+void StageScreen::FlowWordsShown() { DrawFlowWords(g_.stageWindow, g_, g_.forms.redrawCheck); }
+void StageScreen::FlowWordsCleared() { ClearFlowWords(g_.stageWindow); }
 void StageScreen::TitleWindowShown() { ShowForm(g_.forms, g_.menuWindow); }
 
 }  // namespace slidestone

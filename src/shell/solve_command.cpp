@@ -19,12 +19,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* LevelWord(bool hard) { return hard ? "HARD" : "NORMAL"; }
+const char* LevelWord(bool hard) { return DifficultyWord(hard ? kHard : kNormal); }
 
+// solve-01-normal.script for stage 1 (1..18): the proof's own name, marked as the solver's.
 std::string DefaultOut(int stage, bool hard) {
-  char name[40];
-  std::snprintf(name, sizeof name, "solve-%02d-%s.script", stage, hard ? "hard" : "normal");
-  return name;
+  return "solve-" + ProofFileName(stage - 1, hard ? kHard : kNormal);
 }
 
 void PrintProgress(std::FILE* to, const solver::Progress& p) {

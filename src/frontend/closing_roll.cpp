@@ -45,7 +45,7 @@ void SlideLines(Game& g) {
       HideSurface(w.messagebox2);
     }
   } else if (g.RollTick == kBlackTick && Watched(g)) {
-    PaintHouseScreenBlack(g);
+    PaintHouseScreenBlack(g.houseWindow);
   }
   if (g.RollTick >= kFirstPair && (i == 0 || i == 72))
     g.audio->PlayEffect(kSoundSweep, kChannelMain);

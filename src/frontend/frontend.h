@@ -6,6 +6,7 @@
 namespace slidestone {
 
 struct Game;
+struct MenuWindow;
 class Surface;
 struct Rect;
 
@@ -17,11 +18,11 @@ void TitleScreen(Game& g);
 // The creeping stone pattern at scroll s (0..31) over the whole surface, or over `area` only:
 // the menus put it back under their words from the pattern itself, so no clean copy of the
 // screen is kept.
-void DrawMenuBackground(Game& g, Surface& surface, int s);
-void DrawMenuBackground(Game& g, Surface& surface, int s, const Rect& area);
+void DrawMenuBackground(const MenuWindow& w, Surface& surface, int s);
+void DrawMenuBackground(const MenuWindow& w, Surface& surface, int s, const Rect& area);
 void MainMenu(Game& g);
 void OptionsScreen(Game& g);
-void DrawHighScore(Game& g, int32_t value);
+void DrawHighScore(MenuWindow& w, int32_t value);
 void HouseSetupStep(Game& g);
 void HouseShotStep(Game& g);
 void ShowShotComment(Game& g);

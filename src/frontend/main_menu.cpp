@@ -82,7 +82,7 @@ void MainMenu(Game& g) {
   const bool tick = StepDue(g, g.menuClock, 100);
   if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
-    if (Watched(g)) DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
+    if (Watched(g)) DrawMenuBackground(w, w.startbox1, g.BackgroundScroll);
     LogoSceneStep(g);
     w.startbox2.Present();
   }
@@ -124,7 +124,7 @@ void MainMenu(Game& g) {
   }
 
   if (g.GameState == kStateMenu && FrontWordsStale(g, tick, g.CursorRow) && Watched(g)) {
-    DrawMenuBackground(g, w.startbox1, g.BackgroundScroll, {200, 250, 256, 192});
+    DrawMenuBackground(w, w.startbox1, g.BackgroundScroll, {200, 250, 256, 192});
     for (int i = 0; i < 3; ++i) {
       KeyedCopy(w.startbox1, 200, 250 + 64 * i, 256, kWordH, w.messagebox,
                 i == g.CursorRow ? kBrightX : 0, RowY(kRowGameStart + i));

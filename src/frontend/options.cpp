@@ -24,7 +24,7 @@ constexpr int kRowsX = 30, kRowsY = 160, kRowsW = 448 - kRowsX, kRowsH = 400 + k
 void DrawOptionRows(Game& g) {
   Surface& out = g.menuWindow.startbox1;
   const Surface& words = g.menuWindow.messagebox;
-  DrawMenuBackground(g, out, g.BackgroundScroll, {kRowsX, kRowsY, kRowsW, kRowsH});
+  DrawMenuBackground(g.menuWindow, out, g.BackgroundScroll, {kRowsX, kRowsY, kRowsW, kRowsH});
   auto half = [&](int row) { return g.CursorRow == row ? kBrightX : 0; };
 
   KeyedCopy(out, 30, 160, 256, kWordH, words, half(kRowLevel), RowY(kRowGameLv));
@@ -47,10 +47,10 @@ void DrawOptionRows(Game& g) {
 
 }  // namespace
 
-void DrawHighScore(Game& g, int32_t value) {
-  Surface& out = g.menuWindow.startbox1;
-  KeyedCopy(out, 30, 80, 256, kWordH, g.menuWindow.messagebox, 0, RowY(kRowHighScore));
-  DrawSixDigits(out, g.menuWindow.messagebox, value, 300, 80);
+void DrawHighScore(MenuWindow& w, int32_t value) {
+  Surface& out = w.startbox1;
+  KeyedCopy(out, 30, 80, 256, kWordH, w.messagebox, 0, RowY(kRowHighScore));
+  DrawSixDigits(out, w.messagebox, value, 300, 80);
 }
 
 void OptionsScreen(Game& g) {
@@ -59,9 +59,9 @@ void OptionsScreen(Game& g) {
   if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
     if (Watched(g)) {
-      DrawMenuBackground(g, w.startbox1, g.BackgroundScroll);
+      DrawMenuBackground(w, w.startbox1, g.BackgroundScroll);
       KeyedCopy(w.startbox1, 30, 0, 256, kWordH, w.messagebox, kBrightX, RowY(kRowOption));
-      DrawHighScore(g, g.HighScore);
+      DrawHighScore(w, g.HighScore);
     }
   }
 

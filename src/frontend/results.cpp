@@ -17,7 +17,7 @@ void ResultsScreen(Game& g) {
   g.RollTick = 0;
 
   if (Watched(g)) {
-    PaintHouseScreenBlack(g);
+    PaintHouseScreenBlack(g.houseWindow);
     KeyedCopy(w.canvas, 100, 160, 256, kWordH, words, kBrightX, RowY(kRowGameLv));
     KeyedCopy(w.canvas, 400, 160, 128, kWordH, words, 128 * g.Difficulty,
               RowY(kRowLevelsBright));

@@ -9,12 +9,12 @@
 
 namespace slidestone {
 
-void DrawMenuBackground(Game& g, Surface& surface, int s) {
-  DrawMenuBackground(g, surface, s, {0, 0, kScreenW, kScreenH});
+void DrawMenuBackground(const MenuWindow& w, Surface& surface, int s) {
+  DrawMenuBackground(w, surface, s, {0, 0, kScreenW, kScreenH});
 }
 
-void DrawMenuBackground(Game& g, Surface& surface, int s, const Rect& area) {
-  const Surface& pattern = g.menuWindow.startback;
+void DrawMenuBackground(const MenuWindow& w, Surface& surface, int s, const Rect& area) {
+  const Surface& pattern = w.startback;
   // Four copies of the same 320 x 240 piece of the pattern. The lower half starts half a period
   // further in: 240 is 16 rows past a multiple of 32, so the pattern runs on across the middle
   // without a seam.
@@ -32,7 +32,7 @@ void DrawMenuBackground(Game& g, Surface& surface, int s, const Rect& area) {
 void TitleScreen(Game& g) {
   MenuWindow& w = g.menuWindow;
   if (Watched(g)) {
-    DrawMenuBackground(g, w.startbox1, 0);
+    DrawMenuBackground(w, w.startbox1, 0);
     Copy(w.startbox2, 0, 0, 550, 220, w.title, 0, 0);
     for (int i = 0; i < 3; ++i) {
       KeyedCopy(w.startbox1, 200, 250 + 64 * i, 256, kWordH, w.messagebox, 0,

@@ -23,8 +23,8 @@ bool FrontWordsStale(Game& g, bool tick, int64_t key) {
   return stale;
 }
 
-void PaintHouseScreenBlack(Game& g) {
-  for (int j = 0; j <= 5; ++j) Copy(g.houseWindow.canvas, 128 * j, 0, 128, 480, g.houseWindow.clear1, 0, 0);
+void PaintHouseScreenBlack(HouseWindow& w) {
+  for (int j = 0; j <= 5; ++j) Copy(w.canvas, 128 * j, 0, 128, 480, w.clear1, 0, 0);
 }
 
 }  // namespace slidestone

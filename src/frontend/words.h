@@ -8,6 +8,7 @@ namespace slidestone {
 
 class Surface;
 struct Game;
+struct HouseWindow;
 
 // Rows of the menu window's word sheet (y = 64 * row). The left half of a row is the dim word,
 // the right half (x 256) the bright one.
@@ -39,6 +40,6 @@ void DrawSixDigits(Surface& dst, const Surface& words, int32_t value, int x0, in
 bool FrontWordsStale(Game& g, bool tick, int64_t key);
 
 // Fills the house window's whole screen with the black columns of the sheet picture.
-void PaintHouseScreenBlack(Game& g);
+void PaintHouseScreenBlack(HouseWindow& w);
 
 }  // namespace slidestone

@@ -104,7 +104,7 @@ TEST_F(MenuTest, MenuBackgroundContinuesThePatternAcrossTheMiddleWithoutASeam) {
   auto pattern = [](int x, int y, int s) { return kPatternTag | Pixel((x + s) % 32) << 9 | Pixel((y + s) % 32); };
   for (int s : {0, 1, 17, 31}) {
     Surface out(640, 480);
-    DrawMenuBackground(g, out, s);
+    DrawMenuBackground(g.menuWindow, out, s);
     int wrong = 0;
     for (int y = 0; y < 480; ++y)
       for (int x = 0; x < 640; ++x) wrong += out.At(x, y) != pattern(x, y, s);
@@ -116,7 +116,7 @@ TEST_F(MenuTest, MenuBackgroundContinuesThePatternAcrossTheMiddleWithoutASeam) {
     constexpr Pixel kUntouched = 0x123456;
     Surface out(640, 480);
     out.Fill(kUntouched);
-    DrawMenuBackground(g, out, 13, area);
+    DrawMenuBackground(g.menuWindow, out, 13, area);
     int wrong = 0;
     for (int y = 0; y < 480; ++y)
       for (int x = 0; x < 640; ++x) {
@@ -178,7 +178,7 @@ TEST_F(MenuTest, AMovedCursorPutsBackThePatternOfTheLastTickAroundTheWords) {
   ++g.Now;  // between ticks: only the words are drawn again
   MainMenu(g);
   Surface clean(640, 480);
-  DrawMenuBackground(g, clean, g.BackgroundScroll);
+  DrawMenuBackground(g.menuWindow, clean, g.BackgroundScroll);
   int background = 0, wrong = 0;
   for (int y = 250; y < 442; ++y)
     for (int x = 200; x < 456; ++x) {
@@ -428,7 +428,7 @@ TEST_F(OptionsTest, AShorterValueLeavesNothingOfTheLongerOneBehind) {
   EXPECT_EQ(WordAt(s, 321, 161), Word(0, 5));
   EXPECT_EQ(WordAt(s, 320 + 100, 161), Cell{}) << "the end of HARD is still there";
   Surface clean(640, 480);
-  DrawMenuBackground(g, clean, g.BackgroundScroll);
+  DrawMenuBackground(g.menuWindow, clean, g.BackgroundScroll);
   EXPECT_EQ(s.At(320 + 100, 161), clean.At(320 + 100, 161));
 
   g.CursorRow = 2;

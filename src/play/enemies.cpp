@@ -11,7 +11,7 @@ constexpr int64_t kEnemyInterval = 100;
 constexpr int kEnemyMaxX = kFieldW - 32;  // 576
 constexpr int kBallMaxX = kFieldW - 16;   // 592: the ball is 16 pixels wide
 
-void StepWalker(World& g, EnemyRecord& e, int32_t& vy) {
+void StepWalker(const World& g, EnemyRecord& e, int32_t& vy) {
   e.frame = g.EnemyAnim / 2;
   if (SolidAt(g, e.x + 4, e.y + 32) || SolidAt(g, e.x + 27, e.y + 32)) {
     if (!On(e.fast)) {

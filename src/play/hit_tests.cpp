@@ -5,7 +5,7 @@
 
 namespace slidestone {
 
-bool IsHitByEnemy(World& g, bool menuVariant) {
+bool IsHitByEnemy(const World& g, bool menuVariant) {
   if (On(g.PlayerHit)) return false;
   const int px = g.PlayerX, py = g.PlayerY;
   for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) {
@@ -20,7 +20,7 @@ bool IsHitByEnemy(World& g, bool menuVariant) {
   return false;
 }
 
-bool IsHitByBall(World& g, bool toolMenuVariant) {
+bool IsHitByBall(const World& g, bool toolMenuVariant) {
   if (!On(g.BallActive) || On(g.PlayerHit)) return false;
   const int px = g.PlayerX, py = g.PlayerY, bx = g.BallX, by = g.BallY;
   if (toolMenuVariant) return px < bx && bx < px + 16 && py - 4 < by && by < py + 20;

@@ -57,7 +57,7 @@ void OpenStageHud(World& g);
 
 // Hit tests. The menu variant of the enemy test counts only walkers and watchers; the
 // tool-menu variant of the ball test uses the menu's narrower box.
-bool IsHitByEnemy(World& g, bool menuVariant = false);
-bool IsHitByBall(World& g, bool toolMenuVariant = false);
+bool IsHitByEnemy(const World& g, bool menuVariant = false);
+bool IsHitByBall(const World& g, bool toolMenuVariant = false);
 
 }  // namespace slidestone

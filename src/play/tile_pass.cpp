@@ -28,7 +28,7 @@ void PipeExit(World& g, int col, int row) {
 }
 
 // Speed tiles catch the light once per cycle: overlays 1 to 5, then back to the live look 0.
-void Glint(World& g, int col, int row) {
+void Glint(const World& g, int col, int row) {
   if (g.TileCycle > 0 && g.TileCycle < 7) {
     const int overlay = g.TileCycle == 6 ? 0 : g.TileCycle;
     g.view->SpeedTileGlint(col, row, overlay);

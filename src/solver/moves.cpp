@@ -56,8 +56,22 @@ MoveResult Walk(Sim& sim, int key) {
   return Finish(sim, x0, y0);
 }
 
+// A hint read from the map, as for the tools: a jump straight up can end anywhere but where it
+// began only on something solid over the figure's columns, from its own row up to as high as a
+// jump carries it. Nothing else moves it sideways or takes its floor away in the meantime (no
+// tool is at work when the player is free to act), so without such a cell it lands where it
+// stood, which the rules would call useless after a whole flight.
+bool LandsAboveMaybe(const World& w) {
+  const int row = w.PlayerY / 32;
+  for (int r = row - 3; r <= row; ++r)
+    for (const int px : {w.PlayerX + 4, w.PlayerX + 27})
+      if (SolidAt(w, px, r * 32)) return true;
+  return false;
+}
+
 MoveResult Jump(Sim& sim, int steer, bool wholeFlight) {
   World& w = sim.w;
+  if (steer == 0 && !LandsAboveMaybe(w)) return MoveResult::kUseless;
   const int32_t x0 = w.PlayerX, y0 = w.PlayerY;
   sim.Press(kKeyUp);
   const bool started = sim.RunUntil([&] { return On(w.PlayerInAction); }, kStartLimit);

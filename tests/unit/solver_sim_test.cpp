@@ -219,3 +219,34 @@ TEST(SolverSim, EveryMoveEndsAlikeSkippingOrNot) {
 
 }  // namespace
 }  // namespace slidestone::solver
+
+namespace slidestone::solver {
+namespace {
+
+// A jump straight up is tried only where something over the figure may catch it; it must still
+// be tried, and kept, where a floor a cell above does.
+TEST(SolverMoves, AStraightJumpIsKeptWhereAFloorACellAboveCatchesIt) {
+  Sim sim;
+  std::string why;
+  ASSERT_TRUE(StartStage(sim, kStageDir, 1, kNormal, why)) << why;
+  ASSERT_TRUE(sim.RunUntil([&] { return FreeToAct(sim.w); }, 5000));
+  const int32_t x = sim.w.PlayerX, y = sim.w.PlayerY;
+  for (int row = y / 32 - 3; row < y / 32; ++row)  // open sky over the figure
+    for (const int px : {x + 4, x + 27}) sim.w.Map(px / 32, row) = kEmptyCell;
+  const Model open = TakeSnapshot(sim.w);
+  for (const int px : {x + 4, x + 27}) sim.w.Map(px / 32, y / 32 - 1) = kBrick;
+  const Model roofed = TakeSnapshot(sim.w);
+  struct Case {
+    const Model* moment;
+    MoveResult result;
+    int32_t landsAt;
+  };
+  for (const Case& c : {Case{&open, MoveResult::kUseless, y}, Case{&roofed, MoveResult::kDone, y - 64}}) {
+    sim.Restore(*c.moment, 0);
+    EXPECT_EQ(PlayMove(sim, Move::kJump), c.result);
+    EXPECT_EQ(sim.w.PlayerY, c.landsAt);
+  }
+}
+
+}  // namespace
+}  // namespace slidestone::solver

@@ -82,6 +82,19 @@ constexpr SheetRun kSparkles{192, 32, 8, 8, 4, 8, 0, 192, 40};
 constexpr SheetRun kPlainIce = Cell(0, 64);
 }  // namespace overlay_sheet
 
+// The time sheet (picture time): the head-up display's digits and labels. Its row 0 is the
+// clock's black strip with the colons; the stage-flow words fill the rows from y 192.
+namespace time_sheet {
+constexpr SheetRun kMinus{256, 0, 32, 32, 1, 0, 0, 288, 0};   // a clock cell with no time limit
+constexpr SheetRun kLargeDigits{0, 32, 32, 32, 10, 32, 0};   // green 0 to 9
+constexpr SheetRun kWhiteDigits{0, 64, 32, 32, 10, 32, 0};
+constexpr SheetRun kLabels{0, 96, 64, 32, 3, 64, 0};         // TOTAL, STAGE, SPEED
+constexpr int kTotalLabel = 0, kStageLabel = 1, kSpeedLabel = 2;
+constexpr SheetRun kSmallDigits{0, 128, 16, 32, 10, 16, 0, 0, 160};
+constexpr SheetRun kSlash{160, 128, 16, 48, 1, 0, 0, 176, 128};   // before the tool points
+constexpr SheetRun kRedZero{192, 128, 16, 32, 1, 0, 0, 192, 160};  // no tool points left
+}  // namespace time_sheet
+
 // The player (picture mainchar): four cells a pose, masks 128 to the right, a pose a row.
 constexpr SheetRun kPlayerPoses{0, 0, 32, 32, 4, 32, 0, 128, 0, 32};
 constexpr int kPlayerPoseCount = 9;

@@ -29,12 +29,12 @@ int32_t ShownToolPoints(int32_t points) { return std::clamp(points, 0, 99); }
 
 void DrawSmallDigit(StageWindow& f, int x, int y, int32_t digit) {
   const int d = std::clamp(digit, 0, 9);
-  MaskedPair(f.hudPanel, x, y, 16, 32, f.time, 16 * d, kSmallMaskY, 16 * d, kSmallDigitY);
+  MaskedFrame(f.hudPanel, x, y, f.time, time_sheet::kSmallDigits, d);
 }
 
 void CopyLargeDigit(StageWindow& f, int x, int y, int32_t digit) {
   const int d = std::clamp(digit, 0, 9);
-  Copy(f.hudPanel, x, y, 32, 32, f.time, 32 * d, kLargeDigitY);
+  CopyFrame(f.hudPanel, x, y, f.time, time_sheet::kLargeDigits, d);
 }
 
 void DrawScores(StageWindow& f, const Model& m) {
@@ -49,15 +49,14 @@ void DrawToolPoints(StageWindow& f, const Model& m) {
   // The whole area the zoom may have covered, back to the panel.
   Copy(f.hudPanel, 336, 48, 64, 64, f.panelSheet, 16, 48);
   Copy(f.hudPanel, kScratchX, kScratchY, 32, 32, f.time, 0, 0);
-  MaskedPair(f.hudPanel, 384, 64, 16, 48, f.time, 176, 128, 160, 128);
+  MaskedFrame(f.hudPanel, 384, 64, f.time, time_sheet::kSlash);
   if (v >= 10) {
     DrawSmallDigit(f, kScratchX, kScratchY, v / 10);
     DrawSmallDigit(f, kScratchX + 16, kScratchY, v % 10);
   } else if (v >= 1) {
     DrawSmallDigit(f, kScratchX + 16, kScratchY, v);
   } else {
-    MaskedPair(f.hudPanel, kScratchX + 16, kScratchY, 16, 32, f.time, 192, kSmallMaskY, 192,
-               kSmallDigitY);
+    MaskedFrame(f.hudPanel, kScratchX + 16, kScratchY, f.time, time_sheet::kRedZero);
   }
   // While the number swells, its resting place stays empty.
   if (!On(m.PointsFlash)) {
@@ -66,7 +65,7 @@ void DrawToolPoints(StageWindow& f, const Model& m) {
 }
 
 void DrawSpeedDigit(StageWindow& f, int digit) {
-  Copy(f.hudPanel, kSpeedX, kSpeedY, 32, 32, f.time, 32 * digit, kLargeDigitY);
+  CopyFrame(f.hudPanel, kSpeedX, kSpeedY, f.time, time_sheet::kLargeDigits, digit);
 }
 
 // The three icons, as the head-up display composed them on the screen surface, with the cursor

@@ -17,11 +17,4 @@ constexpr int kPointsY = 64;
 constexpr int kSpeedX = 224;
 constexpr int kSpeedY = 64;
 
-// Time sheet: large green digits in a row at y 32, small green digits at y 128 with their masks
-// 32 lower, the labels in a row at y 96.
-constexpr int kLargeDigitY = 32;
-constexpr int kSmallDigitY = 128;
-constexpr int kSmallMaskY = 160;
-constexpr int kLabelY = 96;
-
 }  // namespace slidestone

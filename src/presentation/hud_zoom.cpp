@@ -27,14 +27,15 @@ void DrawSpeedZoom(StageWindow& f, const Model& m) {
   const int c = ZoomMargin(m.SpeedFlashStep);
   const int d = std::clamp(m.StoneSpeed, 0, 9);
   Copy(f.hudPanel, kSpeedX, kSpeedY, 32, 32, f.time, 0, 0);
-  KeyedCopy(f.hudPanel, kSpeedX - c, kSpeedY - c, 32 + 2 * c, 32 + 2 * c, f.time, 32 * d,
-            kLargeDigitY, 32, 32);
+  const SheetRun& digits = time_sheet::kLargeDigits;
+  KeyedCopy(f.hudPanel, kSpeedX - c, kSpeedY - c, 32 + 2 * c, 32 + 2 * c, f.time, digits.X(d), digits.Y(d),
+            digits.w, digits.h);
 }
 
 // The last frame reached over the end of the label, so both come back.
 void DrawSpeedZoomEnd(StageWindow& f, const Model& m) {
   Copy(f.hudPanel, 208, 48, 64, 64, f.panelSheet, 208, 48);
-  KeyedCopy(f.hudPanel, 160, 64, 64, 32, f.time, 128, kLabelY);
+  KeyedFrame(f.hudPanel, 160, 64, f.time, time_sheet::kLabels, time_sheet::kSpeedLabel);
   CopyLargeDigit(f, kSpeedX, kSpeedY, m.StoneSpeed);
 }
 

@@ -37,7 +37,7 @@ void DrawStageClock(StageWindow& f, const Model& m) {
     if (On(m.TimeLimitOn)) {
       CopyLargeDigit(f, cellX[i], kClockY, digit[i]);
     } else {
-      Copy(f.hudPanel, cellX[i], kClockY, 32, 32, f.time, 256, 0);  // minus sign
+      CopyFrame(f.hudPanel, cellX[i], kClockY, f.time, time_sheet::kMinus);
     }
   }
 }

@@ -24,19 +24,19 @@ void DrawLives(StageWindow& f, const Model& m) {
 
 void DrawStageNumber(StageWindow& f, const Model& m) {
   Copy(f.hudPanel, 64, 64, 64, 32, f.time, 0, 0);
-  KeyedCopy(f.hudPanel, 0, 64, 64, 32, f.time, 64, kLabelY);
+  KeyedFrame(f.hudPanel, 0, 64, f.time, time_sheet::kLabels, time_sheet::kStageLabel);
   const int32_t number = m.Stage + 1;
   CopyLargeDigit(f, 64, 64, number / 10 % 10);
   CopyLargeDigit(f, 96, 64, number % 10);
 }
 
 void DrawScoreLabels(StageWindow& f) {
-  KeyedCopy(f.hudPanel, 480, 0, 64, 32, f.time, 0, kLabelY);   // TOTAL
-  KeyedCopy(f.hudPanel, 480, 32, 64, 32, f.time, 64, kLabelY);  // STAGE
+  KeyedFrame(f.hudPanel, 480, 0, f.time, time_sheet::kLabels, time_sheet::kTotalLabel);
+  KeyedFrame(f.hudPanel, 480, 32, f.time, time_sheet::kLabels, time_sheet::kStageLabel);
 }
 
 void DrawSpeedLabel(StageWindow& f, const Model& m) {
-  KeyedCopy(f.hudPanel, 160, 64, 64, 32, f.time, 128, kLabelY);
+  KeyedFrame(f.hudPanel, 160, 64, f.time, time_sheet::kLabels, time_sheet::kSpeedLabel);
   CopyLargeDigit(f, kSpeedX, kSpeedY, m.StoneSpeed);
 }
 

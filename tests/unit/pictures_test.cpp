@@ -105,10 +105,10 @@ TEST(Pictures, MasksAreBlackExactlyWhereTheirSpritesAreDrawn) {
       SheetRunOf("jumpd", slidestone::kSpring),
       {"commandbox", 128, 0, 160, 0, 32, 32, 1, 0, 0, true},   // selection frame
       {"commandboxx", 96, 0, 120, 0, 24, 24, 1, 0, 0, true},
-      {"time", 256, 0, 288, 0, 32, 32, 1, 0, 0, true},         // minus
-      {"time", 0, 128, 0, 160, 16, 32, 10, 16, 0, true},       // small digits
-      {"time", 160, 128, 176, 128, 16, 48, 1, 0, 0, true},     // slash
-      {"time", 192, 128, 192, 160, 16, 32, 1, 0, 0, true},     // red zero
+      SheetRunOf("time", slidestone::time_sheet::kMinus),
+      SheetRunOf("time", slidestone::time_sheet::kSmallDigits),
+      SheetRunOf("time", slidestone::time_sheet::kSlash),
+      SheetRunOf("time", slidestone::time_sheet::kRedZero),
       {"clear2", 0, 256, 0, 288, 32, 32, 8, 32, 0, true},      // stone from above
       {"mainchar", 0, 288, 128, 288, 32, 32, 4, 32, 0, false}, // the empty pose row
   };

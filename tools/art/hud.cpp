@@ -9,6 +9,9 @@
 
 namespace art {
 
+namespace time_sheet = slidestone::time_sheet;
+using slidestone::SheetRun;
+
 namespace {
 
 using namespace pal;
@@ -70,32 +73,40 @@ Image MakeTimeSheet() {
     for (int j = 0; j < 5; ++j)
       for (int i = 0; i < 16; ++i) cv.Plot(8 + i, 14 + j, j == 0 ? Rgb{200, 255, 170} : Rgb{60, 210, 80});
     cv.Outline(Rgb{8, 44, 18});
-    PutSprite(sheet, cv, 256, 0, 288, 0);
+    PutSprite(sheet, cv, time_sheet::kMinus);
   }
   // Large digits, green (y 32) and white (y 64).
   for (int d = 0; d < 10; ++d) {
-    PlaceWord(sheet, Digit(d, 24, 24, kGreenWord), 32 * d, 32, 32, 32, Align::Centre, 0);
-    PlaceWord(sheet, Digit(d, 24, 24, kWhiteDigit), 32 * d, 64, 32, 32, Align::Centre, 0);
+    const SheetRun &green = time_sheet::kLargeDigits, &white = time_sheet::kWhiteDigits;
+    PlaceWord(sheet, Digit(d, 24, 24, kGreenWord), green.X(d), green.Y(d), green.w, green.h, Align::Centre, 0);
+    PlaceWord(sheet, Digit(d, 24, 24, kWhiteDigit), white.X(d), white.Y(d), white.w, white.h, Align::Centre, 0);
   }
   // Labels.
-  auto label = [&](const std::string& t, int x, const WordStyle& s) {
-    PlaceWord(sheet, StyleWord(FitInk(fonts::kSpartanBlack, t, 56, 17), s), x, 96, 64, 32, Align::Centre, 0);
+  auto label = [&](const std::string& t, int n, const WordStyle& s) {
+    const SheetRun& labels = time_sheet::kLabels;
+    PlaceWord(sheet, StyleWord(FitInk(fonts::kSpartanBlack, t, 56, 17), s), labels.X(n), labels.Y(n), labels.w,
+              labels.h, Align::Centre, 0);
   };
-  label("TOTAL", 0, kRedLabel);
-  label("STAGE", 64, kRedLabel);
-  label("SPEED", 128, kGreenWord);
+  label("TOTAL", time_sheet::kTotalLabel, kRedLabel);
+  label("STAGE", time_sheet::kStageLabel, kRedLabel);
+  label("SPEED", time_sheet::kSpeedLabel, kGreenWord);
   // Small digits with masks, the slash and the red zero.
   WordStyle smallGreen = kGreenWord, smallRed = kRedLabel;
   smallGreen.outlineW = smallRed.outlineW = 1;
-  for (int d = 0; d < 10; ++d) WordSprite(sheet, Digit(d, 11, 20, smallGreen), 16 * d, 128, 16, 32, 16 * d, 160);
+  const SheetRun& small = time_sheet::kSmallDigits;
+  for (int d = 0; d < small.count; ++d) {
+    WordSprite(sheet, Digit(d, 11, 20, smallGreen), small.X(d), small.Y(d), small.w, small.h, small.MaskX(d),
+               small.MaskY(d));
+  }
   {
     Canvas cv(16, 48);
     for (int t = 0; t < 34; ++t)
       for (int k = 0; k < 3; ++k) cv.Plot(11 - t * 7 / 34 + k - 1, 7 + t, k == 0 ? Rgb{200, 255, 170} : Rgb{60, 210, 80});
     cv.Outline(Rgb{8, 44, 18});
-    PutSprite(sheet, cv, 160, 128, 176, 128);
+    PutSprite(sheet, cv, time_sheet::kSlash);
   }
-  WordSprite(sheet, Digit(0, 11, 20, smallRed), 192, 128, 16, 32, 192, 160);
+  const SheetRun& zero = time_sheet::kRedZero;
+  WordSprite(sheet, Digit(0, 11, 20, smallRed), zero.x, zero.y, zero.w, zero.h, zero.maskX, zero.maskY);
 
   // The stage-flow words, 256 x 64 (YES and NO 128 x 64).
   const WordStyle ice = BigStyle(Rgb{255, 255, 255}, Rgb{120, 206, 255}, Rgb{14, 24, 64}, Rgb{30, 70, 150});

@@ -135,7 +135,7 @@ void Editor::DrawPalette() {
     const int x = kPaletteX + kPaletteStep * i;
     Copy(f.hudPanel, x, kPaletteY, 32, 32, paletteIcons_, 32 * i, 0);
     // The tool menu's own selection frame marks the piece in hand.
-    if (i == tool_) MaskedPair(f.hudPanel, x, kPaletteY, 32, 32, f.commandbox, 160, 0, 128, 0);
+    if (i == tool_) MaskedFrame(f.hudPanel, x, kPaletteY, f.commandbox, CursorFrame(32));
   }
 }
 
@@ -151,7 +151,7 @@ void Editor::DrawProperties() {
   Text(274, kPropsY, 96, 32, "POINTS " + std::to_string(rec[kRecToolPoints]));
   for (int j = 0; j < 3; ++j) {
     const int x = kOfferX + kOfferStep * j;
-    Copy(f.hudPanel, x, kPropsY + 4, 24, 24, f.commandboxx, 24 * j, 0);
+    CopyFrame(f.hudPanel, x, kPropsY + 4, f.commandboxx, ToolIcons(24), j);
     if (rec[size_t(kRecOffer0 + j)] != 1) Shade(f.hudPanel, x, kPropsY + 4, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
   }
   Text(462, kPropsY, 96, 32, "PAR " + std::to_string(rec[kRecPar]));

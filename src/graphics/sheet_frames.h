@@ -95,6 +95,11 @@ constexpr SheetRun kSlash{160, 128, 16, 48, 1, 0, 0, 176, 128};   // before the 
 constexpr SheetRun kRedZero{192, 128, 16, 32, 1, 0, 0, 192, 160};  // no tool points left
 }  // namespace time_sheet
 
+// The tool icons, at 32 pixels (picture commandbox) and 24 (commandboxx): hammer, broom, spring
+// and a spare, then the cursor frame with its mask.
+constexpr SheetRun ToolIcons(int cell) { return {0, 0, cell, cell, 4, cell, 0}; }
+constexpr SheetRun CursorFrame(int cell) { return {4 * cell, 0, cell, cell, 1, 0, 0, 5 * cell, 0}; }
+
 // The player (picture mainchar): four cells a pose, masks 128 to the right, a pose a row.
 constexpr SheetRun kPlayerPoses{0, 0, 32, 32, 4, 32, 0, 128, 0, 32};
 constexpr int kPlayerPoseCount = 9;

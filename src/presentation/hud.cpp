@@ -73,8 +73,7 @@ void DrawSpeedDigit(StageWindow& f, int digit) {
 void DrawMenuBox(StageWindow& f, const Model& m) {
   Copy(f.toolMenu, 0, 0, 96, 24, f.hudPanel, 336, 116);
   const int x = m.MenuCursor * 24;
-  AndCopy(f.toolMenu, x, 0, 24, 24, f.commandboxx, 120, 0);
-  XorCopy(f.toolMenu, x, 0, 24, 24, f.commandboxx, 96, 0);
+  MaskedFrame(f.toolMenu, x, 0, f.commandboxx, CursorFrame(24));
   f.toolMenu.Present();
 }
 

@@ -103,8 +103,8 @@ TEST(Pictures, MasksAreBlackExactlyWhereTheirSpritesAreDrawn) {
       SheetRunOf("char3", cells::kThrower.Row(1)),
       SheetRunOf("char4", slidestone::overlay_sheet::kSparkles),
       SheetRunOf("jumpd", slidestone::kSpring),
-      {"commandbox", 128, 0, 160, 0, 32, 32, 1, 0, 0, true},   // selection frame
-      {"commandboxx", 96, 0, 120, 0, 24, 24, 1, 0, 0, true},
+      SheetRunOf("commandbox", slidestone::CursorFrame(32)),
+      SheetRunOf("commandboxx", slidestone::CursorFrame(24)),
       SheetRunOf("time", slidestone::time_sheet::kMinus),
       SheetRunOf("time", slidestone::time_sheet::kSmallDigits),
       SheetRunOf("time", slidestone::time_sheet::kSlash),

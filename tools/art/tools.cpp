@@ -77,7 +77,7 @@ Figure IceCube() {
 
 // A tool icon on a dark blue button.
 void Icon(Image& sheet, int slot, int cell, const Figure& f) {
-  const int x = slot * cell;
+  const int x = slidestone::ToolIcons(cell).X(slot);
   DrawBlock(sheet, x, 0, cell, cell, MakeBlockTone(Rgb{36, 50, 104}, Rgb{14, 16, 36}), cell / 16);
   Canvas cv(cell, cell);
   Xform xf;
@@ -108,7 +108,7 @@ void SelectionFrame(Image& sheet, int cell) {
     for (int x = 1; x < cell - 1; ++x)
       if (!cv.Covered(x, y) && (cv.Covered(x - 1, y) || cv.Covered(x, y - 1) || cv.Covered(x + 1, y) || cv.Covered(x, y + 1)))
         lined.Plot(x, y, Rgb{14, 60, 20});
-  PutSprite(sheet, lined, 4 * cell, 0, 5 * cell, 0);
+  PutSprite(sheet, lined, slidestone::CursorFrame(cell));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// libFuzzer target: a stage folder's four files (stage table, messages, a map, an enemy map),
+// libFuzzer target: a stage folder's five files (stage table, messages, a map, an enemy map, the
+// opening lines),
 // taken from one input cut at "\n====\n", written to a scratch folder and read as the game
 // reads them. Every fault must be a DataError; anything else (a crash, a sanitizer report, an
 // exception of another kind) is a finding.
@@ -13,6 +14,8 @@
 #include <string_view>
 
 #include "stagedata/data_reader.h"
+#include "stagedata/opening_lines.h"
+#include "stagedata/text_file.h"
 #include "stagedata/stage_format.h"
 
 namespace {
@@ -37,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   const std::string& dir = Folder();
   const std::string files[] = {StageTablePath(dir), MessageFilePath(dir), MapFilePath(dir, 0),
-                               EnemyMapFilePath(dir, 0)};
+                               EnemyMapFilePath(dir, 0), OpeningLineFilePath(dir)};
   constexpr std::string_view kCut = "\n====\n";
   for (const std::string& file : files) {
     const size_t cut = input.find(kCut);
@@ -59,6 +62,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
       ReadCodeFile(files[f]);
     } catch (const DataError&) {
+    }
+  }
+  // The opening lines never fault: a line that cannot be read is passed over, and every line
+  // kept fits the strip and holds no control byte.
+  const OpeningLines lines = ReadOpeningLines(dir);
+  for (const auto& ofStage : lines.lines) {
+    for (const std::string& line : ofStage) {
+      if (line.size() > kOpeningLineMaxBytes || HasControlByte(line)) std::abort();
     }
   }
   return 0;

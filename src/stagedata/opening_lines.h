@@ -30,8 +30,8 @@ constexpr size_t kOpeningLineMaxBytes = 72;
 constexpr int kOpeningLineMs = 6000;
 
 struct OpeningLines {
-  // lines[stage][level]; "" for none.
-  std::array<std::array<std::string, kDifficultyLevels>, kStageCount> lines{};
+  // lines[stage][level]; "" for none. (No "{}" initializer here: clang 14 crashes on it.)
+  std::array<std::array<std::string, kDifficultyLevels>, kStageCount> lines;
 
   const std::string& For(int32_t stage, int32_t level) const;
 };

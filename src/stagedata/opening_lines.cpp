@@ -95,7 +95,7 @@ OpeningLines ParseOpeningLines(std::string_view text) {
 
 OpeningLines ReadOpeningLines(const std::string& dir) {
   std::string text, why;
-  if (!ReadWholeFile(OpeningLineFilePath(dir), kStageFileMaxBytes, text, why)) return {};
+  if (!ReadWholeFile(OpeningLineFilePath(dir), kStageFileMaxBytes, text, why)) return OpeningLines();
   return ParseOpeningLines(text);
 }
 

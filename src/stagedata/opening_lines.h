@@ -30,7 +30,8 @@ constexpr size_t kOpeningLineMaxBytes = 72;
 constexpr int kOpeningLineMs = 6000;
 
 struct OpeningLines {
-  // lines[stage][level]; "" for none. (No "{}" initializer here: clang 14 crashes on it.)
+  // lines[stage][level]; "" for none. Made with OpeningLines(), never with braces: clang 14
+  // crashes on brace initialization of this table (the fuzz build uses it).
   std::array<std::array<std::string, kDifficultyLevels>, kStageCount> lines;
 
   const std::string& For(int32_t stage, int32_t level) const;

@@ -42,10 +42,7 @@ std::string Shown(std::string_view words) {
   }
   if (text.size() <= kOpeningLineMaxBytes) return text;
   size_t cut = text.rfind(' ', kOpeningLineMaxBytes);
-  if (cut == std::string::npos || cut == 0) {
-    cut = kOpeningLineMaxBytes;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  }
+  if (cut == std::string::npos || cut == 0) cut = Utf8CutAt(text, kOpeningLineMaxBytes);
   return Trim(std::string_view(text).substr(0, cut));
 }
 

@@ -184,11 +184,7 @@ std::string MessageFileText(const std::array<std::string, kMessageCount>& messag
       if (c == '"') c = '\'';
       if (IsControl(c)) c = ' ';
     }
-    if (m.size() > kMessageMaxBytes) {
-      size_t cut = kMessageMaxBytes;
-      while (cut > 0 && (static_cast<unsigned char>(m[cut]) & 0xC0) == 0x80) --cut;
-      m.resize(cut);
-    }
+    m.resize(Utf8CutAt(m, kMessageMaxBytes));
     text += "\"" + m + "\"\n";
   }
   return text;

@@ -70,6 +70,13 @@ bool ReadWholeFile(const std::string& path, size_t maxBytes, std::string& text, 
   return ok;
 }
 
+size_t Utf8CutAt(std::string_view text, size_t maxBytes) {
+  if (text.size() <= maxBytes) return text.size();
+  size_t cut = maxBytes;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return cut;
+}
+
 bool IsControl(char c) {
   const auto b = static_cast<unsigned char>(c);
   return b < 0x20 || b == 0x7F;

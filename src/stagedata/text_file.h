@@ -35,6 +35,10 @@ bool WriteAllTo(int fd, std::string_view text);
 // The text without the spaces, tabs and carriage returns at either end.
 std::string Trim(std::string_view text);
 
+// The longest length up to maxBytes at which the text can be cut without splitting a UTF-8
+// character (the whole text when it is no longer).
+size_t Utf8CutAt(std::string_view text, size_t maxBytes);
+
 // A byte below 0x20, or 0x7F (tab included).
 bool IsControl(char c);
 // True when the text holds a byte below 0x20 or 0x7F (tab included).

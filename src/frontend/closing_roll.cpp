@@ -5,9 +5,8 @@
 
 #include "audio/audio.h"
 #include "frontend/frontend.h"
-#include "frontend/words.h"
 #include "services/settings.h"
-#include "presentation/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
@@ -21,31 +20,24 @@ constexpr int32_t kEndTick = 1390;
 constexpr int kFirstName = 50;
 constexpr int kFirstRole = 54;
 
-void SlideLines(Game& g) {
-  HouseWindow& w = g.houseWindow;
+void SlideLines(World& g) {
   const int32_t i = g.RollTick % 200;
   const int32_t k = (g.RollTick - kFirstPair) / 200;
   if (g.RollTick >= kFirstPair) {
     if (i <= 71) {
-      ShowSurface(w.messagebox2);
-      SetText(w.roleText, g.Messages[kFirstRole + k]);
+      const std::string& role = g.Messages[kFirstRole + k];
       // The last pair's role line comes to rest in the middle of the screen.
       if (g.RollTick >= kFourthPair) {
-        MoveSurface(w.messagebox2, 624 - 6 * i, 208, 480, 32);
+        g.front->RollRoleAt(role, 624 - 6 * i, 208, 480, 32);
       } else {
-        MoveSurface(w.messagebox2, 640 - 8 * i, 64, 480, 32);
+        g.front->RollRoleAt(role, 640 - 8 * i, 64, 480, 32);
       }
     } else if (i <= 143) {
-      ShowSurface(w.messagebox1);
-      SetText(w.namebox, g.Messages[kFirstName + k]);
-      MoveSurface(w.messagebox1, 8 * i - 768, 384, 192, 32);
+      g.front->RollNameAt(g.Messages[kFirstName + k], 8 * i - 768, 384, 192, 32);
     }
-    if (i == 0) {  // a new pair clears the last one away
-      HideSurface(w.messagebox1);
-      HideSurface(w.messagebox2);
-    }
-  } else if (g.RollTick == kBlackTick && Watched(g)) {
-    PaintHouseScreenBlack(g.houseWindow);
+    if (i == 0) g.front->RollLinesCleared();  // a new pair clears the last one away
+  } else if (g.RollTick == kBlackTick) {
+    g.front->RollBlackened();
   }
   if (g.RollTick >= kFirstPair && (i == 0 || i == 72))
     g.audio->PlayEffect(kSoundSweep, kChannelMain);
@@ -56,7 +48,7 @@ void SlideLines(Game& g) {
 // Only a strictly better score is kept, and it is saved at once. The stored value is read
 // again at the moment of saving: another copy of the game may have saved a better one since
 // this one started, and that one stays (and becomes this game's high score too).
-void SaveHighScore(Game& g) {
+void SaveHighScore(World& g) {
   if (g.HighScore >= g.TotalScore) return;
   g.HighScore = g.TotalScore;
   if (!g.settings) return;
@@ -73,26 +65,26 @@ void SaveHighScore(Game& g) {
       },
       &why);
   // stderr is out of sight for a player who started the game from a menu: the title says it.
-  if (outcome == SettingsStore::Outcome::kFailed) SetText(g.menuWindow.notice, "High score not saved: " + why);
+  if (outcome == SettingsStore::Outcome::kFailed) g.front->HighScoreNotSaved(why);
 }
 
 namespace {
 
-void EndRoll(Game& g) {
+void EndRoll(World& g) {
   SaveHighScore(g);
   g.GameState = kStateTitle;
-  ShowForm(g.forms, g.menuWindow);
+  g.front->MenuWindowShown();
   TitleScreen(g);
 }
 
 }  // namespace
 
-void ClosingRollStep(Game& g) {
+void ClosingRollStep(World& g) {
   if (!StepDue(g, g.rollClock, 20)) return;
   if (g.RollTick <= kLastPairTick) SlideLines(g);
   ++g.RollTick;
   if (g.RollTick > kEndTick) EndRoll(g);
-  g.houseWindow.canvas.Present();
+  g.front->HousePresented();
 }
 
 }  // namespace slidestone

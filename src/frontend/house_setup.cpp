@@ -7,7 +7,7 @@
 #include "audio/audio.h"
 #include "frontend/frontend.h"
 #include "services/random.h"
-#include "presentation/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
@@ -19,27 +19,17 @@ constexpr int kLongestShot = 239;
 constexpr int kTravelFrames = 276;  // frames in which the stone travels up the sheet
 
 // Int(r * count + 1) with a fresh seed: a whole number from 1 to count.
-int32_t DrawOneTo(Game& g, int32_t count) {
+int32_t DrawOneTo(World& g, int32_t count) {
   Randomize(g.RandomState, g.Now);
   return int32_t(std::floor(Rnd(g.RandomState) * count + 1));
 }
 
 }  // namespace
 
-void HouseSetupStep(Game& g) {
-  HouseWindow& w = g.houseWindow;
-  ShowFormMaximised(g.forms, w);
-  HideSurface(w.messagebox1);
-  HideSurface(w.messagebox2);
-  // The comment strip appears only when the comment is given.
-  HideSurface(w.messagebox);
-
-  // The sheet, scrolled left by 64 pixels with wrap-around.
-  for (Surface* s : {&w.cleanSheet, &w.canvas}) {
-    if (!Watched(g)) break;
-    Copy(*s, 0, 0, 576, 480, w.clear1, 64, 0);
-    Copy(*s, 576, 0, 64, 480, w.clear1, 0, 0);
-  }
+void HouseSetupStep(World& g) {
+  // The sheet comes up scrolled left by 64 pixels; the comment strip only when the comment is
+  // given.
+  g.front->HouseSheetShown();
   g.ShotStoneX = kCentreX;
   g.ShotStoneY = 416;
 

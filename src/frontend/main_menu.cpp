@@ -3,12 +3,10 @@
 // other way, and the player halts, then turns and runs back.
 #include "audio/audio.h"
 #include "frontend/frontend.h"
-#include "frontend/words.h"
-#include "presentation/presentation.h"
-#include "services/random.h"
 #include "play/play.h"
-#include "presentation/game.h"
+#include "services/random.h"
 #include "stagedata/stage_loader.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
@@ -18,17 +16,11 @@ namespace {
 enum MenuEntry : int32_t { kEntryStart = 0, kEntryOption = 1, kEntryEnd = 2 };
 constexpr int32_t kMenuEntries = 3;
 
-constexpr int kFigureY = 188;     // the figures stand on the logo's bottom edge (220 - 32)
-constexpr int kSceneRight = 518;  // a figure is drawn only while its x is 1 .. 518
+constexpr int32_t kLogoSceneRight = 518;  // a figure is on the logo while its x is 1 .. 518
 
-bool OnLogo(int32_t x) { return x >= 1 && x <= kSceneRight; }
+bool OnLogo(int32_t x) { return x >= 1 && x <= kLogoSceneRight; }
 
-void LogoSceneStep(Game& g) {
-  MenuWindow& w = g.menuWindow;
-  const bool watched = Watched(g);
-  const Surface& player = g.stageWindow.mainchar;
-  const Surface& enemies = g.stageWindow.fieldSheet;
-
+void LogoSceneStep(World& g) {
   if (g.TitleAnimTick == 50 && g.EnemyX == 0) {
     g.WalkerX = 1;
     g.WalkerFrame = 0;
@@ -37,15 +29,14 @@ void LogoSceneStep(Game& g) {
   if (g.TitleAnimTick % 50 == 0 && g.EnemyX == 0) {
     Randomize(g.RandomState, g.Now);
     if (RandomBelow(g.RandomState, 2) == 0) {
-      g.EnemyX = kSceneRight;
+      g.EnemyX = kLogoSceneRight;
       g.EnemyFrame = 0;
     }
   }
-  if (watched) Copy(w.startbox2, 0, 0, 550, 220, w.title, 0, 0);
+  g.front->LogoCleared();
 
   if (OnLogo(g.WalkerX)) {
-    const SheetRun pose = kPlayerPoses.Row(g.WalkerStep == 2 ? 0 : 1);
-    if (watched) MaskedFrame(w.startbox2, g.WalkerX, kFigureY, player, pose, g.WalkerFrame);
+    g.front->LogoWalkerShown();
     const int32_t gap = g.EnemyX - g.WalkerX;  // negative once the enemy is past the figure
     const bool enemyClose = gap <= 100 && g.EnemyX != 0;
     if (enemyClose && g.WalkerStep == 2) {
@@ -54,10 +45,8 @@ void LogoSceneStep(Game& g) {
     } else if (enemyClose && g.WalkerStep == 0) {
       if (g.WalkerFrame == 3) {
         g.WalkerStep = -5;
-      } else if (watched) {
-        // The halt pose replaces the walking frame just drawn.
-        Copy(w.startbox2, g.WalkerX, kFigureY, 32, 32, w.title, g.WalkerX, kFigureY);
-        MaskedFrame(w.startbox2, g.WalkerX, kFigureY, player, kPlayerPoses.Row(3), 3);
+      } else {
+        g.front->LogoWalkerHalted();  // the halt pose replaces the walking frame just drawn
       }
     } else {
       g.WalkerX += g.WalkerStep;
@@ -66,9 +55,7 @@ void LogoSceneStep(Game& g) {
   }
 
   if (OnLogo(g.EnemyX)) {
-    if (watched) {
-      MaskedFrame(w.startbox2, g.EnemyX, kFigureY, enemies, field_sheet::kWalkerLeft, g.EnemyFrame);
-    }
+    g.front->LogoEnemyShown();
     g.EnemyFrame = (g.EnemyFrame + 1) % 5;
   }
   g.EnemyX = g.EnemyX <= 3 ? 0 : g.EnemyX - 3;
@@ -77,14 +64,13 @@ void LogoSceneStep(Game& g) {
 
 }  // namespace
 
-void MainMenu(Game& g) {
-  MenuWindow& w = g.menuWindow;
+void MainMenu(World& g) {
   const bool tick = StepDue(g, g.menuClock, 100);
   if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
-    if (Watched(g)) DrawMenuBackground(w, w.startbox1, g.BackgroundScroll);
+    g.front->MenuPatternShown();
     LogoSceneStep(g);
-    w.startbox2.Present();
+    g.front->LogoPresented();
   }
 
   // Arrows are read before Space, so a Space pressed with an arrow acts on the moved cursor.
@@ -104,14 +90,14 @@ void MainMenu(Game& g) {
       case kEntryStart:
         PlayConfirmSound(*g.audio);
         g.audio->StopMusic();
-        ShowFormMaximised(g.forms, g.stageWindow, g.MenuX, g.MenuY);
+        g.front->StageWindowOpened();
         NewGame(g, OpenStageHud);
         break;
       case kEntryOption:  // the options use the whole window
         PlayConfirmSound(*g.audio);
         g.GameState = kStateOptions;
         g.CursorRow = 0;
-        HideSurface(w.startbox2);
+        g.front->LogoHidden();
         break;
       case kEntryEnd:
         PlayConfirmSound(*g.audio);
@@ -123,14 +109,8 @@ void MainMenu(Game& g) {
     }
   }
 
-  if (g.GameState == kStateMenu && FrontWordsStale(g, tick, g.CursorRow) && Watched(g)) {
-    DrawMenuBackground(w, w.startbox1, g.BackgroundScroll, {200, 250, 256, 192});
-    for (int i = 0; i < 3; ++i) {
-      KeyedCopy(w.startbox1, 200, 250 + 64 * i, 256, kWordH, w.messagebox,
-                i == g.CursorRow ? kBrightX : 0, RowY(kRowGameStart + i));
-    }
-  }
-  w.startbox1.Present();
+  if (g.GameState == kStateMenu) g.front->MenuWordsShown(tick);
+  g.front->MenuPresented();
 }
 
 }  // namespace slidestone

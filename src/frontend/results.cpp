@@ -2,30 +2,13 @@
 // music, and then the closing roll, which keeps this picture for its first ticks.
 #include "audio/audio.h"
 #include "frontend/frontend.h"
-#include "frontend/words.h"
-#include "presentation/game.h"
+#include "stagedata/world.h"
 
 namespace slidestone {
 
-void ResultsScreen(Game& g) {
-  HouseWindow& w = g.houseWindow;
-  const Surface& words = g.menuWindow.messagebox;
-  ShowForm(g.forms, w);
-  HideSurface(w.messagebox);
-  HideSurface(w.messagebox1);
-  HideSurface(w.messagebox2);
+void ResultsScreen(World& g) {
   g.RollTick = 0;
-
-  if (Watched(g)) {
-    PaintHouseScreenBlack(g.houseWindow);
-    KeyedCopy(w.canvas, 100, 160, 256, kWordH, words, kBrightX, RowY(kRowGameLv));
-    KeyedCopy(w.canvas, 400, 160, 128, kWordH, words, 128 * g.Difficulty,
-              RowY(kRowLevelsBright));
-    KeyedCopy(w.canvas, 164, 300, 150, kWordH, words, 110, RowY(kRowHighScore));  // SCORE
-    DrawSixDigits(w.canvas, words, g.TotalScore, 320, 300);
-  }
-  w.canvas.Present();
-
+  g.front->ResultsShown();
   g.audio->PlayMusic("sound/PSMAT051.mid", 0);
   g.GameState = kStateClosingRoll;
 }

@@ -10,16 +10,16 @@ namespace slidestone {
 
 const StateHandlers& DefaultStateHandlers() {
   static const StateHandlers handlers = {
-      TitleScreen,     // 0 Title
-      MainMenu,        // 1 Menu
-      [](Game& g) { LoadStage(g, OpenStageHud); },  // 2 LoadStage
-      [](Game& g) { StagePass(g); },  // 3 Play
-      OptionsScreen,   // 4 Options
-      nullptr,         // 5 has no handler
-      HouseSetupStep,  // 6 HouseSetup
-      HouseShotStep,   // 7 HouseShot
-      ResultsScreen,   // 8 Results
-      ClosingRollStep  // 9 ClosingRoll
+      [](Game& g) { TitleScreen(g); },                // 0 Title
+      [](Game& g) { MainMenu(g); },                   // 1 Menu
+      [](Game& g) { LoadStage(g, OpenStageHud); },    // 2 LoadStage
+      [](Game& g) { StagePass(g); },                  // 3 Play
+      [](Game& g) { OptionsScreen(g); },              // 4 Options
+      nullptr,                                        // 5 has no handler
+      [](Game& g) { HouseSetupStep(g); },             // 6 HouseSetup
+      [](Game& g) { HouseShotStep(g); },              // 7 HouseShot
+      [](Game& g) { ResultsScreen(g); },              // 8 Results
+      [](Game& g) { ClosingRollStep(g); }             // 9 ClosingRoll
   };
   return handlers;
 }

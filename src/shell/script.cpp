@@ -72,14 +72,23 @@ int RunScript(const std::string& path, ScriptHost& host) {
                                  [](const ScriptCommand& c) { return c.verb == ScriptVerb::kShot; });
   const bool unwatched = host.headless && !shots;
   const ScreenUnwatched unseen(host.g.forms.screen, unwatched);
-  // Nobody will see the stage screen: play runs on the model alone and draws nothing.
+  // Nobody will see the screens: play and the screens around it run on the model alone and draw
+  // nothing.
   StageView* const shownBy = host.g.view;
-  if (unwatched) host.g.view = &UnwatchedView();
+  FrontView* const frontBy = host.g.front;
+  if (unwatched) {
+    host.g.view = &UnwatchedView();
+    host.g.front = &UnwatchedFront();
+  }
   struct ViewBack {
     Game& g;
     StageView* view;
-    ~ViewBack() { g.view = view; }
-  } viewBack{host.g, shownBy};
+    FrontView* front;
+    ~ViewBack() {
+      g.view = view;
+      g.front = front;
+    }
+  } viewBack{host.g, shownBy, frontBy};
   for (const ScriptCommand& c : commands) {
     try {
       if (!KindOf(c.verb).run(host, c)) return 0;  // the game ended: the rest is not run

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "stagedata/front_view.h"
 #include "stagedata/model.h"
 #include "stagedata/opening_lines.h"
 #include "stagedata/stage_view.h"
@@ -17,9 +18,13 @@ namespace slidestone {
 class Audio;
 class SettingsStore;
 
-// The view of a run nobody watches: it draws nothing. It has no state of its own.
+// The views of a run nobody watches: they draw nothing. They have no state of their own.
 inline StageView& UnwatchedView() {
   static StageView none;
+  return none;
+}
+inline FrontView& UnwatchedFront() {
+  static FrontView none;
   return none;
 }
 
@@ -30,6 +35,7 @@ struct World : Model {
   Audio* audio = nullptr;
   SettingsStore* settings = nullptr;
   StageView* view = &UnwatchedView();
+  FrontView* front = &UnwatchedFront();  // what shows the screens around play
   std::string stageDir = "stage";  // folder of xydata.dat, messagedata.dat, map and Aimap files
   // What no script names: the stage's texts.
   std::array<std::string, kMessageCount> Messages{};
@@ -45,8 +51,8 @@ struct World : Model {
   World& operator=(const World&) = delete;
 };
 
-// Somebody sees the screens: a run nobody watches skips every picture, and the screens outside
-// play (the menus, the house shot, the roll) ask this before drawing theirs.
+// Somebody sees the screens: a run nobody watches points both views at nothing and draws no
+// picture at all.
 inline bool Watched(const World& g) { return g.view != &UnwatchedView(); }
 
 // Notes that something paced is next due at pass `at` (see World::nextStepAt).

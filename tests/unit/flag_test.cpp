@@ -6,7 +6,7 @@
 
 #include "audio/audio.h"
 #include "frontend/frontend.h"
-#include "frontend/words.h"
+#include "presentation/menu_words.h"
 #include "presentation/presentation.h"
 #include "shell/focus.h"
 #include "shell/game_loop.h"

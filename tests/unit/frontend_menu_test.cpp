@@ -11,7 +11,8 @@
 
 #include "audio/audio.h"
 #include "frontend/frontend.h"
-#include "frontend/words.h"
+#include "presentation/front_screen.h"
+#include "presentation/menu_words.h"
 #include "services/settings.h"
 #include "shell/startup.h"
 #include "presentation/game.h"
@@ -506,7 +507,7 @@ TEST_F(MenuTest, WordsDrawnOnlyWhenStaleLookAsIfDrawnOnEveryPass) {
         if (when == pass) what(*x);
       }
     }
-    twin.frontLastPass = -100;
+    twin.frontScreen.ForgetWords();
     for (Game* x : {&g, &twin}) {
       if (x->GameState == kStateMenu) MainMenu(*x);
       else if (x->GameState == kStateOptions) OptionsScreen(*x);

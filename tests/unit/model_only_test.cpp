@@ -19,7 +19,9 @@ namespace {
 
 constexpr int64_t kEvery = 997;  // passes between two models kept for the comparison
 
-// The models a run of the script passed through, every kEvery passes, and the last one.
+// The models a run of the script passed through, every kEvery passes, and the last one. A run
+// nobody watches must not change the screen once started: no window shown, no strip moved, no
+// text set, by play or by the screens around it.
 std::vector<Model> Replay(const std::string& script, bool watched) {
   auto game = std::make_unique<Game>();
   Game& g = *game;
@@ -31,7 +33,11 @@ std::vector<Model> Replay(const std::string& script, bool watched) {
   if (watched) testing::LoadGameSheets(g);
   App app(g, false);
   std::vector<Model> seen;
+  uint64_t startedAs = 0;
+  int64_t screenChangedAt = -1;
   app.afterPass = [&] {
+    if (g.Now == 1) startedAs = ScreenVersion(g.forms);
+    if (screenChangedAt < 0 && ScreenVersion(g.forms) != startedAs) screenChangedAt = g.Now;
     if (g.Now % kEvery == 0) seen.push_back(TakeSnapshot(g));
   };
   std::FILE* quiet = std::fopen("/dev/null", "w");
@@ -40,7 +46,11 @@ std::vector<Model> Replay(const std::string& script, bool watched) {
   host.headless = !watched;  // headless and no shot: nobody watches
   EXPECT_EQ(RunScript(script, host), 0) << script;
   std::fclose(quiet);
-  EXPECT_EQ(g.view == &g.stageScreen, true) << "the run gives the stage screen back";
+  EXPECT_EQ(g.view == &g.stageScreen && g.front == &g.frontScreen, true)
+      << "the run gives the screens back";
+  if (!watched) {
+    EXPECT_EQ(screenChangedAt, -1) << "the screen changed after pass " << screenChangedAt;
+  }
   seen.push_back(TakeSnapshot(g));
   return seen;
 }

@@ -1,7 +1,7 @@
-#include "frontend/words.h"
+#include "presentation/menu_words.h"
 
 #include "graphics/surface.h"
-#include "presentation/game.h"
+#include "graphics/forms.h"
 
 namespace slidestone {
 
@@ -13,14 +13,6 @@ void DrawSixDigits(Surface& dst, const Surface& words, int32_t value, int x0, in
     v /= 10;
     if (v == 0) break;
   }
-}
-
-bool FrontWordsStale(Game& g, bool tick, int64_t key) {
-  const bool entered = g.frontLastPass != g.Now - 1;
-  const bool stale = tick || entered || key != g.frontWordsKey;
-  g.frontLastPass = g.Now;
-  g.frontWordsKey = key;
-  return stale;
 }
 
 void PaintHouseScreenBlack(HouseWindow& w) {

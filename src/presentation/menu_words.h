@@ -7,7 +7,6 @@
 namespace slidestone {
 
 class Surface;
-struct Game;
 struct HouseWindow;
 
 // Rows of the menu window's word sheet (y = 64 * row). The left half of a row is the dim word,
@@ -33,11 +32,6 @@ constexpr int RowY(int row) { return row * kWordH; }
 // Draws value with its last digit at x0 + 160, one 32-pixel bright digit per place and at most
 // six places, working on a copy so the caller's number is untouched. 0 draws a single 0.
 void DrawSixDigits(Surface& dst, const Surface& words, int32_t value, int x0, int y);
-
-// The menu and options screens draw the same words pass after pass; this says whether anything
-// they show (summed up in key) has changed since they last drew, or a background tick has just
-// wiped them, or the screen has just been entered. The picture is the same either way.
-bool FrontWordsStale(Game& g, bool tick, int64_t key);
 
 // Fills the house window's whole screen with the black columns of the sheet picture.
 void PaintHouseScreenBlack(HouseWindow& w);

@@ -1,0 +1,116 @@
+// The house window's pictures (the house shot on the sheet of ice, the results, the closing
+// roll), as the front view draws them.
+#include <algorithm>
+
+#include "graphics/forms.h"
+#include "graphics/overdraw.h"
+#include "presentation/front_screen.h"
+#include "presentation/menu_words.h"
+#include "stagedata/model.h"
+
+namespace slidestone {
+
+namespace {
+
+// The grey cross line of the sheet, 512 x 4, across the lanes.
+void DrawLine(HouseWindow& w, int y) { Copy(w.canvas, 64, y, 512, 4, w.clear1, 0, 480); }
+
+// The house, the cross lines and the stone of this frame over the clean sheet, noted as what was
+// drawn over it. Drawing only (the check mode draws them twice).
+void DrawShot(HouseWindow& w, const Model& m) {
+  const int32_t f = m.ShotFrame;
+  BeginOverdraw(w.shot, w.canvas);
+  if (f > 100) {
+    int h = 2 * (f - 100), y0 = 0;
+    if (f >= 228) {
+      h = 256;
+      y0 = std::min(2 * (f - 228), 96);
+    }
+    KeyedCopy(w.canvas, 192, y0, 256, h, w.clear2, 0, 256 - h);
+    if (f > 164) DrawLine(w, y0 + h - 130);  // across the house centre
+  }
+  if (f < 50) DrawLine(w, 280 + 4 * f);
+  if (f > 90) DrawLine(w, f >= kShotSettleFrame ? 372 : 2 * (f - 90));
+  MaskedPair(w.canvas, m.ShotStoneX, m.ShotStoneY, 32, 32, w.clear2, 32 * m.ShotSpin, 288,
+             32 * m.ShotSpin, 256);
+  EndOverdraw(w.shot, w.canvas, w.cleanSheet);
+}
+
+void HideTextStrips(HouseWindow& w) {
+  HideSurface(w.messagebox);
+  HideSurface(w.messagebox1);
+  HideSurface(w.messagebox2);
+}
+
+}  // namespace
+
+void FrontScreen::HouseSheetShown() {
+  HouseWindow& w = forms_.houseWindow;
+  ShowFormMaximised(forms_, w);
+  HideSurface(w.messagebox1);
+  HideSurface(w.messagebox2);
+  HideSurface(w.messagebox);
+  // The sheet, scrolled left by 64 pixels with wrap-around.
+  for (Surface* s : {&w.cleanSheet, &w.canvas}) {
+    Copy(*s, 0, 0, 576, 480, w.clear1, 64, 0);
+    Copy(*s, 576, 0, 64, 480, w.clear1, 0, 0);
+  }
+}
+
+void FrontScreen::ShotShown() {
+  HouseWindow& w = forms_.houseWindow;
+  constexpr Rect kLanes{64, 0, 512, 480};
+  RestoreBackground(w.shot, w.canvas, w.cleanSheet, kLanes);
+  DrawShot(w, m_);
+  if (RedrawCheck* check = forms_.redrawCheck) {
+    check->After(w.canvas, w.cleanSheet, kLanes, [&] { DrawShot(w, m_); });
+  }
+}
+
+void FrontScreen::HousePresented() { forms_.houseWindow.canvas.Present(); }
+
+void FrontScreen::ShotCommentShown(const std::string& comment) {
+  ShowSurface(forms_.houseWindow.messagebox);
+  SetText(forms_.houseWindow.commentText, comment);
+}
+
+void FrontScreen::StageWindowBack() {
+  HideSurface(forms_.houseWindow.messagebox);
+  ShowForm(forms_, forms_.stageWindow);
+}
+
+void FrontScreen::ResultsShown() {
+  HouseWindow& w = forms_.houseWindow;
+  const Surface& words = forms_.menuWindow.messagebox;
+  ShowForm(forms_, w);
+  HideTextStrips(w);
+  PaintHouseScreenBlack(w);
+  KeyedCopy(w.canvas, 100, 160, 256, kWordH, words, kBrightX, RowY(kRowGameLv));
+  KeyedCopy(w.canvas, 400, 160, 128, kWordH, words, 128 * m_.Difficulty, RowY(kRowLevelsBright));
+  KeyedCopy(w.canvas, 164, 300, 150, kWordH, words, 110, RowY(kRowHighScore));  // SCORE
+  DrawSixDigits(w.canvas, words, m_.TotalScore, 320, 300);
+  w.canvas.Present();
+}
+
+void FrontScreen::RollBlackened() { PaintHouseScreenBlack(forms_.houseWindow); }
+
+void FrontScreen::RollRoleAt(const std::string& role, int x, int y, int w, int h) {
+  HouseWindow& house = forms_.houseWindow;
+  ShowSurface(house.messagebox2);
+  SetText(house.roleText, role);
+  MoveSurface(house.messagebox2, x, y, w, h);
+}
+
+void FrontScreen::RollNameAt(const std::string& name, int x, int y, int w, int h) {
+  HouseWindow& house = forms_.houseWindow;
+  ShowSurface(house.messagebox1);
+  SetText(house.namebox, name);
+  MoveSurface(house.messagebox1, x, y, w, h);
+}
+
+void FrontScreen::RollLinesCleared() {
+  HideSurface(forms_.houseWindow.messagebox1);
+  HideSurface(forms_.houseWindow.messagebox2);
+}
+
+}  // namespace slidestone

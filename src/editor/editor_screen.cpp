@@ -143,16 +143,16 @@ void Editor::DrawProperties() {
   StageWindow& f = g_.stageWindow;
   const RecordValues& rec = edits_.doc().record;
   // STAGE and its number, as the head-up display writes them.
-  KeyedCopy(f.hudPanel, 16, kPropsY, 64, 32, f.time, 64, 96);
+  KeyedFrame(f.hudPanel, 16, kPropsY, f.time, time_sheet::kLabels, time_sheet::kStageLabel);
   const int n = stage_ + 1;
-  Copy(f.hudPanel, 80, kPropsY, 32, 32, f.time, 32 * (n / 10), 32);
-  Copy(f.hudPanel, 112, kPropsY, 32, 32, f.time, 32 * (n % 10), 32);
+  CopyFrame(f.hudPanel, 80, kPropsY, f.time, time_sheet::kLargeDigits, n / 10);
+  CopyFrame(f.hudPanel, 112, kPropsY, f.time, time_sheet::kLargeDigits, n % 10);
   Text(150, kPropsY, 120, 32, "TIME " + ClockText(rec[kRecTime]));
   Text(274, kPropsY, 96, 32, "POINTS " + std::to_string(rec[kRecToolPoints]));
   for (int j = 0; j < 3; ++j) {
     const int x = kOfferX + kOfferStep * j;
     CopyFrame(f.hudPanel, x, kPropsY + 4, f.commandboxx, ToolIcons(24), j);
-    if (rec[size_t(kRecOffer0 + j)] != 1) Shade(f.hudPanel, x, kPropsY + 4, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
+    if (rec[size_t(kRecOffer0 + j)] != 1) Shade(f.hudPanel, x, kPropsY + 4, 24, 24, f.time, time_sheet::kBlack.x, time_sheet::kBlack.y, 24, 24, kGreyAlpha);
   }
   Text(462, kPropsY, 96, 32, "PAR " + std::to_string(rec[kRecPar]));
   Text(kLevelX, kPropsY, kLevelW, 32, DifficultyWord(difficulty_));
@@ -186,7 +186,7 @@ void Editor::DrawMessageLine() {
 
 void Editor::DrawErrorPanel() {
   StageWindow& f = g_.stageWindow;
-  Shade(f.hudPanel, kFieldX, kFieldY, kFieldW, 32 * kMapFileRows, f.time, 0, 0, 32, 32, kOverlayAlpha);
+  Shade(f.hudPanel, kFieldX, kFieldY, kFieldW, 32 * kMapFileRows, f.time, time_sheet::kBlack.x, time_sheet::kBlack.y, 32, 32, kOverlayAlpha);
   int y = kFieldY + 48;
   Text(48, y, 544, 32, "Stage " + std::to_string(stage_ + 1) + " does not load:");
   y += 40;
@@ -206,7 +206,7 @@ void Editor::DrawErrorPanel() {
 
 void Editor::DrawHelp() {
   StageWindow& f = g_.stageWindow;
-  Shade(f.hudPanel, 0, 0, kScreenW, kScreenH, f.time, 0, 0, 32, 32, kOverlayAlpha);
+  Shade(f.hudPanel, 0, 0, kScreenW, kScreenH, f.time, time_sheet::kBlack.x, time_sheet::kBlack.y, 32, 32, kOverlayAlpha);
   static const char* const lines[] = {
       "STAGE EDITOR  -  F1 or Esc closes this help",
       "Left button: put the piece in hand (drag draws a line)   Right: erase",
@@ -233,7 +233,7 @@ void Editor::DrawHelp() {
 
 void Editor::DrawChecks() {
   StageWindow& f = g_.stageWindow;
-  Shade(f.hudPanel, 0, 0, kScreenW, kScreenH, f.time, 0, 0, 32, 32, kOverlayAlpha);
+  Shade(f.hudPanel, 0, 0, kScreenW, kScreenH, f.time, time_sheet::kBlack.x, time_sheet::kBlack.y, 32, 32, kOverlayAlpha);
   int y = 24;
   Text(24, y, kScreenW - 48, 28, "WARNINGS (saving is still up to you)  -  F2 or Esc closes");
   y += 40;

@@ -18,8 +18,8 @@ void UncoverStrip(StageWindow& f, int x) {
   Copy(f.field, x, 0, 4, kFieldH, f.cleanField, x, 0);
 }
 
-void DrawWord(StageWindow& f, int x, int y, int w, int sx, int sy) {
-  KeyedCopy(f.field, x, y, w, 64, f.time, sx, sy);
+void DrawWord(StageWindow& f, int x, int y, const SheetRun& word, int n = 0) {
+  KeyedFrame(f.field, x, y, f.time, word, n);
 }
 
 }  // namespace
@@ -42,10 +42,11 @@ void ShadeCurtainMiddle(StageWindow& f, const Model& m) { ShadeStrip(f, m, 300, 
 
 // Each word is drawn over itself in the other tint; both tints have the same shape.
 void DrawContinuePrompt(StageWindow& f, const Model& m) {
-  DrawWord(f, 176, 64, 256, 0, 192);  // continue?
+  using namespace time_sheet;
+  DrawWord(f, 176, 64, kContinueWord);
   const bool yes = m.ContinueCursor == 0;
-  DrawWord(f, 240, 128, 128, yes ? 0 : 128, 256);
-  DrawWord(f, 240, 192, 128, yes ? 128 : 0, 320);
+  DrawWord(f, 240, 128, kYesWords, yes ? kBrightWord : kDimWord);
+  DrawWord(f, 240, 192, kNoWords, yes ? kDimWord : kBrightWord);
   f.field.Present();
 }
 

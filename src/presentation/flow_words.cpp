@@ -12,14 +12,14 @@ namespace {
 
 constexpr int kBannerY = (kFieldH - 50) / 2;
 
-void WordOnField(StageWindow& f, int x, int y, int sy) {
-  KeyedCopy(f.field, x, y, 256, 64, f.time, 0, sy);
+void WordOnField(StageWindow& f, int x, int y, const SheetRun& word, int n = 0) {
+  KeyedFrame(f.field, x, y, f.time, word, n);
 }
 
 // The word falls from the top edge to the middle in 30 ticks and stays.
-void FallingWord(StageWindow& f, const Model& m, int sy) {
+void FallingWord(StageWindow& f, const Model& m, const SheetRun& word) {
   const int y = m.WordCounter <= 30 ? 5 * m.WordCounter : 150;
-  WordOnField(f, 176, y, sy);
+  WordOnField(f, 176, y, word);
 }
 
 void EndWords(StageWindow& f, const Model& m) {
@@ -36,14 +36,16 @@ void EndWords(StageWindow& f, const Model& m) {
 void StartBanner(StageWindow& f, const Model& m) {
   const int r = m.WordCounter % 100;
   int p = r - 30;
-  int sy = 640;  // blurred
+  constexpr int kSharp = 0, kBlurred = 1;
+  int look = kBlurred;
   if (p > 13 && p < 43) {
     p = 13;
-    sy = 576;  // sharp
+    look = kSharp;
   } else if (p >= 43) {
     p -= 30;
   }
-  KeyedCopy(f.field, 14 * p, kBannerY, 200, 50, f.time, 0, sy, 256, 64);
+  const SheetRun& start = time_sheet::kStartWords;
+  KeyedCopy(f.field, 14 * p, kBannerY, 200, 50, f.time, start.X(look), start.Y(look), start.w, start.h);
 }
 
 // This tick's words over the clean field, noted as what was drawn over it. Drawing only (the
@@ -77,9 +79,9 @@ void ClearFlowWords(StageWindow& f) {
   EndOverdraw(f.sprites, f.field, f.cleanField);
 }
 
-void DrawTimeUpWords(StageWindow& f, const Model& m) { FallingWord(f, m, 384); }
+void DrawTimeUpWords(StageWindow& f, const Model& m) { FallingWord(f, m, time_sheet::kTimeUpWord); }
 
-void DrawStoneStopWords(StageWindow& f, const Model& m) { FallingWord(f, m, 704); }
+void DrawStoneStopWords(StageWindow& f, const Model& m) { FallingWord(f, m, time_sheet::kStoneStopWords); }
 
 // The player cheers where it stood: columns 0, 1, 2, 3 of row 8 in a 16-tick rhythm.
 void DrawClearWords(StageWindow& f, const Model& m) {
@@ -90,7 +92,7 @@ void DrawClearWords(StageWindow& f, const Model& m) {
   if (b == 5 || b == 6) c = 2;
   if (b == 7) c = 3;
   MaskedFrame(f.field, m.PlayerX, m.PlayerY, f.mainchar, kPlayerPoses.Row(8), c);
-  WordOnField(f, 176, 144, m.WordCounter <= 70 ? 448 : 512);
+  WordOnField(f, 176, 144, time_sheet::kClearWords, m.WordCounter <= 70 ? 0 : 1);  // then leaning
 }
 
 }  // namespace slidestone

@@ -13,7 +13,7 @@ namespace slidestone {
 namespace {
 
 // The grey cross line of the sheet, 512 x 4, across the lanes.
-void DrawLine(HouseWindow& w, int y) { Copy(w.canvas, 64, y, 512, 4, w.clear1, 0, 480); }
+void DrawLine(HouseWindow& w, int y) { CopyFrame(w.canvas, 64, y, w.clear1, house_sheet::kCrossLine); }
 
 // The house, the cross lines and the stone of this frame over the clean sheet, noted as what was
 // drawn over it. Drawing only (the check mode draws them twice).
@@ -26,13 +26,13 @@ void DrawShot(HouseWindow& w, const Model& m) {
       h = 256;
       y0 = std::min(2 * (f - 228), 96);
     }
-    KeyedCopy(w.canvas, 192, y0, 256, h, w.clear2, 0, 256 - h);
+    const SheetRun& house = house_sheet::kHouse;  // its bottom h rows
+    KeyedCopy(w.canvas, 192, y0, house.w, h, w.clear2, house.x, house.y + house.h - h);
     if (f > 164) DrawLine(w, y0 + h - 130);  // across the house centre
   }
   if (f < 50) DrawLine(w, 280 + 4 * f);
   if (f > 90) DrawLine(w, f >= kShotSettleFrame ? 372 : 2 * (f - 90));
-  MaskedPair(w.canvas, m.ShotStoneX, m.ShotStoneY, 32, 32, w.clear2, 32 * m.ShotSpin, 288,
-             32 * m.ShotSpin, 256);
+  MaskedFrame(w.canvas, m.ShotStoneX, m.ShotStoneY, w.clear2, house_sheet::kTopStone, m.ShotSpin);
   EndOverdraw(w.shot, w.canvas, w.cleanSheet);
 }
 
@@ -86,8 +86,9 @@ void FrontScreen::ResultsShown() {
   HideTextStrips(w);
   PaintHouseScreenBlack(w);
   KeyedCopy(w.canvas, 100, 160, 256, kWordH, words, kBrightX, RowY(kRowGameLv));
-  KeyedCopy(w.canvas, 400, 160, 128, kWordH, words, 128 * m_.Difficulty, RowY(kRowLevelsBright));
-  KeyedCopy(w.canvas, 164, 300, 150, kWordH, words, 110, RowY(kRowHighScore));  // SCORE
+  KeyedCopy(w.canvas, 400, 160, kValueCellW, kWordH, words, kValueCellW * m_.Difficulty,
+            RowY(kRowLevelsBright));
+  KeyedFrame(w.canvas, 164, 300, words, kScoreWord);
   DrawSixDigits(w.canvas, words, m_.TotalScore, 320, 300);
   w.canvas.Present();
 }

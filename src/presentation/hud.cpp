@@ -48,7 +48,7 @@ void DrawToolPoints(StageWindow& f, const Model& m) {
   const int32_t v = ShownToolPoints(m.ToolPoints);
   // The whole area the zoom may have covered, back to the panel.
   Copy(f.hudPanel, 336, 48, 64, 64, f.panelSheet, 16, 48);
-  Copy(f.hudPanel, kScratchX, kScratchY, 32, 32, f.time, 0, 0);
+  CopyFrame(f.hudPanel, kScratchX, kScratchY, f.time, time_sheet::kBlack);
   MaskedFrame(f.hudPanel, 384, 64, f.time, time_sheet::kSlash);
   if (v >= 10) {
     DrawSmallDigit(f, kScratchX, kScratchY, v / 10);

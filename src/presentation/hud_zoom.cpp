@@ -26,7 +26,7 @@ void DrawPointsZoom(StageWindow& f, const Model& m) {
 void DrawSpeedZoom(StageWindow& f, const Model& m) {
   const int c = ZoomMargin(m.SpeedFlashStep);
   const int d = std::clamp(m.StoneSpeed, 0, 9);
-  Copy(f.hudPanel, kSpeedX, kSpeedY, 32, 32, f.time, 0, 0);
+  CopyFrame(f.hudPanel, kSpeedX, kSpeedY, f.time, time_sheet::kBlack);
   const SheetRun& digits = time_sheet::kLargeDigits;
   KeyedCopy(f.hudPanel, kSpeedX - c, kSpeedY - c, 32 + 2 * c, 32 + 2 * c, f.time, digits.X(d), digits.Y(d),
             digits.w, digits.h);

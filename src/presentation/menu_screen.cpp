@@ -33,13 +33,14 @@ void DrawMenuBackground(const MenuWindow& w, Surface& surface, int s, const Rect
   // Four copies of the same 320 x 240 piece of the pattern. The lower half starts half a period
   // further in: 240 is 16 rows past a multiple of 32, so the pattern runs on across the middle
   // without a seam.
-  constexpr int kQuarterW = kScreenW / 2, kQuarterH = kScreenH / 2;
+  constexpr int kQuarterW = kPatternPiece.w, kQuarterH = kPatternPiece.h;
   for (int qy = 0; qy < kScreenH; qy += kQuarterH) {
     for (int qx = 0; qx < kScreenW; qx += kQuarterW) {
       const int x0 = std::max(area.x, qx), x1 = std::min(area.x + area.w, qx + kQuarterW);
       const int y0 = std::max(area.y, qy), y1 = std::min(area.y + area.h, qy + kQuarterH);
       if (x1 <= x0 || y1 <= y0) continue;
-      Copy(surface, x0, y0, x1 - x0, y1 - y0, pattern, s + x0 - qx, s + (qy == 0 ? 0 : 16) + y0 - qy);
+      Copy(surface, x0, y0, x1 - x0, y1 - y0, pattern, kPatternPiece.x + s + x0 - qx,
+           kPatternPiece.y + s + (qy == 0 ? 0 : 16) + y0 - qy);
     }
   }
 }
@@ -76,7 +77,7 @@ void FrontScreen::SplashShown(int step) {
 void FrontScreen::TitleShown() {
   MenuWindow& w = forms_.menuWindow;
   DrawMenuBackground(w, w.startbox1, 0);
-  Copy(w.startbox2, 0, 0, 550, 220, w.title, 0, 0);
+  CopyFrame(w.startbox2, 0, 0, w.title, kTitleLogo);
   for (int i = 0; i < 3; ++i) {
     KeyedCopy(w.startbox1, 200, 250 + 64 * i, 256, kWordH, w.messagebox, 0, RowY(kRowGameStart + i));
   }
@@ -94,7 +95,7 @@ void FrontScreen::MenuPatternShown() {
 
 void FrontScreen::LogoCleared() {
   MenuWindow& w = forms_.menuWindow;
-  Copy(w.startbox2, 0, 0, 550, 220, w.title, 0, 0);
+  CopyFrame(w.startbox2, 0, 0, w.title, kTitleLogo);
 }
 
 void FrontScreen::LogoWalkerShown() {
@@ -162,20 +163,21 @@ void FrontScreen::OptionRowsShown(bool tick) {
   auto half = [&](int row) { return m_.CursorRow == row ? kBrightX : 0; };
 
   KeyedCopy(out, 30, 160, 256, kWordH, words, half(kOptionLevel), RowY(kRowGameLv));
-  KeyedCopy(out, 320, 160, 128, kWordH, words, 128 * m_.Difficulty,
+  KeyedCopy(out, 320, 160, kValueCellW, kWordH, words, kValueCellW * m_.Difficulty,
             RowY(m_.CursorRow == kOptionLevel ? kRowLevelsBright : kRowLevelsDim));
 
   KeyedCopy(out, 30, 240, 256, kWordH, words, half(kOptionTime), RowY(kRowTimeLimit));
-  const int onOff = (On(m_.TimeLimitOn) ? 0 : 128) + half(kOptionTime);
-  KeyedCopy(out, 320, 240, 128, kWordH, words, onOff, RowY(kRowOnOff));
+  const int onOff = (On(m_.TimeLimitOn) ? 0 : kValueCellW) + half(kOptionTime);
+  KeyedCopy(out, 320, 240, kValueCellW, kWordH, words, onOff, RowY(kRowOnOff));
 
   KeyedCopy(out, 30, 320, 256, kWordH, words, half(kOptionStage), RowY(kRowStageSelect));
-  const int digitRow = RowY(m_.CursorRow == kOptionStage ? kRowDigitsBright : kRowDigitsDim);
+  const SheetRun digits = kMenuDigits.Row(m_.CursorRow == kOptionStage ? kRowDigitsBright : kRowDigitsDim);
   const int shown = m_.StartStage + 1;
-  if (shown / 10 != 0) KeyedCopy(out, 384, 320, 32, kWordH, words, 32 * (shown / 10), digitRow);
-  KeyedCopy(out, 416, 320, 32, kWordH, words, 32 * (shown % 10), digitRow);
+  if (shown / 10 != 0) KeyedFrame(out, 384, 320, words, digits, shown / 10);
+  KeyedFrame(out, 416, 320, words, digits, shown % 10);
 
-  KeyedCopy(out, 30, 400, 128, kWordH, words, 384,
+  constexpr int kExitCell = 3;  // after EASY, NORMAL and HARD
+  KeyedCopy(out, 30, 400, kValueCellW, kWordH, words, kValueCellW * kExitCell,
             RowY(m_.CursorRow == kOptionExit ? kRowLevelsBright : kRowLevelsDim));
 }
 

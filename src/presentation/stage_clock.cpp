@@ -19,7 +19,7 @@ constexpr int32_t kMostShown = 9 * 600 + 59 * 10 + 9;
 
 void DrawStageClock(StageWindow& f, const Model& m) {
   // The strip's own colons land at x 160 and 256.
-  Copy(f.hudPanel, kClockX, kClockY, 192, 32, f.time, 0, 0);
+  CopyFrame(f.hudPanel, kClockX, kClockY, f.time, time_sheet::kClockStrip);
 
   // A time below zero is about to end the stage; it reads as nothing left.
   int32_t t = std::clamp(m.StageTime, 0, kMostShown);

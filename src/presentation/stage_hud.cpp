@@ -23,7 +23,8 @@ void DrawLives(StageWindow& f, const Model& m) {
 }
 
 void DrawStageNumber(StageWindow& f, const Model& m) {
-  Copy(f.hudPanel, 64, 64, 64, 32, f.time, 0, 0);
+  // The number's two places start from the clock strip's first two cells.
+  Copy(f.hudPanel, 64, 64, 64, 32, f.time, time_sheet::kClockStrip.x, time_sheet::kClockStrip.y);
   KeyedFrame(f.hudPanel, 0, 64, f.time, time_sheet::kLabels, time_sheet::kStageLabel);
   const int32_t number = m.Stage + 1;
   CopyLargeDigit(f, 64, 64, number / 10 % 10);
@@ -41,13 +42,14 @@ void DrawSpeedLabel(StageWindow& f, const Model& m) {
 }
 
 void DrawToolIcons(StageWindow& f, const Model& m) {
-  Copy(f.hudPanel, 336, 16, 96, 32, f.commandbox, 0, 0);
-  Copy(f.hudPanel, 336, 116, 72, 24, f.commandboxx, 0, 0);
+  CopyFrame(f.hudPanel, 336, 16, f.commandbox, IconStrip(32, kToolCount));
+  CopyFrame(f.hudPanel, 336, 116, f.commandboxx, IconStrip(24, kToolCount));
   // Tools the stage does not offer are greyed out in both rows of icons.
   for (int j = 0; j < kToolCount; ++j) {
     if (On(m.ToolEnabled[j])) continue;
-    Shade(f.hudPanel, 336 + 32 * j, 16, 32, 32, f.time, 0, 0, 32, 32, kGreyAlpha);
-    Shade(f.hudPanel, 336 + 24 * j, 116, 24, 24, f.time, 0, 0, 24, 24, kGreyAlpha);
+    const SheetRun& black = time_sheet::kBlack;
+    Shade(f.hudPanel, 336 + 32 * j, 16, 32, 32, f.time, black.x, black.y, 32, 32, kGreyAlpha);
+    Shade(f.hudPanel, 336 + 24 * j, 116, 24, 24, f.time, black.x, black.y, 24, 24, kGreyAlpha);
   }
 }
 
@@ -83,7 +85,7 @@ void DrawStageHudRest(StageWindow& f, const Model& m) {
   DrawStartingToolPoints(f, m);
   DrawToolPoints(f, m);
 
-  Copy(f.toolMenu, 0, 0, 128, 32, f.commandbox, 0, 0);
+  CopyFrame(f.toolMenu, 0, 0, f.commandbox, IconStrip(32, ToolIcons(32).count));  // with the spare
   f.toolMenu.Present();
   // The whole head-up display is ready: show it now rather than at the first clock tick of
   // play, so the curtain and the START banner open over a complete screen.

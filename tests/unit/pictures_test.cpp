@@ -109,7 +109,7 @@ TEST(Pictures, MasksAreBlackExactlyWhereTheirSpritesAreDrawn) {
       SheetRunOf("time", slidestone::time_sheet::kSmallDigits),
       SheetRunOf("time", slidestone::time_sheet::kSlash),
       SheetRunOf("time", slidestone::time_sheet::kRedZero),
-      {"clear2", 0, 256, 0, 288, 32, 32, 8, 32, 0, true},      // stone from above
+      SheetRunOf("clear2", slidestone::house_sheet::kTopStone),
       {"mainchar", 0, 288, 128, 288, 32, 32, 4, 32, 0, false}, // the empty pose row
   };
   for (int pose = 0; pose < slidestone::kPlayerPoseCount; ++pose) {
@@ -137,25 +137,24 @@ TEST(Pictures, MasksAreBlackExactlyWhereTheirSpritesAreDrawn) {
   }
 }
 
+// Every cell of a run, as rectangles of the sheet.
+void AddCells(std::vector<Rect>& to, const char* sheet, const slidestone::SheetRun& r) {
+  for (int n = 0; n < r.count; ++n) to.push_back({sheet, r.X(n), r.Y(n), r.w, r.h});
+}
+
 // Every word cell keeps a pure black border (the word never touches or spills over its cell),
 // and black places the game copies as black stay black throughout.
 TEST(Pictures, WordsSitOnPureBlackAndBlackAreasStayBlack) {
-  std::vector<Rect> bordered = {{"char3", 224, 64, 32, 12}, {"char3", 224, 76, 32, 12}};
-  for (int x : {0, 64, 128}) bordered.push_back({"time", x, 96, 64, 32});
-  for (int d = 0; d < 10; ++d) {
-    bordered.push_back({"time", 32 * d, 32, 32, 32});
-    bordered.push_back({"time", 32 * d, 64, 32, 32});
-    bordered.push_back({"messagebox", 32 * d, 640, 32, 64});
-    bordered.push_back({"messagebox", 32 * d, 704, 32, 64});
+  namespace ts = slidestone::time_sheet;
+  std::vector<Rect> bordered;
+  AddCells(bordered, "char3", slidestone::field_sheet::kSpeedWords);
+  for (const slidestone::SheetRun& r : {ts::kLabels, ts::kLargeDigits, ts::kWhiteDigits, ts::kContinueWord,
+                                        ts::kYesWords, ts::kNoWords, ts::kTimeUpWord, ts::kClearWords,
+                                        ts::kStartWords, ts::kStoneStopWords}) {
+    AddCells(bordered, "time", r);
   }
-  for (int y = 192; y < 896; y += 64) {
-    if (y == 256 || y == 320) {
-      bordered.push_back({"time", 0, y, 128, 64});
-      bordered.push_back({"time", 128, y, 128, 64});
-    } else {
-      bordered.push_back({"time", 0, y, 256, 64});
-    }
-  }
+  AddCells(bordered, "messagebox", slidestone::kMenuDigits.Row(slidestone::kRowDigitsBright));
+  AddCells(bordered, "messagebox", slidestone::kMenuDigits.Row(slidestone::kRowDigitsDim));
   for (int row : {0, 1, 2, 3, 7, 8, 9})
     for (int half = 0; half < 2; ++half) bordered.push_back({"messagebox", 256 * half, 64 * row, 256, 64});
   for (int row : {4, 5, 6})
@@ -178,8 +177,10 @@ TEST(Pictures, WordsSitOnPureBlackAndBlackAreasStayBlack) {
   }
 
   const Rect black[] = {
-      {"stageback0", 608, 0, 22, 352}, {"stageback1", 608, 0, 22, 352}, {"clear1", 0, 0, 128, 480},
-      {"time", 0, 0, 32, 32},          {"time", 64, 0, 64, 32},          {"time", 160, 0, 96, 32},
+      {"stageback0", 608, 0, 22, 352}, {"stageback1", 608, 0, 22, 352},
+      {"clear1", slidestone::house_sheet::kBlackColumns.x, slidestone::house_sheet::kBlackColumns.y,
+       slidestone::house_sheet::kBlackColumns.w, slidestone::house_sheet::kBlackColumns.h},
+      {"time", slidestone::time_sheet::kBlack.x, slidestone::time_sheet::kBlack.y, 32, 32},          {"time", 64, 0, 64, 32},          {"time", 160, 0, 96, 32},
       {"time", 256, 192, 64, 704},     {"messagebox", 320, 640, 192, 128}, {"char3", 224, 88, 32, 8},
       {"clear2", 0, 0, 20, 20},        {"clear2", 236, 236, 20, 20},
   };

@@ -71,20 +71,23 @@ void House(Image& img) {
 }  // namespace
 
 Image MakeClear1() {
-  Image img(640, 512);  // x 0-127 stays black
-  Sheet(img, 128, 512, 480);
-  for (int y = 480; y < 512; ++y)
-    for (int x = 0; x < 640; ++x) img.Set(x, y, y < 484 ? Rgb{92, 108, 148} : Rgb{140, 146, 160});
+  namespace house = slidestone::house_sheet;
+  Image img(640, 512);  // the black columns stay black
+  Sheet(img, house::kIce.x, house::kIce.w, house::kIce.h);
+  const int lineEnd = house::kCrossLine.y + house::kCrossLine.h;
+  for (int y = house::kCrossLine.y; y < 512; ++y)
+    for (int x = 0; x < 640; ++x) img.Set(x, y, y < lineEnd ? Rgb{92, 108, 148} : Rgb{140, 146, 160});
   return img;
 }
 
 Image MakeClear2() {
   Image img(256, 320);
   House(img);
-  for (int i = 0; i < 8; ++i) {
-    Canvas cv(32, 32);
+  const slidestone::SheetRun& stone = slidestone::house_sheet::kTopStone;
+  for (int i = 0; i < stone.count; ++i) {
+    Canvas cv(stone.w, stone.h);
     cv.Draw(TopStone(i));
-    PutSprite(img, cv, 32 * i, 256, 32 * i, 288);
+    PutSprite(img, cv, stone.X(i), stone.Y(i), stone.MaskX(i), stone.MaskY(i));
   }
   return img;
 }

@@ -37,12 +37,12 @@ Image Digit(int d, int w, int h, const WordStyle& s) {
 
 // Two stacked squares, the colon between minutes and seconds.
 void Colon(Image& sheet, int x) {
-  Canvas cv(32, 32);
+  Canvas cv(time_sheet::kColons.w, time_sheet::kColons.h);
   for (int dot = 0; dot < 2; ++dot)
     for (int j = 0; j < 4; ++j)
       for (int i = 0; i < 4; ++i) cv.Plot(14 + i, 9 + 11 * dot + j, j == 0 ? Rgb{200, 255, 170} : Rgb{60, 210, 80});
   cv.Outline(Rgb{8, 44, 18});
-  sheet.BlitAll(cv.Sprite(), x, 0);
+  sheet.BlitAll(cv.Sprite(), x, time_sheet::kColons.y);
 }
 
 WordStyle BigStyle(Rgb top, Rgb bottom, Rgb outline, Rgb depth) {
@@ -52,22 +52,23 @@ WordStyle BigStyle(Rgb top, Rgb bottom, Rgb outline, Rgb depth) {
   return s;
 }
 
-void BigWord(Image& sheet, const std::string& text, int x, int y, int w, const WordStyle& s, float slant = 0,
+// The word in cell n of its run.
+void BigWord(Image& sheet, const std::string& text, const SheetRun& run, int n, const WordStyle& s, float slant = 0,
              int smear = 0, const char* font = fonts::kSpartanBlack) {
   const int pad = 2 * (s.outlineW + 1) + s.depth;
-  Ink ink = FitInk(font, text, w - pad - 8 - smear - static_cast<int>(slant * 44), 64 - pad - 6);
+  Ink ink = FitInk(font, text, run.w - pad - 8 - smear - static_cast<int>(slant * 44), run.h - pad - 6);
   if (slant != 0) ink = Slant(ink, slant);
   if (smear > 0) ink = Smear(ink, smear);
-  PlaceWord(sheet, StyleWord(ink, s), x, y, w, 64, Align::Centre, 0);
+  PlaceWord(sheet, StyleWord(ink, s), run.X(n), run.Y(n), run.w, run.h, Align::Centre, 0);
 }
 
 }  // namespace
 
 Image MakeTimeSheet() {
   Image sheet(320, 896);
-  // Row 0: the clock's background (black, colons at x 32 and x 128), the minus sign and its mask.
-  Colon(sheet, 32);
-  Colon(sheet, 128);
+  // Row 0: the clock's background (black, two colons), the minus sign and its mask.
+  const SheetRun& colons = time_sheet::kColons;
+  for (int i = 0; i < colons.count; ++i) Colon(sheet, colons.X(i));
   {
     Canvas cv(32, 32);
     for (int j = 0; j < 5; ++j)
@@ -115,21 +116,23 @@ Image MakeTimeSheet() {
   const WordStyle red = BigStyle(Rgb{255, 200, 150}, Rgb{240, 60, 40}, Rgb{56, 8, 10}, Rgb{130, 20, 30});
   const WordStyle gold = BigStyle(Rgb{255, 255, 200}, Rgb{250, 170, 20}, Rgb{60, 24, 0}, Rgb{170, 60, 20});
   const WordStyle start = BigStyle(Rgb{230, 255, 255}, Rgb{60, 200, 255}, Rgb{10, 20, 60}, Rgb{24, 60, 150});
-  BigWord(sheet, "continue?", 0, 192, 256, ice);
-  BigWord(sheet, "YES", 0, 256, 128, bright);
-  BigWord(sheet, "YES", 128, 256, 128, dim);
-  BigWord(sheet, "NO", 0, 320, 128, bright);
-  BigWord(sheet, "NO", 128, 320, 128, dim);
-  BigWord(sheet, "TIME UP", 0, 384, 256, red);
-  BigWord(sheet, "STAGE CLEAR", 0, 448, 256, gold);
-  BigWord(sheet, "STAGE CLEAR", 0, 512, 256, gold, 0.3f);
-  BigWord(sheet, "START", 0, 576, 256, start);
+  using time_sheet::kBrightWord, time_sheet::kDimWord;
+  BigWord(sheet, "continue?", time_sheet::kContinueWord, 0, ice);
+  BigWord(sheet, "YES", time_sheet::kYesWords, kBrightWord, bright);
+  BigWord(sheet, "YES", time_sheet::kYesWords, kDimWord, dim);
+  BigWord(sheet, "NO", time_sheet::kNoWords, kBrightWord, bright);
+  BigWord(sheet, "NO", time_sheet::kNoWords, kDimWord, dim);
+  BigWord(sheet, "TIME UP", time_sheet::kTimeUpWord, 0, red);
+  BigWord(sheet, "STAGE CLEAR", time_sheet::kClearWords, 0, gold);
+  BigWord(sheet, "STAGE CLEAR", time_sheet::kClearWords, 1, gold, 0.3f);
+  BigWord(sheet, "START", time_sheet::kStartWords, 0, start);
   WordStyle blur = start;
   blur.top = Mix(start.top, start.bottom, 0.3f), blur.depth = 0;
-  BigWord(sheet, "START", 0, 640, 256, blur, 0.18f, 26);
-  BigWord(sheet, "StoneStop", 0, 704, 256, BigStyle(Rgb{240, 240, 255}, Rgb{150, 130, 240}, Rgb{24, 14, 60}, Rgb{70, 40, 140}));
-  BigWord(sheet, "StoneStop", 0, 768, 256, BigStyle(Rgb{230, 232, 240}, Rgb{132, 134, 150}, Rgb{20, 20, 34}, Rgb{70, 72, 90}));
-  BigWord(sheet, "StoneStop", 0, 832, 256, red);
+  BigWord(sheet, "START", time_sheet::kStartWords, 1, blur, 0.18f, 26);
+  const SheetRun& stop = time_sheet::kStoneStopWords;
+  BigWord(sheet, "StoneStop", stop, 0, BigStyle(Rgb{240, 240, 255}, Rgb{150, 130, 240}, Rgb{24, 14, 60}, Rgb{70, 40, 140}));
+  BigWord(sheet, "StoneStop", stop, 1, BigStyle(Rgb{230, 232, 240}, Rgb{132, 134, 150}, Rgb{20, 20, 34}, Rgb{70, 72, 90}));
+  BigWord(sheet, "StoneStop", stop, 2, red);
   return sheet;
 }
 

@@ -12,6 +12,14 @@
 
 namespace art {
 
+using slidestone::kBrightX;
+using slidestone::kMenuDigits;
+using slidestone::kScoreWord;
+using slidestone::kValueCellW;
+using slidestone::kWordH;
+using slidestone::RowY;
+using namespace slidestone;  // the WordRow names
+
 namespace {
 
 const char* const kFont = fonts::kSpartanBlack;
@@ -41,14 +49,14 @@ Ink WordInk(const std::string& text, int pt, int maxW) {
 }
 
 void Put(Image& sheet, const Ink& ink, bool bright, int x, int y, int w, Align al, int margin = 6) {
-  PlaceWord(sheet, StyleWord(ink, Tint(bright)), x, y, w, 64, al, margin);
+  PlaceWord(sheet, StyleWord(ink, Tint(bright)), x, y, w, kWordH, al, margin);
 }
 
-// A word in both tints: dim at x, bright at x + 256.
+// A word in both tints: dim at x 0, bright at kBrightX.
 void Both(Image& sheet, const std::string& text, int pt, int row) {
-  const Ink ink = WordInk(text, pt, 256 - 12 - kPad);
-  Put(sheet, ink, false, 0, 64 * row, 256, Align::Left);
-  Put(sheet, ink, true, 256, 64 * row, 256, Align::Left);
+  const Ink ink = WordInk(text, pt, kBrightX - 12 - kPad);
+  Put(sheet, ink, false, 0, RowY(row), kBrightX, Align::Left);
+  Put(sheet, ink, true, kBrightX, RowY(row), kBrightX, Align::Left);
 }
 
 }  // namespace
@@ -56,17 +64,17 @@ void Both(Image& sheet, const std::string& text, int pt, int row) {
 Image MakeMessagebox() {
   Image sheet(512, 768);
   const int pt = FitSize(kFont, {"GAME START", "GAME END", "TIME LIMIT", "OPTION", "GAME LV"}, 256 - 12 - kPad, 36);
-  Both(sheet, "GAME START", pt, 0);
-  Both(sheet, "OPTION", pt, 1);
-  Both(sheet, "GAME END", pt, 2);
-  Both(sheet, "GAME LV", pt, 3);
-  Both(sheet, "TIME LIMIT", pt, 7);
-  Both(sheet, "STAGESERECT", pt, 8);
+  Both(sheet, "GAME START", pt, kRowGameStart);
+  Both(sheet, "OPTION", pt, kRowOption);
+  Both(sheet, "GAME END", pt, kRowGameEnd);
+  Both(sheet, "GAME LV", pt, kRowGameLv);
+  Both(sheet, "TIME LIMIT", pt, kRowTimeLimit);
+  Both(sheet, "STAGESERECT", pt, kRowStageSelect);
 
-  // Rows 4-6: 128-pixel cells. The options screen shows EASY, NORMAL and HARD in turn in one
+  // Rows 4-6: cells of kValueCellW. The options screen shows EASY, NORMAL and HARD in turn in one
   // place, so every value word shares one size and one width squeeze, set by NORMAL, the longest.
   const std::vector<std::string> values = {"EASY", "NORMAL", "HARD", "EXIT", "ON", "OFF"};
-  const int cellInk = 128 - 8 - kPad;
+  const int cellInk = kValueCellW - 8 - kPad;
   const int small = std::min(pt, FitSize(kFont, values, static_cast<int>(cellInk / kValueSqueeze), 36));
   auto valueInk = [&](const std::string& text) {
     const Ink ink = SizedInk(kFont, text, small);
@@ -74,13 +82,13 @@ Image MakeMessagebox() {
   };
   for (int i = 0; i < 4; ++i) {
     const Ink ink = valueInk(values[i]);
-    Put(sheet, ink, false, 128 * i, 256, 128, Align::Left, 5);
-    Put(sheet, ink, true, 128 * i, 320, 128, Align::Left, 5);
+    Put(sheet, ink, false, kValueCellW * i, RowY(kRowLevelsDim), kValueCellW, Align::Left, 5);
+    Put(sheet, ink, true, kValueCellW * i, RowY(kRowLevelsBright), kValueCellW, Align::Left, 5);
   }
   for (int i = 0; i < 2; ++i) {
     const Ink ink = valueInk(values[4 + i]);
-    Put(sheet, ink, false, 128 * i, 384, 128, Align::Left, 5);
-    Put(sheet, ink, true, 256 + 128 * i, 384, 128, Align::Left, 5);
+    Put(sheet, ink, false, kValueCellW * i, RowY(kRowOnOff), kValueCellW, Align::Left, 5);
+    Put(sheet, ink, true, kBrightX + kValueCellW * i, RowY(kRowOnOff), kValueCellW, Align::Left, 5);
   }
 
   // Row 9: HIGH SCORE, with SCORE alone inside x 110-259 (the results screen copies just that),
@@ -88,19 +96,21 @@ Image MakeMessagebox() {
   {
     const Ink high = WordInk("HIGH", pt, 100 - kPad);
     const Ink score = WordInk("SCORE", pt, 144 - kPad);
-    Put(sheet, high, true, 0, 576, 106, Align::Right, 4);
-    Put(sheet, score, true, 110, 576, 146, Align::Left, 2);
-    Put(sheet, WordInk("NEW", pt, 200), true, 266, 576, 246, Align::Left, 0);
+    const int y = RowY(kRowHighScore);
+    Put(sheet, high, true, 0, y, kScoreWord.x - 4, Align::Right, 4);
+    Put(sheet, score, true, kScoreWord.x, y, 146, Align::Left, 2);
+    Put(sheet, WordInk("NEW", pt, 200), true, 266, y, 246, Align::Left, 0);
   }
 
   // Rows 10 and 11: digits, bright then dim, 32 x 64 each.
   std::vector<std::string> digits;
   for (int d = 0; d < 10; ++d) digits.push_back(std::to_string(d));
-  const int dpt = FitSize(kFont, digits, 32 - kPad - 1, 40);
-  for (int d = 0; d < 10; ++d) {
+  const int dpt = FitSize(kFont, digits, kMenuDigits.w - kPad - 1, 40);
+  const SheetRun bright = kMenuDigits.Row(kRowDigitsBright), dim = kMenuDigits.Row(kRowDigitsDim);
+  for (int d = 0; d < kMenuDigits.count; ++d) {
     const Ink ink = SizedInk(kFont, digits[d], dpt);
-    Put(sheet, ink, true, 32 * d, 640, 32, Align::Centre);
-    Put(sheet, ink, false, 32 * d, 704, 32, Align::Centre);
+    Put(sheet, ink, true, bright.X(d), bright.Y(d), bright.w, Align::Centre);
+    Put(sheet, ink, false, dim.X(d), dim.Y(d), dim.w, Align::Centre);
   }
   return sheet;
 }

@@ -5,8 +5,10 @@
 #include <SDL.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -96,77 +98,124 @@ int StageNumber(const std::string& text) {
   std::exit(2);
 }
 
+[[noreturn]] void Help() {
+  std::fputs(kUsage, stdout);
+  std::exit(0);
+}
+
+// The words after an option, read as its row asks for them.
+class OptionArgs {
+ public:
+  OptionArgs(int argc, char** argv) : argc_(argc), argv_(argv) {}
+
+  // The next word, as the option's name; false at the end.
+  bool Next() {
+    if (++i_ >= argc_) return false;
+    name_ = argv_[i_];
+    return true;
+  }
+  const std::string& Name() const { return name_; }
+  // The word after the option, which it must have.
+  std::string Value() {
+    if (i_ + 1 >= argc_) Usage(name_ + " needs a value");
+    if (argv_[i_ + 1][0] == '\0') Usage(name_ + " needs a value, not an empty one");
+    return argv_[++i_];
+  }
+  // The word after the option when it is a stage number, else -1 and the word stays.
+  int MaybeStageNumber() {
+    const int n = i_ + 1 < argc_ ? StageNumber(argv_[i_ + 1]) : -1;
+    if (n >= 0) ++i_;
+    return n;
+  }
+  // The word after the option unless it is another option, else "".
+  std::string MaybeWord() {
+    if (i_ + 1 < argc_ && std::string(argv_[i_ + 1]).rfind("--", 0) != 0) return argv_[++i_];
+    return "";
+  }
+
+ private:
+  int argc_;
+  char** argv_;
+  int i_ = 0;
+  std::string name_;
+};
+
+struct OptionRow {
+  const char* name;
+  void (*read)(Options& o, OptionArgs& args);  // sets what the option says, reading its words
+};
+
+// Every option and what it sets. The checks between options follow in ParseOptions.
+const OptionRow kOptionRows[] = {
+    {"--help", [](Options&, OptionArgs&) { Help(); }},
+    {"-h", [](Options&, OptionArgs&) { Help(); }},
+    {"--version",
+     [](Options&, OptionArgs&) {
+       std::printf("slidestone %s\n", SLIDESTONE_VERSION);
+       std::exit(0);
+     }},
+    {"--data", [](Options& o, OptionArgs& args) { o.data = args.Value(); }},
+    {"--stage-dir", [](Options& o, OptionArgs& args) { o.stageDir = args.Value(); }},
+    {"--settings", [](Options& o, OptionArgs& args) { o.settings = args.Value(); }},
+    {"--record", [](Options& o, OptionArgs& args) { o.record = args.Value(); }},
+    {"--script", [](Options& o, OptionArgs& args) { o.script = args.Value(); }},
+    {"--scale",
+     [](Options& o, OptionArgs& args) {
+       const std::string v = args.Value();
+       o.scale = WholeNumber(v, 1, 16).value_or(0);
+       if (o.scale == 0) Usage("--scale needs a whole number from 1 to 16, not '" + EscapeControlBytes(v) + "'");
+     }},
+    {"--shots-dir", [](Options& o, OptionArgs& args) { o.shotsDir = args.Value(); }},
+    {"--force", [](Options& o, OptionArgs&) { o.force = true; }},
+    {"--fullscreen", [](Options& o, OptionArgs&) { o.fullscreen = true; }},
+    {"--mute", [](Options& o, OptionArgs&) { o.mute = true; }},
+    {"--no-splash", [](Options& o, OptionArgs&) { o.splash = false; }},
+    {"--headless", [](Options& o, OptionArgs&) { o.headless = true; }},
+    {"--list-vars", [](Options& o, OptionArgs&) { o.listVars = true; }},
+    {"--verify",
+     [](Options& o, OptionArgs& args) {
+       o.verify = true;
+       if (const int n = args.MaybeStageNumber(); n >= 0) o.verifyStage = n;
+     }},
+    {"--watch",
+     [](Options& o, OptionArgs& args) {
+       const std::string v = args.Value();
+       o.watchStage = StageNumber(v);
+       if (o.watchStage < 1 || o.watchStage > 18) {
+         Usage("--watch needs a stage number from 1 to 18, not '" + EscapeControlBytes(v) + "'");
+       }
+     }},
+    {"--hard", [](Options& o, OptionArgs&) { o.watchHard = true; }},
+    {"--slack", [](Options& o, OptionArgs&) { o.slack = true; }},
+    {"--write-full-game", [](Options& o, OptionArgs& args) { o.fullGame = args.Value(); }},
+    {"--image",
+     [](Options& o, OptionArgs& args) {
+       const std::string n = args.Value();
+       o.imageStage = StageNumber(n);
+       if (o.imageStage < 0) Usage("--image needs a stage number, not '" + n + "'");
+       o.image = args.Value();
+     }},
+    {"--edit",
+     [](Options& o, OptionArgs& args) {
+       o.edit = true;
+       if (std::string dir = args.MaybeWord(); !dir.empty()) o.editDir = dir;
+     }},
+    {"--stage",
+     [](Options& o, OptionArgs& args) {
+       const std::string v = args.Value();
+       o.editStage = WholeNumber(v, 1, 18).value_or(0);
+       if (o.editStage == 0) Usage("--stage needs a stage number from 1 to 18, not '" + v + "'");
+     }},
+};
+
 Options ParseOptions(int argc, char** argv) {
   Options o;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    auto value = [&]() -> std::string {
-      if (i + 1 >= argc) Usage(a + " needs a value");
-      if (argv[i + 1][0] == '\0') Usage(a + " needs a value, not an empty one");
-      return argv[++i];
-    };
-    if (a == "--help" || a == "-h") {
-      std::fputs(kUsage, stdout);
-      std::exit(0);
-    } else if (a == "--version") {
-      std::printf("slidestone %s\n", SLIDESTONE_VERSION);
-      std::exit(0);
-    } else if (a == "--data") {
-      o.data = value();
-    } else if (a == "--stage-dir") {
-      o.stageDir = value();
-    } else if (a == "--settings") {
-      o.settings = value();
-    } else if (a == "--record") {
-      o.record = value();
-    } else if (a == "--script") {
-      o.script = value();
-    } else if (a == "--scale") {
-      const std::string v = value();
-      o.scale = WholeNumber(v, 1, 16).value_or(0);
-      if (o.scale == 0) Usage("--scale needs a whole number from 1 to 16, not '" + EscapeControlBytes(v) + "'");
-    } else if (a == "--shots-dir") {
-      o.shotsDir = value();
-    } else if (a == "--force") {
-      o.force = true;
-    } else if (a == "--fullscreen") {
-      o.fullscreen = true;
-    } else if (a == "--mute") {
-      o.mute = true;
-    } else if (a == "--no-splash") {
-      o.splash = false;
-    } else if (a == "--headless") {
-      o.headless = true;
-    } else if (a == "--list-vars") {
-      o.listVars = true;
-    } else if (a == "--verify") {
-      o.verify = true;
-      if (i + 1 < argc && StageNumber(argv[i + 1]) >= 0) o.verifyStage = StageNumber(argv[++i]);
-    } else if (a == "--watch") {
-      const std::string v = value();
-      o.watchStage = StageNumber(v);
-      if (o.watchStage < 1 || o.watchStage > 18) Usage("--watch needs a stage number from 1 to 18, not '" + EscapeControlBytes(v) + "'");
-    } else if (a == "--hard") {
-      o.watchHard = true;
-    } else if (a == "--slack") {
-      o.slack = true;
-    } else if (a == "--write-full-game") {
-      o.fullGame = value();
-    } else if (a == "--image") {
-      const std::string n = value();
-      o.imageStage = StageNumber(n);
-      if (o.imageStage < 0) Usage("--image needs a stage number, not '" + n + "'");
-      o.image = value();
-    } else if (a == "--edit") {
-      o.edit = true;
-      if (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0) o.editDir = argv[++i];
-    } else if (a == "--stage") {
-      const std::string v = value();
-      o.editStage = WholeNumber(v, 1, 18).value_or(0);
-      if (o.editStage == 0) Usage("--stage needs a stage number from 1 to 18, not '" + v + "'");
-    } else {
-      Usage("unknown option " + a);
-    }
+  OptionArgs args(argc, argv);
+  while (args.Next()) {
+    const OptionRow* row = std::find_if(std::begin(kOptionRows), std::end(kOptionRows),
+                                        [&](const OptionRow& r) { return args.Name() == r.name; });
+    if (row == std::end(kOptionRows)) Usage("unknown option " + args.Name());
+    row->read(o, args);
   }
   if (o.headless && o.script.empty() && o.watchStage == 0) Usage("--headless needs --script or --watch");
   if (!o.edit && o.editStage != 1) Usage("--stage goes with --edit");

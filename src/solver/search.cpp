@@ -1,12 +1,14 @@
 #include "solver/search.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <deque>
 #include <queue>
 #include <unordered_set>
 
 #include "solver/state_key.h"
+#include "solver/stone_guide.h"
 #include "solver/stone_reach.h"
 
 namespace slidestone::solver {
@@ -23,8 +25,14 @@ constexpr size_t kReachCacheMax = 1 << 18;
 // The estimate a moment is searched by: the stone's distance to the goal, plus this much per
 // second of play gone and per tool used, so a line that wastes neither comes first.
 constexpr double kPixelsPerSecond = 4.0;
+// The moments wait in two orders, which take turns: by the stone's way to the goal over the
+// field (solver/stone_guide.h), which lets a line spend time on the way round, and by its
+// straight distance from the goal, which needs no way to be found. Each order wins stages the
+// other is slow on, and a moment is expanded only once, whichever order reaches it first.
+constexpr size_t kGuided = 0, kStraight = 1;
+constexpr double kGuidedPixelsPerSecond = 1.0;
 constexpr double kPixelsPerTool = 8.0;
-constexpr int kWinRefused = kFieldW + kFieldH;
+constexpr int kWinRefused = StoneGuide::kNoWay;
 // An unordered set's entry of a 64-bit key and a cached way of the stone, with their buckets: a
 // key's node takes 32 bytes from the allocator, its bucket 8 and, while the table doubles, the
 // new buckets 16 more (a faster search met the process's 1 GB with 32 counted in all).
@@ -61,7 +69,8 @@ std::vector<std::pair<int, int>> GoalCells(const World& w) {
   return cells;
 }
 
-int StoneDistance(const World& w, const std::vector<std::pair<int, int>>& goals) {
+// The stone's distance from the nearest goal cell in a straight line (across and down).
+int StraightDistance(const World& w, const std::vector<std::pair<int, int>>& goals) {
   int best = kFieldW + kFieldH;
   for (const auto& [gx, gy] : goals) best = std::min(best, std::abs(w.StoneX - gx) + std::abs(w.StoneY - gy));
   return best;
@@ -89,26 +98,27 @@ class Search {
     nodes_[0].snapshot = Keep(start);
     seen_.insert(StateKey(sim_.w, grids_));
     const StoneReach& way = Reach();
-    nearest_ = way.nearest;
+    Nearness nearest = way.nearest;
     if (way.won) {
       LineSummary s;
       if (WinsAlone(start, 0, 0, s) && Record(0, s)) {
         Finish(result);
         return result;
       }
-      nearest_ = kWinRefused;
+      nearest.fill(kWinRefused);
     }
-    open_.push({Priority(nearest_, 0, 0), 0, 0});
+    nearest_ = nearest[kGuided];
+    Wait(0, nearest, 0, 0, 0);
 
-    while (!open_.empty()) {
+    for (int turn = 0;; ++turn) {
+      const int32_t next = Next(turn);
+      if (next < 0) break;
       if (OutOfBudget()) {
         result.verdict = Verdict::kBudgetSpent;
         Finish(result);
         return result;
       }
-      const Waiting next = open_.top();
-      open_.pop();
-      if (Expand(next.node)) break;
+      if (Expand(next)) break;
     }
     result.verdict = dropped_ ? Verdict::kBudgetSpent : Verdict::kExhausted;
     Finish(result);
@@ -121,15 +131,34 @@ class Search {
     return sim_.Over() && !sim_.Won();
   }
 
-  static double Priority(int nearest, int32_t pass, int tools) {
-    return nearest + kPixelsPerSecond * pass / 1000.0 + kPixelsPerTool * tools;
+  // A moment waits in every order at once, ranked by each measure.
+  void Wait(int32_t node, const Nearness& nearest, int32_t pass, int tools, int32_t depth) {
+    for (size_t i = 0; i < kMeasures; ++i) {
+      const double perSecond = i == kGuided ? kGuidedPixelsPerSecond : kPixelsPerSecond;
+      open_[i].push({nearest[i] + perSecond * pass / 1000.0 + kPixelsPerTool * tools, depth, node});
+    }
+  }
+
+  // The next moment to expand, the orders taking turns (-1 when none waits): one order's best
+  // may have been expanded already as the other's.
+  int32_t Next(int turn) {
+    for (size_t k = 0; k < kMeasures; ++k) {
+      auto& open = open_[(size_t(turn) + k) % kMeasures];
+      while (!open.empty()) {
+        const int32_t node = open.top().node;
+        open.pop();
+        if (nodes_[size_t(node)].snapshot >= 0) return node;
+      }
+    }
+    return -1;
   }
 
   // What the search holds, roughly: the waiting snapshots, every moment's record and key events,
   // the moments seen and the stone's ways.
   size_t MemoryUsed() const {
     return pool_.size() * sizeof(Model) + nodes_.size() * sizeof(Node) + events_.size() * sizeof(KeyPress) +
-           seen_.size() * kBytesPerSeen + reaches_.Size() * kBytesPerReach;
+           seen_.size() * kBytesPerSeen + reaches_.Size() * kBytesPerReach +
+           (open_[0].size() + open_[1].size()) * sizeof(Waiting);
   }
 
   bool OutOfBudget() {
@@ -231,19 +260,19 @@ class Search {
       const int32_t childPass = sim_.pass;
       const StoneReach& way = Reach();
       reach = nullptr;  // the cache may have moved it
-      int nearest = way.nearest;
+      Nearness nearest = way.nearest;
       if (way.won) {
         LineSummary s;
         if (WinsAlone(pool_[size_t(childSlot)], childPass, childTools, s) && Record(child, s)) return true;
         // A win not good enough (or not for this place of the player's): what follows from
         // here wins the same way, so the search looks elsewhere first.
-        nearest = kWinRefused;
+        nearest.fill(kWinRefused);
       }
-      if (nearest < nearest_) {
-        nearest_ = nearest;
+      if (nearest[kGuided] < nearest_) {
+        nearest_ = nearest[kGuided];
         progress_.nearestDepth = depth + 1;
       }
-      open_.push({Priority(nearest, childPass, childTools), depth + 1, child});
+      Wait(child, nearest, childPass, childTools, depth + 1);
     }
     free_.push_back(slot);
     nodes_[size_t(index)].snapshot = -1;
@@ -309,16 +338,22 @@ class Search {
 
   const SolveRequest& req_;
   Sim sim_;
+  StoneGuide guide_;
   std::vector<std::pair<int, int>> goals_;
   // Deques grow without copying what they hold, so memory never doubles for a moment.
   std::deque<Node> nodes_;
   std::deque<KeyPress> events_;
   std::deque<Model> pool_;
   std::vector<int32_t> free_;
-  std::priority_queue<Waiting> open_;
+  std::array<std::priority_queue<Waiting>, kMeasures> open_;
   std::unordered_set<uint64_t> seen_;
   GridsHash grids_;
-  ReachCache reaches_{[this](const World& w) { return StoneDistance(w, goals_); }};
+  ReachCache reaches_{[this](const World& w) {
+    Nearness n;
+    n[kGuided] = guide_.Distance(w);
+    n[kStraight] = StraightDistance(w, goals_);
+    return n;
+  }};
   Progress progress_;
   int nearest_ = 0;
   bool dropped_ = false;

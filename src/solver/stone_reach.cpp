@@ -68,7 +68,8 @@ const StoneReach& ReachCache::Of(Sim& sim, int passes) {
       lastX = sim.w.StoneX;
       lastY = sim.w.StoneY;
       Mark(reach, sim.w);
-      reach.nearest = std::min(reach.nearest, distance_(sim.w));
+      const Nearness now = distance_(sim.w);
+      for (int i = 0; i < kMeasures; ++i) reach.nearest[size_t(i)] = std::min(reach.nearest[size_t(i)], now[size_t(i)]);
     }
     if (!closeLoops_) continue;
     if (!FieldSettled(sim.w)) {
@@ -81,7 +82,7 @@ const StoneReach& ReachCache::Of(Sim& sim, int passes) {
     if (!slid_.insert(slide).second) break;  // round again: nothing new from here
   }
   reach.won = sim.Won();
-  if (reach.won) reach.nearest = 0;
+  if (reach.won) reach.nearest.fill(0);
   return cache_.emplace(key, reach).first->second;
 }
 

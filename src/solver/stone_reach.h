@@ -4,6 +4,7 @@
 // through, the hammer or the broom on a tile it slides over. How near it comes leads the search.
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <functional>
@@ -16,9 +17,14 @@
 
 namespace slidestone::solver {
 
+// How near the stone is to the goal, in pixels, by each of the measures the search ranks
+// moments by (search.cpp says which).
+constexpr int kMeasures = 2;
+using Nearness = std::array<int, kMeasures>;
+
 struct StoneReach {
   std::bitset<kGridCols * kGridRows> through, over;
-  int nearest = 0;        // the stone's nearest to the goal on the way, in pixels
+  Nearness nearest{};     // the stone's nearest to the goal on the way, by each measure
   bool won = false;       // the way ends in the goal
 
   bool Through(int col, int row) const { return In(col, row) && through[Index(col, row)]; }
@@ -37,14 +43,14 @@ struct StoneReach {
 // new and cannot end in the goal. `closeLoops` false follows every stone to the end.
 class ReachCache {
  public:
-  explicit ReachCache(std::function<int(const World&)> distance, bool closeLoops = true)
+  explicit ReachCache(std::function<Nearness(const World&)> distance, bool closeLoops = true)
       : distance_(std::move(distance)), closeLoops_(closeLoops) {}
   const StoneReach& Of(Sim& sim, int passes);
   void Clear() { cache_.clear(); }
   size_t Size() const { return cache_.size(); }
 
  private:
-  std::function<int(const World&)> distance_;
+  std::function<Nearness(const World&)> distance_;
   bool closeLoops_;
   std::unordered_map<uint64_t, StoneReach> cache_;
   std::unordered_set<uint64_t> slid_;  // the stone's slides since the field last changed

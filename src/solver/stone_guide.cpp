@@ -1,0 +1,117 @@
+#include "solver/stone_guide.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <queue>
+#include <utility>
+#include <vector>
+
+#include "stagedata/codes.h"
+
+namespace slidestone::solver {
+
+namespace {
+
+constexpr int kCols = kFieldW / 32;
+constexpr int kRows = kFieldH / 32;
+
+bool Breakable(int32_t code) { return code == kSpeedTile || code == kSpentSpeedTile || code == kSpeedTileBreaking; }
+
+// What being in the cell costs on top of the step into it, or -1 when the stone cannot be there
+// (a solid cell, or outside the field: below it the stone is lost).
+int EnterCost(const Grid& map, int col, int row) {
+  if (col < 0 || row < 0 || col >= kCols || row >= kRows) return -1;
+  const int32_t code = map(col, row);
+  if (!Solid(code)) return 0;
+  return Breakable(code) ? StoneGuide::kBreak : -1;
+}
+
+struct Step {
+  int col, row;
+  bool thrown;
+  int cost;
+};
+
+// The steps out of a cell, sliding (or falling) or thrown. Calls `to` for each.
+template <class To>
+void Steps(const Grid& map, int c, int r, bool thrown, To to) {
+  auto into = [&](int col, int row, bool asThrown, int cost) {
+    const int enter = EnterCost(map, col, row);
+    if (enter < 0 || (asThrown && enter > 0)) return;
+    to(Step{col, row, asThrown, cost + enter});
+  };
+  if (thrown) {
+    into(c, r, false, 0);  // the throw ends: it falls or slides on from here
+    into(c - 1, r, true, StoneGuide::kFly);
+    into(c + 1, r, true, StoneGuide::kFly);
+    into(c, r - 1, true, StoneGuide::kRise);
+    return;
+  }
+  const bool held = r + 1 < kRows && Solid(map(c, r + 1));
+  if (!held || Breakable(map(c, r + 1))) into(c, r + 1, false, StoneGuide::kCell);  // a fall
+  if (!held) return;
+  into(c - 1, r, false, StoneGuide::kCell);
+  into(c + 1, r, false, StoneGuide::kCell);
+  into(c, r - 1, true, StoneGuide::kRise);  // a spring under it
+}
+
+}  // namespace
+
+void StoneGuide::Update(const World& w) {
+  if (known_ && w.Map == map_ && w.AiMap == objects_) return;
+  map_ = w.Map;
+  objects_ = w.AiMap;
+  known_ = true;
+  // Every step, turned round: where a cell can be reached from, and at what cost.
+  std::array<std::vector<std::pair<size_t, int>>, kNodes> from;
+  for (int r = 0; r < kRows; ++r) {
+    for (int c = 0; c < kCols; ++c) {
+      for (const bool thrown : {false, true}) {
+        if (EnterCost(map_, c, r) < 0) continue;
+        const size_t at = Index(c, r, thrown);
+        Steps(map_, c, r, thrown, [&](const Step& s) { from[Index(s.col, s.row, s.thrown)].push_back({at, s.cost}); });
+      }
+    }
+  }
+  cells_.fill(kNoWay);
+  using Item = std::pair<int, size_t>;  // distance, node
+  std::priority_queue<Item, std::vector<Item>, std::greater<Item>> open;
+  for (int r = 0; r < kRows; ++r) {
+    for (int c = 0; c < kCols; ++c) {
+      if (w.AiMap(c, r) == kGoal && EnterCost(map_, c, r) >= 0) {
+        cells_[Index(c, r, false)] = 0;
+        open.push({0, Index(c, r, false)});
+      }
+    }
+  }
+  while (!open.empty()) {
+    const auto [d, at] = open.top();
+    open.pop();
+    if (d != cells_[at]) continue;
+    for (const auto& [before, cost] : from[at]) {
+      if (d + cost < cells_[before]) {
+        cells_[before] = d + cost;
+        open.push({d + cost, before});
+      }
+    }
+  }
+}
+
+int StoneGuide::Distance(const World& w) {
+  Update(w);
+  int best = kNoWay;
+  const int x = w.StoneX, y = w.StoneY;
+  const bool thrown = On(w.StoneLaunched);
+  for (const int px : {x, x + 31}) {
+    for (const int py : {y, y + 31}) {
+      if (px < 0 || py < 0 || px / 32 >= kCols || py / 32 >= kRows) continue;
+      const int c = px / 32, r = py / 32;
+      const int d = cells_[Index(c, r, thrown)];
+      if (d < kNoWay) best = std::min(best, d + std::abs(x - c * 32) + std::abs(y - r * 32));
+    }
+  }
+  return best;
+}
+
+}  // namespace slidestone::solver

@@ -3,8 +3,13 @@
 // screen must show; the drawing is presentation's.
 #pragma once
 
+#include <cstdint>
+
 namespace slidestone {
 
+class Audio;
+struct KeyboardState;
+struct MenuState;
 struct World;
 
 // One of the splash's 128 fade steps (0..127); others show nothing.
@@ -14,6 +19,9 @@ constexpr int kSplashSteps = 128;
 void TitleScreen(World& g);
 void MainMenu(World& g);
 void OptionsScreen(World& g);
+// Down and Up move the cursor of the menu or the options over its `rows` rows, round the ends,
+// with the cursor sound; each key is used up.
+void MenuCursorStep(MenuState& m, KeyboardState& keys, int32_t rows, Audio& audio);
 void HouseSetupStep(World& g);
 void HouseShotStep(World& g);
 void ShowShotComment(World& g);

@@ -20,70 +20,74 @@ constexpr int32_t kLogoSceneRight = 518;  // a figure is on the logo while its x
 
 bool OnLogo(int32_t x) { return x >= 1 && x <= kLogoSceneRight; }
 
-void LogoSceneStep(World& g) {
-  if (g.TitleAnimTick == 50 && g.EnemyX == 0) {
-    g.WalkerX = 1;
-    g.WalkerFrame = 0;
-    g.WalkerStep = 2;
+void LogoSceneStep(MenuState& m, ClockState& clock, FrontView& view) {
+  if (m.TitleAnimTick == 50 && m.EnemyX == 0) {
+    m.WalkerX = 1;
+    m.WalkerFrame = 0;
+    m.WalkerStep = 2;
   }
-  if (g.TitleAnimTick % 50 == 0 && g.EnemyX == 0) {
-    Randomize(g.RandomState, g.Now);
-    if (RandomBelow(g.RandomState, 2) == 0) {
-      g.EnemyX = kLogoSceneRight;
-      g.EnemyFrame = 0;
+  if (m.TitleAnimTick % 50 == 0 && m.EnemyX == 0) {
+    Randomize(clock.RandomState, clock.Now);
+    if (RandomBelow(clock.RandomState, 2) == 0) {
+      m.EnemyX = kLogoSceneRight;
+      m.EnemyFrame = 0;
     }
   }
-  g.front->LogoCleared();
+  view.LogoCleared();
 
-  if (OnLogo(g.WalkerX)) {
-    g.front->LogoWalkerShown();
-    const int32_t gap = g.EnemyX - g.WalkerX;  // negative once the enemy is past the figure
-    const bool enemyClose = gap <= 100 && g.EnemyX != 0;
-    if (enemyClose && g.WalkerStep == 2) {
-      g.WalkerStep = 0;
-      g.WalkerFrame = 0;
-    } else if (enemyClose && g.WalkerStep == 0) {
-      if (g.WalkerFrame == 3) {
-        g.WalkerStep = -5;
+  if (OnLogo(m.WalkerX)) {
+    view.LogoWalkerShown();
+    const int32_t gap = m.EnemyX - m.WalkerX;  // negative once the enemy is past the figure
+    const bool enemyClose = gap <= 100 && m.EnemyX != 0;
+    if (enemyClose && m.WalkerStep == 2) {
+      m.WalkerStep = 0;
+      m.WalkerFrame = 0;
+    } else if (enemyClose && m.WalkerStep == 0) {
+      if (m.WalkerFrame == 3) {
+        m.WalkerStep = -5;
       } else {
-        g.front->LogoWalkerHalted();  // the halt pose replaces the walking frame just drawn
+        view.LogoWalkerHalted();  // the halt pose replaces the walking frame just drawn
       }
     } else {
-      g.WalkerX += g.WalkerStep;
+      m.WalkerX += m.WalkerStep;
     }
-    g.WalkerFrame = (g.WalkerFrame + 1) % 4;
+    m.WalkerFrame = (m.WalkerFrame + 1) % 4;
   }
 
-  if (OnLogo(g.EnemyX)) {
-    g.front->LogoEnemyShown();
-    g.EnemyFrame = (g.EnemyFrame + 1) % 5;
+  if (OnLogo(m.EnemyX)) {
+    view.LogoEnemyShown();
+    m.EnemyFrame = (m.EnemyFrame + 1) % 5;
   }
-  g.EnemyX = g.EnemyX <= 3 ? 0 : g.EnemyX - 3;
-  g.TitleAnimTick = (g.TitleAnimTick + 1) % 500;
+  m.EnemyX = m.EnemyX <= 3 ? 0 : m.EnemyX - 3;
+  m.TitleAnimTick = (m.TitleAnimTick + 1) % 500;
 }
 
 }  // namespace
+
+void MenuCursorStep(MenuState& m, KeyboardState& keys, int32_t rows, Audio& audio) {
+  if (On(keys.KeyState[kKeyDown])) {
+    keys.KeyState[kKeyDown] = 0;
+    m.CursorRow = (m.CursorRow + 1) % rows;
+    PlayCursorSound(audio);
+  }
+  if (On(keys.KeyState[kKeyUp])) {
+    keys.KeyState[kKeyUp] = 0;
+    m.CursorRow = m.CursorRow == 0 ? rows - 1 : m.CursorRow - 1;
+    PlayCursorSound(audio);
+  }
+}
 
 void MainMenu(World& g) {
   const bool tick = StepDue(g, g.menuClock, 100);
   if (tick) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
     g.front->MenuPatternShown();
-    LogoSceneStep(g);
+    LogoSceneStep(g, g, *g.front);
     g.front->LogoPresented();
   }
 
   // Arrows are read before Space, so a Space pressed with an arrow acts on the moved cursor.
-  if (On(g.KeyState[kKeyDown])) {
-    g.KeyState[kKeyDown] = 0;
-    g.CursorRow = (g.CursorRow + 1) % kMenuEntries;
-    PlayCursorSound(*g.audio);
-  }
-  if (On(g.KeyState[kKeyUp])) {
-    g.KeyState[kKeyUp] = 0;
-    g.CursorRow = g.CursorRow == 0 ? kMenuEntries - 1 : g.CursorRow - 1;
-    PlayCursorSound(*g.audio);
-  }
+  MenuCursorStep(g, g, kMenuEntries, *g.audio);
   if (On(g.KeyState[kKeySpace])) {
     g.KeyState[kKeySpace] = 0;
     switch (g.CursorRow) {

@@ -8,9 +8,53 @@ namespace slidestone {
 
 namespace {
 
-void PlayOptionSound(World& g) { g.audio->PlayEffect(kSoundOptionFlip, kChannelMain); }
+void PlayOptionSound(Audio& audio) { audio.PlayEffect(kSoundOptionFlip, kChannelMain); }
 
 int NextStage(int32_t s) { return s + 1 > kLastStageIndex ? 0 : s + 1; }
+
+// Left, Right and Space on the row under the cursor: the choices, or EXIT back to the menu.
+void OptionKeysStep(SessionState& s, MenuState& m, KeyboardState& keys, Audio& audio, FrontView& view) {
+  // Left and Right belong to STAGESERECT alone; elsewhere they stay set, so an arrow still held
+  // when the cursor reaches that row acts there.
+  if (On(keys.KeyState[kKeyLeft]) && m.CursorRow == kOptionStage) {
+    keys.KeyState[kKeyLeft] = 0;
+    s.StartStage = s.StartStage - 1 < 0 ? kLastStageIndex : s.StartStage - 1;
+    PlayOptionSound(audio);
+  }
+  if (On(keys.KeyState[kKeyRight]) && m.CursorRow == kOptionStage) {
+    keys.KeyState[kKeyRight] = 0;
+    s.StartStage = NextStage(s.StartStage);
+    PlayOptionSound(audio);
+  }
+  if (On(keys.KeyState[kKeySpace])) {
+    keys.KeyState[kKeySpace] = 0;
+    switch (m.CursorRow) {
+      case kOptionLevel:
+        s.Difficulty = (s.Difficulty + 1) % kDifficultyLevels;
+        PlayOptionSound(audio);
+        break;
+      case kOptionTime:
+        s.TimeLimitOn = !On(s.TimeLimitOn) ? kTrue : kFalse;
+        PlayOptionSound(audio);
+        break;
+      case kOptionStage:
+        s.StartStage = NextStage(s.StartStage);
+        PlayOptionSound(audio);
+        break;
+      case kOptionExit:
+        PlayConfirmSound(audio);
+        s.GameState = kStateMenu;
+        m.CursorRow = 0;
+        view.LogoUnhidden();
+        m.TitleAnimTick = 0;
+        m.WalkerX = 0;
+        m.EnemyX = 0;
+        break;
+      default:
+        break;
+    }
+  }
+}
 
 }  // namespace
 
@@ -20,58 +64,8 @@ void OptionsScreen(World& g) {
     g.BackgroundScroll = (g.BackgroundScroll + 1) % 32;
     g.front->OptionsPatternShown();
   }
-
-  if (On(g.KeyState[kKeyDown])) {
-    g.KeyState[kKeyDown] = 0;
-    g.CursorRow = (g.CursorRow + 1) % kOptionRows;
-    PlayCursorSound(*g.audio);
-  }
-  if (On(g.KeyState[kKeyUp])) {
-    g.KeyState[kKeyUp] = 0;
-    g.CursorRow = g.CursorRow == 0 ? kOptionRows - 1 : g.CursorRow - 1;
-    PlayCursorSound(*g.audio);
-  }
-  // Left and Right belong to STAGESERECT alone; elsewhere they stay set, so an arrow still held
-  // when the cursor reaches that row acts there.
-  if (On(g.KeyState[kKeyLeft]) && g.CursorRow == kOptionStage) {
-    g.KeyState[kKeyLeft] = 0;
-    g.StartStage = g.StartStage - 1 < 0 ? kLastStageIndex : g.StartStage - 1;
-    PlayOptionSound(g);
-  }
-  if (On(g.KeyState[kKeyRight]) && g.CursorRow == kOptionStage) {
-    g.KeyState[kKeyRight] = 0;
-    g.StartStage = NextStage(g.StartStage);
-    PlayOptionSound(g);
-  }
-  if (On(g.KeyState[kKeySpace])) {
-    g.KeyState[kKeySpace] = 0;
-    switch (g.CursorRow) {
-      case kOptionLevel:
-        g.Difficulty = (g.Difficulty + 1) % kDifficultyLevels;
-        PlayOptionSound(g);
-        break;
-      case kOptionTime:
-        g.TimeLimitOn = !On(g.TimeLimitOn) ? kTrue : kFalse;
-        PlayOptionSound(g);
-        break;
-      case kOptionStage:
-        g.StartStage = NextStage(g.StartStage);
-        PlayOptionSound(g);
-        break;
-      case kOptionExit:
-        PlayConfirmSound(*g.audio);
-        g.GameState = kStateMenu;
-        g.CursorRow = 0;
-        g.front->LogoUnhidden();
-        g.TitleAnimTick = 0;
-        g.WalkerX = 0;
-        g.EnemyX = 0;
-        break;
-      default:
-        break;
-    }
-  }
-
+  MenuCursorStep(g, g, kOptionRows, *g.audio);
+  OptionKeysStep(g, g, g, *g.audio, *g.front);
   g.front->OptionRowsShown(tick);
   g.front->MenuPresented();
 }

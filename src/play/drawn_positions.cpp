@@ -1,16 +1,17 @@
 #include "play/drawn_positions.h"
 
-#include "stagedata/world.h"
+#include "stagedata/model.h"
 
 namespace slidestone {
 
-void NoteDrawnPositions(World& g) {
-  g.StonePrevX = g.StoneX;
-  g.PlayerPrevX = g.PlayerX;
-  g.PlayerPrevY = g.PlayerY;
-  g.StonePrevY = g.StoneY;
-  for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) {
-    EnemyRecord& e = g.Enemies[i];
+void NoteDrawnPositions(PlayerState& player, StoneState& stone, EnemiesState& enemies,
+                        const FieldState& field) {
+  stone.StonePrevX = stone.StoneX;
+  player.PlayerPrevX = player.PlayerX;
+  player.PlayerPrevY = player.PlayerY;
+  stone.StonePrevY = stone.StoneY;
+  for (int i = 0; i < field.EnemyCount && i < kMaxEnemies; ++i) {
+    EnemyRecord& e = enemies.Enemies[i];
     // A knocked-out enemy keeps the place it had when it was struck.
     if (IsActiveEnemy(e.state)) {
       e.prevX = e.x;

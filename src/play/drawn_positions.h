@@ -1,9 +1,9 @@
 // The places the bounces go back to, noted at every repaint of the play field.
 #pragma once
 
-namespace slidestone {
+#include "stagedata/model.h"
 
-struct World;
+namespace slidestone {
 
 // Notes where the player, the stone and every standing enemy are drawn by the repaint about to
 // happen as their previous places (PlayerPrevX/Y, StonePrevX/Y, each enemy's prevX/Y).
@@ -13,6 +13,7 @@ struct World;
 // left it. Between repaints a figure can take several steps, so where it turns back follows
 // when the field was last repainted. Call it with every repaint, before the figures are drawn,
 // and never elsewhere, or the bounces land somewhere else.
-void NoteDrawnPositions(World& g);
+void NoteDrawnPositions(PlayerState& player, StoneState& stone, EnemiesState& enemies,
+                        const FieldState& field);
 
 }  // namespace slidestone

@@ -6,13 +6,13 @@
 
 namespace slidestone {
 
-void FieldFrameStep(World& g) {
-  if (On(g.SceneDirty)) {
-    NoteDrawnPositions(g);
-    g.view->FieldRepainted();
-    g.SceneDirty = kFalse;
+void FieldFrameStep(FieldFrameScope s) {
+  if (On(s.stage().SceneDirty)) {
+    NoteDrawnPositions(s.player(), s.stone(), s.enemies(), s.field());
+    s.view().FieldRepainted();
+    s.stage().SceneDirty = kFalse;
   }
-  g.view->FieldPresented();
+  s.view().FieldPresented();
 }
 
 }  // namespace slidestone

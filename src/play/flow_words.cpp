@@ -13,25 +13,27 @@ constexpr int kLostTryQuietTicks = 40;  // after a lost try only the clean field
 
 }  // namespace
 
-void FlowWordsStep(World& g) {
-  if (g.WordCounter < 100 && g.StageEndReason == kEndLostTry && g.WordCounter >= kLostTryQuietTicks) {
-    g.WordCounter = 99;
+void FlowWordsStep(FlowScope s) {
+  FlowState& flow = s.flow();
+  if (flow.WordCounter < 100 && s.stage().StageEndReason == kEndLostTry &&
+      flow.WordCounter >= kLostTryQuietTicks) {
+    flow.WordCounter = 99;
   }
-  const int r = g.WordCounter % 100;
-  if (g.WordCounter >= 100 && (r == 30 || r == 73)) g.audio->PlayEffect(kSoundSweep, kChannelMain);
-  g.view->FlowWordsShown();
-  g.WordCounter += 1;
-  if (g.WordCounter == 100) {
-    g.WordCounter = 101;
-    g.WordsRunning = kFalse;  // the curtain takes over
+  const int r = flow.WordCounter % 100;
+  if (flow.WordCounter >= 100 && (r == 30 || r == 73)) s.audio().PlayEffect(kSoundSweep, kChannelMain);
+  s.view().FlowWordsShown();
+  flow.WordCounter += 1;
+  if (flow.WordCounter == 100) {
+    flow.WordCounter = 101;
+    flow.WordsRunning = kFalse;  // the curtain takes over
   }
-  if (g.WordCounter == 200) {
-    g.view->FlowWordsCleared();
-    g.WordCounter = 0;
-    g.WordsRunning = kFalse;
-    g.StagePhaseFlag = kFalse;  // play resumes in the next pass
-    g.FlowStep = -76;
-    if (On(g.openingLineShown)) g.openingLineEndsAt = g.Now + kOpeningLineMs;
+  if (flow.WordCounter == 200) {
+    s.view().FlowWordsCleared();
+    flow.WordCounter = 0;
+    flow.WordsRunning = kFalse;
+    s.session().StagePhaseFlag = kFalse;  // play resumes in the next pass
+    flow.FlowStep = -76;
+    if (On(s.steps().openingLineShown)) s.steps().openingLineEndsAt = s.clock().Now + kOpeningLineMs;
   }
 }
 

@@ -5,11 +5,11 @@
 
 namespace slidestone {
 
-bool IsHitByEnemy(const World& g, bool menuVariant) {
-  if (On(g.PlayerHit)) return false;
-  const int px = g.PlayerX, py = g.PlayerY;
-  for (int i = 0; i < g.EnemyCount && i < kMaxEnemies; ++i) {
-    const EnemyRecord& e = g.Enemies[i];
+bool IsHitByEnemy(const Model& m, bool menuVariant) {
+  if (On(m.PlayerHit)) return false;
+  const int px = m.PlayerX, py = m.PlayerY;
+  for (int i = 0; i < m.EnemyCount && i < kMaxEnemies; ++i) {
+    const EnemyRecord& e = m.Enemies[i];
     // Walkers and watchers always count; a thrower only outside the menu branch's own test.
     // Knocked-out and gone enemies never do.
     const bool active =
@@ -20,9 +20,9 @@ bool IsHitByEnemy(const World& g, bool menuVariant) {
   return false;
 }
 
-bool IsHitByBall(const World& g, bool toolMenuVariant) {
-  if (!On(g.BallActive) || On(g.PlayerHit)) return false;
-  const int px = g.PlayerX, py = g.PlayerY, bx = g.BallX, by = g.BallY;
+bool IsHitByBall(const Model& m, bool toolMenuVariant) {
+  if (!On(m.BallActive) || On(m.PlayerHit)) return false;
+  const int px = m.PlayerX, py = m.PlayerY, bx = m.BallX, by = m.BallY;
   if (toolMenuVariant) return px < bx && bx < px + 16 && py - 4 < by && by < py + 20;
   return px - 4 < bx && bx < px + 20 && py < by && by < py + 24;
 }

@@ -11,30 +11,30 @@ namespace {
 constexpr int64_t kHudStepMs = 30;
 constexpr int32_t kZoomSteps = 8;
 
-void PointsZoomStep(World& g) {
-  g.view->PointsZoomShown();
-  g.PointsFlashStep += 1;
-  if (g.PointsFlashStep >= kZoomSteps) {
-    g.PointsFlash = kFalse;
-    g.view->ToolPointsShown();
+void PointsZoomStep(HudState& hud, StageView& view) {
+  view.PointsZoomShown();
+  hud.PointsFlashStep += 1;
+  if (hud.PointsFlashStep >= kZoomSteps) {
+    hud.PointsFlash = kFalse;
+    view.ToolPointsShown();
   }
 }
 
-void SpeedZoomStep(World& g) {
-  g.view->SpeedZoomShown();
-  g.SpeedFlashStep += 1;
-  if (g.SpeedFlashStep >= kZoomSteps) {
-    g.SpeedFlash = kFalse;
-    g.view->SpeedZoomEnded();
+void SpeedZoomStep(HudState& hud, StageView& view) {
+  view.SpeedZoomShown();
+  hud.SpeedFlashStep += 1;
+  if (hud.SpeedFlashStep >= kZoomSteps) {
+    hud.SpeedFlash = kFalse;
+    view.SpeedZoomEnded();
   }
 }
 
 }  // namespace
 
-void HudEffectsStep(World& g) {
-  if (!StepDue(g, g.hudClock, kHudStepMs)) return;
-  if (On(g.PointsFlash)) PointsZoomStep(g);
-  if (On(g.SpeedFlash)) SpeedZoomStep(g);
+void HudEffectsStep(HudState& hud, StepState& steps, StageView& view, Pacing pace) {
+  if (!pace.Due(steps.hudClock, kHudStepMs)) return;
+  if (On(hud.PointsFlash)) PointsZoomStep(hud, view);
+  if (On(hud.SpeedFlash)) SpeedZoomStep(hud, view);
 }
 
 }  // namespace slidestone

@@ -11,20 +11,20 @@ namespace {
 constexpr int kTopRowBottom = 32;  // the line covers the field's top row
 }  // namespace
 
-void HideOpeningLine(World& g) {
-  if (!On(g.openingLineShown)) return;
-  g.openingLineShown = kFalse;
-  g.openingLineEndsAt = 0;
-  g.view->OpeningLineShown();
+void HideOpeningLine(StepState& steps, StageView& view) {
+  if (!On(steps.openingLineShown)) return;
+  steps.openingLineShown = kFalse;
+  steps.openingLineEndsAt = 0;
+  view.OpeningLineShown();
 }
 
-void OpeningLineStep(World& g) {
-  if (!On(g.openingLineShown) || g.openingLineEndsAt == 0) return;
-  const bool inTheWay = On(g.MenuOpen) || g.PlayerY < kTopRowBottom || g.StoneY < kTopRowBottom;
-  if (inTheWay || g.Now >= g.openingLineEndsAt) {
-    HideOpeningLine(g);
+void OpeningLineStep(StepState& steps, const Model& m, StageView& view, Pacing pace) {
+  if (!On(steps.openingLineShown) || steps.openingLineEndsAt == 0) return;
+  const bool inTheWay = On(m.MenuOpen) || m.PlayerY < kTopRowBottom || m.StoneY < kTopRowBottom;
+  if (inTheWay || pace.Now() >= steps.openingLineEndsAt) {
+    HideOpeningLine(steps, view);
   } else {
-    NoteStepDueAt(g, g.openingLineEndsAt);
+    pace.NoteDueAt(steps.openingLineEndsAt);
   }
 }
 

@@ -6,11 +6,11 @@
 
 namespace slidestone {
 
-void PauseStep(World& g) {
-  if (!On(g.KeyState[kKeyEnter])) return;
-  g.audio->PlayEffect(kSoundConfirm, kChannelPause);
-  g.KeyState[kKeyEnter] = 0;
-  g.Paused = kFalse;
+void PauseStep(KeyboardState& keys, SessionState& session, Audio& audio) {
+  if (!On(keys.KeyState[kKeyEnter])) return;
+  audio.PlayEffect(kSoundConfirm, kChannelPause);
+  keys.KeyState[kKeyEnter] = 0;
+  session.Paused = kFalse;
 }
 
 }  // namespace slidestone

@@ -10,24 +10,24 @@ namespace {
 
 // While the menu is open the figure stands still; only the menu and the hit tests run, on every
 // pass. A hit here does not close the menu: the knock-out waits until it is closed.
-void MenuBranch(World& g) {
-  if (g.ToolAnim == 0) UpdateToolMenu(g);
-  if (IsHitByEnemy(g, /*menuVariant=*/true)) {
-    StartKnockOut(g);
-    g.SceneDirty = kTrue;
+void MenuBranch(PlayerScope s) {
+  if (s.menu().ToolAnim == 0) UpdateToolMenu(s);
+  if (IsHitByEnemy(s.model(), /*menuVariant=*/true)) {
+    StartKnockOut(s.player());
+    s.stage().SceneDirty = kTrue;
   }
-  if (IsHitByBall(g)) StruckByBall(g);
+  if (IsHitByBall(s.model())) StruckByBall(s.player(), s.enemies(), s.stage());
 }
 
 }  // namespace
 
-void UpdatePlayer(World& g) {
-  if (On(g.MenuOpen)) {
-    MenuBranch(g);
-  } else if (On(g.PlayerInAction)) {
-    UpdatePlayerAction(g);
-  } else if (StepDue(g, g.walkClock, 50)) {
-    PlayerWalkStep(g);
+void UpdatePlayer(PlayerScope s) {
+  if (On(s.menu().MenuOpen)) {
+    MenuBranch(s);
+  } else if (On(s.player().PlayerInAction)) {
+    UpdatePlayerAction(s);
+  } else if (s.pace().Due(s.steps().walkClock, 50)) {
+    PlayerWalkStep(s);
   }
 }
 

@@ -20,142 +20,148 @@ constexpr int kSpringPlaceSteps = 20;      // 600 ms of placing
 
 // Down into the entry pipe, then, once the tile pass has moved the figure into the exit pipe's
 // cell, up and out onto the cell above it.
-void PipeTravel(World& g) {
-  g.SceneDirty = kTrue;
-  g.PlayerY += g.PipeDir * 2;
-  g.ActionCount += 1;
-  if (g.ActionCount == kPipeSinkSteps) {
-    g.PipeWarpPending = kTrue;
-    g.PipeDir = -g.PipeDir;
-    g.audio->PlayEffect(kSoundPipe, kChannelMain);
+void PipeTravel(PlayerState& player, StageState& stage, Audio& audio) {
+  stage.SceneDirty = kTrue;
+  player.PlayerY += player.PipeDir * 2;
+  player.ActionCount += 1;
+  if (player.ActionCount == kPipeSinkSteps) {
+    player.PipeWarpPending = kTrue;
+    player.PipeDir = -player.PipeDir;
+    audio.PlayEffect(kSoundPipe, kChannelMain);
   }
-  if (g.ActionCount == kPipeTripSteps) {
-    g.PlayerPose = 2;
-    g.PlayerY = (g.PlayerY + 16) / 32 * 32;
-    g.PlayerFrame = 0;
-    g.InPipe = kFalse;
-    g.PlayerInAction = kFalse;
-    g.PipeDir = -g.PipeDir;
+  if (player.ActionCount == kPipeTripSteps) {
+    player.PlayerPose = 2;
+    player.PlayerY = (player.PlayerY + 16) / 32 * 32;
+    player.PlayerFrame = 0;
+    player.InPipe = kFalse;
+    player.PlayerInAction = kFalse;
+    player.PipeDir = -player.PipeDir;
   }
 }
 
-void Land(World& g, int& ny) {
-  g.PlayerFrame = 1;
+void Land(PlayerState& player, Audio& audio, int& ny) {
+  player.PlayerFrame = 1;
   ny = ny / 32 * 32;
-  g.Jumping = kFalse;
-  g.PlayerInAction = kFalse;
-  g.DropThrough = kFalse;
-  g.JumpFloorY = 0;
-  g.audio->PlayEffect(kSoundLand, kChannelMain);
+  player.Jumping = kFalse;
+  player.PlayerInAction = kFalse;
+  player.DropThrough = kFalse;
+  player.JumpFloorY = 0;
+  audio.PlayEffect(kSoundLand, kChannelMain);
 }
 
 // Feet on something solid with the middle of the body free: a floor to stand on.
-bool FloorUnder(const World& g, int x, int ny) {
-  return FreeAt(g, x + 4, ny + 16) && FreeAt(g, x + 27, ny + 16) &&
-         (SolidAt(g, x + 4, ny + 31) || SolidAt(g, x + 27, ny + 31));
+bool FloorUnder(const FieldState& field, int x, int ny) {
+  return FreeAt(field, x + 4, ny + 16) && FreeAt(field, x + 27, ny + 16) &&
+         (SolidAt(field, x + 4, ny + 31) || SolidAt(field, x + 27, ny + 31));
 }
 
 // A drop onto a floor two cells thick cannot go through: the figure lands back where it stood.
-bool ThickFloorUnder(const World& g, int x, int ny) {
-  return FreeAt(g, x + 4, ny) && FreeAt(g, x + 27, ny) &&
-         (SolidAt(g, x + 4, ny + 31) || SolidAt(g, x + 27, ny + 31)) &&
-         (SolidAt(g, x + 4, ny + 63) || SolidAt(g, x + 27, ny + 63));
+bool ThickFloorUnder(const FieldState& field, int x, int ny) {
+  return FreeAt(field, x + 4, ny) && FreeAt(field, x + 27, ny) &&
+         (SolidAt(field, x + 4, ny + 31) || SolidAt(field, x + 27, ny + 31)) &&
+         (SolidAt(field, x + 4, ny + 63) || SolidAt(field, x + 27, ny + 63));
 }
 
 // Jumps and drops. The flight never tests the head or the sides: the figure passes up through
 // tiles and steers through walls; only a landing from above stops it.
-void Flight(World& g) {
-  const int x = g.PlayerX;
-  int ny = g.PlayerY + g.JumpVy / 10;
-  g.JumpVy = std::min(g.JumpVy + 10, kMaxFallVy);
+void Flight(PlayerScope s) {
+  PlayerState& player = s.player();
+  const FieldState& field = s.field();
+  const int x = player.PlayerX;
+  int ny = player.PlayerY + player.JumpVy / 10;
+  player.JumpVy = std::min(player.JumpVy + 10, kMaxFallVy);
   if (ny <= kCeilingY) {
     ny = kCeilingY;
-    g.JumpVy = 10;
+    player.JumpVy = 10;
   }
   // Once a jump has reached the top edge it may land anywhere from y = 0 down.
-  if (ny <= 0 && g.JumpFloorY < 0) g.JumpFloorY = -32;
-  if (g.JumpFloorY + 32 <= ny && g.JumpVy >= 0 && FloorUnder(g, x, ny)) Land(g, ny);
-  if (ny <= kFieldH - 32 && On(g.DropThrough) && g.JumpVy >= 0 && g.JumpFloorY <= ny &&
-      ny <= g.JumpFloorY + 32 && ThickFloorUnder(g, x, ny)) {
-    Land(g, ny);
+  if (ny <= 0 && player.JumpFloorY < 0) player.JumpFloorY = -32;
+  if (player.JumpFloorY + 32 <= ny && player.JumpVy >= 0 && FloorUnder(field, x, ny))
+    Land(player, s.audio(), ny);
+  if (ny <= kFieldH - 32 && On(player.DropThrough) && player.JumpVy >= 0 && player.JumpFloorY <= ny &&
+      ny <= player.JumpFloorY + 32 && ThickFloorUnder(field, x, ny)) {
+    Land(player, s.audio(), ny);
   }
-  g.PlayerY = ny;
-  if (Held(g, kKeyRight)) {
-    g.PlayerPose = 0;
-    g.PlayerX += 2;
-    if (g.PlayerX > kMaxPlayerX) g.PlayerX = g.PlayerPrevX;
+  player.PlayerY = ny;
+  if (Held(s.keys(), kKeyRight)) {
+    player.PlayerPose = 0;
+    player.PlayerX += 2;
+    if (player.PlayerX > kMaxPlayerX) player.PlayerX = player.PlayerPrevX;
   }
-  if (Held(g, kKeyLeft)) {
-    g.PlayerPose = 1;
-    g.PlayerX -= 2;
-    if (g.PlayerX < 0) g.PlayerX = g.PlayerPrevX;
+  if (Held(s.keys(), kKeyLeft)) {
+    player.PlayerPose = 1;
+    player.PlayerX -= 2;
+    if (player.PlayerX < 0) player.PlayerX = player.PlayerPrevX;
   }
-  if (FellOut(g, g.PlayerY)) g.audio->PlayEffect(kSoundFall, kChannelMain);
-  g.SceneDirty = kTrue;
+  if (FellOut(player.PlayerY, On(player.PlayerHit), s.session()))
+    s.audio().PlayEffect(kSoundFall, kChannelMain);
+  s.stage().SceneDirty = kTrue;
 }
 
 // The spring is set down at the end of the animation; the tool point was paid at the menu.
-void PlaceSpring(World& g) {
-  if (g.ActionCount % 5 == 0) g.PlayerFrame += 1;
-  if (g.ActionCount < kSpringPlaceSteps) {
-    g.ActionCount += 1;
+void PlaceSpring(PlayerScope s) {
+  PlayerState& player = s.player();
+  if (player.ActionCount % 5 == 0) player.PlayerFrame += 1;
+  if (player.ActionCount < kSpringPlaceSteps) {
+    player.ActionCount += 1;
   } else {
-    g.AiMap(g.SpringX / 32, g.SpringY / 32) = kPlacedSpring;
-    g.PlayerFrame = 1;
-    g.PlayerPose = 0;
-    g.PlacingSpring = kFalse;
-    g.PlayerInAction = kFalse;
-    g.SpringShown = kTrue;
-    g.audio->PlayEffect(kSoundSpring, kChannelMain);
-    g.view->ToolPointsShown();
-    g.PointsFlash = kTrue;
-    g.view->ToolPointsShown();
-    g.PointsFlashStep = 0;
-    HudEffectsStep(g);
+    s.field().AiMap(s.stone().SpringX / 32, s.stone().SpringY / 32) = kPlacedSpring;
+    player.PlayerFrame = 1;
+    player.PlayerPose = 0;
+    player.PlacingSpring = kFalse;
+    player.PlayerInAction = kFalse;
+    s.stone().SpringShown = kTrue;
+    s.audio().PlayEffect(kSoundSpring, kChannelMain);
+    s.view().ToolPointsShown();
+    s.hud().PointsFlash = kTrue;
+    s.view().ToolPointsShown();
+    s.hud().PointsFlashStep = 0;
+    HudEffectsStep(s.hud(), s.steps(), s.view(), s.pace());
   }
-  g.SceneDirty = kTrue;
+  s.stage().SceneDirty = kTrue;
 }
 
 // Up 12, 11, ... 1 pixels, a pause, then down faster and faster (at most 32 a step) through
 // everything until the figure is out of the field.
-void KnockOut(World& g) {
-  if (g.ActionCount == 0) g.audio->PlayEffect(kSoundPlayerHit, kChannelMain);
-  if (g.ActionCount > 12) {
-    g.PlayerY += std::min(g.ActionCount - 12, 32);
+void KnockOut(PlayerState& player, SessionState& session, Audio& audio) {
+  if (player.ActionCount == 0) audio.PlayEffect(kSoundPlayerHit, kChannelMain);
+  if (player.ActionCount > 12) {
+    player.PlayerY += std::min(player.ActionCount - 12, 32);
   } else {
-    g.PlayerY -= 12 - g.ActionCount;
+    player.PlayerY -= 12 - player.ActionCount;
   }
-  g.ActionCount += 1;
-  g.PlayerFrame = 2;
-  g.PlayerPose = 3;
-  if (BelowField(g.PlayerY)) {  // struck: held at the edge, and the try ends
-    g.PlayerY = kFieldH;
-    g.StagePhaseFlag = kTrue;
+  player.ActionCount += 1;
+  player.PlayerFrame = 2;
+  player.PlayerPose = 3;
+  if (BelowField(player.PlayerY)) {  // struck: held at the edge, and the try ends
+    player.PlayerY = kFieldH;
+    session.StagePhaseFlag = kTrue;
   }
 }
 
 }  // namespace
 
-void UpdatePlayerAction(World& g) {
-  if (!StepDue(g, g.actionClock, 30)) return;
-  if (On(g.PlayerHit)) {  // a hit cancels whatever was under way
-    g.InPipe = kFalse;
-    g.Jumping = kFalse;
-    g.PlacingSpring = kFalse;
+void UpdatePlayerAction(PlayerScope s) {
+  PlayerState& player = s.player();
+  if (!s.pace().Due(s.steps().actionClock, 30)) return;
+  if (On(player.PlayerHit)) {  // a hit cancels whatever was under way
+    player.InPipe = kFalse;
+    player.Jumping = kFalse;
+    player.PlacingSpring = kFalse;
   }
-  if (On(g.InPipe)) PipeTravel(g);
-  if (On(g.Jumping)) Flight(g);
-  if (On(g.PlacingSpring)) PlaceSpring(g);
-  if (On(g.PlayerHit)) KnockOut(g);
-  if (IsHitByEnemy(g)) {
-    StartKnockOut(g);
+  if (On(player.InPipe)) PipeTravel(player, s.stage(), s.audio());
+  if (On(player.Jumping)) Flight(s);
+  if (On(player.PlacingSpring)) PlaceSpring(s);
+  if (On(player.PlayerHit)) KnockOut(player, s.session(), s.audio());
+  if (IsHitByEnemy(s.model())) {
+    StartKnockOut(player);
     // Struck in the middle of an action, the figure leaves the pipe, the jump or the spring.
-    g.InPipe = kFalse;
-    g.Jumping = kFalse;
-    g.PlacingSpring = kFalse;
-    g.SceneDirty = kTrue;
+    player.InPipe = kFalse;
+    player.Jumping = kFalse;
+    player.PlacingSpring = kFalse;
+    s.stage().SceneDirty = kTrue;
   }
-  if (IsHitByBall(g)) StruckByBall(g);
+  if (IsHitByBall(s.model())) StruckByBall(player, s.enemies(), s.stage());
 }
 
 }  // namespace slidestone

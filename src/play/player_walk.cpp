@@ -20,197 +20,209 @@ constexpr int kSlowDownSteps = 500;          // walk steps (25 s) per lost speed
 
 // Walking keys are never consumed: holding one walks on. A move into a wall or past the field's
 // edge is undone as a whole, back to where the figure was last drawn.
-void Walk(World& g) {
-  if (Held(g, kKeyRight)) {
-    g.PlayerX += 4;
-    g.IdleCount = 0;
-    g.PlayerPose = 0;
-    g.PlayerFrame = (g.PlayerFrame + 1) % 4;
-    const int x = g.PlayerX, y = g.PlayerY;
-    if (x > kMaxPlayerX || SolidAt(g, x + 31, y) || SolidAt(g, x + 31, y + 31)) {
-      g.PlayerX = g.PlayerPrevX;
+void Walk(PlayerState& player, const KeyboardState& keys, const FieldState& field, Audio& audio) {
+  if (Held(keys, kKeyRight)) {
+    player.PlayerX += 4;
+    player.IdleCount = 0;
+    player.PlayerPose = 0;
+    player.PlayerFrame = (player.PlayerFrame + 1) % 4;
+    const int x = player.PlayerX, y = player.PlayerY;
+    if (x > kMaxPlayerX || SolidAt(field, x + 31, y) || SolidAt(field, x + 31, y + 31)) {
+      player.PlayerX = player.PlayerPrevX;
     }
   }
-  if (Held(g, kKeyLeft)) {
-    g.PlayerX -= 4;
-    g.IdleCount = 0;
-    g.PlayerPose = 1;
-    g.PlayerFrame = (g.PlayerFrame + 1) % 4;
-    const int x = g.PlayerX, y = g.PlayerY;
-    if (SolidAt(g, x, y) || SolidAt(g, x, y + 31) || x < 0) g.PlayerX = g.PlayerPrevX;
+  if (Held(keys, kKeyLeft)) {
+    player.PlayerX -= 4;
+    player.IdleCount = 0;
+    player.PlayerPose = 1;
+    player.PlayerFrame = (player.PlayerFrame + 1) % 4;
+    const int x = player.PlayerX, y = player.PlayerY;
+    if (SolidAt(field, x, y) || SolidAt(field, x, y + 31) || x < 0) player.PlayerX = player.PlayerPrevX;
   }
   // The footstep falls on the second walking frame, on ground, even against a wall.
-  if ((Held(g, kKeyLeft) || Held(g, kKeyRight)) && g.PlayerFrame == 1 &&
-      (SolidAt(g, g.PlayerX + 4, g.PlayerY + 32) || SolidAt(g, g.PlayerX + 27, g.PlayerY + 32))) {
-    g.audio->PlayEffect(kSoundFootstep, kChannelMain);
+  if ((Held(keys, kKeyLeft) || Held(keys, kKeyRight)) && player.PlayerFrame == 1 &&
+      (SolidAt(field, player.PlayerX + 4, player.PlayerY + 32) ||
+       SolidAt(field, player.PlayerX + 27, player.PlayerY + 32))) {
+    audio.PlayEffect(kSoundFootstep, kChannelMain);
   }
 }
 
 // The figure leaves its idle or pipe look for the plain one when it takes off.
-void TryJump(World& g) {
-  if (!Held(g, kKeyUp)) return;
-  g.IdleCount = 0;
-  const int x = g.PlayerX, y = g.PlayerY;
-  if (!(SolidAt(g, x, y + 32) || SolidAt(g, x + 31, y + 32)) || g.PlayerY < 32) return;
-  StartJump(g);
+void TryJump(PlayerState& player, KeyboardState& keys, const FieldState& field, Audio& audio) {
+  if (!Held(keys, kKeyUp)) return;
+  player.IdleCount = 0;
+  const int x = player.PlayerX, y = player.PlayerY;
+  if (!(SolidAt(field, x, y + 32) || SolidAt(field, x + 31, y + 32)) || player.PlayerY < 32) return;
+  StartJump(player, keys, audio);
 }
 
 // Down over two pipe cells sends the figure down the pipe; otherwise it drops through the floor
 // it stands on, unless that floor is the bottom row.
-void TryPipeOrDrop(World& g) {
-  if (!Held(g, kKeyDown)) return;
-  g.IdleCount = 0;
-  const int x = g.PlayerX, y = g.PlayerY;
+void TryPipeOrDrop(PlayerState& player, KeyboardState& keys, FieldState& field, Audio& audio) {
+  if (!Held(keys, kKeyDown)) return;
+  player.IdleCount = 0;
+  const int x = player.PlayerX, y = player.PlayerY;
   const int left = x + 8, right = x + 20;
-  if (FreeAt(g, left, y + 31) && FreeAt(g, right, y + 31) && g.Map.AtPixel(left, y + 32) == kPipe &&
-      g.Map.AtPixel(right, y + 32) == kPipe) {
-    g.PlayerFrame = 0;
-    g.PlayerPose = 2;
-    g.PlayerX = (g.PlayerX + 8) / 32 * 32;
-    g.InPipe = kTrue;
-    Consume(g, kKeyDown);
-    g.ActionCount = 0;
-    g.PlayerInAction = kTrue;
+  if (FreeAt(field, left, y + 31) && FreeAt(field, right, y + 31) &&
+      field.Map.AtPixel(left, y + 32) == kPipe && field.Map.AtPixel(right, y + 32) == kPipe) {
+    player.PlayerFrame = 0;
+    player.PlayerPose = 2;
+    player.PlayerX = (player.PlayerX + 8) / 32 * 32;
+    player.InPipe = kTrue;
+    Consume(keys, kKeyDown);
+    player.ActionCount = 0;
+    player.PlayerInAction = kTrue;
     // The pipe in use is marked so the exit search does not come back to it.
-    g.Map(g.PlayerCol, g.PlayerFootRow) = kPipeInUse;
-    g.audio->PlayEffect(kSoundPipe, kChannelMain);
+    field.Map(player.PlayerCol, player.PlayerFootRow) = kPipeInUse;
+    audio.PlayEffect(kSoundPipe, kChannelMain);
     return;
   }
-  if ((SolidAt(g, x, y + 32) || SolidAt(g, x + 31, y + 32)) && g.PlayerY + 64 < kFieldH) StartDrop(g);
+  if ((SolidAt(field, x, y + 32) || SolidAt(field, x + 31, y + 32)) && player.PlayerY + 64 < kFieldH)
+    StartDrop(player, keys, audio);
 }
 
 // Up (from no floor: JumpFloorY -1) or down through the floor the figure stands on.
-void TakeOff(World& g, int key, int32_t vy, int32_t floorY) {
-  g.PlayerFrame = 0;
-  if (g.PlayerPose >= 2) g.PlayerPose = 0;
-  g.PlayerInAction = kTrue;
-  g.Jumping = kTrue;
-  g.ActionCount = 0;
-  Consume(g, key);
-  g.JumpFloorY = floorY;
-  g.JumpVy = vy;
-  g.audio->PlayEffect(kSoundJump, kChannelMain);
+void TakeOff(PlayerState& player, KeyboardState& keys, Audio& audio, int key, int32_t vy,
+             int32_t floorY) {
+  player.PlayerFrame = 0;
+  if (player.PlayerPose >= 2) player.PlayerPose = 0;
+  player.PlayerInAction = kTrue;
+  player.Jumping = kTrue;
+  player.ActionCount = 0;
+  Consume(keys, key);
+  player.JumpFloorY = floorY;
+  player.JumpVy = vy;
+  audio.PlayEffect(kSoundJump, kChannelMain);
 }
 
 // A stage that offers none of the three tools never opens the menu: there would be nothing for
 // the cursor to rest on.
-bool AnyToolOffered(const World& g) {
-  const auto& offered = g.StageItems[g.Stage];
+bool AnyToolOffered(const Model& m) {
+  const auto& offered = m.StageItems[m.Stage];
   return offered[kToolHammer] != 0 || offered[kToolBroom] != 0 || offered[kToolSpring] != 0;
 }
 
-void TryOpenMenu(World& g) {
-  if (!Held(g, kKeySpace)) return;
-  g.IdleCount = 0;
-  if (g.PlayerPose == 2 && g.PlayerFrame >= 1) g.PlayerFrame = 0;
-  const int x = g.PlayerX, y = g.PlayerY;
+void TryOpenMenu(PlayerScope s) {
+  PlayerState& player = s.player();
+  ToolMenuState& menu = s.menu();
+  if (!Held(s.keys(), kKeySpace)) return;
+  player.IdleCount = 0;
+  if (player.PlayerPose == 2 && player.PlayerFrame >= 1) player.PlayerFrame = 0;
+  const int x = player.PlayerX, y = player.PlayerY;
   // Both feet on ground.
-  if (!(SolidAt(g, x + 8, y + 32) && SolidAt(g, x + 23, y + 32))) return;
-  if (!AnyToolOffered(g)) return;
-  g.MenuOpen = kTrue;
-  g.MenuCursor = 0;
-  while (g.StageItems[g.Stage][g.MenuCursor] == 0) g.MenuCursor += 1;  // first offered slot
-  Consume(g, kKeySpace);
-  g.MenuX = std::clamp(x - 24, 0, kMenuMaxX);
-  g.MenuY = y >= 32 ? y - 28 : y + 36;  // above the head, or below it on the top row
-  g.view->ToolMenuOpened();
-  g.audio->PlayEffect(kSoundMenuOpen, kChannelToolMenu);
+  if (!(SolidAt(s.field(), x + 8, y + 32) && SolidAt(s.field(), x + 23, y + 32))) return;
+  if (!AnyToolOffered(s.model())) return;
+  menu.MenuOpen = kTrue;
+  menu.MenuCursor = 0;
+  const auto& offered = s.model().StageItems[s.model().Stage];
+  while (offered[menu.MenuCursor] == 0) menu.MenuCursor += 1;  // first offered slot
+  Consume(s.keys(), kKeySpace);
+  menu.MenuX = std::clamp(x - 24, 0, kMenuMaxX);
+  menu.MenuY = y >= 32 ? y - 28 : y + 36;  // above the head, or below it on the top row
+  s.view().ToolMenuOpened();
+  s.audio().PlayEffect(kSoundMenuOpen, kChannelToolMenu);
 }
 
 // Falling speeds up by a pixel per step each step; a move that would sink the feet into a floor
 // is refused and the speed halved, so standing still the speed settles into a small cycle.
-void Gravity(World& g) {
-  const int x = g.PlayerX, y = g.PlayerY;
-  int ny = y + g.walkVy / 10;
-  if (FreeAt(g, x + 8, ny + 31) && FreeAt(g, x + 23, ny + 31) && FreeAt(g, x + 8, ny) &&
-      FreeAt(g, x + 23, ny)) {
-    g.walkVy += 10;
-  } else if (SolidAt(g, x, ny + 31) || SolidAt(g, x + 31, ny + 31)) {
+void Gravity(PlayerState& player, StepState& steps, const FieldState& field) {
+  const int x = player.PlayerX, y = player.PlayerY;
+  int ny = y + steps.walkVy / 10;
+  if (FreeAt(field, x + 8, ny + 31) && FreeAt(field, x + 23, ny + 31) && FreeAt(field, x + 8, ny) &&
+      FreeAt(field, x + 23, ny)) {
+    steps.walkVy += 10;
+  } else if (SolidAt(field, x, ny + 31) || SolidAt(field, x + 31, ny + 31)) {
     ny = y;
-    g.walkVy /= 2;
+    steps.walkVy /= 2;
   }
-  g.PlayerY = ny;
+  player.PlayerY = ny;
 }
 
 // A bucket under the figure's centre column is collected while standing on ground: five more
 // tool points, with the points zoom.
-void PickUpItem(World& g) {
-  const int col = (g.PlayerX + 16) / 32, row = g.PlayerY / 32;
-  if (g.AiMap(col, row) != kBucket || FreeAt(g, g.PlayerX + 16, g.PlayerY + 32)) return;
-  g.audio->PlayEffect(kSoundItem, kChannelItem);
-  g.AiMap(col, row) = kNoObject;
-  for (int i = 0; i < g.ItemCount && i < kMaxItems; ++i) {
-    ItemRecord& item = g.Items[i];
-    if (item.x == col * 32 && item.y == g.PlayerY) item.kind = kItemCollected;
+void PickUpItem(PlayerScope s) {
+  const PlayerState& player = s.player();
+  FieldState& field = s.field();
+  const int col = (player.PlayerX + 16) / 32, row = player.PlayerY / 32;
+  if (field.AiMap(col, row) != kBucket || FreeAt(field, player.PlayerX + 16, player.PlayerY + 32)) return;
+  s.audio().PlayEffect(kSoundItem, kChannelItem);
+  field.AiMap(col, row) = kNoObject;
+  for (int i = 0; i < field.ItemCount && i < kMaxItems; ++i) {
+    ItemRecord& item = field.Items[i];
+    if (item.x == col * 32 && item.y == player.PlayerY) item.kind = kItemCollected;
   }
-  g.ToolPoints += 5;
-  g.PointsFlash = kTrue;
-  g.view->ToolPointsShown();
-  g.PointsFlashStep = 0;
-  HudEffectsStep(g);
+  s.stage().ToolPoints += 5;
+  s.hud().PointsFlash = kTrue;
+  s.view().ToolPointsShown();
+  s.hud().PointsFlashStep = 0;
+  HudEffectsStep(s.hud(), s.steps(), s.view(), s.pace());
 }
 
-void TestHits(World& g) {
-  if (IsHitByEnemy(g)) StartKnockOut(g);
-  if (IsHitByBall(g)) StruckByBall(g);
+void TestHits(PlayerScope s) {
+  if (IsHitByEnemy(s.model())) StartKnockOut(s.player());
+  if (IsHitByBall(s.model())) StruckByBall(s.player(), s.enemies(), s.stage());
 }
 
 // Left alone for 10 seconds the figure turns to the viewer, then dozes, two frames in turn.
-void IdlePoses(World& g) {
-  const int i = g.IdleCount;
+void IdlePoses(PlayerState& player) {
+  const int i = player.IdleCount;
   if (i < kIdleStart) return;
   if (i < kDozeStart) {
-    g.PlayerFrame = 1 + (i - kIdleStart) / 10;
-    g.PlayerPose = 2;
+    player.PlayerFrame = 1 + (i - kIdleStart) / 10;
+    player.PlayerPose = 2;
     return;
   }
-  g.PlayerPose = 3;
-  g.PlayerFrame = (i % 20) / 10;
-  g.IdleCount = std::max(i % 2000, kDozeStart);
+  player.PlayerPose = 3;
+  player.PlayerFrame = (i % 20) / 10;
+  player.IdleCount = std::max(i % 2000, kDozeStart);
 }
 
-void FallOut(World& g) {
-  if (FellOut(g, g.PlayerY)) g.audio->PlayEffect(kSoundFall, kChannelMain);
+void FallOut(PlayerState& player, SessionState& session, Audio& audio) {
+  if (FellOut(player.PlayerY, On(player.PlayerHit), session)) audio.PlayEffect(kSoundFall, kChannelMain);
 }
 
 // Every walk step, standing or walking, wears the stone down: one speed level per 500 steps.
-void SlowDownClock(World& g) {
-  g.SpeedDecayCount += 1;
-  if (g.SpeedDecayCount < kSlowDownSteps) return;
-  g.SpeedFlash = kTrue;
-  g.SpeedChange = 1;
-  g.StoneSpeed -= 1;
-  g.SpeedDecayCount = 0;
-  g.SpeedFlashStep = 0;
-  HudEffectsStep(g);
+void SlowDownClock(PlayerScope s) {
+  StoneState& stone = s.stone();
+  stone.SpeedDecayCount += 1;
+  if (stone.SpeedDecayCount < kSlowDownSteps) return;
+  s.hud().SpeedFlash = kTrue;
+  s.hud().SpeedChange = 1;
+  stone.StoneSpeed -= 1;
+  stone.SpeedDecayCount = 0;
+  s.hud().SpeedFlashStep = 0;
+  HudEffectsStep(s.hud(), s.steps(), s.view(), s.pace());
 }
 
 }  // namespace
 
 constexpr int32_t kJumpVy = -125, kDropVy = -60;  // upward speed at take-off
 
-void StartJump(World& g) { TakeOff(g, kKeyUp, kJumpVy, -1); }
-
-void StartDrop(World& g) {
-  g.DropThrough = kTrue;
-  TakeOff(g, kKeyDown, kDropVy, g.PlayerY);
+void StartJump(PlayerState& player, KeyboardState& keys, Audio& audio) {
+  TakeOff(player, keys, audio, kKeyUp, kJumpVy, -1);
 }
 
-void PlayerWalkStep(World& g) {
-  g.PlayerFootRow = g.PlayerY / 32 + 1;
-  g.PlayerCol = (g.PlayerX + 15) / 32;
-  g.IdleCount += 1;
-  Walk(g);
-  TryJump(g);
-  TryPipeOrDrop(g);
-  TryOpenMenu(g);
-  Gravity(g);
-  PickUpItem(g);
-  TestHits(g);
-  IdlePoses(g);
-  FallOut(g);
-  g.SceneDirty = kTrue;
-  SlowDownClock(g);
+void StartDrop(PlayerState& player, KeyboardState& keys, Audio& audio) {
+  player.DropThrough = kTrue;
+  TakeOff(player, keys, audio, kKeyDown, kDropVy, player.PlayerY);
+}
+
+void PlayerWalkStep(PlayerScope s) {
+  PlayerState& player = s.player();
+  player.PlayerFootRow = player.PlayerY / 32 + 1;
+  player.PlayerCol = (player.PlayerX + 15) / 32;
+  player.IdleCount += 1;
+  Walk(player, s.keys(), s.field(), s.audio());
+  TryJump(player, s.keys(), s.field(), s.audio());
+  TryPipeOrDrop(player, s.keys(), s.field(), s.audio());
+  TryOpenMenu(s);
+  Gravity(player, s.steps(), s.field());
+  PickUpItem(s);
+  TestHits(s);
+  IdlePoses(player);
+  FallOut(player, s.session(), s.audio());
+  s.stage().SceneDirty = kTrue;
+  SlowDownClock(s);
 }
 
 }  // namespace slidestone

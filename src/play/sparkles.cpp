@@ -13,40 +13,40 @@ constexpr int32_t kHidden = 10;
 constexpr int32_t kSnowCapTick = 20;
 constexpr int32_t kLastTick = 30;
 
-void Scatter(World& g, SparkleEntry& s) {
-  Randomize(g.RandomState, g.Now);
-  s.frame = RandomBelow(g.RandomState, 4);
-  s.x = g.SparkleX + RandomBelow(g.RandomState, 25) + 1;
-  s.y = g.SparkleY + RandomBelow(g.RandomState, 25) + 1;
+void Scatter(const FieldState& field, ClockState& clock, SparkleEntry& s) {
+  Randomize(clock.RandomState, clock.Now);
+  s.frame = RandomBelow(clock.RandomState, 4);
+  s.x = field.SparkleX + RandomBelow(clock.RandomState, 25) + 1;
+  s.y = field.SparkleY + RandomBelow(clock.RandomState, 25) + 1;
 }
 
-void Drift(const World& g, SparkleEntry& s) {
+void Drift(const FieldState& field, SparkleEntry& s) {
   int32_t dx = 0;
-  if (g.SparkleTicks <= 10) {
-    if (s.x <= g.SparkleX + 7)
+  if (field.SparkleTicks <= 10) {
+    if (s.x <= field.SparkleX + 7)
       dx = -1;
-    else if (s.x >= g.SparkleX + 17)
+    else if (s.x >= field.SparkleX + 17)
       dx = 2;
   }
   s.x += dx;
-  s.y += g.SparkleTicks < 5 ? -1 : 2;
-  if (s.frame != kHidden && g.SparkleTicks >= 3 * s.frame + 18) s.frame = kHidden;
+  s.y += field.SparkleTicks < 5 ? -1 : 2;
+  if (s.frame != kHidden && field.SparkleTicks >= 3 * s.frame + 18) s.frame = kHidden;
 }
 
 }  // namespace
 
-void SparkleStep(World& g) {
-  for (SparkleEntry& s : g.Sparkles) {
-    if (g.SparkleTicks == 0)
-      Scatter(g, s);
+void SparkleStep(FieldState& field, ClockState& clock, StageState& stage, StageView& view) {
+  for (SparkleEntry& s : field.Sparkles) {
+    if (field.SparkleTicks == 0)
+      Scatter(field, clock, s);
     else
-      Drift(g, s);
+      Drift(field, s);
     if (s.frame != kHidden) s.frame = (s.frame + 1) % 4;
   }
-  g.SceneDirty = kTrue;
-  g.SparkleTicks += 1;
-  if (g.SparkleTicks == kSnowCapTick) g.view->SnowCapped();
-  if (g.SparkleTicks >= kLastTick) g.SparkleOn = kFalse;
+  stage.SceneDirty = kTrue;
+  field.SparkleTicks += 1;
+  if (field.SparkleTicks == kSnowCapTick) view.SnowCapped();
+  if (field.SparkleTicks >= kLastTick) field.SparkleOn = kFalse;
 }
 
 }  // namespace slidestone

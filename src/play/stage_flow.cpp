@@ -68,13 +68,13 @@ void CurtainStep(World& g) {
 
 }  // namespace
 
-bool FellOut(World& g, int32_t& y) {
+bool FellOut(int32_t& y, bool playerStruck, SessionState& session) {
   if (!BelowField(y)) return false;
-  if (On(g.PlayerHit)) {
+  if (playerStruck) {
     y = kFieldH;
     return false;
   }
-  g.StagePhaseFlag = kTrue;
+  session.StagePhaseFlag = kTrue;
   return true;
 }
 

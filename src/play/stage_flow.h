@@ -1,12 +1,12 @@
 // Pieces of the stage-flow sequence that live in their own files.
 #pragma once
 
-namespace slidestone {
+#include "play/play.h"
 
-struct World;
+namespace slidestone {
 
 // The continue prompt after the last try: Down and Up choose, Space confirms. Runs in every
 // pass while it is shown.
-void ContinuePromptStep(World& g);
+void ContinuePromptStep(FlowScope s);
 
 }  // namespace slidestone

@@ -12,14 +12,14 @@ namespace {
 
 // What a pass of play acts on whether a paced step is due or not: the open tool menu's keys,
 // the pause and give-up keys, and a stage that has just ended or paused.
-bool ActsOnEveryPass(const World& g) {
+bool ActsOnEveryPass(const Model& g) {
   return (On(g.MenuOpen) && g.ToolAnim == 0) || On(g.StagePhaseFlag) || On(g.Paused) ||
          On(g.KeyState[kKeyEnter]) || (On(g.KeyState[kKeyZ]) && !On(g.PlayerHit));
 }
 
 // Which branches of the player's and the stone's steps a pass runs: a pass notes only the clocks
 // of the branches it ran, so when a step switches branch the next pass must run to note the new.
-int32_t Branches(const World& g) {
+int32_t Branches(const Model& g) {
   return int32_t(On(g.MenuOpen)) | int32_t(On(g.PlayerInAction)) << 1 | int32_t(On(g.StoneLaunched)) << 2 |
          int32_t(On(g.springActive)) << 3 | int32_t(On(g.stoneFlying)) << 4;
 }
@@ -32,7 +32,7 @@ int64_t StagePass(World& g) {
   const int64_t next = g.Now + 1;
   if (On(g.Paused)) {
     NoteStepDueAt(g, next);
-    PauseStep(g);
+    PauseStep(g, g, *g.audio);
     return next;
   }
   if (On(g.StagePhaseFlag)) {
@@ -49,9 +49,9 @@ int64_t StagePass(World& g) {
   UpdateEnemies(g);
   StageTimerStep(g);
   TilePass(g);
-  HudEffectsStep(g);
+  HudEffectsStep(g, g, *g.view, Pacing(g));
   FieldFrameStep(g);
-  OpeningLineStep(g);
+  OpeningLineStep(g, g, *g.view, Pacing(g));
   const int64_t changes = ActsOnEveryPass(g) || Branches(g) != branches ? next : g.nextStepAt;
   g.nextStepAt = std::min(noted, next);
   return changes;

@@ -12,20 +12,20 @@ constexpr int64_t kTimerStepMs = 100;
 
 }  // namespace
 
-void StageTimerStep(World& g) {
-  if (!StepDue(g, g.stageTimerClock, kTimerStepMs)) return;
-  g.view->StageClockShown();
+void StageTimerStep(StageTimerScope s) {
+  if (!s.pace().Due(s.steps().stageTimerClock, kTimerStepMs)) return;
+  s.view().StageClockShown();
 
-  if (On(g.TimeLimitOn) && g.StageTime >= 0) g.StageTime -= 1;
-  if (g.StageTime < 0) {
+  if (On(s.session().TimeLimitOn) && s.stage().StageTime >= 0) s.stage().StageTime -= 1;
+  if (s.stage().StageTime < 0) {
     // During a knock-out the fall ends the stage instead; the clock just holds at zero.
-    if (!On(g.PlayerHit)) {
-      g.StageEndReason = kEndTimeUp;
-      g.StagePhaseFlag = kTrue;
+    if (!On(s.player().PlayerHit)) {
+      s.stage().StageEndReason = kEndTimeUp;
+      s.session().StagePhaseFlag = kTrue;
     }
-    g.StageTime = 0;
+    s.stage().StageTime = 0;
   }
-  g.view->HudPresented();
+  s.view().HudPresented();
 }
 
 void OpenStageHud(World& g) {

@@ -20,56 +20,59 @@ int32_t PeriodForSpeed(int32_t speed, int32_t current) {
 }
 
 // Steps 2 to 5: move along the floor, bounce off walls, fall.
-void SlideAndFall(World& g) {
-  if (SolidAt(g, g.StoneX, g.StoneY + 32) || SolidAt(g, g.StoneX + 31, g.StoneY + 32)) {
-    g.StoneX += g.StoneDir;
-    g.stoneVy = 30;
+void SlideAndFall(StoneState& stone, StepState& steps, const FieldState& field) {
+  if (SolidAt(field, stone.StoneX, stone.StoneY + 32) ||
+      SolidAt(field, stone.StoneX + 31, stone.StoneY + 32)) {
+    stone.StoneX += stone.StoneDir;
+    steps.stoneVy = 30;
   }
   // Both wall tests always run; a stone wedged between two walls turns twice and keeps going
   // the way it went.
-  if (g.StoneX > kStoneMaxX || SolidAt(g, g.StoneX + 31, g.StoneY) ||
-      SolidAt(g, g.StoneX + 31, g.StoneY + 31)) {
-    g.StoneX = g.StonePrevX;
-    g.StoneDir = -g.StoneDir;
+  if (stone.StoneX > kStoneMaxX || SolidAt(field, stone.StoneX + 31, stone.StoneY) ||
+      SolidAt(field, stone.StoneX + 31, stone.StoneY + 31)) {
+    stone.StoneX = stone.StonePrevX;
+    stone.StoneDir = -stone.StoneDir;
   }
-  if (SolidAt(g, g.StoneX, g.StoneY) || g.StoneX < 0 || SolidAt(g, g.StoneX, g.StoneY + 31)) {
-    g.StoneX = g.StonePrevX;
-    g.StoneDir = -g.StoneDir;
+  if (SolidAt(field, stone.StoneX, stone.StoneY) || stone.StoneX < 0 ||
+      SolidAt(field, stone.StoneX, stone.StoneY + 31)) {
+    stone.StoneX = stone.StonePrevX;
+    stone.StoneDir = -stone.StoneDir;
   }
 
-  const int x = g.StoneX;
-  int ny = g.StoneY + g.stoneVy / 10;
-  if (!SolidAt(g, x, ny + 31) && !SolidAt(g, x + 31, ny + 31) && !SolidAt(g, x, ny) &&
-      !SolidAt(g, x + 31, ny)) {
-    g.stoneVy += 10;
-  } else if (SolidAt(g, x, ny + 31) || SolidAt(g, x + 31, ny + 31)) {
+  const int x = stone.StoneX;
+  int ny = stone.StoneY + steps.stoneVy / 10;
+  if (!SolidAt(field, x, ny + 31) && !SolidAt(field, x + 31, ny + 31) && !SolidAt(field, x, ny) &&
+      !SolidAt(field, x + 31, ny)) {
+    steps.stoneVy += 10;
+  } else if (SolidAt(field, x, ny + 31) || SolidAt(field, x + 31, ny + 31)) {
     // Refused: on a floor the fresh speed of 30 is halved every step, so it never sinks.
-    ny = g.StoneY;
-    g.stoneVy /= 2;
+    ny = stone.StoneY;
+    steps.stoneVy /= 2;
   }
-  g.StoneY = ny;
+  stone.StoneY = ny;
 }
 
 // Step 6: arrows and speed tiles act only while the stone sits exactly over one column.
-void TileUnderStone(World& g) {
-  if (g.StoneX % 32 != 0) return;
-  const int col = g.StoneX / 32, row = (g.StoneY + 32) / 32;
-  switch (g.Map(col, row)) {
+void TileUnderStone(StoneScope s) {
+  StoneState& stone = s.stone();
+  if (stone.StoneX % 32 != 0) return;
+  const int col = stone.StoneX / 32, row = (stone.StoneY + 32) / 32;
+  switch (s.field().Map(col, row)) {
     case kArrowRight:
-      if (g.StoneDir == -1) g.StoneDir = 1;
+      if (stone.StoneDir == -1) stone.StoneDir = 1;
       break;
     case kArrowLeft:
-      if (g.StoneDir != -1) g.StoneDir = -g.StoneDir;
+      if (stone.StoneDir != -1) stone.StoneDir = -stone.StoneDir;
       break;
     case kSpeedTile:
-      g.SpeedFlash = kTrue;
-      g.StoneSpeed += 1;
-      g.SpeedChange = 0;
-      g.SpeedFlashStep = 0;
+      s.hud().SpeedFlash = kTrue;
+      stone.StoneSpeed += 1;
+      s.hud().SpeedChange = 0;
+      s.hud().SpeedFlashStep = 0;
       // The zoom starts now, with the raised level (even a 6 that is clamped a moment later).
-      HudEffectsStep(g);
-      g.Map(col, row) = kSpentSpeedTile;
-      g.view->SpeedTileSpent(col, row);
+      HudEffectsStep(s.hud(), s.steps(), s.view(), s.pace());
+      s.field().Map(col, row) = kSpentSpeedTile;
+      s.view().SpeedTileSpent(col, row);
       break;
     default:
       break;
@@ -88,87 +91,93 @@ constexpr KnockOut kKnockOuts[] = {
     {kWalkerLeft, kKnockedOutWalkerLeft, kSoundSpin},
 };
 
-void KnockOutEnemies(World& g) {
-  const int x = g.StoneX, y = g.StoneY;
-  for (int i = 0; i < g.EnemyCount; ++i) {
-    EnemyRecord& e = g.Enemies[i];
+void KnockOutEnemies(StoneScope s) {
+  const int x = s.stone().StoneX, y = s.stone().StoneY;
+  for (int i = 0; i < s.field().EnemyCount; ++i) {
+    EnemyRecord& e = s.enemies().Enemies[i];
     const KnockOut* k = nullptr;
     for (const KnockOut& row : kKnockOuts)
       if (row.before == e.state) k = &row;
     if (k == nullptr) continue;
     if (!(x + 8 <= e.x + 31 && x + 24 >= e.x && y - 8 <= e.y && y + 24 >= e.y)) continue;
     e.state = k->after;
-    g.audio->PlayEffect(k->sound, kChannelKnockOut);
+    s.audio().PlayEffect(k->sound, kChannelKnockOut);
     e.frame = 0;
-    g.StageScore += kKnockOutPoints;
-    g.TotalScore += kKnockOutPoints;
-    g.view->ScoresShown();
+    s.session().StageScore += kKnockOutPoints;
+    s.session().TotalScore += kKnockOutPoints;
+    s.view().ScoresShown();
   }
 }
 
 // Step 11: home when the goal lies under both a quarter and three quarters across the top row.
-void GoalTest(World& g) {
-  if (g.AiMap.AtPixel(g.StoneX + 8, g.StoneY) != kGoal ||
-      g.AiMap.AtPixel(g.StoneX + 24, g.StoneY) != kGoal || On(g.PlayerHit))
+void GoalTest(StoneScope s) {
+  const StoneState& stone = s.stone();
+  if (s.field().AiMap.AtPixel(stone.StoneX + 8, stone.StoneY) != kGoal ||
+      s.field().AiMap.AtPixel(stone.StoneX + 24, stone.StoneY) != kGoal || On(s.player().PlayerHit))
     return;
-  const int32_t bonus = On(g.TimeLimitOn) ? g.StageTime / 4 : 0;
-  g.StageScore += bonus + g.ToolPoints * 20;
-  g.TotalScore += bonus + g.ToolPoints * 20;
-  g.view->ScoresShown();
-  g.StagePhaseFlag = kTrue;
-  g.StageEndReason = kEndGoal;
-  g.Stage += 1;
+  SessionState& session = s.session();
+  const int32_t bonus = On(session.TimeLimitOn) ? s.stage().StageTime / 4 : 0;
+  session.StageScore += bonus + s.stage().ToolPoints * 20;
+  session.TotalScore += bonus + s.stage().ToolPoints * 20;
+  s.view().ScoresShown();
+  session.StagePhaseFlag = kTrue;
+  s.stage().StageEndReason = kEndGoal;
+  session.Stage += 1;
 }
 
-void SlideStep(World& g) {
-  AdvanceStoneSpin(g);
-  g.StonePrevX = g.StoneX;
-  g.springActive = kFalse;
-  g.stoneFlying = kFalse;
+void SlideStep(StoneScope s) {
+  StoneState& stone = s.stone();
+  StepState& steps = s.steps();
+  AdvanceStoneSpin(stone);
+  stone.StonePrevX = stone.StoneX;
+  steps.springActive = kFalse;
+  steps.stoneFlying = kFalse;
 
-  SlideAndFall(g);
-  TileUnderStone(g);
+  SlideAndFall(stone, steps, s.field());
+  TileUnderStone(s);
 
-  if (g.StoneSpeed < 1 && !On(g.PlayerHit)) {
-    g.StageEndReason = kEndStoneStopped;
-    g.StagePhaseFlag = kTrue;
-    g.view->SpeedShown(0);
-    g.view->HudPresented();
+  if (stone.StoneSpeed < 1 && !On(s.player().PlayerHit)) {
+    s.stage().StageEndReason = kEndStoneStopped;
+    s.session().StagePhaseFlag = kTrue;
+    s.view().SpeedShown(0);
+    s.view().HudPresented();
   }
-  if (g.StoneSpeed > 5) {
-    g.StoneSpeed = 5;
-    g.SpeedDecayCount = 0;
-  }
-
-  const int x = g.StoneX, y = g.StoneY;
-  if (g.AiMap.AtPixel(x + 31, y) == kPlacedSpring && g.AiMap.AtPixel(x + 31, y + 31) == kPlacedSpring &&
-      g.AiMap.AtPixel(x, y) == kPlacedSpring && g.AiMap.AtPixel(x, y + 31) == kPlacedSpring) {
-    g.StoneLaunched = kTrue;
-    g.springActive = kTrue;
-    g.SpringRise = 0;
-    g.stoneBumped = kFalse;
-    g.launchBlocked = kFalse;
-    g.audio->PlayEffect(kSoundStoneLaunch, kChannelStone);
+  if (stone.StoneSpeed > 5) {
+    stone.StoneSpeed = 5;
+    stone.SpeedDecayCount = 0;
   }
 
-  KnockOutEnemies(g);
-  GoalTest(g);
+  const int x = stone.StoneX, y = stone.StoneY;
+  const Grid& objects = s.field().AiMap;
+  if (objects.AtPixel(x + 31, y) == kPlacedSpring && objects.AtPixel(x + 31, y + 31) == kPlacedSpring &&
+      objects.AtPixel(x, y) == kPlacedSpring && objects.AtPixel(x, y + 31) == kPlacedSpring) {
+    stone.StoneLaunched = kTrue;
+    steps.springActive = kTrue;
+    stone.SpringRise = 0;
+    steps.stoneBumped = kFalse;
+    steps.launchBlocked = kFalse;
+    s.audio().PlayEffect(kSoundStoneLaunch, kChannelStone);
+  }
 
-  g.StonePeriod = PeriodForSpeed(g.StoneSpeed, g.StonePeriod);
-  if (!On(g.SpeedFlash)) g.view->SpeedShown(g.StoneSpeed);
-  g.SceneDirty = kTrue;
+  KnockOutEnemies(s);
+  GoalTest(s);
 
-  if (FellOut(g, g.StoneY)) g.audio->PlayEffect(kSoundFall, kChannelStone);
+  stone.StonePeriod = PeriodForSpeed(stone.StoneSpeed, stone.StonePeriod);
+  if (!On(s.hud().SpeedFlash)) s.view().SpeedShown(stone.StoneSpeed);
+  s.stage().SceneDirty = kTrue;
+
+  if (FellOut(stone.StoneY, On(s.player().PlayerHit), s.session()))
+    s.audio().PlayEffect(kSoundFall, kChannelStone);
 }
 
 }  // namespace
 
-void UpdateStone(World& g) {
-  if (On(g.StoneLaunched)) {
-    StoneLaunchStep(g);
+void UpdateStone(StoneScope s) {
+  if (On(s.stone().StoneLaunched)) {
+    StoneLaunchStep(s);
     return;
   }
-  if (StepDue(g, g.stoneClock, g.StonePeriod)) SlideStep(g);
+  if (s.pace().Due(s.steps().stoneClock, s.stone().StonePeriod)) SlideStep(s);
 }
 
 }  // namespace slidestone

@@ -16,95 +16,98 @@ constexpr int32_t kWorkStages = 4;    // ToolAnim from 4 on completes the work
 constexpr int32_t kStagePasses = 20;  // passes between two work stages
 constexpr int32_t kToolBonus = 10;
 
-void AnimateFigure(World& g, int code) {
+void AnimateFigure(PlayerState& player, int code) {
   if (code == kSpeedTileBreaking) {
-    g.PlayerFrame = (g.PlayerFrame + 1) % 4;  // the hammer pose the menu chose stays
+    player.PlayerFrame = (player.PlayerFrame + 1) % 4;  // the hammer pose the menu chose stays
     return;
   }
-  g.PlayerFrame += 1;
-  if (g.PlayerFrame == 3) g.PlayerFrame = 1;
-  g.PlayerPose = 4;
+  player.PlayerFrame += 1;
+  if (player.PlayerFrame == 3) player.PlayerFrame = 1;
+  player.PlayerPose = 4;
 }
 
 // One of the three stages before completion.
-void WorkStage(World& g, int col, int row, int code) {
-  if (code == kSpeedTileBreaking) g.audio->PlayEffect(kSoundCrack, kChannelTileWork);
-  g.view->ToolWorkShown(col, row, code, g.ToolAnim);
-  g.ToolAnim += 1;
+void WorkStage(TilePassScope s, int col, int row, int code) {
+  if (code == kSpeedTileBreaking) s.audio().PlayEffect(kSoundCrack, kChannelTileWork);
+  s.view().ToolWorkShown(col, row, code, s.menu().ToolAnim);
+  s.menu().ToolAnim += 1;
 }
 
 // The hammer's last blow leaves the bare backdrop and sends sparkles up from the cell.
-void BreakTile(World& g, int col, int row) {
-  g.audio->PlayEffect(kSoundShatter, kChannelTileWork);
-  g.view->ToolWorkDone(col, row, kSpeedTileBreaking);
-  g.Map(col, row) = kEmptyCell;
-  g.PlayerPose = g.PlayerPose == 5 ? 0 : 1;
-  g.SparkleOn = kTrue;
-  g.SparkleTicks = 0;
-  g.SparkleX = 32 * col;
-  g.SparkleY = 32 * row;
+void BreakTile(TilePassScope s, int col, int row) {
+  s.audio().PlayEffect(kSoundShatter, kChannelTileWork);
+  s.view().ToolWorkDone(col, row, kSpeedTileBreaking);
+  FieldState& field = s.field();
+  field.Map(col, row) = kEmptyCell;
+  s.player().PlayerPose = s.player().PlayerPose == 5 ? 0 : 1;
+  field.SparkleOn = kTrue;
+  field.SparkleTicks = 0;
+  field.SparkleX = 32 * col;
+  field.SparkleY = 32 * row;
 }
 
 // Holding Up as the tile breaks jumps straight from the new hole's edge.
-void JumpAfterHammer(World& g) {
-  if (!On(g.KeyState[kKeyUp]) || g.PlayerY - 32 < 0) return;
-  StartJump(g);
+void JumpAfterHammer(PlayerState& player, KeyboardState& keys, Audio& audio) {
+  if (!On(keys.KeyState[kKeyUp]) || player.PlayerY - 32 < 0) return;
+  StartJump(player, keys, audio);
 }
 
-void CompleteWork(World& g, int col, int row, int code) {
+void CompleteWork(TilePassScope s, int col, int row, int code) {
+  FieldState& field = s.field();
   switch (code) {
-    case kSpeedTileBreaking: BreakTile(g, col, row); break;
+    case kSpeedTileBreaking: BreakTile(s, col, row); break;
     case kSpeedTileSweeping:
-      g.view->ToolWorkDone(col, row, code);
-      g.Map(col, row) = kSpeedTile;
+      s.view().ToolWorkDone(col, row, code);
+      field.Map(col, row) = kSpeedTile;
       break;
     case kArrowRightTurning:
-      g.view->ToolWorkDone(col, row, code);
-      g.Map(col, row) = kArrowLeft;
+      s.view().ToolWorkDone(col, row, code);
+      field.Map(col, row) = kArrowLeft;
       break;
     case kArrowLeftTurning:
-      g.view->ToolWorkDone(col, row, code);
-      g.Map(col, row) = kArrowRight;
+      s.view().ToolWorkDone(col, row, code);
+      field.Map(col, row) = kArrowRight;
       break;
   }
   // The menu, hidden since the tool was chosen, closes with the work.
-  g.MenuOpen = kFalse;
-  g.ToolAnim = 0;
-  g.StageScore += kToolBonus;
-  g.TotalScore += kToolBonus;
-  g.view->ScoresShown();
-  g.PlayerFrame = 0;
+  s.menu().MenuOpen = kFalse;
+  s.menu().ToolAnim = 0;
+  s.session().StageScore += kToolBonus;
+  s.session().TotalScore += kToolBonus;
+  s.view().ScoresShown();
+  s.player().PlayerFrame = 0;
   if (code == kSpeedTileBreaking) {
-    JumpAfterHammer(g);
+    JumpAfterHammer(s.player(), s.keys(), s.audio());
   } else {
-    g.PlayerPose = 0;
+    s.player().PlayerPose = 0;
   }
-  g.view->ToolPointsShown();
-  g.PointsFlash = kTrue;
-  g.view->ToolPointsShown();
-  g.PointsFlashStep = 0;
-  HudEffectsStep(g);
+  s.view().ToolPointsShown();
+  s.hud().PointsFlash = kTrue;
+  s.view().ToolPointsShown();
+  s.hud().PointsFlashStep = 0;
+  HudEffectsStep(s.hud(), s.steps(), s.view(), s.pace());
 }
 
 }  // namespace
 
-void ToolWorkStep(World& g, int col, int row) {
-  const int code = g.Map(col, row);
+void ToolWorkStep(TilePassScope s, int col, int row) {
+  const int code = s.field().Map(col, row);
+  ToolMenuState& menu = s.menu();
   // A knock-out does not wait for the tool: the work completes in this pass.
-  if (On(g.PlayerHit)) {
-    g.ToolAnim = kWorkStages;
-    g.ToolAnimCount = kStagePasses;
+  if (On(s.player().PlayerHit)) {
+    menu.ToolAnim = kWorkStages;
+    menu.ToolAnimCount = kStagePasses;
   }
-  if (g.ToolAnimCount % 5 == 0) AnimateFigure(g, code);
-  if (code != kSpeedTileBreaking && g.ToolAnimCount % 12 == 0)
-    g.audio->PlayEffect(kSoundSweep, kChannelTileWork);
-  if (g.ToolAnimCount % kStagePasses == 0) {
-    if (g.ToolAnim < kWorkStages)
-      WorkStage(g, col, row, code);
+  if (menu.ToolAnimCount % 5 == 0) AnimateFigure(s.player(), code);
+  if (code != kSpeedTileBreaking && menu.ToolAnimCount % 12 == 0)
+    s.audio().PlayEffect(kSoundSweep, kChannelTileWork);
+  if (menu.ToolAnimCount % kStagePasses == 0) {
+    if (menu.ToolAnim < kWorkStages)
+      WorkStage(s, col, row, code);
     else
-      CompleteWork(g, col, row, code);
+      CompleteWork(s, col, row, code);
   }
-  g.ToolAnimCount += 1;
+  menu.ToolAnimCount += 1;
 }
 
 }  // namespace slidestone

@@ -53,20 +53,42 @@ struct World : Model {
 
 // Somebody sees the screens: a run nobody watches points both views at nothing and draws no
 // picture at all.
-inline bool Watched(const World& g) { return g.view != &UnwatchedView(); }
+inline bool Watched(const StageView& view) { return &view != &UnwatchedView(); }
+inline bool Watched(const World& g) { return Watched(*g.view); }
 
-// Notes that something paced is next due at pass `at` (see World::nextStepAt).
-inline void NoteStepDueAt(World& g, int64_t at) { g.nextStepAt = std::min(g.nextStepAt, at); }
+// The pacing of the paced steps: the clock they read and the world's note of the earliest pass
+// at which one is next due (World::nextStepAt). A paced step takes this and the record its timer
+// lives in (StepState); it needs nothing else of the world for its pace. It holds references
+// only, so it is passed by value; like a pointer, a const one still notes.
+class Pacing {
+ public:
+  explicit Pacing(World& g) : now_(g.Now), nextStepAt_(g.nextStepAt) {}
 
-// A step paced by its own timer is due when the clock is strictly more than its interval past
-// the last run; the due step stores the time first. After a long gap it fires once. A step that
-// runs may set others going at once (an action ends, the walk resumes), so after one the next
-// pass is due too.
+  int64_t Now() const { return now_; }
+
+  // Notes that something paced is next due at pass `at`.
+  void NoteDueAt(int64_t at) const { nextStepAt_ = std::min(nextStepAt_, at); }
+
+  // A step paced by its own timer is due when the clock is strictly more than its interval past
+  // the last run; the due step stores the time first. After a long gap it fires once. A step
+  // that runs may set others going at once (an action ends, the walk resumes), so after one the
+  // next pass is due too.
+  bool Due(int64_t& lastRun, int64_t interval) const {
+    const bool due = now_ > lastRun + interval;
+    if (due) lastRun = now_;
+    NoteDueAt(due ? now_ + 1 : lastRun + interval + 1);
+    return due;
+  }
+
+ private:
+  const int64_t& now_;
+  int64_t& nextStepAt_;
+};
+
+// The same, for a caller that holds the whole world.
+inline void NoteStepDueAt(World& g, int64_t at) { Pacing(g).NoteDueAt(at); }
 inline bool StepDue(World& g, int64_t& lastRun, int64_t interval) {
-  const bool due = g.Now > lastRun + interval;
-  if (due) lastRun = g.Now;
-  NoteStepDueAt(g, due ? g.Now + 1 : lastRun + interval + 1);
-  return due;
+  return Pacing(g).Due(lastRun, interval);
 }
 
 // A snapshot is a copy of the model at one moment; restoring it puts back every number and

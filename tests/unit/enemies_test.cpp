@@ -40,7 +40,7 @@ class EnemiesTest : public ::testing::Test {
   void Step() {
     g.Now = g.enemyClock + 101;
     UpdateEnemies(g);
-    NoteDrawnPositions(g);
+    NoteDrawnPositions(g, g, g, g);
   }
 };
 

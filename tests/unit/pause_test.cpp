@@ -34,7 +34,7 @@ TEST(Pause, EnterResumesWithTheSoundAndIsConsumed) {
   EXPECT_EQ(g.Paused, kTrue);
   EXPECT_TRUE(p.audio.TakeCalls().empty());
   g.KeyState[kKeyEnter] = kTrue;
-  PauseStep(g);
+  PauseStep(g, g, *g.audio);
   EXPECT_EQ(g.Paused, kFalse);
   EXPECT_EQ(g.KeyState[kKeyEnter], 0);
   EXPECT_EQ(p.audio.TakeCalls(), std::vector<std::string>{"effect sound/Akouka01.wav 3"});

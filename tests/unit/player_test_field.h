@@ -52,7 +52,7 @@ class PlayerField {
     if (g.StagePhaseFlag != kFalse) return;
     UpdatePlayer(g);
     if (g.SceneDirty != kFalse) {
-      NoteDrawnPositions(g);
+      NoteDrawnPositions(g, g, g, g);
       g.SceneDirty = kFalse;
     }
   }

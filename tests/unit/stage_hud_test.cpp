@@ -34,7 +34,7 @@ class HudTest : public ::testing::Test {
   // Runs HudEffectsStep once when due.
   void DueHudStep() {
     g.Now += 31;
-    HudEffectsStep(g);
+    HudEffectsStep(g, g, *g.view, Pacing(g));
   }
 };
 
@@ -140,10 +140,10 @@ TEST_F(HudTest, ZoomsWaitForTheirStepTime) {
   g.PointsFlashStep = 0;
   g.hudClock = g.Now;
   g.Now += 30;
-  HudEffectsStep(g);
+  HudEffectsStep(g, g, *g.view, Pacing(g));
   EXPECT_EQ(g.PointsFlashStep, 0);
   g.Now += 1;
-  HudEffectsStep(g);
+  HudEffectsStep(g, g, *g.view, Pacing(g));
   EXPECT_EQ(g.PointsFlashStep, 1);
   EXPECT_EQ(g.hudClock, g.Now);
 }

@@ -62,7 +62,7 @@ class StoneTest : public ::testing::Test {
   // What a repaint does for play: the drawn position becomes the previous one.
   void Drawn() {
     if (g.SceneDirty == 0) return;
-    NoteDrawnPositions(g);
+    NoteDrawnPositions(g, g, g, g);
     g.SceneDirty = kFalse;
   }
   // Runs exactly one slide step, at the first moment it is due.

@@ -210,7 +210,7 @@ TEST(TilePass, SparklesRiseSpreadFallAndGoOut) {
     g.SparkleY = 96;
     g.SparkleTicks = c.ticks;
     for (SparkleEntry& s : g.Sparkles) s = {c.x, c.y, c.frame};
-    SparkleStep(g);
+    SparkleStep(g, g, g, *g.view);
     EXPECT_EQ(g.Sparkles[10].x, c.wantX) << "tick " << c.ticks;
     EXPECT_EQ(g.Sparkles[10].y, c.wantY) << "tick " << c.ticks;
     EXPECT_EQ(g.Sparkles[10].frame, c.wantFrame) << "tick " << c.ticks;
@@ -229,7 +229,7 @@ TEST(TilePass, SparklesStartOneToTwentyFivePixelsIntoTheCell) {
   for (int blow = 0; blow < 300; ++blow) {
     g.Now = 10000 + 37 * blow;
     g.SparkleTicks = 0;
-    SparkleStep(g);
+    SparkleStep(g, g, g, *g.view);
     for (const SparkleEntry& s : g.Sparkles) {
       lowX = std::min(lowX, s.x - 64);
       highX = std::max(highX, s.x - 64);

@@ -200,10 +200,21 @@ TEST(Pictures, DimAndBrightWordsShareOneShape) {
     const char* sheet;
     int ax, ay, bx, by, w, h;
   };
-  std::vector<Twin> twins = {{"time", 0, 256, 128, 256, 128, 64}, {"time", 0, 320, 128, 320, 128, 64},
-                             {"messagebox", 0, 256, 0, 320, 512, 64}, {"messagebox", 0, 384, 256, 384, 256, 64},
-                             {"messagebox", 0, 640, 0, 704, 320, 64}};
-  for (int row : {0, 1, 2, 3, 7, 8}) twins.push_back({"messagebox", 0, 64 * row, 256, 64 * row, 256, 64});
+  using slidestone::RowY;
+  namespace ts = slidestone::time_sheet;
+  std::vector<Twin> twins;
+  for (const slidestone::SheetRun& r : {ts::kYesWords, ts::kNoWords}) {
+    twins.push_back({"time", r.X(ts::kBrightWord), r.Y(ts::kBrightWord), r.X(ts::kDimWord), r.Y(ts::kDimWord), r.w, r.h});
+  }
+  const int wordH = slidestone::kWordH, brightX = slidestone::kBrightX;
+  twins.push_back({"messagebox", 0, RowY(slidestone::kRowLevelsDim), 0, RowY(slidestone::kRowLevelsBright), 512, wordH});
+  twins.push_back({"messagebox", 0, RowY(slidestone::kRowOnOff), brightX, RowY(slidestone::kRowOnOff), brightX, wordH});
+  twins.push_back({"messagebox", 0, RowY(slidestone::kRowDigitsBright), 0, RowY(slidestone::kRowDigitsDim),
+                   slidestone::kMenuDigits.count * slidestone::kMenuDigits.w, wordH});
+  for (int row : {slidestone::kRowGameStart, slidestone::kRowOption, slidestone::kRowGameEnd, slidestone::kRowGameLv,
+                  slidestone::kRowTimeLimit, slidestone::kRowStageSelect}) {
+    twins.push_back({"messagebox", 0, RowY(row), brightX, RowY(row), brightX, wordH});
+  }
   for (const Twin& t : twins) {
     const Picture& p = Get(t.sheet);
     int diff = 0;

@@ -56,17 +56,16 @@ MoveResult Walk(Sim& sim, int key) {
   return Finish(sim, x0, y0);
 }
 
-// A hint read from the map, as for the tools: a jump straight up can end anywhere but where it
-// began only on something solid over the figure's columns, from its own row up to as high as a
-// jump carries it. Nothing else moves it sideways or takes its floor away in the meantime (no
-// tool is at work when the player is free to act), so without such a cell it lands where it
-// stood, which the rules would call useless after a whole flight.
+// A hint read from the map, as for the tools: a jump straight up rises 78 pixels and lands only
+// from above, on a cell whose top it meets falling with the figure's middle free. So it can end
+// anywhere but where it began only on a floor a cell above (the cell over that one free, for the
+// middle) or on something in the figure's own row. Nothing else moves it sideways or takes its
+// floor away in the meantime (no tool is at work when the player is free to act), so elsewhere
+// it lands where it stood, which the rules would call useless after a whole flight.
 bool LandsAboveMaybe(const World& w) {
   const int row = w.PlayerY / 32;
-  for (int r = row - 3; r <= row; ++r)
-    for (const int px : {w.PlayerX + 4, w.PlayerX + 27})
-      if (SolidAt(w, px, r * 32)) return true;
-  return false;
+  auto any = [&w](int r) { return SolidAt(w, w.PlayerX + 4, r * 32) || SolidAt(w, w.PlayerX + 27, r * 32); };
+  return any(row) || (any(row - 1) && !any(row - 2));
 }
 
 MoveResult Jump(Sim& sim, int steer, bool wholeFlight) {

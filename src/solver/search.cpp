@@ -239,8 +239,9 @@ class Search {
         }
         if (!WithinReach(*reach, sim_.w, move)) continue;
       }
-      ++progress_.moves;
+      const int64_t passesBefore = sim_.passesRun;
       const MoveResult r = PlayMove(sim_, move);
+      if (sim_.passesRun != passesBefore) ++progress_.moves;  // one the map rules out runs nothing
       if (r == MoveResult::kUseless || r == MoveResult::kLost) continue;
       const int16_t childTools = int16_t(tools + (IsTool(move) ? 1 : 0));
       if (r == MoveResult::kWon) {

@@ -248,5 +248,43 @@ TEST(SolverMoves, AStraightJumpIsKeptWhereAFloorACellAboveCatchesIt) {
   }
 }
 
+// The map is read to skip a straight jump that cannot end anywhere but where it began: for every
+// pattern of cells over the figure, a jump the hint skips lands where it stood when its keys are
+// pressed.
+TEST(SolverMoves, AStraightJumpIsSkippedOnlyWhereItWouldLandWhereItStood) {
+  Sim sim;
+  std::string why;
+  ASSERT_TRUE(StartStage(sim, kStageDir, 1, kNormal, why)) << why;
+  ASSERT_TRUE(sim.RunUntil([&] { return FreeToAct(sim.w); }, 5000));
+  const Model start = TakeSnapshot(sim.w);
+  const int32_t y = sim.w.PlayerY;
+  int skipped = 0, moved = 0;
+  for (const int dx : {0, 6, 14, 22}) {
+    for (int pattern = 0; pattern < 64; ++pattern) {
+      sim.Restore(start, 0);
+      sim.w.PlayerX += dx;
+      const int32_t x = sim.w.PlayerX;
+      if (!FreeToAct(sim.w)) continue;
+      for (int bit = 0; bit < 6; ++bit) {  // three rows over the figure, its two columns
+        const int col = (bit % 2 == 0 ? x + 4 : x + 27) / 32, row = y / 32 - 3 + bit / 2;
+        sim.w.Map(col, row) = (pattern >> bit) & 1 ? kBrick : kEmptyCell;
+      }
+      const Model moment = TakeSnapshot(sim.w);
+      if (PlayMove(sim, Move::kJump) != MoveResult::kUseless) continue;
+      ++skipped;
+      sim.Restore(moment, 0);
+      sim.Press(kKeyUp);
+      ASSERT_TRUE(sim.RunUntil([&] { return On(sim.w.PlayerInAction); }, 200));
+      sim.Release(kKeyUp);
+      sim.RunUntil([&] { return !On(sim.w.PlayerInAction); }, 6000);
+      sim.RunUntil([&] { return FreeToAct(sim.w); }, 3000);
+      if (sim.w.PlayerX != x || sim.w.PlayerY != y) ++moved;
+      EXPECT_EQ(sim.w.PlayerY, y) << "x + " << dx << ", cells over the figure " << pattern;
+    }
+  }
+  EXPECT_GT(skipped, 0);
+  EXPECT_EQ(moved, 0);
+}
+
 }  // namespace
 }  // namespace slidestone::solver

@@ -62,15 +62,36 @@ void StoneGuide::Update(const World& w) {
   if (known_ && w.Map == map_ && w.AiMap == objects_) return;
   map_ = w.Map;
   objects_ = w.AiMap;
+  std::array<uint8_t, size_t(kCols * kRows)> kinds{};
+  for (int r = 0; r < kRows; ++r) {
+    for (int c = 0; c < kCols; ++c) {
+      const int enter = EnterCost(map_, c, r);
+      kinds[size_t(r * kCols + c)] = uint8_t((enter < 0 ? 0 : enter == 0 ? 1 : 2) | (objects_(c, r) == kGoal ? 4 : 0));
+    }
+  }
+  if (known_ && kinds == kinds_) return;
+  kinds_ = kinds;
   known_ = true;
-  // Every step, turned round: where a cell can be reached from, and at what cost.
-  std::array<std::vector<std::pair<size_t, int>>, kNodes> from;
+  Build();
+}
+
+void StoneGuide::Build() {
+  // Every step, turned round: where a node can be reached from, and at what cost. No node has
+  // more than four ways in (two beside it, one above or below, and the throw's end or start).
+  struct From {
+    std::array<std::pair<uint16_t, int>, 4> steps;
+    int count = 0;
+  };
+  std::array<From, kNodes> from{};
   for (int r = 0; r < kRows; ++r) {
     for (int c = 0; c < kCols; ++c) {
       for (const bool thrown : {false, true}) {
         if (EnterCost(map_, c, r) < 0) continue;
         const size_t at = Index(c, r, thrown);
-        Steps(map_, c, r, thrown, [&](const Step& s) { from[Index(s.col, s.row, s.thrown)].push_back({at, s.cost}); });
+        Steps(map_, c, r, thrown, [&](const Step& s) {
+          From& into = from[Index(s.col, s.row, s.thrown)];
+          into.steps[size_t(into.count++)] = {uint16_t(at), s.cost};
+        });
       }
     }
   }
@@ -79,7 +100,7 @@ void StoneGuide::Update(const World& w) {
   std::priority_queue<Item, std::vector<Item>, std::greater<Item>> open;
   for (int r = 0; r < kRows; ++r) {
     for (int c = 0; c < kCols; ++c) {
-      if (w.AiMap(c, r) == kGoal && EnterCost(map_, c, r) >= 0) {
+      if ((kinds_[size_t(r * kCols + c)] & 4) != 0 && EnterCost(map_, c, r) >= 0) {
         cells_[Index(c, r, false)] = 0;
         open.push({0, Index(c, r, false)});
       }
@@ -89,7 +110,8 @@ void StoneGuide::Update(const World& w) {
     const auto [d, at] = open.top();
     open.pop();
     if (d != cells_[at]) continue;
-    for (const auto& [before, cost] : from[at]) {
+    for (int i = 0; i < from[at].count; ++i) {
+      const auto [before, cost] = from[at].steps[size_t(i)];
       if (d + cost < cells_[before]) {
         cells_[before] = d + cost;
         open.push({d + cost, before});

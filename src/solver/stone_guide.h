@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "stagedata/world.h"
 
@@ -36,8 +37,13 @@ class StoneGuide {
     return (size_t(row) * kCols + size_t(col)) * 2 + (thrown ? 1 : 0);
   }
   void Update(const World& w);
+  void Build();
 
-  Grid map_, objects_;
+  Grid map_, objects_;  // the last ones seen
+  // What the way depends on, a code a cell: the stone can be in it, in it once the hammer has
+  // broken it, or never; and whether it is the goal. A tool at work, an arrow turned or a spring
+  // set changes the map but not this, and the table stays.
+  std::array<uint8_t, size_t(kCols * kRows)> kinds_{};
   bool known_ = false;
   std::array<int, kNodes> cells_{};
 };

@@ -41,8 +41,9 @@ std::unique_ptr<World> Field() {
   return w;
 }
 
+// One guide for all the moments, as in a search: it must see the map change.
 int At(World& w, int col, int row, bool thrown = false) {
-  StoneGuide guide;
+  static StoneGuide guide;
   w.StoneX = col * 32;
   w.StoneY = row * 32;
   w.StoneLaunched = thrown ? kTrue : kFalse;
@@ -62,6 +63,8 @@ TEST(SolverGuide, TheStonesWayToTheGoalNotAStraightLine) {
   EXPECT_GT(behindWall - pastWall, 2 * StoneGuide::kCell) << "and that costs more than sliding";
   EXPECT_LT(At(*w, 9, 8, true), At(*w, 9, 8)) << "thrown, it flies over the wall; sliding, it falls before it";
 
+  w->Map(7, 3) = kSpeedTileBreaking;  // the hammer at work: still the way down
+  EXPECT_EQ(At(*w, 7, 2), overTile);
   w->Map(7, 3) = kBrick;  // no tile: the top floor leads nowhere
   EXPECT_EQ(At(*w, 7, 2), StoneGuide::kNoWay);
 }

@@ -50,10 +50,12 @@ void FrontScreen::HouseSheetShown() {
   HideSurface(w.messagebox1);
   HideSurface(w.messagebox2);
   HideSurface(w.messagebox);
-  // The sheet, scrolled left by 64 pixels with wrap-around.
+  // The sheet picture (the black columns and the ice), scrolled left by 64 pixels with
+  // wrap-around: the ice lies between two black borders.
+  constexpr int kScroll = 64, kH = house_sheet::kIce.h;
   for (Surface* s : {&w.cleanSheet, &w.canvas}) {
-    Copy(*s, 0, 0, 576, 480, w.clear1, 64, 0);
-    Copy(*s, 576, 0, 64, 480, w.clear1, 0, 0);
+    Copy(*s, 0, 0, kScreenW - kScroll, kH, w.clear1, kScroll, 0);
+    Copy(*s, kScreenW - kScroll, 0, kScroll, kH, w.clear1, 0, 0);
   }
 }
 

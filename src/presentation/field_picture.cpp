@@ -12,7 +12,7 @@ FieldOverflow DrawStageField(Game& g, const CodeRows& map, const CodeRows& objec
   g.EnemyCount = 0;
   g.ItemCount = 0;
   FieldOverflow over = PlaceMapCodes(g, map);
-  const FieldOverflow objectsOver = PlaceObjectCodes(g, objects);
+  const FieldOverflow objectsOver = PlaceObjectCodes(g, g, objects);
   over.items = objectsOver.items;
   over.enemies = objectsOver.enemies;
   DrawBuiltField(g.stageWindow, g, false);

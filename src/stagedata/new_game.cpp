@@ -10,9 +10,9 @@ namespace slidestone {
 
 namespace {
 
-void ReadStageTable(World& g) {
-  const StageTableValues table = ReadStageTableFile(g.stageDir);
-  for (int n = 0; n < kStageFileRecords; ++n) ApplyStageRecord(g, n, table[size_t(n)]);
+void ReadStageTable(StageState& stage, const std::string& stageDir) {
+  const StageTableValues table = ReadStageTableFile(stageDir);
+  for (int n = 0; n < kStageFileRecords; ++n) ApplyStageRecord(stage, n, table[size_t(n)]);
 }
 
 void ReadMessages(World& g) {
@@ -35,7 +35,7 @@ void NewGame(World& g, StageHudPainter drawHud) {
   g.WordCounter = 100;
   g.ContinuePromptOn = kFalse;
 
-  ReadStageTable(g);
+  ReadStageTable(g, g.stageDir);
   ReadMessages(g);
   LoadStage(g, drawHud);
   g.GameState = kStatePlay;

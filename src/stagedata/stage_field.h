@@ -5,9 +5,9 @@
 
 #include "stagedata/stage_format.h"
 
-namespace slidestone {
+#include "stagedata/model.h"
 
-struct World;
+namespace slidestone {
 
 // Which tables had no room left (the extra cells are left empty).
 struct FieldOverflow {
@@ -15,9 +15,9 @@ struct FieldOverflow {
 };
 
 // Stores the map codes in Map and appends a SpeedTiles record for every speed tile.
-FieldOverflow PlaceMapCodes(World& g, const CodeRows& codes);
+FieldOverflow PlaceMapCodes(FieldState& field, const CodeRows& codes);
 // Stores the object codes in AiMap and appends Items and Enemies records; enemy cells are left
 // empty in AiMap.
-FieldOverflow PlaceObjectCodes(World& g, const CodeRows& codes);
+FieldOverflow PlaceObjectCodes(FieldState& field, EnemiesState& enemies, const CodeRows& codes);
 
 }  // namespace slidestone

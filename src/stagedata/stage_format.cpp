@@ -151,15 +151,15 @@ std::string StageTableText(const StageTableValues& table) {
   return text;
 }
 
-void ApplyStageRecord(World& g, int n, const RecordValues& v) {
-  StageRecord& rec = g.StageTable[size_t(n)];
+void ApplyStageRecord(StageState& stage, int n, const RecordValues& v) {
+  StageRecord& rec = stage.StageTable[size_t(n)];
   rec.playerX = v[kRecPlayerX];
   rec.playerY = v[kRecPlayerY];
   rec.stoneX = v[kRecStoneX];
   rec.stoneY = v[kRecStoneY];
   rec.time = v[kRecTime];
   rec.toolPoints = v[kRecToolPoints];
-  for (int t = 0; t < 4; ++t) g.StageItems[size_t(n)][size_t(t)] = v[size_t(kRecOffer0 + t)];
+  for (int t = 0; t < 4; ++t) stage.StageItems[size_t(n)][size_t(t)] = v[size_t(kRecOffer0 + t)];
   rec.parScore = v[kRecPar];
 }
 

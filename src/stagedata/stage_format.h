@@ -82,7 +82,7 @@ std::string StageTableWithRecord(const StageTableFile& file, int n, const Record
 std::string StageRecordText(const RecordValues& record);
 std::string StageTableText(const StageTableValues& table);
 // Puts a record where play reads it: StageTable(n) and StageItems(n, 0..3).
-void ApplyStageRecord(World& g, int n, const RecordValues& values);
+void ApplyStageRecord(StageState& stage, int n, const RecordValues& values);
 
 // --- the messages messagedata.dat: 61 texts -----------------------------------------------------
 std::string MessageFilePath(const std::string& dir);

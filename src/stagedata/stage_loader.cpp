@@ -19,38 +19,41 @@ namespace {
 constexpr int32_t kTimePerLevel = 200;       // tenths of a second less per difficulty level
 constexpr int32_t kToolPointsPerLevel = 3;   // tool uses less per difficulty level
 
-void ResetStageVariables(World& g) {
-  const StageRecord& rec = g.StageTable[g.Stage];
-  g.SceneDirty = kFalse;
-  g.PlayerX = g.PlayerPrevX = rec.playerX;
-  g.PlayerY = g.PlayerPrevY = rec.playerY;
-  g.PlayerFrame = 0;
-  g.PlayerPose = 0;
-  g.IdleCount = 0;
-  g.PlayerInAction = kFalse;
-  g.ActionCount = 0;
-  g.InPipe = kFalse;
-  g.PipeWarpPending = kFalse;
-  g.Jumping = kFalse;
-  g.DropThrough = kFalse;
-  g.PipeDir = 1;
-  g.StoneX = g.StonePrevX = rec.stoneX;
-  g.StoneY = g.StonePrevY = rec.stoneY;
-  g.StonePeriod = 100;
-  g.StoneDir = 1;
-  g.SpringStep = 1;
-  g.StoneSpin = 0;
-  g.StoneSpinX = 0;
-  g.SpeedDecayCount = 0;
-  g.StoneLaunched = kFalse;
-  g.SpringShown = kFalse;
-  g.SpringRise = 0;
-  g.StoneFlightSign = -1;
-  g.TileCycle = 0;
-  g.SparkleOn = kFalse;
-  g.MenuX = g.MenuY = 0;
-  g.ToolAnim = 0;
-  g.MenuOpen = kFalse;
+// What a try starts from, record by record.
+void ResetPlayer(PlayerState& p, const StageRecord& rec) {
+  p.PlayerX = p.PlayerPrevX = rec.playerX;
+  p.PlayerY = p.PlayerPrevY = rec.playerY;
+  p.PlayerFrame = 0;
+  p.PlayerPose = 0;
+  p.IdleCount = 0;
+  p.PlayerInAction = kFalse;
+  p.ActionCount = 0;
+  p.InPipe = kFalse;
+  p.PipeWarpPending = kFalse;
+  p.Jumping = kFalse;
+  p.DropThrough = kFalse;
+  p.PipeDir = 1;
+}
+
+void ResetStone(StoneState& s, const StageRecord& rec) {
+  s.StoneX = s.StonePrevX = rec.stoneX;
+  s.StoneY = s.StonePrevY = rec.stoneY;
+  s.StonePeriod = 100;
+  s.StoneDir = 1;
+  s.SpringStep = 1;
+  s.StoneSpin = 0;
+  s.StoneSpinX = 0;
+  s.SpeedDecayCount = 0;
+  s.StoneLaunched = kFalse;
+  s.SpringShown = kFalse;
+  s.SpringRise = 0;
+  s.StoneFlightSign = -1;
+}
+
+void ResetToolMenu(ToolMenuState& m) {
+  m.MenuX = m.MenuY = 0;
+  m.ToolAnim = 0;
+  m.MenuOpen = kFalse;
 }
 
 }  // namespace
@@ -78,16 +81,21 @@ void LoadStage(World& g, StageHudPainter drawHud) {
   // (its first clock step still sees how the last try ended).
   drawHud(g);
 
-  ReadMapFile(g);
+  ReadMapFile(g, g.stageDir, g.Stage);
   g.EnemyCount = 0;
   g.EnemyAnim = 0;
   g.ItemCount = 0;
-  ReadEnemyMapFile(g);
+  ReadEnemyMapFile(g, g, g.stageDir, g.Stage);
 
   // The field waits dimmed under the curtain; the stage flow shows it bright.
   g.view->StageFieldBuilt();
 
-  ResetStageVariables(g);
+  g.SceneDirty = kFalse;
+  ResetPlayer(g, rec);
+  ResetStone(g, rec);
+  g.TileCycle = 0;
+  g.SparkleOn = kFalse;
+  ResetToolMenu(g);
 
   g.PointsFlash = kFalse;
   g.SpeedFlash = kFalse;

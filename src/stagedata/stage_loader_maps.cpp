@@ -10,7 +10,7 @@
 #include "stagedata/data_reader.h"
 #include "stagedata/stage_field.h"
 #include "stagedata/stage_format.h"
-#include "stagedata/world.h"
+#include "stagedata/model.h"
 #include "stagedata/stage_loader_steps.h"
 
 namespace slidestone {
@@ -23,16 +23,16 @@ void WarnExtraCells(const std::string& path, const std::string& what) {
 }
 
 // Items and enemies start where their cell is, at their first frame.
-void AddItem(World& g, int col, int row, int32_t kind) {
-  ItemRecord& it = g.Items[size_t(g.ItemCount++)];
+void AddItem(FieldState& field, int col, int row, int32_t kind) {
+  ItemRecord& it = field.Items[size_t(field.ItemCount++)];
   it.x = 32 * col;
   it.y = 32 * row;
   it.kind = kind;
   it.frame = 0;
 }
 
-void AddEnemy(World& g, int col, int row, int32_t code) {
-  EnemyRecord& e = g.Enemies[size_t(g.EnemyCount++)];
+void AddEnemy(FieldState& field, EnemiesState& enemies, int col, int row, int32_t code) {
+  EnemyRecord& e = enemies.Enemies[size_t(field.EnemyCount++)];
   e = EnemyRecord{};  // nothing carried over from an earlier stage's enemy
   e.x = e.prevX = 32 * col;
   e.y = e.prevY = 32 * row;
@@ -45,62 +45,63 @@ void AddEnemy(World& g, int col, int row, int32_t code) {
 
 }  // namespace
 
-FieldOverflow PlaceMapCodes(World& g, const CodeRows& codes) {
+FieldOverflow PlaceMapCodes(FieldState& field, const CodeRows& codes) {
   FieldOverflow over;
   for (int row = 0; row < kMapFileRows; ++row) {
     for (int col = 0; col < kMapFileCols; ++col) {
       int32_t code = codes[size_t(row)][size_t(col)];
       if (code == kSpentSpeedTile || code == kSpeedTile) {
-        if (g.SpeedTileCount < kMaxSpeedTiles) {
-          g.SpeedTiles[size_t(g.SpeedTileCount++)] = {col, row, 0, kFalse};
+        if (field.SpeedTileCount < kMaxSpeedTiles) {
+          field.SpeedTiles[size_t(field.SpeedTileCount++)] = {col, row, 0, kFalse};
         } else {
           over.speedTiles = true;
           code = kEmptyCell;
         }
       }
-      g.Map(col, row) = code;
+      field.Map(col, row) = code;
     }
   }
   return over;
 }
 
-FieldOverflow PlaceObjectCodes(World& g, const CodeRows& codes) {
+FieldOverflow PlaceObjectCodes(FieldState& field, EnemiesState& enemies, const CodeRows& codes) {
   FieldOverflow over;
   for (int row = 0; row < kMapFileRows; ++row) {
     for (int col = 0; col < kMapFileCols; ++col) {
       int32_t code = codes[size_t(row)][size_t(col)];
       if (code == kGoal || code == kBucket) {
-        if (g.ItemCount < kMaxItems) {
-          AddItem(g, col, row, code);
+        if (field.ItemCount < kMaxItems) {
+          AddItem(field, col, row, code);
         } else {
           over.items = true;
           code = kNoObject;
         }
       } else if (code >= kWatcherMark && code <= kThrowerMark) {
         // Enemies live in their records from now on; their cell is left empty.
-        if (g.EnemyCount < kMaxEnemies) {
-          AddEnemy(g, col, row, code);
+        if (field.EnemyCount < kMaxEnemies) {
+          AddEnemy(field, enemies, col, row, code);
         } else {
           over.enemies = true;
         }
         code = kNoObject;
       }
-      g.AiMap(col, row) = code;
+      field.AiMap(col, row) = code;
     }
   }
   return over;
 }
 
-void ReadMapFile(World& g) {
-  const std::string path = MapFilePath(g.stageDir, g.Stage);
-  if (PlaceMapCodes(g, ReadCodeFile(path)).speedTiles) {
+void ReadMapFile(FieldState& field, const std::string& stageDir, int stage) {
+  const std::string path = MapFilePath(stageDir, stage);
+  if (PlaceMapCodes(field, ReadCodeFile(path)).speedTiles) {
     WarnExtraCells(path, std::to_string(kMaxSpeedTiles) + " speed tiles");
   }
 }
 
-void ReadEnemyMapFile(World& g) {
-  const std::string path = EnemyMapFilePath(g.stageDir, g.Stage);
-  const FieldOverflow over = PlaceObjectCodes(g, ReadCodeFile(path));
+void ReadEnemyMapFile(FieldState& field, EnemiesState& enemies, const std::string& stageDir,
+                      int stage) {
+  const std::string path = EnemyMapFilePath(stageDir, stage);
+  const FieldOverflow over = PlaceObjectCodes(field, enemies, ReadCodeFile(path));
   if (over.items || over.enemies) {
     std::string what;
     if (over.items) what = std::to_string(kMaxItems) + " goal and bucket cells";

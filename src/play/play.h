@@ -192,12 +192,13 @@ void PauseStep(KeyboardState& keys, SessionState& session, Audio& audio);
 // the stage again (after a lost try), so it takes the whole world.
 void StageFlowStep(World& g);
 
-// What the end words and the continue prompt may change.
+// What the end words, the curtain's decision and the continue prompt may change.
 class FlowScope {
  public:
   FlowScope(World& g) : g_(g) {}  // a caller that holds the world passes it
   FlowState& flow() const { return g_; }
   SessionState& session() const { return g_; }  // lives, scores, the next screen, play resumes
+  HouseShotState& shot() const { return g_; }    // a cleared stage's house shot starts afresh
   KeyboardState& keys() const { return g_; }
   StepState& steps() const { return g_; }  // the opening line's clock starts with play
   const StageState& stage() const { return g_; }

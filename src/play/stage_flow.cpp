@@ -18,19 +18,21 @@ constexpr int kFlowInterval = 10;
 
 // Step -1. With tries left the latch opens and closes at once and the next state is chosen;
 // with none left only the middle is darkened and step 0 shows the prompt.
-void Decide(World& g) {
-  if (On(g.FlowLatch)) {
-    g.view->CurtainMiddleShaded();
-    if (g.Lives != 0) g.FlowLatch = kFalse;
+void Decide(FlowScope s) {
+  FlowState& flow = s.flow();
+  SessionState& session = s.session();
+  if (On(flow.FlowLatch)) {
+    s.view().CurtainMiddleShaded();
+    if (session.Lives != 0) flow.FlowLatch = kFalse;
   }
-  if (!On(g.FlowLatch)) {
-    g.FlowLatch = kTrue;
-    g.audio->StopMusic();
-    if (g.StageEndReason == kEndGoal) {
+  if (!On(flow.FlowLatch)) {
+    flow.FlowLatch = kTrue;
+    s.audio().StopMusic();
+    if (s.stage().StageEndReason == kEndGoal) {
       // The stone has already moved Stage on to the next one.
-      g.ShotFrame = 0;
-      const int32_t cleared = g.Stage - 1;
-      g.GameState = cleared < kFirstHouseShotStage ? kStateLoadStage : kStateHouseSetup;
+      s.shot().ShotFrame = 0;
+      const int32_t cleared = session.Stage - 1;
+      session.GameState = cleared < kFirstHouseShotStage ? kStateLoadStage : kStateHouseSetup;
     }
   }
 }

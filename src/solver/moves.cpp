@@ -18,7 +18,7 @@ constexpr int kToolLimit = 8000;     // the hammer's and broom's work
 constexpr int kStuckSteps = 3;       // walk steps without a pixel gained: a wall
 constexpr int kWaitLimit = 1500;
 
-bool Standing(const World& w) {
+bool Standing(const Model& w) {
   const int x = w.PlayerX, y = w.PlayerY;
   return y % 32 == 0 && (SolidAt(w, x + 8, y + 32) || SolidAt(w, x + 23, y + 32));
 }
@@ -32,7 +32,7 @@ MoveResult Finish(Sim& sim, int32_t x0, int32_t y0) {
 }
 
 MoveResult Walk(Sim& sim, int key) {
-  World& w = sim.w;
+  const Model& w = sim.w;
   const int32_t x0 = w.PlayerX, y0 = w.PlayerY;
   const int32_t target = key == kKeyRight ? (x0 / 32 + 1) * 32 : ((x0 + 31) / 32 - 1) * 32;
   int32_t lastX = x0;
@@ -62,14 +62,14 @@ MoveResult Walk(Sim& sim, int key) {
 // middle) or on something in the figure's own row. Nothing else moves it sideways or takes its
 // floor away in the meantime (no tool is at work when the player is free to act), so elsewhere
 // it lands where it stood, which the rules would call useless after a whole flight.
-bool LandsAboveMaybe(const World& w) {
+bool LandsAboveMaybe(const Model& w) {
   const int row = w.PlayerY / 32;
   auto any = [&w](int r) { return SolidAt(w, w.PlayerX + 4, r * 32) || SolidAt(w, w.PlayerX + 27, r * 32); };
   return any(row) || (any(row - 1) && !any(row - 2));
 }
 
 MoveResult Jump(Sim& sim, int steer, bool wholeFlight) {
-  World& w = sim.w;
+  const Model& w = sim.w;
   if (steer == 0 && !LandsAboveMaybe(w)) return MoveResult::kUseless;
   const int32_t x0 = w.PlayerX, y0 = w.PlayerY;
   sim.Press(kKeyUp);
@@ -90,7 +90,7 @@ MoveResult Jump(Sim& sim, int steer, bool wholeFlight) {
 }
 
 MoveResult Down(Sim& sim) {
-  World& w = sim.w;
+  const Model& w = sim.w;
   const int32_t x0 = w.PlayerX, y0 = w.PlayerY;
   sim.Press(kKeyDown);
   const bool started = sim.RunUntil([&] { return On(w.PlayerInAction); }, kStartLimit);
@@ -102,7 +102,7 @@ MoveResult Down(Sim& sim) {
 
 // A hint read from the map, before the menu is opened at all: the rules still decide, and a
 // tool they refuse makes the move useless. It only spares trying what cannot work.
-bool WorthTrying(const World& w, int slot) {
+bool WorthTrying(const Model& w, int slot) {
   if (w.ToolPoints <= 0 || !On(w.ToolEnabled[size_t(slot)])) return false;
   const int32_t under = w.Map((w.PlayerX + 15) / 32, w.PlayerY / 32 + 1);
   if (slot == kToolHammer) return under == kSpeedTile || under == kSpentSpeedTile;
@@ -112,7 +112,7 @@ bool WorthTrying(const World& w, int slot) {
 }
 
 MoveResult UseTool(Sim& sim, int slot) {
-  World& w = sim.w;
+  const Model& w = sim.w;
   if (!WorthTrying(w, slot)) return MoveResult::kUseless;
   sim.Press(kKeySpace);
   const bool open = sim.RunUntil([&] { return On(w.MenuOpen); }, kStartLimit);
@@ -140,7 +140,7 @@ MoveResult UseTool(Sim& sim, int slot) {
 }
 
 // What the stone is doing, coarsely: a change of it is the next event worth deciding at.
-int64_t StoneEvent(const World& w) {
+int64_t StoneEvent(const Model& w) {
   return (int64_t(w.StoneX / 16) << 40) ^ (int64_t(w.StoneY / 32) << 28) ^ (int64_t(w.StoneDir + 1) << 24) ^
          (int64_t(w.StoneSpeed) << 16) ^ (int64_t(On(w.StoneLaunched)) << 8) ^ int64_t(w.ToolPoints & 0xFF);
 }
@@ -193,7 +193,7 @@ const char* MoveName(Move m) {
   return "?";
 }
 
-bool FreeToAct(const World& w) {
+bool FreeToAct(const Model& w) {
   return !On(w.PlayerInAction) && !On(w.MenuOpen) && !On(w.PlayerHit) && Standing(w);
 }
 

@@ -39,7 +39,7 @@ enum class MoveResult : uint8_t {
 MoveResult PlayMove(Sim& sim, Move m);
 
 // The player stands on a floor, with no action, no fall and no menu under way.
-bool FreeToAct(const World& w);
+bool FreeToAct(const Model& w);
 
 inline bool IsTool(Move m) { return m == Move::kHammer || m == Move::kBroom || m == Move::kSpring; }
 

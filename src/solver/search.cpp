@@ -61,7 +61,7 @@ struct Waiting {
 };
 
 // The goal's cells, as pixels of their top-left corners.
-std::vector<std::pair<int, int>> GoalCells(const World& w) {
+std::vector<std::pair<int, int>> GoalCells(const Model& w) {
   std::vector<std::pair<int, int>> cells;
   for (int r = 0; r < kGridRows; ++r)
     for (int c = 0; c < kGridCols; ++c)
@@ -70,7 +70,7 @@ std::vector<std::pair<int, int>> GoalCells(const World& w) {
 }
 
 // The stone's distance from the nearest goal cell in a straight line (across and down).
-int StraightDistance(const World& w, const std::vector<std::pair<int, int>>& goals) {
+int StraightDistance(const Model& w, const std::vector<std::pair<int, int>>& goals) {
   int best = kFieldW + kFieldH;
   for (const auto& [gx, gy] : goals) best = std::min(best, std::abs(w.StoneX - gx) + std::abs(w.StoneY - gy));
   return best;
@@ -349,7 +349,7 @@ class Search {
   std::array<std::priority_queue<Waiting>, kMeasures> open_;
   std::unordered_set<uint64_t> seen_;
   GridsHash grids_;
-  ReachCache reaches_{[this](const World& w) {
+  ReachCache reaches_{[this](const Model& w) {
     Nearness n;
     n[kGuided] = guide_.Distance(w);
     n[kStraight] = StraightDistance(w, goals_);

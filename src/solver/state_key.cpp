@@ -22,7 +22,7 @@ class Hasher {
 
 }  // namespace
 
-uint64_t GridsHash::Of(const World& w) {
+uint64_t GridsHash::Of(const Model& w) {
   if (known_ && w.Map == map_ && w.AiMap == objects_) return hash_;
   Hasher h;
   for (int r = 0; r < kGridRows; ++r) {
@@ -38,7 +38,7 @@ uint64_t GridsHash::Of(const World& w) {
   return hash_;
 }
 
-uint64_t StateKey(const World& w, GridsHash& grids) {
+uint64_t StateKey(const Model& w, GridsHash& grids) {
   Hasher h;
   for (const int64_t v : {int64_t(w.PlayerX / kPlayerStep), int64_t(w.PlayerY), int64_t(w.StoneX / kStoneStep),
                           int64_t(w.StoneY / kStoneStep), int64_t(w.StoneDir), int64_t(w.StoneSpeed),

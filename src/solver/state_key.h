@@ -13,7 +13,7 @@ namespace slidestone::solver {
 // after another mostly share their grids, and comparing two is much quicker than hashing them.
 class GridsHash {
  public:
-  uint64_t Of(const World& w);
+  uint64_t Of(const Model& w);
 
  private:
   Grid map_, objects_;
@@ -21,6 +21,6 @@ class GridsHash {
   bool known_ = false;
 };
 
-uint64_t StateKey(const World& w, GridsHash& grids);
+uint64_t StateKey(const Model& w, GridsHash& grids);
 
 }  // namespace slidestone::solver

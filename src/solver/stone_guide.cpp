@@ -58,7 +58,7 @@ void Steps(const Grid& map, int c, int r, bool thrown, To to) {
 
 }  // namespace
 
-void StoneGuide::Update(const World& w) {
+void StoneGuide::Update(const Model& w) {
   if (known_ && w.Map == map_ && w.AiMap == objects_) return;
   map_ = w.Map;
   objects_ = w.AiMap;
@@ -120,7 +120,7 @@ void StoneGuide::Build() {
   }
 }
 
-int StoneGuide::Distance(const World& w) {
+int StoneGuide::Distance(const Model& w) {
   Update(w);
   int best = kNoWay;
   const int x = w.StoneX, y = w.StoneY;

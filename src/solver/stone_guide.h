@@ -25,7 +25,7 @@ class StoneGuide {
   static constexpr int kNoWay = 1 << 14;  // the stone cannot get to the goal from there
 
   // The stone's distance from the goal at the world's moment, over the world's map.
-  int Distance(const World& w);
+  int Distance(const Model& w);
   // The distance from a cell the stone slides or falls in (kNoWay when no way leads from it).
   int CellDistance(int col, int row) const { return cells_[Index(col, row, false)]; }
 
@@ -36,7 +36,7 @@ class StoneGuide {
   static size_t Index(int col, int row, bool thrown) {
     return (size_t(row) * kCols + size_t(col)) * 2 + (thrown ? 1 : 0);
   }
-  void Update(const World& w);
+  void Update(const Model& w);
   void Build();
 
   Grid map_, objects_;  // the last ones seen

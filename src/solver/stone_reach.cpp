@@ -8,7 +8,7 @@ namespace {
 
 // Everything the stone's way depends on: itself, the field and the clock (its speed wears down
 // with time). The player is left out.
-uint64_t StoneKey(const World& w, GridsHash& grids) {
+uint64_t StoneKey(const Model& w, GridsHash& grids) {
   uint64_t h = 0x84222325cbf29ce4ULL;
   auto add = [&h](int64_t v) {
     h ^= uint64_t(v) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
@@ -22,7 +22,7 @@ uint64_t StoneKey(const World& w, GridsHash& grids) {
   return h;
 }
 
-void Mark(StoneReach& reach, const World& w) {
+void Mark(StoneReach& reach, const Model& w) {
   const int x = w.StoneX, y = w.StoneY;
   for (const int px : {x, x + 31}) {
     for (const int py : {y, y + 31}) {
@@ -36,7 +36,7 @@ void Mark(StoneReach& reach, const World& w) {
 // Nothing but the stone itself can change the field from here: no tool at work, no broken tile
 // waiting to come back, nobody in a pipe; and the stone is sliding, not thrown, and has not just
 // spent a speed tile (its flash starts with it).
-bool FieldSettled(const World& w) {
+bool FieldSettled(const Model& w) {
   if (On(w.StoneLaunched) || (On(w.SpeedFlash) && w.SpeedChange == 0)) return false;
   if (On(w.MenuOpen) || w.ToolAnim != 0 || On(w.InPipe)) return false;
   for (int i = 0; i < w.SpeedTileCount && i < kMaxSpeedTiles; ++i)
@@ -45,7 +45,7 @@ bool FieldSettled(const World& w) {
 }
 
 // What decides the stone's next slides on a field that stays as it is.
-uint64_t Slide(const World& w) {
+uint64_t Slide(const Model& w) {
   return uint64_t(uint16_t(w.StoneX)) | uint64_t(uint16_t(w.StoneY)) << 16 | uint64_t(uint16_t(w.stoneVy)) << 32 |
          uint64_t(uint8_t(w.StoneDir)) << 48;
 }
@@ -90,7 +90,7 @@ const StoneReach& ReachCache::Of(Sim& sim, int passes) {
 
 namespace slidestone::solver {
 
-bool WithinReach(const StoneReach& reach, const World& w, Move m) {
+bool WithinReach(const StoneReach& reach, const Model& w, Move m) {
   if (m == Move::kSpring) return reach.Through((w.PlayerX + 16) / 32, w.PlayerY / 32);
   return reach.Over((w.PlayerX + 15) / 32, w.PlayerY / 32 + 1);
 }

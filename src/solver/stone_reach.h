@@ -43,14 +43,14 @@ struct StoneReach {
 // new and cannot end in the goal. `closeLoops` false follows every stone to the end.
 class ReachCache {
  public:
-  explicit ReachCache(std::function<Nearness(const World&)> distance, bool closeLoops = true)
+  explicit ReachCache(std::function<Nearness(const Model&)> distance, bool closeLoops = true)
       : distance_(std::move(distance)), closeLoops_(closeLoops) {}
   const StoneReach& Of(Sim& sim, int passes);
   void Clear() { cache_.clear(); }
   size_t Size() const { return cache_.size(); }
 
  private:
-  std::function<Nearness(const World&)> distance_;
+  std::function<Nearness(const Model&)> distance_;
   bool closeLoops_;
   std::unordered_map<uint64_t, StoneReach> cache_;
   std::unordered_set<uint64_t> slid_;  // the stone's slides since the field last changed
@@ -62,6 +62,6 @@ class ReachCache {
 namespace slidestone::solver {
 
 // Whether tool move `m`, made where the player stands, changes a cell the stone will come to.
-bool WithinReach(const StoneReach& reach, const World& w, Move m);
+bool WithinReach(const StoneReach& reach, const Model& w, Move m);
 
 }  // namespace slidestone::solver

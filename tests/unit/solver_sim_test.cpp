@@ -153,7 +153,7 @@ TEST(SolverSim, EveryProofSkippingQuietPassesGoesThroughTheSteppedModels) {
 // The stone's way from moments along every proof (springs, broken tiles, tools at work): a
 // way that stops where the stone goes round again marks all that one followed to the end does.
 TEST(SolverSim, TheStonesWayEndedWhereItGoesRoundAgainMarksAllTheWholeRunDoes) {
-  auto distance = [](const World& w) { return Nearness{w.StoneX + w.StoneY, w.StoneX - w.StoneY}; };
+  auto distance = [](const Model& w) { return Nearness{w.StoneX + w.StoneY, w.StoneX - w.StoneY}; };
   int moments = 0, closed = 0;
   for (const ProofLine& p : ProofLines()) {
     SCOPED_TRACE(Name(p));

@@ -29,6 +29,28 @@ int64_t StagePass(World& g);
 bool FellOut(int32_t& y, bool playerStruck, SessionState& session);
 
 // --- the player and the tool menu ----------------------------------------------------------
+// What the open tool menu may change: the menu and the keys it takes, the tile it marks (and the
+// speed tile it breaks), the figure's pose and the spring it starts placing, the tool points,
+// the refusal beep's clock, and the ball that strikes the figure. Never a score or the session.
+class ToolMenuScope {
+ public:
+  ToolMenuScope(World& g) : g_(g) {}  // a caller that holds the world passes it
+  ToolMenuState& menu() const { return g_; }
+  KeyboardState& keys() const { return g_; }
+  FieldState& field() const { return g_; }
+  PlayerState& player() const { return g_; }
+  StoneState& stone() const { return g_; }
+  EnemiesState& enemies() const { return g_; }
+  StageState& stage() const { return g_; }
+  StepState& steps() const { return g_; }
+  const Model& model() const { return g_; }  // what it only reads: the offer, the clock, the hit tests
+  Audio& audio() const { return *g_.audio; }
+  StageView& view() const { return *g_.view; }
+
+ private:
+  World& g_;
+};
+
 // What the player's steps may change: nearly every record of play. The figure walks, jumps and
 // takes keys; it picks up buckets (the field, the tool points), marks tiles and places the
 // spring; it wears the stone's speed down, starts the zooms, is struck (the ball goes) and
@@ -50,6 +72,8 @@ class PlayerScope {
   Audio& audio() const { return *g_.audio; }
   StageView& view() const { return *g_.view; }
   Pacing pace() const { return Pacing(g_); }
+  // The open menu's part of the step.
+  ToolMenuScope toolMenu() const { return ToolMenuScope(g_); }
 
  private:
   World& g_;
@@ -60,7 +84,7 @@ void UpdatePlayer(PlayerScope s);
 // Jumps, drops, pipe travel, spring placing and the knock-out (every 30 ms).
 void UpdatePlayerAction(PlayerScope s);
 // One call of the open tool menu.
-void UpdateToolMenu(PlayerScope s);
+void UpdateToolMenu(ToolMenuScope s);
 
 // --- the stone -------------------------------------------------------------------------------
 // What the stone's step may change: the stone and the spring, the field's spent tiles and the

@@ -11,7 +11,7 @@ namespace {
 // While the menu is open the figure stands still; only the menu and the hit tests run, on every
 // pass. A hit here does not close the menu: the knock-out waits until it is closed.
 void MenuBranch(PlayerScope s) {
-  if (s.menu().ToolAnim == 0) UpdateToolMenu(s);
+  if (s.menu().ToolAnim == 0) UpdateToolMenu(s.toolMenu());
   if (IsHitByEnemy(s.model(), /*menuVariant=*/true)) {
     StartKnockOut(s.player());
     s.stage().SceneDirty = kTrue;

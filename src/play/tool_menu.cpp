@@ -20,7 +20,7 @@ void CloseMenu(ToolMenuState& menu, StageView& view) {
 
 // Steps the cursor over the slots the stage does not offer. The menu opens only on stages that
 // offer one of the three tools, so the search always ends; the bound keeps it so regardless.
-void MoveCursor(PlayerScope s, int delta) {
+void MoveCursor(ToolMenuScope s, int delta) {
   ToolMenuState& menu = s.menu();
   const auto& offered = s.model().StageItems[s.model().Stage];
   for (int tries = 0; tries < kSlotsOnMenu; ++tries) {
@@ -33,9 +33,9 @@ void MoveCursor(PlayerScope s, int delta) {
 // The refusal beep: no tool points, or a tool that cannot work here. A refused broom or spring
 // leaves the menu open, and a silent refusal looked like a figure frozen in place, so every
 // refusal says so.
-void Refuse(PlayerScope s) {
+void Refuse(ToolMenuScope s) {
   s.audio().PlayEffect(kSoundNoPoints, kChannelToolRefused);
-  s.steps().beepEndsAt = s.pace().Now() + kNoPointsBeepMs;
+  s.steps().beepEndsAt = s.model().Now + kNoPointsBeepMs;
 }
 
 int32_t& TileUnderFigure(FieldState& field, const PlayerState& player) {
@@ -46,7 +46,7 @@ bool SpringInOwnCell(const FieldState& field, const PlayerState& player) {
 }
 
 // A speed tile, spent or not, is broken. Anywhere else the hammer closes the menu.
-void UseHammer(PlayerScope s) {
+void UseHammer(ToolMenuScope s) {
   PlayerState& player = s.player();
   int32_t& tile = TileUnderFigure(s.field(), player);
   if ((tile != kSpeedTile && tile != kSpentSpeedTile) || SpringInOwnCell(s.field(), player)) {
@@ -69,7 +69,7 @@ void UseHammer(PlayerScope s) {
 
 // An arrow is swept to point the other way, a spent speed tile is restored. Anywhere else
 // nothing changes and the menu stays open.
-void UseBroom(PlayerScope s) {
+void UseBroom(ToolMenuScope s) {
   PlayerState& player = s.player();
   int32_t& tile = TileUnderFigure(s.field(), player);
   if ((tile != kArrowRight && tile != kArrowLeft && tile != kSpentSpeedTile) ||
@@ -91,7 +91,7 @@ void UseBroom(PlayerScope s) {
 // The spring goes into the figure's own cell, which must be empty in both grids, never onto a
 // pipe top or a speed tile, and not while the stone is being thrown. Only one spring stands on
 // the field: choosing a new one takes the old one away.
-void UseSpring(PlayerScope s) {
+void UseSpring(ToolMenuScope s) {
   PlayerState& player = s.player();
   StoneState& stone = s.stone();
   FieldState& field = s.field();
@@ -120,12 +120,12 @@ void UseSpring(PlayerScope s) {
   CloseMenu(s.menu(), s.view());
 }
 
-void ChooseTool(PlayerScope s) {
+void ChooseTool(ToolMenuScope s) {
   if (!Held(s.keys(), kKeySpace)) return;
   if (s.stage().ToolPoints <= 0) {
     // Space stays held, so the beep sounds again and again until it is let go; each one plays to
     // its end before the next starts, or the restarts on every pass would make it a buzz.
-    if (s.pace().Now() >= s.steps().beepEndsAt) Refuse(s);
+    if (s.model().Now >= s.steps().beepEndsAt) Refuse(s);
     return;
   }
   Consume(s.keys(), kKeySpace);
@@ -141,7 +141,7 @@ void ChooseTool(PlayerScope s) {
 
 }  // namespace
 
-void UpdateToolMenu(PlayerScope s) {
+void UpdateToolMenu(ToolMenuScope s) {
   KeyboardState& keys = s.keys();
   if (Held(keys, kKeyRight)) {
     MoveCursor(s, +1);

@@ -68,8 +68,18 @@ bool LandsAboveMaybe(const Model& w) {
   return any(row) || (any(row - 1) && !any(row - 2));
 }
 
-MoveResult Jump(Sim& sim, int steer, bool wholeFlight) {
+// The rest of a hop from the top of its flight, where it lets go of the steering key.
+MoveResult HopFromTop(Sim& sim, int steer, int32_t x0, int32_t y0) {
   const Model& w = sim.w;
+  sim.Release(steer);
+  sim.RunUntil([&] { return !On(w.PlayerInAction); }, kActionLimit);
+  sim.RunUntil([&] { return !On(w.PlayerInAction); }, kActionLimit);
+  return Finish(sim, x0, y0);
+}
+
+MoveResult Jump(Sim& sim, int steer, bool wholeFlight, FlightTop* top) {
+  const Model& w = sim.w;
+  if (top) top->at.pass = -1;
   if (steer == 0 && !LandsAboveMaybe(w)) return MoveResult::kUseless;
   const int32_t x0 = w.PlayerX, y0 = w.PlayerY;
   sim.Press(kKeyUp);
@@ -77,14 +87,19 @@ MoveResult Jump(Sim& sim, int steer, bool wholeFlight) {
   if (steer != 0 && started) sim.Press(steer);
   sim.Release(kKeyUp);
   if (!started) return sim.Over() ? (sim.Won() ? MoveResult::kWon : MoveResult::kLost) : MoveResult::kUseless;
-  if (steer != 0) {
-    if (!wholeFlight) {
-      sim.RunUntil([&] { return w.JumpVy >= 0 || !On(w.PlayerInAction); }, kActionLimit);
-      sim.Release(steer);
-    }
+  if (steer == 0) {
     sim.RunUntil([&] { return !On(w.PlayerInAction); }, kActionLimit);
-    if (wholeFlight) sim.Release(steer);
+    return Finish(sim, x0, y0);
   }
+  sim.RunUntil([&] { return w.JumpVy >= 0 || !On(w.PlayerInAction); }, kActionLimit);  // the top
+  if (!wholeFlight) return HopFromTop(sim, steer, x0, y0);
+  if (top) {
+    sim.Keep(top->at);
+    top->x0 = x0;
+    top->y0 = y0;
+  }
+  sim.RunUntil([&] { return !On(w.PlayerInAction); }, kActionLimit);
+  sim.Release(steer);
   sim.RunUntil([&] { return !On(w.PlayerInAction); }, kActionLimit);
   return Finish(sim, x0, y0);
 }
@@ -155,22 +170,32 @@ MoveResult Wait(Sim& sim) {
   return FreeToAct(sim.w) ? MoveResult::kDone : MoveResult::kLost;
 }
 
-MoveResult PlayOnly(Sim& sim, Move m) {
+MoveResult PlayOnly(Sim& sim, Move m, FlightTop* top) {
   switch (m) {
     case Move::kWait: return Wait(sim);
     case Move::kWalkLeft: return Walk(sim, kKeyLeft);
     case Move::kWalkRight: return Walk(sim, kKeyRight);
-    case Move::kJump: return Jump(sim, 0, true);
-    case Move::kJumpLeft: return Jump(sim, kKeyLeft, true);
-    case Move::kJumpRight: return Jump(sim, kKeyRight, true);
-    case Move::kJumpLeftShort: return Jump(sim, kKeyLeft, false);
-    case Move::kJumpRightShort: return Jump(sim, kKeyRight, false);
+    case Move::kJump: return Jump(sim, 0, true, nullptr);
+    case Move::kJumpLeft: return Jump(sim, kKeyLeft, true, top);
+    case Move::kJumpRight: return Jump(sim, kKeyRight, true, top);
+    case Move::kJumpLeftShort: return Jump(sim, kKeyLeft, false, nullptr);
+    case Move::kJumpRightShort: return Jump(sim, kKeyRight, false, nullptr);
     case Move::kDown: return Down(sim);
     case Move::kHammer: return UseTool(sim, kToolHammer);
     case Move::kBroom: return UseTool(sim, kToolBroom);
     case Move::kSpring: return UseTool(sim, kToolSpring);
   }
   return MoveResult::kUseless;
+}
+
+// A key let go at the last moment is delivered before the next move starts from here.
+MoveResult Delivered(Sim& sim, MoveResult r) {
+  if (sim.Pending()) {
+    sim.Pass();
+    if (sim.Over()) return sim.Won() ? MoveResult::kWon : MoveResult::kLost;
+    if (r == MoveResult::kDone && !FreeToAct(sim.w)) r = MoveResult::kLost;
+  }
+  return r;
 }
 
 }  // namespace
@@ -197,15 +222,11 @@ bool FreeToAct(const Model& w) {
   return !On(w.PlayerInAction) && !On(w.MenuOpen) && !On(w.PlayerHit) && Standing(w);
 }
 
-MoveResult PlayMove(Sim& sim, Move m) {
-  MoveResult r = PlayOnly(sim, m);
-  // A key let go at the last moment is delivered before the next move starts from here.
-  if (sim.Pending()) {
-    sim.Pass();
-    if (sim.Over()) return sim.Won() ? MoveResult::kWon : MoveResult::kLost;
-    if (r == MoveResult::kDone && !FreeToAct(sim.w)) r = MoveResult::kLost;
-  }
-  return r;
+MoveResult PlayMove(Sim& sim, Move m, FlightTop* top) { return Delivered(sim, PlayOnly(sim, m, top)); }
+
+MoveResult PlayHopFrom(Sim& sim, Move hop, const FlightTop& top) {
+  sim.Resume(top.at);
+  return Delivered(sim, HopFromTop(sim, hop == Move::kJumpLeftShort ? kKeyLeft : kKeyRight, top.x0, top.y0));
 }
 
 }  // namespace slidestone::solver

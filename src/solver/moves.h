@@ -35,11 +35,26 @@ enum class MoveResult : uint8_t {
   kLost,
 };
 
+// The top of a flight steering all the way, where its hop lets go of the steering key: until
+// there the two press the same keys, so the hop can go on from there rather than start again.
+struct FlightTop {
+  Sim::Point at;            // the run at the top (at.pass -1: the flight never got there)
+  int32_t x0 = 0, y0 = 0;   // where the flight began
+};
+
 // Plays `m` from the sim's current moment, which must be one where the player stands free to act.
-MoveResult PlayMove(Sim& sim, Move m);
+// A jump steering the whole flight keeps its top in `top` when given.
+MoveResult PlayMove(Sim& sim, Move m, FlightTop* top = nullptr);
+// The hop of the jump that kept `top`, played on from there: the same as PlayMove of the hop from
+// the moment the jump started at.
+MoveResult PlayHopFrom(Sim& sim, Move hop, const FlightTop& top);
 
 // The player stands on a floor, with no action, no fall and no menu under way.
 bool FreeToAct(const Model& w);
+
+inline bool IsHop(Move m) { return m == Move::kJumpLeftShort || m == Move::kJumpRightShort; }
+// The jump whose rise a hop shares.
+inline Move JumpOf(Move hop) { return hop == Move::kJumpLeftShort ? Move::kJumpLeft : Move::kJumpRight; }
 
 inline bool IsTool(Move m) { return m == Move::kHammer || m == Move::kBroom || m == Move::kSpring; }
 

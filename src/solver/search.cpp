@@ -228,6 +228,7 @@ class Search {
     progress_.depth = depth;
     if (req_.progress && progress_.states % kProgressEvery == 0) Report();
     const StoneReach* reach = nullptr;
+    for (FlightTop& top : tops_) top.at.pass = -1;
     for (int m = 0; m < kMoveCount; ++m) {
       const Move move = Move(m);
       sim_.Restore(pool_[size_t(slot)], pass);
@@ -240,7 +241,12 @@ class Search {
         if (!WithinReach(*reach, sim_.w, move)) continue;
       }
       const int64_t passesBefore = sim_.passesRun;
-      const MoveResult r = PlayMove(sim_, move);
+      // The steering jumps come before their hops, which go on from the top of their flights.
+      FlightTop* top = move == Move::kJumpLeft ? &tops_[0] : move == Move::kJumpRight ? &tops_[1] : nullptr;
+      const FlightTop* shared = !IsHop(move)                    ? nullptr
+                                : move == Move::kJumpLeftShort ? &tops_[0]
+                                                               : &tops_[1];
+      const MoveResult r = shared && shared->at.pass >= 0 ? PlayHopFrom(sim_, move, *shared) : PlayMove(sim_, move, top);
       if (sim_.passesRun != passesBefore) ++progress_.moves;  // one the map rules out runs nothing
       if (r == MoveResult::kUseless || r == MoveResult::kLost) continue;
       const int16_t childTools = int16_t(tools + (IsTool(move) ? 1 : 0));
@@ -340,6 +346,7 @@ class Search {
   const SolveRequest& req_;
   Sim sim_;
   StoneGuide guide_;
+  std::array<FlightTop, 2> tops_;  // of this moment's jumps steering left and right
   std::vector<std::pair<int, int>> goals_;
   // Deques grow without copying what they hold, so memory never doubles for a moment.
   std::deque<Node> nodes_;

@@ -65,6 +65,29 @@ class Sim {
     while (pass < end && !Over()) Advance(end);
   }
 
+  // Everything a run goes on from: the model, the pass, the key events so far and those waiting.
+  // A run resumed from a point goes on exactly as the run that kept it would have.
+  struct Point {
+    Model model;
+    int32_t pass = 0;
+    std::vector<KeyPress> log, queued;
+    int64_t changesAt = 0;
+  };
+  void Keep(Point& p) const {
+    p.model = w;
+    p.pass = pass;
+    p.log = log;
+    p.queued = queued_;
+    p.changesAt = changesAt_;
+  }
+  void Resume(const Point& p) {
+    RestoreSnapshot(w, p.model);
+    pass = p.pass;
+    log = p.log;
+    queued_ = p.queued;
+    changesAt_ = p.changesAt;
+  }
+
   bool Pending() const { return !queued_.empty(); }
   // The stage has ended (won or lost); play steps no more.
   bool Over() const { return On(w.StagePhaseFlag); }

@@ -217,6 +217,48 @@ TEST(SolverSim, EveryMoveEndsAlikeSkippingOrNot) {
   EXPECT_GT(moments, 40);
 }
 
+// A hop goes on from the top of its jump's flight: from moments of random play on every stage and
+// level, it ends with the result, keys, pass and model of the hop played from the moment itself.
+TEST(SolverMoves, AHopFromTheTopOfItsJumpEndsAsAHopFromTheStart) {
+  testing::Dice dice{11};
+  int shared = 0, landed = 0;
+  for (int stage = 1; stage <= kStageCount; ++stage) {
+    for (const int32_t level : {kNormal, kHard}) {
+      SCOPED_TRACE("stage " + std::to_string(stage) + (level == kHard ? " HARD" : " NORMAL"));
+      Sim play;
+      std::string why;
+      ASSERT_TRUE(StartStage(play, kStageDir, stage, level, why)) << why;
+      for (int step = 0; step < 12 && !play.Over(); ++step) {
+        if (!FreeToAct(play.w)) {
+          play.Run(1 + dice.Below(500));
+          continue;
+        }
+        const Model moment = TakeSnapshot(play.w);
+        const int32_t at = play.pass;
+        for (const Move hop : {Move::kJumpLeftShort, Move::kJumpRightShort}) {
+          SCOPED_TRACE(MoveName(hop));
+          Sim whole, fromTop;
+          whole.Restore(moment, at);
+          fromTop.Restore(moment, at);
+          FlightTop top;
+          PlayMove(fromTop, JumpOf(hop), &top);
+          const MoveResult alone = PlayMove(whole, hop);
+          if (top.at.pass < 0) continue;
+          ++shared;
+          ASSERT_EQ(PlayHopFrom(fromTop, hop, top), alone);
+          ASSERT_EQ(fromTop.pass, whole.pass);
+          ASSERT_EQ(fromTop.log, whole.log);
+          ASSERT_TRUE(TakeSnapshot(fromTop.w) == TakeSnapshot(whole.w));
+          if (alone == MoveResult::kDone) ++landed;
+        }
+        PlayMove(play, Move(dice.Below(kMoveCount)));
+      }
+    }
+  }
+  EXPECT_GT(shared, 100);
+  EXPECT_GT(landed, 50);
+}
+
 }  // namespace
 }  // namespace slidestone::solver
 

@@ -51,6 +51,30 @@ class ToolMenuScope {
   World& g_;
 };
 
+// What the action under way may change: the figure, the spring it sets down (the field's mark,
+// the stone's spring shown), the points zoom, the ball that strikes it, the scene and the end of
+// the try. It only reads the keys (steering a jump) and never touches the menu.
+class ActionScope {
+ public:
+  ActionScope(World& g) : g_(g) {}  // a caller that holds the world passes it
+  PlayerState& player() const { return g_; }
+  FieldState& field() const { return g_; }
+  StoneState& stone() const { return g_; }
+  EnemiesState& enemies() const { return g_; }
+  HudState& hud() const { return g_; }
+  StageState& stage() const { return g_; }
+  SessionState& session() const { return g_; }
+  StepState& steps() const { return g_; }
+  const KeyboardState& keys() const { return g_; }
+  const Model& model() const { return g_; }  // what it only reads: the hit tests
+  Audio& audio() const { return *g_.audio; }
+  StageView& view() const { return *g_.view; }
+  Pacing pace() const { return Pacing(g_); }
+
+ private:
+  World& g_;
+};
+
 // What the player's steps may change: nearly every record of play. The figure walks, jumps and
 // takes keys; it picks up buckets (the field, the tool points), marks tiles and places the
 // spring; it wears the stone's speed down, starts the zooms, is struck (the ball goes) and
@@ -72,8 +96,9 @@ class PlayerScope {
   Audio& audio() const { return *g_.audio; }
   StageView& view() const { return *g_.view; }
   Pacing pace() const { return Pacing(g_); }
-  // The open menu's part of the step.
+  // The parts of the step: the open menu and the action under way.
   ToolMenuScope toolMenu() const { return ToolMenuScope(g_); }
+  ActionScope action() const { return ActionScope(g_); }
 
  private:
   World& g_;
@@ -82,7 +107,7 @@ class PlayerScope {
 // The player step: the tool menu while it is open, else the action under way, else walking.
 void UpdatePlayer(PlayerScope s);
 // Jumps, drops, pipe travel, spring placing and the knock-out (every 30 ms).
-void UpdatePlayerAction(PlayerScope s);
+void UpdatePlayerAction(ActionScope s);
 // One call of the open tool menu.
 void UpdateToolMenu(ToolMenuScope s);
 

@@ -25,7 +25,7 @@ void UpdatePlayer(PlayerScope s) {
   if (On(s.menu().MenuOpen)) {
     MenuBranch(s);
   } else if (On(s.player().PlayerInAction)) {
-    UpdatePlayerAction(s);
+    UpdatePlayerAction(s.action());
   } else if (s.pace().Due(s.steps().walkClock, 50)) {
     PlayerWalkStep(s);
   }

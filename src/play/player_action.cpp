@@ -64,7 +64,7 @@ bool ThickFloorUnder(const FieldState& field, int x, int ny) {
 
 // Jumps and drops. The flight never tests the head or the sides: the figure passes up through
 // tiles and steers through walls; only a landing from above stops it.
-void Flight(PlayerScope s) {
+void Flight(ActionScope s) {
   PlayerState& player = s.player();
   const FieldState& field = s.field();
   const int x = player.PlayerX;
@@ -99,7 +99,7 @@ void Flight(PlayerScope s) {
 }
 
 // The spring is set down at the end of the animation; the tool point was paid at the menu.
-void PlaceSpring(PlayerScope s) {
+void PlaceSpring(ActionScope s) {
   PlayerState& player = s.player();
   if (player.ActionCount % 5 == 0) player.PlayerFrame += 1;
   if (player.ActionCount < kSpringPlaceSteps) {
@@ -141,7 +141,7 @@ void KnockOut(PlayerState& player, SessionState& session, Audio& audio) {
 
 }  // namespace
 
-void UpdatePlayerAction(PlayerScope s) {
+void UpdatePlayerAction(ActionScope s) {
   PlayerState& player = s.player();
   if (!s.pace().Due(s.steps().actionClock, 30)) return;
   if (On(player.PlayerHit)) {  // a hit cancels whatever was under way

@@ -1,6 +1,7 @@
 // The closing roll: over the results, then over black, four pairs of lines slide in from the
 // sides, each a role and a name from the message table. At its end a better final score
 // becomes the high score and is saved, and the game returns to the title. It cannot be skipped.
+#include <array>
 #include <string>
 
 #include "audio/audio.h"
@@ -20,27 +21,28 @@ constexpr int32_t kEndTick = 1390;
 constexpr int kFirstName = 50;
 constexpr int kFirstRole = 54;
 
-void SlideLines(World& g) {
-  const int32_t i = g.RollTick % 200;
-  const int32_t k = (g.RollTick - kFirstPair) / 200;
-  if (g.RollTick >= kFirstPair) {
+// This tick's lines of the roll, from the message table: it changes nothing of the model.
+void SlideLines(const HouseShotState& roll, const std::array<std::string, kMessageCount>& messages,
+                Audio& audio, FrontView& view) {
+  const int32_t i = roll.RollTick % 200;
+  const int32_t k = (roll.RollTick - kFirstPair) / 200;
+  if (roll.RollTick >= kFirstPair) {
     if (i <= 71) {
-      const std::string& role = g.Messages[kFirstRole + k];
+      const std::string& role = messages[size_t(kFirstRole + k)];
       // The last pair's role line comes to rest in the middle of the screen.
-      if (g.RollTick >= kFourthPair) {
-        g.front->RollRoleAt(role, 624 - 6 * i, 208, 480, 32);
+      if (roll.RollTick >= kFourthPair) {
+        view.RollRoleAt(role, 624 - 6 * i, 208, 480, 32);
       } else {
-        g.front->RollRoleAt(role, 640 - 8 * i, 64, 480, 32);
+        view.RollRoleAt(role, 640 - 8 * i, 64, 480, 32);
       }
     } else if (i <= 143) {
-      g.front->RollNameAt(g.Messages[kFirstName + k], 8 * i - 768, 384, 192, 32);
+      view.RollNameAt(messages[size_t(kFirstName + k)], 8 * i - 768, 384, 192, 32);
     }
-    if (i == 0) g.front->RollLinesCleared();  // a new pair clears the last one away
-  } else if (g.RollTick == kBlackTick) {
-    g.front->RollBlackened();
+    if (i == 0) view.RollLinesCleared();  // a new pair clears the last one away
+  } else if (roll.RollTick == kBlackTick) {
+    view.RollBlackened();
   }
-  if (g.RollTick >= kFirstPair && (i == 0 || i == 72))
-    g.audio->PlayEffect(kSoundSweep, kChannelMain);
+  if (roll.RollTick >= kFirstPair && (i == 0 || i == 72)) audio.PlayEffect(kSoundSweep, kChannelMain);
 }
 
 }  // namespace
@@ -81,7 +83,7 @@ void EndRoll(World& g) {
 
 void ClosingRollStep(World& g) {
   if (!StepDue(g, g.rollClock, 20)) return;
-  if (g.RollTick <= kLastPairTick) SlideLines(g);
+  if (g.RollTick <= kLastPairTick) SlideLines(g, g.Messages, *g.audio, *g.front);
   ++g.RollTick;
   if (g.RollTick > kEndTick) EndRoll(g);
   g.front->HousePresented();

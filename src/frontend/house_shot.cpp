@@ -15,16 +15,27 @@ namespace {
 constexpr int kCommentFrame = 290;
 constexpr int kLastFrame = 350;
 
+// The stone before this frame is shown: its spin, and on its end point once settled.
+void TurnStone(HouseShotState& shot) {
+  const int32_t f = shot.ShotFrame;
+  if (f < kShotSettleFrame) shot.ShotSpin = ((f + 1) % 160) / 20;
+  if (f >= kShotSettleFrame) shot.ShotStoneX = shot.ShotTargetX;
+}
+
+// After it: a sideways step when one is due, and the climb.
+void MoveStone(HouseShotState& shot) {
+  const int32_t f = shot.ShotFrame;
+  if (shot.DriftPeriod > 0 && f % shot.DriftPeriod == 0 && f > shot.DriftStart) {
+    shot.ShotStoneX += shot.ShotTargetX >= 304 ? 1 : -1;
+  }
+  shot.ShotStoneY = std::max(shot.ShotStoneY - 2, shot.ShotTargetY);
+}
+
 void ShotTick(World& g) {
   const int32_t f = g.ShotFrame;
-  if (f < kShotSettleFrame) g.ShotSpin = ((f + 1) % 160) / 20;
-  if (f >= kShotSettleFrame) g.ShotStoneX = g.ShotTargetX;
+  TurnStone(g);
   g.front->ShotShown();
-
-  if (g.DriftPeriod > 0 && f % g.DriftPeriod == 0 && f > g.DriftStart) {
-    g.ShotStoneX += g.ShotTargetX >= 304 ? 1 : -1;
-  }
-  g.ShotStoneY = std::max(g.ShotStoneY - 2, g.ShotTargetY);
+  MoveStone(g);
   g.front->HousePresented();
 
   if (f % 2 == 0 && f >= 200 && g.ShotInterval < 100) ++g.ShotInterval;

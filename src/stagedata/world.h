@@ -58,8 +58,9 @@ inline bool Watched(const World& g) { return Watched(*g.view); }
 
 // The pacing of the paced steps: the clock they read and the world's note of the earliest pass
 // at which one is next due (World::nextStepAt). A paced step takes this and the record its timer
-// lives in (StepState); it needs nothing else of the world for its pace. It holds references
-// only, so it is passed by value; like a pointer, a const one still notes.
+// lives in (StepState); it needs nothing else of the world for its pace. It holds the clock's
+// reading and a reference to the note, so it is passed by value and made afresh for each step;
+// like a pointer, a const one still notes.
 class Pacing {
  public:
   explicit Pacing(World& g) : now_(g.Now), nextStepAt_(g.nextStepAt) {}
@@ -81,7 +82,7 @@ class Pacing {
   }
 
  private:
-  const int64_t& now_;
+  int64_t now_;  // only the loop moves the clock, between passes: no step changes it
   int64_t& nextStepAt_;
 };
 

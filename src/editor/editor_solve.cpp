@@ -4,6 +4,7 @@
 
 #include "editor/test_play.h"
 #include "shell/line_script.h"
+#include "stagedata/codes.h"
 
 namespace slidestone::editor {
 
@@ -45,8 +46,7 @@ void SolveRun::Wait() {
 
 std::string SolveRun::ProofText() const {
   if (!done_ || result_.verdict != solver::Verdict::kWon) return "";
-  static const char* const kLevels[] = {"EASY", "NORMAL", "HARD"};
-  const std::string comment = "Stage " + std::to_string(stage_ + 1) + " on " + kLevels[difficulty_] +
+  const std::string comment = "Stage " + std::to_string(stage_ + 1) + " on " + DifficultyWord(difficulty_) +
                               ", found by the stage editor's solver.";
   std::string text;
   for (const std::string& l : ProofLines(stage_ + 1, difficulty_, result_.line, result_.summary.passes, comment)) {

@@ -93,7 +93,7 @@ std::string SlackColumn(const Row& r, bool on) {
     if (!r.slack->limited) {
       std::snprintf(cell, sizeof cell, "%lld+", static_cast<long long>(kSlackCapMs));
     } else {
-      const int64_t bound = r.kind == "HARD" ? kSlackBoundHardMs : kSlackBoundNormalMs;
+      const int64_t bound = r.kind == DifficultyWord(kHard) ? kSlackBoundHardMs : kSlackBoundNormalMs;
       std::snprintf(cell, sizeof cell, "%lld%s", static_cast<long long>(r.slack->ms),
                     r.slack->ms < bound ? "!" : "");
     }
@@ -105,7 +105,7 @@ std::string SlackColumn(const Row& r, bool on) {
 
 std::string SlackWords(const Row& r) {
   if (!r.slack || (r.slack->measured && !r.slack->limited)) return r.why;
-  const int64_t bound = r.kind == "HARD" ? kSlackBoundHardMs : kSlackBoundNormalMs;
+  const int64_t bound = r.kind == DifficultyWord(kHard) ? kSlackBoundHardMs : kSlackBoundNormalMs;
   const bool tight = !r.slack->measured || (r.slack->limited && r.slack->ms < bound);
   std::string words = (tight ? "TIGHT: " : "tightest: ") + DescribeSlack(*r.slack);
   if (tight && r.slack->measured) words += " (the bound is " + std::to_string(bound) + " ms)";

@@ -67,6 +67,7 @@ const StoneReach& ReachCache::Of(Sim& sim, int passes) {
     if (sim.w.StoneX != lastX || sim.w.StoneY != lastY) {
       lastX = sim.w.StoneX;
       lastY = sim.w.StoneY;
+      reach.moves = true;
       Mark(reach, sim.w);
       const Nearness now = distance_(sim.w);
       for (int i = 0; i < kMeasures; ++i) reach.nearest[size_t(i)] = std::min(reach.nearest[size_t(i)], now[size_t(i)]);
@@ -92,6 +93,9 @@ namespace slidestone::solver {
 
 bool WithinReach(const StoneReach& reach, const Model& w, Move m) {
   if (m == Move::kSpring) return reach.Through((w.PlayerX + 16) / 32, w.PlayerY / 32);
+  // A stone that never moves by itself waits for the player to set the field up first (turn the
+  // arrow it is stuck on, say), so a tile anywhere may be on the way it takes then.
+  if (!reach.moves) return true;
   return reach.Over((w.PlayerX + 15) / 32, w.PlayerY / 32 + 1);
 }
 

@@ -1,7 +1,8 @@
 // Where the stone goes from a moment on if the player does nothing more: the cells it passes
 // through and the cells it slides over, how near it comes to the goal, and whether it gets
 // there. A tool is worth trying only where the stone will come: a spring in a cell it passes
-// through, the hammer or the broom on a tile it slides over. How near it comes leads the search.
+// through, the hammer or the broom on a tile it slides over (anywhere while the stone stays put
+// by itself). How near it comes leads the search.
 #pragma once
 
 #include <array>
@@ -26,6 +27,7 @@ struct StoneReach {
   std::bitset<kGridCols * kGridRows> through, over;
   Nearness nearest{};     // the stone's nearest to the goal on the way, by each measure
   bool won = false;       // the way ends in the goal
+  bool moves = false;     // the stone leaves its place at all
 
   bool Through(int col, int row) const { return In(col, row) && through[Index(col, row)]; }
   bool Over(int col, int row) const { return In(col, row) && over[Index(col, row)]; }

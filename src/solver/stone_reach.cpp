@@ -96,6 +96,10 @@ bool WithinReach(const StoneReach& reach, const Model& w, Move m) {
   // A stone that never moves by itself waits for the player to set the field up first (turn the
   // arrow it is stuck on, say), so a tile anywhere may be on the way it takes then.
   if (!reach.moves) return true;
+  // A broken tile leaves a way down where the stone may come only after a later tool turns it
+  // there: the hammer is tried on every breakable tile (there are few, and the player must stand
+  // on one).
+  if (m == Move::kHammer) return true;
   return reach.Over((w.PlayerX + 15) / 32, w.PlayerY / 32 + 1);
 }
 

@@ -1,8 +1,8 @@
 // Where the stone goes from a moment on if the player does nothing more: the cells it passes
 // through and the cells it slides over, how near it comes to the goal, and whether it gets
 // there. A tool is worth trying only where the stone will come: a spring in a cell it passes
-// through, the hammer or the broom on a tile it slides over (anywhere while the stone stays put
-// by itself). How near it comes leads the search.
+// through, the broom on a tile it slides over (anywhere while the stone stays put by itself; the
+// hammer on any breakable tile). How near it comes leads the search.
 #pragma once
 
 #include <array>

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # --solve on small fixture stages. solver_small: the stone heads for a left arrow that would send
 # it back for ever; the player must walk to the arrow and sweep it in time. The lines found on
-# NORMAL and HARD, put in as the folder's proofs, must pass --verify. The shipped stage 3 needs a
-# sweep far from where its stone sits still at first. solver_nowin: the goal is
+# NORMAL and HARD, put in as the folder's proofs, must pass --verify. Shipped stages 3 and 15
+# need tools the stone's own way does not show. solver_nowin: the goal is
 # boxed in by bricks and no tool is offered, so the search runs out of moments and says so.
 # Then a stage lost before any move, a budget too small, and bad command lines.
 #   solve_test.sh BINARY DATA_DIR FIXTURES_DIR
@@ -34,14 +34,18 @@ out=$(TMPDIR="$work/tmp" "$bin" --data "$data" --verify 1 --stage-dir "$work/sma
 [ $code -eq 0 ] || fail "the solved lines as proofs: exit $code: $out"
 grep -qx '3 passed, 0 failed' <<<"$out" || fail "the solved lines as proofs: $out"
 
-# The shipped stage 3: its stone sits stuck on an arrow until the player turns it, and the first
-# sweep is on an arrow the stone reaches only after that. The line found replays as the proof.
-cp -r "$data/stage" "$work/stuck"
-out=$(solve 3 --seconds 60 --stage-dir "$work/stuck" --out "$work/stuck.script" 2>&1); code=$?
-[ $code -eq 0 ] && grep -Eq '^03 +NORMAL +won ' <<<"$out" || fail "stage 3: exit $code: $out"
-cp "$work/stuck.script" "$work/stuck/proofs/03-normal.script"
-out=$(TMPDIR="$work/tmp" "$bin" --data "$data" --verify 3 --stage-dir "$work/stuck" 2>&1); code=$?
-[ $code -eq 0 ] || fail "stage 3's line as its proof: exit $code: $out"
+# Shipped stages whose lines need more than the stone's own way shows. Stage 3: its stone sits
+# stuck on an arrow until the player turns it, and the first sweep is on an arrow the stone
+# reaches only after that. Stage 15: the hammer opens a hole the stone drops into only after a
+# later sweep turns it there. Each line found replays as the proof.
+cp -r "$data/stage" "$work/shipped"
+for stage in 03 15; do
+  out=$(solve "${stage#0}" --seconds 60 --stage-dir "$work/shipped" --out "$work/$stage.script" 2>&1); code=$?
+  [ $code -eq 0 ] && grep -Eq "^$stage +NORMAL +won " <<<"$out" || { fail "stage $stage: exit $code: $out"; continue; }
+  cp "$work/$stage.script" "$work/shipped/proofs/$stage-normal.script"
+  out=$(TMPDIR="$work/tmp" "$bin" --data "$data" --verify "${stage#0}" --stage-dir "$work/shipped" 2>&1); code=$?
+  [ $code -eq 0 ] || fail "stage $stage's line as its proof: exit $code: $out"
+done
 
 # The line is never written over a file.
 out=$(solve 1 --stage-dir "$fixtures/solver_small" --out "$work/normal.script" 2>&1); code=$?

@@ -49,7 +49,7 @@ bool SpringInOwnCell(const FieldState& field, const PlayerState& player) {
 void UseHammer(ToolMenuScope s) {
   PlayerState& player = s.player();
   int32_t& tile = TileUnderFigure(s.field(), player);
-  if ((tile != kSpeedTile && tile != kSpentSpeedTile) || SpringInOwnCell(s.field(), player)) {
+  if (!HammerBreaks(tile) || SpringInOwnCell(s.field(), player)) {
     Refuse(s);
     CloseMenu(s.menu(), s.view());
     return;
@@ -72,8 +72,7 @@ void UseHammer(ToolMenuScope s) {
 void UseBroom(ToolMenuScope s) {
   PlayerState& player = s.player();
   int32_t& tile = TileUnderFigure(s.field(), player);
-  if ((tile != kArrowRight && tile != kArrowLeft && tile != kSpentSpeedTile) ||
-      SpringInOwnCell(s.field(), player)) {
+  if (!BroomWorks(tile) || SpringInOwnCell(s.field(), player)) {
     Refuse(s);
     return;
   }

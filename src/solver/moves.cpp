@@ -120,8 +120,8 @@ MoveResult Down(Sim& sim) {
 bool WorthTrying(const Model& w, int slot) {
   if (w.ToolPoints <= 0 || !On(w.ToolEnabled[size_t(slot)])) return false;
   const int32_t under = w.Map((w.PlayerX + 15) / 32, w.PlayerY / 32 + 1);
-  if (slot == kToolHammer) return under == kSpeedTile || under == kSpentSpeedTile;
-  if (slot == kToolBroom) return under == kArrowLeft || under == kArrowRight || under == kSpentSpeedTile;
+  if (slot == kToolHammer) return HammerBreaks(under);
+  if (slot == kToolBroom) return BroomWorks(under);
   const int c = (w.PlayerX + 16) / 32, r = w.PlayerY / 32;
   return w.AiMap(c, r) == kNoObject && w.Map(c, r) == kEmptyCell && !On(w.StoneLaunched);
 }

@@ -13,10 +13,11 @@ namespace slidestone::solver {
 
 namespace {
 
-constexpr int kCols = kFieldW / 32;
-constexpr int kRows = kFieldH / 32;
+constexpr int kCols = StoneGuide::kCols;
+constexpr int kRows = StoneGuide::kRows;
 
-bool Breakable(int32_t code) { return code == kSpeedTile || code == kSpentSpeedTile || code == kSpeedTileBreaking; }
+// A tile the hammer breaks, or is breaking already.
+bool Breakable(int32_t code) { return HammerBreaks(code) || code == kSpeedTileBreaking; }
 
 // What being in the cell costs on top of the step into it, or -1 when the stone cannot be there
 // (a solid cell, or outside the field: below it the stone is lost).

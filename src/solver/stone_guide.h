@@ -23,6 +23,9 @@ class StoneGuide {
   static constexpr int kRise = 96;        // up one cell, thrown by a spring
   static constexpr int kFly = 64;         // across one cell while thrown
   static constexpr int kNoWay = 1 << 14;  // the stone cannot get to the goal from there
+  // The field's cells: the map's rim beyond them is never a place of the way.
+  static constexpr int kCols = kFieldW / 32;
+  static constexpr int kRows = kFieldH / 32;
 
   // The stone's distance from the goal at the world's moment, over the world's map.
   int Distance(const Model& w);
@@ -30,8 +33,6 @@ class StoneGuide {
   int CellDistance(int col, int row) const { return cells_[Index(col, row, false)]; }
 
  private:
-  static constexpr int kCols = kFieldW / 32;
-  static constexpr int kRows = kFieldH / 32;
   static constexpr size_t kNodes = size_t(kCols * kRows * 2);  // every cell, sliding or thrown
   static size_t Index(int col, int row, bool thrown) {
     return (size_t(row) * kCols + size_t(col)) * 2 + (thrown ? 1 : 0);

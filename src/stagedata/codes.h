@@ -99,6 +99,13 @@ enum MapCode : int32_t {
   kPipeInUse = 50,          // the pipe cell the player travels through; kPipe again after
 };
 
+// The cells each tool works on: the hammer breaks a speed tile, live or spent; the broom turns an
+// arrow round or restores a spent speed tile.
+constexpr bool HammerBreaks(int32_t code) { return code == kSpeedTile || code == kSpentSpeedTile; }
+constexpr bool BroomWorks(int32_t code) {
+  return code == kArrowRight || code == kArrowLeft || code == kSpentSpeedTile;
+}
+
 // Object codes: what lies on a cell (the AiMap grid). Enemy marks exist only in the files: the
 // loader turns them into enemy records and clears the cell.
 enum ObjectCode : int32_t {
